@@ -1,0 +1,56 @@
+// The Calculate command: from the six input texts and the core type to the
+// fourteen texts of the drawing fields.
+//
+// Data flow: window layer --(BobbinView)--> Calculate --> numtext (parse,
+// format, integer conversions) under fpenv --> BobbinView::setDrawingField.
+// Results travel only as texts; four fields are copies of others and the
+// cheek height is computed from the cheek width as displayed.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vintorp::calc {
+
+// Item index of the core type radio group; any other value (-1: no item)
+// selects neither formula set.
+enum CoreType : int { ETypeCore = 0, UTypeCore = 1 };
+
+enum class InputField { A, B, C, H, K, T };
+
+// Object names of the input fields in the input window.
+std::string_view inputFieldName(InputField f);
+
+// The fourteen drawing fields, in the order in which they are reset to "0".
+inline constexpr std::array<std::string_view, 14> kDrawingFields = {
+    "Edit2", "Edit15", "Edit16", "Edit12", "Edit7", "Edit8", "Edit11",
+    "Edit6", "Edit14", "Edit3",  "Edit4",  "Edit9", "Edit10", "Edit5"};
+
+// The six operations Calculate needs of the windows.
+class BobbinView {
+public:
+    virtual ~BobbinView() = default;
+    virtual std::string inputText(InputField field) const = 0;
+    virtual int coreType() const = 0;
+    virtual void setDrawingField(std::string_view name, const std::string& text) = 0;
+    virtual std::string drawingFieldText(std::string_view name) const = 0;
+    virtual void showMessage(const std::string& text) = 0;
+    // Shows (or raises) the drawing window and focuses its Print button.
+    virtual void showDrawing() = 0;
+};
+
+inline constexpr std::string_view kRejectMessage = "Введите правильно размеры!";
+
+enum class CalcOutcome { Shown, Rejected };
+
+// Runs the command. Throws CalcError (errors.h) when an arithmetic fault or
+// a conversion error ends it; fields written before that keep their texts.
+CalcOutcome Calculate(BobbinView& view, std::string_view sep);
+
+// Ceiling for positive x, truncation plus one for negative x with a fraction.
+// Values beyond int32 are the invalid-operation fault.
+std::int32_t RoundUpWhole(double x);
+
+}  // namespace vintorp::calc

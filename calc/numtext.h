@@ -1,0 +1,45 @@
+// Number text rules: how the program turns input text into numbers and
+// numbers into the text it shows, plus the integer conversions they need.
+//
+// All arithmetic here runs on the x87 extended type (64-bit significand,
+// round to nearest-even). Faults (invalid operation, division by zero,
+// overflow) end the command with an ArithmeticError; underflow and inexact
+// results are silent. See fpenv.h for the environment itself.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vintorp::calc {
+
+using Extended = long double;
+
+// ScaleByPowerOfTen(v, k) = v * 10^k, computed with the small/middle/large
+// power tables, one rounded product (or quotient) per table used.
+Extended ScaleByPowerOfTen(Extended v, int k);
+
+// The decimal separator is passed in by the caller as one UTF-8 encoded
+// character (for example "," or "."); the window layer owns the current value.
+
+// Parses text; throws ConversionError("'<text>' is not a valid floating point value")
+// when the text is rejected. Never raises an arithmetic fault.
+Extended ParseNumber(std::string_view text, std::string_view sep);
+
+// Parses text, or yields fallback when the text is rejected. Never fails.
+Extended ParseNumberOrDefault(std::string_view text, Extended fallback, std::string_view sep);
+
+// General format, 15 significant digits: 13.5 -> "13,5", 1e15 -> "1E15",
+// 0.00001 -> "1E-5", 123456789012345678 -> "1,23456789012346E17".
+std::string FormatNumber(Extended x, std::string_view sep);
+
+// Decimal text of a signed 32-bit integer: -2147483648 -> "-2147483648".
+std::string FormatInteger(std::int32_t v);
+
+// Toward zero; out of the int64 range (or inf/NaN) is the invalid-operation fault.
+std::int64_t Truncate(Extended x);
+
+// Nearest, ties to even (2.5 -> 2, 3.5 -> 4); out of range is the invalid-operation fault.
+std::int64_t RoundHalfEven(Extended x);
+
+}  // namespace vintorp::calc
