@@ -1,0 +1,375 @@
+// The input window driven through its real widgets: key filter, focus moves,
+// the core type switch, pasting, and the road to the calculation's messages.
+#include "modalwatcher.h"
+#include "ui/Unit1.h"
+#include "ui/Unit4.h"
+#include "ui/application.h"
+#include "ui/decimalseparator.h"
+#include "ui/errorreport.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace vintorp::ui;
+
+class TestInputWindow : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TForm4> drawing_;
+    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<ModalWatcher> modals_;
+
+    template <typename T = QWidget>
+    T* child(const char* name) const
+    {
+        T* widget = form_->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QLineEdit* edit(const char* name) const { return child<QLineEdit>(name); }
+
+    void pinSeparator(const QString& separator)
+    {
+        setSeparatorSource([separator] { return separator; });
+    }
+
+    void typeInto(QLineEdit* field, const QString& keys)
+    {
+        field->setFocus();
+        QTest::keyClicks(field, keys);
+    }
+
+    void pasteInto(QLineEdit* field, const QString& text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+    }
+
+private slots:
+    void init()
+    {
+        pinSeparator(QStringLiteral(","));
+        drawing_ = std::make_unique<TForm4>();
+        form_ = std::make_unique<TForm1>(*drawing_);
+        modals_ = std::make_unique<ModalWatcher>();
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        form_->activateWindow();
+        QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+    }
+
+    void cleanup()
+    {
+        modals_.reset();
+        form_.reset();
+        drawing_.reset();
+        setSeparatorSource(systemDecimalSymbol);
+        QGuiApplication::clipboard()->clear();
+    }
+
+    void startsWithTitleFocusAndDefaults()
+    {
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Vintorp v.1.0"));
+        QCOMPARE(QApplication::focusWidget(), edit("ed_A"));
+        QCOMPARE(edit("edMater")->text(), QStringLiteral("1"));
+        QCOMPARE(edit("edPLKrep")->text(), QStringLiteral("0"));
+        QVERIFY(!edit("edPLKrep")->isEnabled());
+        QVERIFY(child<QRadioButton>("item0")->isChecked());
+        QVERIFY(child("img_SHL")->isVisible());
+        QVERIFY(!child("IMG_PL")->isVisible());
+        QVERIFY(!drawing_->isVisible());
+        QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(form_->minimumSize(), form_->maximumSize());
+    }
+
+    void geometry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("expected");
+        const auto row = [](const char* name, QRect r) { QTest::newRow(name) << QString::fromLatin1(name) << r; };
+        row("rgType", {4, 4, 157, 64});
+        row("GroupBox1", {4, 69, 156, 148});
+        row("img_SHL", {2, 7, 151, 137});
+        row("IMG_PL", {2, 7, 151, 137});
+        row("GroupBox3", {164, 4, 158, 65});
+        row("edMater", {99, 16, 51, 21});
+        row("edPLKrep", {99, 38, 51, 21});
+        row("GroupBox2", {164, 69, 158, 115});
+        row("ed_A", {99, 18, 51, 21});
+        row("ed_B", {99, 40, 51, 21});
+        row("ed_C", {99, 62, 51, 21});
+        row("ed_H", {99, 84, 51, 21});
+        row("btShow", {168, 189, 72, 24});
+        row("Button1", {244, 189, 72, 24});
+    }
+
+    void geometry()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, expected);
+        QCOMPARE(child(name.toLatin1().constData())->geometry(), expected);
+        QCOMPARE(form_->size(), QSize(325, 220));
+    }
+
+    void labelsFitInFrontOfTheirFields_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Label16") << "Label16" << "edMater" << QStringLiteral("Материал =>");
+        QTest::newRow("Label25") << "Label25" << "edPLKrep" << QStringLiteral("Стяжка (ПЛ) =>");
+        QTest::newRow("Label1") << "Label1" << "ed_A" << QStringLiteral("\" A \"   => ");
+        QTest::newRow("Label4") << "Label4" << "ed_H" << QStringLiteral("\" H \"   => ");
+    }
+
+    void labelsFitInFrontOfTheirFields()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        const auto* l = child<QLabel>(label.toLatin1().constData());
+        QCOMPARE(l->text(), text);
+        QVERIFY2(l->geometry().right() < child(field.toLatin1().constData())->x(),
+                 qPrintable(QStringLiteral("label ends at %1").arg(l->geometry().right())));
+    }
+
+    void typedSeparatorBecomesTheLocaleOne_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("comma locale, full stop key") << "," << "12.5" << "12,5";
+        QTest::newRow("comma locale, second separator") << "," << "12.5,." << "12,5";
+        QTest::newRow("full stop locale, comma key") << "." << "1,25" << "1.25";
+        QTest::newRow("separator first") << "," << ",5" << ",5";
+        QTest::newRow("minus, blank and letters") << "," << "-7 e1a+" << "71";
+        QTest::newRow("exponent cannot be typed") << "." << "1e309" << "1309";
+    }
+
+    void typedSeparatorBecomesTheLocaleOne()
+    {
+        QFETCH(QString, separator);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        pinSeparator(separator);
+        QLineEdit* field = edit("ed_B");
+        field->clear();
+        typeInto(field, keys);
+        QCOMPARE(field->text(), expected);
+    }
+
+    void backspaceAndControlCharacters()
+    {
+        QLineEdit* field = edit("ed_C");
+        field->clear();
+        typeInto(field, QStringLiteral("123"));
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(field->text(), QStringLiteral("12"));
+        // Clipboard shortcuts and Escape are typed characters, and dropped.
+        QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Escape);
+        QCOMPARE(field->text(), QStringLiteral("12"));
+        // Keys that type nothing still edit.
+        QTest::keyClick(field, Qt::Key_Home);
+        QTest::keyClick(field, Qt::Key_Delete);
+        QCOMPARE(field->text(), QStringLiteral("2"));
+    }
+
+    void maximumLengthHoldsForTypingAndPasting_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("ed_A") << "ed_A" << 6;
+        QTest::newRow("ed_H") << "ed_H" << 6;
+        QTest::newRow("edMater") << "edMater" << 4;
+    }
+
+    void maximumLengthHoldsForTypingAndPasting()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, limit);
+        QLineEdit* e = edit(field.toLatin1().constData());
+        pasteInto(e, QStringLiteral("1234567890"));
+        QCOMPARE(e->text(), QStringLiteral("1234567890").left(limit));
+        e->clear();
+        typeInto(e, QStringLiteral("9876543210"));
+        QCOMPARE(e->text().size(), limit);
+    }
+
+    void enterWalksTheTabOrderAndPressesTheButton()
+    {
+        edit("ed_A")->setText(QStringLiteral("20"));
+        edit("ed_B")->setText(QStringLiteral("25"));
+        edit("ed_C")->setText(QStringLiteral("10"));
+        edit("ed_H")->setText(QStringLiteral("30"));
+        edit("ed_A")->setFocus();
+        const QList<const char*> walk = {"ed_B", "ed_C", "ed_H", "btShow"};
+        for (const char* next : walk) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+        }
+        QCOMPARE(edit("ed_H")->text(), QStringLiteral("30"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(drawing_->isVisible());
+        QCOMPARE(drawing_->fieldText(QStringLiteral("Edit4")), QStringLiteral("39,5"));
+        QVERIFY(modals_->seen().isEmpty());
+    }
+
+    void tabCyclesThroughTheWindow_data()
+    {
+        QTest::addColumn<int>("coreType");
+        QTest::addColumn<QStringList>("cycle");
+        QTest::newRow("E-type: clamp field skipped")
+            << 0 << QStringList{"ed_A", "ed_B", "ed_C", "ed_H", "btShow", "edMater", "item0", "Button1", "ed_A"};
+        QTest::newRow("U-type")
+            << 1
+            << QStringList{"ed_A", "ed_B", "ed_C", "ed_H", "btShow", "edMater", "edPLKrep", "item1", "Button1", "ed_A"};
+    }
+
+    void tabCyclesThroughTheWindow()
+    {
+        QFETCH(int, coreType);
+        QFETCH(QStringList, cycle);
+        QTest::mouseClick(child<QRadioButton>(coreType ? "item1" : "item0"), Qt::LeftButton);
+        edit("ed_A")->setFocus();
+        for (qsizetype i = 1; i < cycle.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), cycle[i]);
+        }
+    }
+
+    void coreTypeSwitchesPictureAndClampField()
+    {
+        QLineEdit* clamp = edit("edPLKrep");
+        QTest::mouseClick(child<QRadioButton>("item1"), Qt::LeftButton);
+        QVERIFY(child("IMG_PL")->isVisible());
+        QVERIFY(!child("img_SHL")->isVisible());
+        QVERIFY(clamp->isEnabled());
+        typeInto(clamp, QStringLiteral("2"));
+        QTest::mouseClick(child<QRadioButton>("item0"), Qt::LeftButton);
+        QVERIFY(child("img_SHL")->isVisible());
+        QVERIFY(!child("IMG_PL")->isVisible());
+        QVERIFY(!clamp->isEnabled());
+        QCOMPARE(clamp->text(), QStringLiteral("02"));
+    }
+
+    void rejectedInputShowsThePlainMessage()
+    {
+        QTest::mouseClick(child<QPushButton>("btShow"), Qt::LeftButton);
+        QTRY_COMPARE(modals_->seen().size(), 1);
+        const SeenBox box = modals_->seen().first();
+        QCOMPARE(box.text, QStringLiteral("Введите правильно размеры!"));
+        QCOMPARE(box.title, QStringLiteral("Vintorp"));
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.buttonCount, 1);
+        QVERIFY(!drawing_->isVisible());
+        QVERIFY(form_->isVisible());
+    }
+
+    void pastedOverflowReachesTheErrorReportAndTheProgramGoesOn()
+    {
+        pasteInto(edit("ed_A"), QStringLiteral("1e309"));
+        QCOMPARE(edit("ed_A")->text(), QStringLiteral("1e309"));
+        QTest::mouseClick(child<QPushButton>("btShow"), Qt::LeftButton);
+        QTRY_COMPARE(modals_->seen().size(), 1);
+        const SeenBox box = modals_->seen().first();
+        QCOMPARE(box.text, QStringLiteral("Floating point overflow."));
+        QCOMPARE(box.title, QStringLiteral("Vintorp"));
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.buttonCount, 1);
+        QVERIFY(!drawing_->isVisible());
+
+        // The next command runs as usual.
+        modals_->clear();
+        edit("ed_A")->setText(QStringLiteral("20"));
+        edit("ed_B")->setText(QStringLiteral("25"));
+        edit("ed_C")->setText(QStringLiteral("10"));
+        edit("ed_H")->setText(QStringLiteral("30"));
+        QTest::mouseClick(child<QPushButton>("btShow"), Qt::LeftButton);
+        QTRY_VERIFY(drawing_->isVisible());
+        QVERIFY(modals_->seen().isEmpty());
+    }
+
+    void closeButtonEndsTheProgramWithTheDrawingWindow()
+    {
+        drawing_->showResults();
+        QVERIFY(QTest::qWaitForWindowExposed(drawing_.get()));
+        QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton);
+        QVERIFY(!form_->isVisible());
+        QVERIFY(!drawing_->isVisible());
+    }
+
+    void separatorComesFromTheSourceWithAFallback_data()
+    {
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("comma") << "," << ",";
+        QTest::newRow("full stop") << "." << ".";
+        QTest::newRow("momayyez") << QStringLiteral("\u066B") << QStringLiteral("\u066B");
+        QTest::newRow("empty") << "" << ".";
+        QTest::newRow("two characters") << ",," << ".";
+    }
+
+    void separatorComesFromTheSourceWithAFallback()
+    {
+        QFETCH(QString, symbol);
+        QFETCH(QString, expected);
+        pinSeparator(symbol);
+        QCOMPARE(decimalSeparator(), expected);
+    }
+
+    void localeChangeReadsTheSeparatorAgain()
+    {
+        QString symbol = QStringLiteral(",");
+        setSeparatorSource([&symbol] { return symbol; });
+        symbol = QStringLiteral(".");
+        QCOMPARE(decimalSeparator(), QStringLiteral(","));
+        QEvent change(QEvent::LocaleChange);
+        QApplication::sendEvent(form_.get(), &change);
+        QCOMPARE(decimalSeparator(), QStringLiteral("."));
+    }
+
+    void reportAddsAFullStopAfterCharactersAboveIt_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("letter") << "Floating point overflow" << "Floating point overflow.";
+        QTest::newRow("digit") << "Error 42" << "Error 42.";
+        QTest::newRow("quote sorts below") << "'x'" << "'x'";
+        QTest::newRow("exclamation mark") << "Done!" << "Done!";
+        QTest::newRow("full stop") << "Done." << "Done.";
+        QTest::newRow("slash sorts above") << "a/" << "a/.";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void reportAddsAFullStopAfterCharactersAboveIt()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, expected);
+        QCOMPARE(reportText(message), expected);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    Application app(argc, argv);
+    setUpApplication(app);
+    TestInputWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_input_window.moc"

@@ -1,0 +1,266 @@
+#include "Unit1.h"
+
+#include "Unit4.h"
+#include "assets/artwork.h"
+#include "calcbridge.h"
+#include "decimalseparator.h"
+#include "errorreport.h"
+#include "keyfilter.h"
+#include "radiogroup.h"
+#include "windowplacement.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <exception>
+
+namespace vintorp::ui {
+namespace {
+
+constexpr int kClientWidth = 325;
+constexpr int kClientHeight = 220;
+constexpr int kDimensionLength = 6;
+constexpr int kThicknessLength = 4;
+
+QLabel* makeLabel(const QString& text, QWidget* parent, const char* name, int left, int top)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* makeEdit(const QString& text, int maxLength, QWidget* parent, const char* name, QRect geometry)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setMaxLength(maxLength);
+    edit->setText(text);
+    edit->setGeometry(geometry);
+    edit->setContextMenuPolicy(Qt::DefaultContextMenu);
+    return edit;
+}
+
+QGroupBox* makeFrame(const QString& caption, QWidget* parent, const char* name, QRect geometry)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+QPushButton* makeButton(const QString& caption, QWidget* parent, const char* name, QRect geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* makePicture(const QImage& image, QWidget* parent, const char* name)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setGeometry(2, 7, 151, 137);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(QPixmap::fromImage(image));
+    return picture;
+}
+
+}  // namespace
+
+TForm1::TForm1(TForm4& drawing, QWidget* parent) : QWidget(parent), drawing_(drawing)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Vintorp v.1.0"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(art::appIcon());
+    setFixedSize(kClientWidth, kClientHeight);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    buildControls();
+    setTabOrder();
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+    FormCreate();
+}
+
+void TForm1::buildControls()
+{
+    rgType = new RadioGroup(QStringLiteral("Тип сердечника"),
+                            {QStringLiteral("ШЛ, Ш"), QStringLiteral("ПЛ, П")}, this);
+    rgType->setObjectName(QStringLiteral("rgType"));
+    rgType->setGeometry(4, 4, 157, 64);
+    rgType->setItemIndex(0);
+
+    GroupBox1 = makeFrame(QString(), this, "GroupBox1", {4, 69, 156, 148});
+    img_SHL = makePicture(art::eCorePicture(devicePixelRatioF()), GroupBox1, "img_SHL");
+    IMG_PL = makePicture(art::uCorePicture(devicePixelRatioF()), GroupBox1, "IMG_PL");
+    IMG_PL->hide();
+
+    GroupBox3 = makeFrame(QStringLiteral("Толщина (мм)"), this, "GroupBox3", {164, 4, 158, 65});
+    Label16 = makeLabel(QStringLiteral("Материал =>"), GroupBox3, "Label16", 8, 19);
+    edMater = makeEdit(QStringLiteral("1"), kThicknessLength, GroupBox3, "edMater", {99, 16, 51, 21});
+    Label25 = makeLabel(QStringLiteral("Стяжка (ПЛ) =>"), GroupBox3, "Label25", 7, 42);
+    edPLKrep = makeEdit(QStringLiteral("0"), kThicknessLength, GroupBox3, "edPLKrep", {99, 38, 51, 21});
+
+    GroupBox2 = makeFrame(QStringLiteral("Размеры сердечника (мм)"), this, "GroupBox2", {164, 69, 158, 115});
+    const auto dimensionLabel = [](QChar letter) { return QStringLiteral("\" %1 \"   => ").arg(letter); };
+    Label1 = makeLabel(dimensionLabel(u'A'), GroupBox2, "Label1", 9, 21);
+    ed_A = makeEdit(QStringLiteral("0"), kDimensionLength, GroupBox2, "ed_A", {99, 18, 51, 21});
+    Label2 = makeLabel(dimensionLabel(u'B'), GroupBox2, "Label2", 9, 44);
+    ed_B = makeEdit(QStringLiteral("0"), kDimensionLength, GroupBox2, "ed_B", {99, 40, 51, 21});
+    Label3 = makeLabel(dimensionLabel(u'C'), GroupBox2, "Label3", 9, 65);
+    ed_C = makeEdit(QStringLiteral("0"), kDimensionLength, GroupBox2, "ed_C", {99, 62, 51, 21});
+    Label4 = makeLabel(dimensionLabel(u'H'), GroupBox2, "Label4", 8, 87);
+    ed_H = makeEdit(QStringLiteral("0"), kDimensionLength, GroupBox2, "ed_H", {99, 84, 51, 21});
+
+    btShow = makeButton(QStringLiteral("Рассчитать"), this, "btShow", {168, 189, 72, 24});
+    Button1 = makeButton(QStringLiteral("Закрыть"), this, "Button1", {244, 189, 72, 24});
+
+    connect(rgType, &RadioGroup::itemIndexChanged, this, &TForm1::rgTypeClick);
+    connect(btShow, &QPushButton::clicked, this, &TForm1::btShowClick);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+}
+
+void TForm1::setTabOrder()
+{
+    GroupBox1->setFocusPolicy(Qt::NoFocus);
+    const QList<QWidget*> chain = {ed_A, ed_B, ed_C, ed_H, btShow, edMater, edPLKrep};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    QWidget* previous = edPLKrep;
+    for (QRadioButton* item : rgType->findChildren<QRadioButton*>()) {
+        QWidget::setTabOrder(previous, item);
+        previous = item;
+    }
+    QWidget::setTabOrder(previous, Button1);
+    QWidget::setTabOrder(Button1, ed_A);
+    ed_A->setFocus();
+}
+
+void TForm1::FormCreate()
+{
+    rgTypeClick();
+}
+
+void TForm1::rgTypeClick()
+{
+    switch (rgType->itemIndex()) {
+    case calc::ETypeCore:
+        img_SHL->show();
+        IMG_PL->hide();
+        edPLKrep->setEnabled(false);
+        break;
+    case calc::UTypeCore:
+        img_SHL->hide();
+        IMG_PL->show();
+        edPLKrep->setEnabled(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::btShowClick()
+{
+    try {
+        CalcBridge bridge(*this, drawing_);
+        calc::Calculate(bridge, decimalSeparatorUtf8());
+    } catch (const std::exception& e) {
+        reportError(QString::fromUtf8(e.what()), this);
+    }
+}
+
+void TForm1::Button1Click()
+{
+    close();
+}
+
+QString TForm1::inputText(calc::InputField field) const
+{
+    switch (field) {
+    case calc::InputField::A: return ed_A->text();
+    case calc::InputField::B: return ed_B->text();
+    case calc::InputField::C: return ed_C->text();
+    case calc::InputField::H: return ed_H->text();
+    case calc::InputField::K: return edPLKrep->text();
+    case calc::InputField::T: return edMater->text();
+    }
+    return {};
+}
+
+int TForm1::coreType() const
+{
+    return rgType->itemIndex();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
+        && static_cast<QWidget*>(watched)->window() == this)
+        return FormKeyPress(static_cast<QKeyEvent*>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TForm1::FormKeyPress(QKeyEvent* key)
+{
+    const std::optional<char32_t> typed = typedCharacter(*key);
+    if (!typed)
+        return false;
+    QWidget* focus = QApplication::focusWidget();
+    auto* pushButton = qobject_cast<QPushButton*>(focus);
+    auto* edit = qobject_cast<QLineEdit*>(focus);
+
+    if (*typed == kEnter) {
+        if (pushButton)
+            pushButton->click();
+        else
+            focusNextChild();
+        return true;
+    }
+    if (*typed == kBackspace || (*typed >= U'0' && *typed <= U'9'))
+        return false;
+    if (*typed == U'.' || *typed == U',') {
+        const QString separator = decimalSeparator();
+        if (edit && !edit->text().contains(separator))
+            edit->insert(separator);
+        return true;
+    }
+    // The space bar still presses a focused button; as a character it is dropped.
+    if (*typed == U' ' && qobject_cast<QAbstractButton*>(focus))
+        return false;
+    return true;
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        reloadDecimalSeparator();
+    QWidget::changeEvent(event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    drawing_.close();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    placement_.placeOnShow(*this);
+    QWidget::showEvent(event);
+}
+
+}  // namespace vintorp::ui

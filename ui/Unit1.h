@@ -1,0 +1,77 @@
+// The input window: the core type, the core's sizes and the thicknesses,
+// and the buttons that calculate and close.
+//
+// Flow of a calculation: btShow -> btShowClick -> calc::Calculate through a
+// BobbinView that reads this window's fields and writes the drawing window's
+// (TForm4); rejections show a plain message, errors the general error report.
+#pragma once
+
+#include "calc/bobbin.h"
+#include "windowplacement.h"
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QKeyEvent;
+
+namespace vintorp::ui {
+
+class RadioGroup;
+class TForm4;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    // The calculation writes into drawing, which must outlive this window.
+    explicit TForm1(TForm4& drawing, QWidget* parent = nullptr);
+
+    void btShowClick();
+    void rgTypeClick();
+    void Button1Click();
+
+    // What Calculate reads: the text of an input field and the core type.
+    QString inputText(calc::InputField field) const;
+    int coreType() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    // The key filter; returns true when the key is consumed here.
+    bool FormKeyPress(QKeyEvent* key);
+    void buildControls();
+    void setTabOrder();
+
+    TForm4& drawing_;
+    FirstShowCentring placement_;
+
+    RadioGroup* rgType = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* img_SHL = nullptr;
+    QLabel* IMG_PL = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLineEdit* edMater = nullptr;
+    QLabel* Label25 = nullptr;
+    QLineEdit* edPLKrep = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* ed_A = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* ed_B = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* ed_C = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* ed_H = nullptr;
+    QPushButton* btShow = nullptr;
+    QPushButton* Button1 = nullptr;
+};
+
+}  // namespace vintorp::ui

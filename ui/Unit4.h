@@ -1,0 +1,54 @@
+// The drawing window: the bobbin drawing with fourteen read-only number
+// fields on its dimension lines, the notes and the Print button.
+#pragma once
+
+#include "print/drawingprint.h"
+#include "windowplacement.h"
+
+#include <QHash>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QPushButton;
+
+namespace vintorp::ui {
+
+class DrawingPicture;
+class FitLineEdit;
+
+class TForm4 : public QWidget {
+    Q_OBJECT
+public:
+    // printer: where btPrint sends the picture area; may be null (then the
+    // window makes its own with the standard print dialog).
+    explicit TForm4(std::unique_ptr<print::DrawingPrinter> printer = {}, QWidget* parent = nullptr);
+    ~TForm4() override;
+
+    void setFieldText(const QString& name, const QString& text);
+    QString fieldText(const QString& name) const;
+
+    // Shows the window (or brings it to the front) with the focus on btPrint.
+    void showResults();
+
+    void btPrintClick();
+
+    // Height of the bottom strip (notes and Print button) kept off the printout.
+    static constexpr int kNotesHeight = 75;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildFields();
+    void buildLabels();
+
+    FirstShowCentring placement_;
+    std::unique_ptr<print::DrawingPrinter> printer_;
+    DrawingPicture* Image1 = nullptr;
+    QHash<QString, FitLineEdit*> fields_;
+    QPushButton* btPrint = nullptr;
+};
+
+}  // namespace vintorp::ui

@@ -1,0 +1,41 @@
+#include "application.h"
+
+#include "errorreport.h"
+#include "fonts.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <exception>
+
+namespace vintorp::ui {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        reportError(QString::fromUtf8(e.what()));
+    } catch (...) {
+        reportError(QString());
+    }
+    return false;
+}
+
+void setUpApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QString::fromUtf16(kAppTitle));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setOrganizationDomain(QStringLiteral("vintorp.github.io"));
+    installFonts(app);
+
+    // The interface is Russian; let Qt's own dialogs speak it too.
+    auto* qtTranslator = new QTranslator(&app);
+    if (qtTranslator->load(QStringLiteral("qtbase_ru"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTranslator);
+}
+
+}  // namespace vintorp::ui

@@ -1,0 +1,45 @@
+#include "calcbridge.h"
+
+#include "Unit1.h"
+#include "Unit4.h"
+#include "errorreport.h"
+
+namespace vintorp::ui {
+namespace {
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+}  // namespace
+
+std::string CalcBridge::inputText(calc::InputField field) const
+{
+    return input_.inputText(field).toStdString();
+}
+
+int CalcBridge::coreType() const
+{
+    return input_.coreType();
+}
+
+void CalcBridge::setDrawingField(std::string_view name, const std::string& text)
+{
+    drawing_.setFieldText(fromView(name), QString::fromStdString(text));
+}
+
+std::string CalcBridge::drawingFieldText(std::string_view name) const
+{
+    return drawing_.fieldText(fromView(name)).toStdString();
+}
+
+void CalcBridge::showMessage(const std::string& text)
+{
+    showPlainMessage(QString::fromStdString(text), &input_);
+}
+
+void CalcBridge::showDrawing()
+{
+    drawing_.showResults();
+}
+
+}  // namespace vintorp::ui

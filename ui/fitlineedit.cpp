@@ -1,0 +1,48 @@
+#include "fitlineedit.h"
+
+#include <QFontMetricsF>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <cmath>
+
+namespace vintorp::ui {
+namespace {
+// QLineEdit keeps this many pixels free on each side of its text, and one
+// more for the cursor.
+constexpr int kLineEditMargin = 2;
+constexpr int kCursorWidth = 1;
+constexpr int kSmallestPixelSize = 1;
+}  // namespace
+
+FitLineEdit::FitLineEdit(const QFont& font, QWidget* parent) : QLineEdit(parent), baseFont_(font)
+{
+    setFont(font);
+    connect(this, &QLineEdit::textChanged, this, &FitLineEdit::fitText);
+}
+
+void FitLineEdit::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    fitText();
+}
+
+void FitLineEdit::fitText()
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins());
+    const qreal room = contents.width() - 2 * kLineEditMargin - kCursorWidth;
+
+    QFont fitted = baseFont_;
+    for (int size = baseFont_.pixelSize(); size >= kSmallestPixelSize; --size) {
+        fitted.setPixelSize(size);
+        if (std::ceil(QFontMetricsF(fitted).horizontalAdvance(text())) <= room)
+            break;
+    }
+    if (fitted != font())
+        setFont(fitted);
+}
+
+}  // namespace vintorp::ui
