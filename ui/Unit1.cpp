@@ -18,8 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <exception>
-
 namespace vintorp::ui {
 namespace {
 
@@ -174,12 +172,10 @@ void TForm1::rgTypeClick()
 
 void TForm1::btShowClick()
 {
-    try {
+    runReportingErrors(this, [this] {
         CalcBridge bridge(*this, drawing_);
         calc::Calculate(bridge, decimalSeparatorUtf8());
-    } catch (const std::exception& e) {
-        reportError(QString::fromUtf8(e.what()), this);
-    }
+    });
 }
 
 void TForm1::Button1Click()

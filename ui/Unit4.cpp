@@ -1,6 +1,7 @@
 #include "Unit4.h"
 
 #include "drawingpicture.h"
+#include "errorreport.h"
 #include "fitlineedit.h"
 #include "fonts.h"
 #include "print/drawingprint.h"
@@ -150,9 +151,11 @@ void TForm4::showResults()
 
 void TForm4::btPrintClick()
 {
-    if (!printer_)
-        printer_ = std::make_unique<print::DrawingPrinter>();
-    printer_->print(*this, height() - kNotesHeight);
+    runReportingErrors(this, [this] {
+        if (!printer_)
+            printer_ = std::make_unique<print::DrawingPrinter>();
+        printer_->print(*this, height() - kNotesHeight);
+    });
 }
 
 void TForm4::showEvent(QShowEvent* event)

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <exception>
+
 class QWidget;
 
 namespace vintorp::ui {
@@ -16,6 +18,17 @@ QString reportText(const QString& message);
 
 // Shows the report modally over parent (or over the active window).
 void reportError(const QString& message, QWidget* parent = nullptr);
+
+// Runs a command; an error that ends it goes to the report.
+template <typename Command>
+void runReportingErrors(QWidget* parent, Command&& command)
+{
+    try {
+        command();
+    } catch (const std::exception& e) {
+        reportError(QString::fromUtf8(e.what()), parent);
+    }
+}
 
 // Shows an information message with one OK button and no icon.
 void showPlainMessage(const QString& message, QWidget* parent = nullptr);
