@@ -410,6 +410,8 @@ private slots:
         row("hole, right lower fourth, outside ring", {319, 202}, Ink::White);
         row("wall 1, top tab top edge", {130, 227}, Ink::Black);
         row("wall 1, above top tab", {130, 226}, Ink::White);
+        row("wall 1, top tab right edge", {164, 230}, Ink::Black);
+        row("wall 1, right of top tab", {165, 230}, Ink::White);
         row("wall 1, upper section left edge", {100, 250}, Ink::Black);
         row("wall 1, left of upper section", {99, 250}, Ink::White);
         row("wall 1, middle section left edge", {95, 290}, Ink::Black);
@@ -418,6 +420,10 @@ private slots:
         row("wall 1, right of lower section", {160, 330}, Ink::White);
         row("wall 1, bottom tab bottom edge", {130, 352}, Ink::Black);
         row("wall 1, under bottom tab", {130, 353}, Ink::White);
+        row("wall 2, top edge", {200, 232}, Ink::Black);
+        row("wall 2, above top edge", {200, 231}, Ink::White);
+        row("wall 2, upper section left edge", {169, 250}, Ink::Black);
+        row("wall 2, left of upper section", {168, 250}, Ink::White);
         row("wall 2, upper section right edge", {248, 250}, Ink::Black);
         row("wall 2, right of upper section", {249, 250}, Ink::White);
         row("wall 2, middle section left edge", {173, 290}, Ink::Black);
@@ -429,6 +435,8 @@ private slots:
         row("wall 3, middle section left edge", {254, 290}, Ink::Black);
         row("wall 3, bottom tab right edge", {323, 350}, Ink::Black);
         row("wall 3, right of bottom tab", {324, 350}, Ink::White);
+        row("wall 4, top edge", {370, 232}, Ink::Black);
+        row("wall 4, above top edge", {370, 231}, Ink::White);
         row("wall 4, upper section left edge", {329, 250}, Ink::Black);
         row("wall 4, left of upper section", {328, 250}, Ink::White);
         row("wall 4, middle section right edge", {405, 290}, Ink::Black);
