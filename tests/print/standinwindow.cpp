@@ -63,6 +63,13 @@ StandInWindow::StandInWindow() {
     setAutoFillBackground(true);
 
     new DrawingStandIn(*this);
+    addLabel(*this, "Label1", kUnitsNote, {328, 14}, true);
+    addLabel(*this, "Label7", "Толщина материала - ", {4, 375}, false);
+    addLabel(*this, "Label3", kNotesTitle, {5, 412}, true);
+    addLabel(*this, "Label4", "1. Если обмоток много, то целесообразно увеличить", {86, 413}, false);
+    addLabel(*this, "Label5", "размер X, что бы не было проблем с размещением их выводов.", {7, 428}, false);
+    addLabel(*this, "Label6", "2. Для П и ПЛ необходимо изготовить два таких каркаса.", {8, 444}, false);
+    // The fields lie above the labels, as a label may be wider than the gap.
     for (const FieldSpec& spec : kFields) {
         auto* field = new QLineEdit(QString::fromUtf8(spec.text), this);
         field->setObjectName(spec.name);
@@ -71,12 +78,6 @@ StandInWindow::StandInWindow() {
         field->setReadOnly(true);
         field->setAlignment(Qt::AlignCenter);
     }
-    addLabel(*this, "Label1", kUnitsNote, {328, 14}, true);
-    addLabel(*this, "Label7", "Толщина материала - ", {4, 375}, false);
-    addLabel(*this, "Label3", kNotesTitle, {5, 412}, true);
-    addLabel(*this, "Label4", "1. Если обмоток много, то целесообразно увеличить", {86, 413}, false);
-    addLabel(*this, "Label5", "размер X, что бы не было проблем с размещением их выводов.", {7, 428}, false);
-    addLabel(*this, "Label6", "2. Для П и ПЛ необходимо изготовить два таких каркаса.", {8, 444}, false);
     auto* button = new QPushButton(QString::fromUtf8(kPrintCaption), this);
     button->setObjectName("btPrint");
     button->setGeometry(396, 437, 54, 20);
