@@ -7,6 +7,7 @@
 #include <QRegion>
 
 #include <climits>
+#include <cmath>
 #include <optional>
 
 namespace vintorp::print {
@@ -163,11 +164,23 @@ private:
         return clip;
     }
 
+    // A cosmetic pen is as wide on the target as it was on the canvas, not
+    // one pixel of a much finer device.
+    QPen targetPen() const {
+        if (!pen_.isCosmetic()) return pen_;
+        QPen pen = pen_;
+        const qreal width = pen_.widthF() > 0 ? pen_.widthF() : 1.0;
+        const qreal scale = std::sqrt(std::abs(world_.determinant()));
+        pen.setCosmetic(false);
+        pen.setWidthF(scale > 0 ? width / scale : width);
+        return pen;
+    }
+
     void prepare() {
         target_.setTransform(toTarget_);
         target_.setClipPath(effectiveClip(), Qt::ReplaceClip);
         target_.setTransform(world_ * toTarget_);
-        target_.setPen(pen_);
+        target_.setPen(targetPen());
         target_.setBrush(brush_);
         target_.setBrushOrigin(brushOrigin_);
         target_.setFont(font_);

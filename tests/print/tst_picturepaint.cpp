@@ -31,6 +31,28 @@ QRect onImage(const QRect& r, PrintSize size) {
     return QRectF(kMargin + r.x() * sx, kMargin + r.y() * sy, r.width() * sx, r.height() * sy).toAlignedRect();
 }
 
+// A white window with one horizontal line across it at y = 20, drawn with
+// the given pen under the given painter scale.
+class LineWindow : public QWidget {
+public:
+    LineWindow(QPen pen, qreal scale) : pen_(pen), scale_(scale) {
+        resize(100, 40 + kNotesStripHeight);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        painter.scale(scale_, scale_);
+        painter.setPen(pen_);
+        painter.drawLine(QPointF(0, 20.5 / scale_), QPointF(100 / scale_, 20.5 / scale_));
+    }
+
+private:
+    QPen pen_;
+    qreal scale_;
+};
+
 }  // namespace
 
 class PicturePaintTest : public QObject {
@@ -46,6 +68,8 @@ private slots:
     void coveringWindowIsNotPrinted();
     void offScreenWindowPrintsWhole();
     void windowIsLeftAsItWas();
+    void linesKeepTheirScreenWidth_data();
+    void linesKeepTheirScreenWidth();
 };
 
 void PicturePaintTest::pictureArea_data() {
@@ -158,6 +182,31 @@ void PicturePaintTest::windowIsLeftAsItWas() {
     paintOnImage(window, {1371, 1200});
     QCOMPARE(window.grab().toImage(), before);
     QCOMPARE(field->selectedText(), field->text());
+}
+
+void PicturePaintTest::linesKeepTheirScreenWidth_data() {
+    QTest::addColumn<QPen>("pen");
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<int>("screenWidth");
+    QTest::newRow("hairline") << QPen(Qt::black, 0) << qreal(1) << 1;
+    QTest::newRow("one pixel") << QPen(Qt::black, 1) << qreal(1) << 1;
+    QTest::newRow("three pixels") << QPen(Qt::black, 3) << qreal(1) << 3;
+    QPen cosmetic(Qt::black, 2);
+    cosmetic.setCosmetic(true);
+    QTest::newRow("cosmetic two pixels") << cosmetic << qreal(1) << 2;
+    QTest::newRow("cosmetic two pixels, scaled painter") << cosmetic << qreal(2) << 2;
+    QTest::newRow("two units, scaled painter") << QPen(Qt::black, 1) << qreal(2) << 2;
+}
+
+void PicturePaintTest::linesKeepTheirScreenWidth() {
+    QFETCH(QPen, pen);
+    QFETCH(qreal, scale);
+    QFETCH(int, screenWidth);
+    LineWindow window(pen, scale);
+    constexpr int zoom = 8;
+    const QImage image = paintOnImage(window, {100 * zoom, 40 * zoom});
+    const int dark = countDark(image, QRect(kMargin + 50 * zoom, 0, 1, image.height()));
+    QVERIFY2(std::abs(dark - screenWidth * zoom) <= 1, qPrintable(QString::number(dark)));
 }
 
 QTEST_MAIN(PicturePaintTest)
