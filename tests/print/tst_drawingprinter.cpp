@@ -7,6 +7,7 @@
 #include "print/printsize.h"
 #include "standinwindow.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -17,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -119,6 +121,7 @@ class DrawingPrinterTest : public QObject {
 private slots:
     void init();
     void dialogIsSetUp();
+    void realDialogOpensAndCancels();
     void cancelSendsNothing();
     void pageHoldsThePicture_data();
     void pageHoldsThePicture();
@@ -147,6 +150,38 @@ void DrawingPrinterTest::dialogIsSetUp() {
     QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintSelection));
     QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintCurrentPage));
     QCOMPARE(dialog.printRange(), QAbstractPrintDialog::AllPages);
+}
+
+void DrawingPrinterTest::realDialogOpensAndCancels() {
+    StandInWindow window;
+    DrawingPrinter printer;  // Qt's print dialog
+    struct Seen {
+        QString name;
+        QWidget* parent = nullptr;
+        bool pageRange = true;
+        bool toFile = false;
+    };
+    std::optional<Seen> seen;
+    // The user cancels as soon as the dialog is up; should it not be found,
+    // a later timer closes whatever modal window is open.
+    QTimer::singleShot(0, &window, [&] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            seen = Seen{dialog->objectName(), dialog->parentWidget(),
+                        dialog->testOption(QAbstractPrintDialog::PrintPageRange),
+                        dialog->testOption(QAbstractPrintDialog::PrintToFile)};
+            dialog->reject();
+        }
+    });
+    QTimer::singleShot(5000, &window, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    QCOMPARE(printFailure(printer, window), std::nullopt);
+    QVERIFY(seen.has_value());
+    QCOMPARE(seen->name, QString("PrintDialog1"));
+    QCOMPARE(seen->parent, &window);
+    QVERIFY(!seen->pageRange);
+    QVERIFY(seen->toFile);
+    QVERIFY(!printer.printing());
 }
 
 void DrawingPrinterTest::cancelSendsNothing() {
