@@ -1,7 +1,5 @@
 #include "print/printerchooser.h"
 
-#include "print/printdialogsetup.h"
-
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -9,7 +7,10 @@ namespace vintorp::print {
 
 bool DialogPrinterChooser::choose(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
-    setUpPrintDialog(dialog);
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
     return dialog.exec() == QDialog::Accepted;
 }
 
