@@ -1,0 +1,48 @@
+// The print command of the drawing window: asks for a printer and prints the
+// window's picture area as one page, at the top-left corner of the printable
+// area, scaled by printSize().
+#pragma once
+
+#include "print/printerchooser.h"
+
+#include <QRect>
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace vintorp::print {
+
+// Owns the application's one printer, so the printer and the settings
+// chosen in the dialog stay for every later print of the same run.
+class DrawingPrinter {
+public:
+    // Asks with Qt's print dialog.
+    DrawingPrinter();
+    explicit DrawingPrinter(std::unique_ptr<PrinterChooser> chooser);
+    ~DrawingPrinter();
+
+    DrawingPrinter(const DrawingPrinter&) = delete;
+    DrawingPrinter& operator=(const DrawingPrinter&) = delete;
+
+    // Prints pictureArea(window).
+    void print(QWidget& window);
+
+    // Prints `area` of the window, rendered from the window's own widgets.
+    // Returns without printing when the user cancels. Throws PrintError when
+    // no printer or output file is chosen, when the printer cannot be opened,
+    // or when called while an earlier print is still running.
+    void print(QWidget& window, const QRect& area);
+
+    bool printing() const { return printing_; }
+
+private:
+    QPrinter& printer();
+
+    std::unique_ptr<PrinterChooser> chooser_;
+    std::unique_ptr<QPrinter> printer_;
+    bool printing_ = false;
+};
+
+}  // namespace vintorp::print
