@@ -4,7 +4,6 @@
 #include "errorreport.h"
 #include "fitlineedit.h"
 #include "fonts.h"
-#include "print/drawingprint.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -59,8 +58,9 @@ constexpr std::array<LabelPlace, 6> kLabels = {{
 
 }  // namespace
 
-TForm4::TForm4(std::unique_ptr<print::DrawingPrinter> printer, QWidget* parent)
-    : QWidget(parent), printer_(std::move(printer))
+TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
+    : QWidget(parent),
+      printer_(chooser ? std::move(chooser) : std::make_unique<print::DialogPrinterChooser>())
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Чертёж катушки"));
@@ -151,11 +151,7 @@ void TForm4::showResults()
 
 void TForm4::btPrintClick()
 {
-    runReportingErrors(this, [this] {
-        if (!printer_)
-            printer_ = std::make_unique<print::DrawingPrinter>();
-        printer_->print(*this, height() - kNotesHeight);
-    });
+    runReportingErrors(this, [this] { printer_.print(*this); });
 }
 
 void TForm4::showEvent(QShowEvent* event)

@@ -2,7 +2,7 @@
 // fields on its dimension lines, the notes and the Print button.
 #pragma once
 
-#include "print/drawingprint.h"
+#include "print/drawingprinter.h"
 #include "windowplacement.h"
 
 #include <QHash>
@@ -21,9 +21,8 @@ class FitLineEdit;
 class TForm4 : public QWidget {
     Q_OBJECT
 public:
-    // printer: where btPrint sends the picture area; may be null (then the
-    // window makes its own with the standard print dialog).
-    explicit TForm4(std::unique_ptr<print::DrawingPrinter> printer = {}, QWidget* parent = nullptr);
+    // chooser: how btPrint asks for a printer; by default Qt's print dialog.
+    explicit TForm4(std::unique_ptr<print::PrinterChooser> chooser = {}, QWidget* parent = nullptr);
     ~TForm4() override;
 
     void setFieldText(const QString& name, const QString& text);
@@ -34,9 +33,6 @@ public:
 
     void btPrintClick();
 
-    // Height of the bottom strip (notes and Print button) kept off the printout.
-    static constexpr int kNotesHeight = 75;
-
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -45,7 +41,7 @@ private:
     void buildLabels();
 
     FirstShowCentring placement_;
-    std::unique_ptr<print::DrawingPrinter> printer_;
+    print::DrawingPrinter printer_;
     DrawingPicture* Image1 = nullptr;
     QHash<QString, FitLineEdit*> fields_;
     QPushButton* btPrint = nullptr;

@@ -2,7 +2,11 @@
 
 #include "assets/artwork.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace vintorp::ui {
 
@@ -16,7 +20,10 @@ void DrawingPicture::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QTransform& device = painter.deviceTransform();
     const qreal scale = std::max(std::abs(device.m11()), std::abs(device.m22()));
-    if (device.isRotating() || !qFuzzyCompare(scale, devicePixelRatioF())) {
+    // Only a raster target at the screen's own scale gets the ready image;
+    // printers and other devices get the vector source.
+    const bool screenLike = painter.paintEngine()->type() == QPaintEngine::Raster;
+    if (!screenLike || device.isRotating() || !qFuzzyCompare(scale, devicePixelRatioF())) {
         art::paintBobbinDrawing(painter, QRectF(rect()));
         return;
     }

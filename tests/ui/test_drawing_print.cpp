@@ -1,0 +1,167 @@
+// Print from the drawing window as the user does it: calculate, press
+// «Печать», choose a PDF file. The page carries the window's values, drawn
+// as vectors, and errors reach the general error report.
+#include "modalwatcher.h"
+#include "print/printerchooser.h"
+#include "ui/Unit1.h"
+#include "ui/Unit4.h"
+#include "ui/application.h"
+#include "ui/decimalseparator.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace vintorp::ui;
+
+namespace {
+
+// The user at the print dialog.
+class ScriptedChooser final : public vintorp::print::PrinterChooser {
+public:
+    explicit ScriptedChooser(std::function<bool(QPrinter&)>& answer) : answer_(answer) {}
+    bool choose(QPrinter& printer, QWidget*) override { return answer_(printer); }
+
+private:
+    std::function<bool(QPrinter&)>& answer_;
+};
+
+QString runTool(const char* name, const QStringList& args)
+{
+    QProcess process;
+    process.start(QStandardPaths::findExecutable(QString::fromLatin1(name)), args);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+class TestDrawingPrint : public QObject {
+    Q_OBJECT
+
+private:
+    std::function<bool(QPrinter&)> answer_;
+    std::unique_ptr<TForm4> drawing_;
+    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<ModalWatcher> modals_;
+    QTemporaryDir dir_;
+
+    QString pdf() const { return dir_.filePath(QStringLiteral("drawing.pdf")); }
+
+    void calculateWorkedExample()
+    {
+        const QList<std::pair<const char*, const char*>> inputs = {
+            {"ed_A", "20"}, {"ed_B", "25"}, {"ed_C", "10"}, {"ed_H", "30"}};
+        for (const auto& [name, text] : inputs)
+            form_->findChild<QLineEdit*>(name)->setText(QString::fromLatin1(text));
+        QTest::mouseClick(form_->findChild<QPushButton*>("btShow"), Qt::LeftButton);
+        QVERIFY(drawing_->isVisible());
+    }
+
+    void pressPrint() { QTest::mouseClick(drawing_->findChild<QPushButton*>("btPrint"), Qt::LeftButton); }
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty())
+            QSKIP("poppler-utils are not installed");
+    }
+
+    void init()
+    {
+        setSeparatorSource([] { return QStringLiteral(","); });
+        answer_ = [this](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf());
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            return true;
+        };
+        drawing_ = std::make_unique<TForm4>(std::make_unique<ScriptedChooser>(answer_));
+        form_ = std::make_unique<TForm1>(*drawing_);
+        modals_ = std::make_unique<ModalWatcher>();
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QFile::remove(pdf());
+    }
+
+    void cleanup()
+    {
+        modals_.reset();
+        form_.reset();
+        drawing_.reset();
+        setSeparatorSource(systemDecimalSymbol);
+    }
+
+    void pageCarriesTheWindowsValuesAsVectors()
+    {
+        calculateWorkedExample();
+        pressPrint();
+        QVERIFY(modals_->seen().isEmpty());
+        QVERIFY(QFile::exists(pdf()));
+
+        const QString text = runTool("pdftotext", {pdf(), QStringLiteral("-")});
+        for (const char* value : {"39,5", "22,5", "44", "27,5", "38", "29,5", "9", "20,5", "25,5"})
+            QVERIFY2(text.contains(QString::fromLatin1(value)), value);
+        QVERIFY(text.contains(QStringLiteral("Все размеры в мм.")));
+        QVERIFY(text.contains(QStringLiteral("Толщина материала")));
+        QVERIFY(!text.contains(QStringLiteral("Примечание")));
+        QVERIFY(!text.contains(QStringLiteral("Печать")));
+
+        // The drawing reaches the page from its vector source, not as a bitmap.
+        const QStringList images = runTool("pdfimages", {QStringLiteral("-list"), pdf()})
+                                       .split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(images.size(), 2);  // the table's two header lines, no image rows
+    }
+
+    void cancelPrintsNothingAndTheNextPrintWorks()
+    {
+        calculateWorkedExample();
+        answer_ = [](QPrinter&) { return false; };
+        pressPrint();
+        QVERIFY(!QFile::exists(pdf()));
+        answer_ = [this](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf());
+            return true;
+        };
+        pressPrint();
+        QVERIFY(QFile::exists(pdf()));
+        QVERIFY(modals_->seen().isEmpty());
+    }
+
+    void printerErrorReachesTheReport()
+    {
+        calculateWorkedExample();
+        answer_ = [](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QStringLiteral("/nonexistent-folder/drawing.pdf"));
+            return true;
+        };
+        pressPrint();
+        QTRY_COMPARE(modals_->seen().size(), 1);
+        QCOMPARE(modals_->seen().first().text, QStringLiteral("Printer selected is not valid."));
+        QCOMPARE(modals_->seen().first().icon, QMessageBox::Critical);
+        QVERIFY(drawing_->isVisible());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    Application app(argc, argv);
+    setUpApplication(app);
+    TestDrawingPrint test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_drawing_print.moc"
