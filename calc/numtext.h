@@ -20,7 +20,8 @@ using Extended = long double;
 Extended ScaleByPowerOfTen(Extended v, int k);
 
 // The decimal separator is passed in by the caller as one UTF-8 encoded
-// character (for example "," or "."); the window layer owns the current value.
+// character (for example "," or "."; at most four bytes); the window layer
+// owns the current value.
 
 // Parses text; throws ConversionError("'<text>' is not a valid floating point value")
 // when the text is rejected. Never raises an arithmetic fault.
