@@ -7,6 +7,7 @@
 #include <string>
 
 #include "numtext.h"
+#include "powers_of_ten.h"
 
 namespace vintorp::calc {
 
@@ -46,7 +47,7 @@ std::uint64_t RoundToInteger(Extended v) { return static_cast<std::uint64_t>(std
 Decimal DigitsOf(Extended magnitude, int binary_exponent) {
     Decimal out{};
     out.exponent = ((binary_exponent * 19728) >> 16) + 1;  // floor(e2 * 19728 / 65536) + 1
-    std::uint64_t s = RoundToInteger(ScaleByPowerOfTen(magnitude, kDigits - out.exponent));
+    std::uint64_t s = RoundToInteger(detail::ScaleByPowers(magnitude, kDigits - out.exponent));
     if (s >= kTenPow18) {
         s = RoundToInteger(static_cast<Extended>(s) / 10.0L);
         ++out.exponent;

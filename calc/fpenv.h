@@ -79,33 +79,64 @@ inline double StoreDouble(Extended x) { return Checked(static_cast<double>(x)); 
 
 // A stretch of x87 arithmetic with all faults silenced, for code that inspects
 // the outcome itself (the parse scan). On construction: saves the x87 control
-// word, clears the x87 flags, sets nearest-even with a 64-bit significand and
-// masks every fault. On destruction: clears the x87 flags and restores the
-// control word. The arithmetic inside must be on Extended values only.
+// word, clears pending fault flags, sets nearest-even with a 64-bit
+// significand and masks every fault. On destruction: clears the fault flags
+// and restores the control word. The arithmetic inside must be on Extended
+// values only. The slow instructions (clearing flags, loading the control
+// word) run only when there is something to change.
 class QuietX87Scope {
 public:
     QuietX87Scope() noexcept {
         asm volatile("fnstcw %0" : "=m"(saved_cw_));
-        const std::uint16_t cw = kQuietControlWord;
-        asm volatile("fnclex\n\tfldcw %0" : : "m"(cw) : "memory");
+        ClearFaultFlags();
+        if (saved_cw_ != kQuietControlWord) {
+            const std::uint16_t cw = kQuietControlWord;
+            asm volatile("fldcw %0" : : "m"(cw) : "memory");
+        }
     }
-    ~QuietX87Scope() { asm volatile("fnclex\n\tfldcw %0" : : "m"(saved_cw_) : "memory"); }
+    ~QuietX87Scope() {
+        if ((LastStatus() & kFaultFlags) != 0) {
+            asm volatile("fnclex" : : : "memory");
+        }
+        if (saved_cw_ != kQuietControlWord) {
+            asm volatile("fldcw %0" : : "m"(saved_cw_) : "memory");
+        }
+    }
     QuietX87Scope(const QuietX87Scope&) = delete;
     QuietX87Scope& operator=(const QuietX87Scope&) = delete;
 
     // True when an invalid operation or an overflow happened since construction.
-    bool InvalidOrOverflow() const noexcept {
-        std::uint16_t sw;
-        asm volatile("fnstsw %0" : "=am"(sw) : : "memory");
-        return (sw & (kInvalidFlag | kOverflowFlag)) != 0;
+    bool InvalidOrOverflow() noexcept {
+        status_ = StatusWord();
+        status_read_ = true;
+        return (status_ & (kInvalidFlag | kOverflowFlag)) != 0;
     }
 
 private:
     // All six faults masked, 64-bit significand, round to nearest-even.
     static constexpr std::uint16_t kQuietControlWord = 0x037F;
     static constexpr std::uint16_t kInvalidFlag = 0x0001;
+    static constexpr std::uint16_t kDivisionByZeroFlag = 0x0004;
     static constexpr std::uint16_t kOverflowFlag = 0x0008;
+    static constexpr std::uint16_t kFaultFlags = kInvalidFlag | kDivisionByZeroFlag | kOverflowFlag;
+
+    static std::uint16_t StatusWord() noexcept {
+        std::uint16_t sw;
+        asm volatile("fnstsw %0" : "=am"(sw) : : "memory");
+        return sw;
+    }
+    static void ClearFaultFlags() noexcept {
+        if ((StatusWord() & kFaultFlags) != 0) {
+            asm volatile("fnclex" : : : "memory");
+        }
+    }
+
+    // The status word as InvalidOrOverflow() last read it, or afresh.
+    std::uint16_t LastStatus() const noexcept { return status_read_ ? status_ : StatusWord(); }
+
     std::uint16_t saved_cw_ = 0;
+    std::uint16_t status_ = 0;
+    bool status_read_ = false;
 };
 
 }  // namespace vintorp::calc

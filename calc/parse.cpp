@@ -6,6 +6,7 @@
 #include "errors.h"
 #include "fpenv.h"
 #include "numtext.h"
+#include "powers_of_ten.h"
 
 namespace vintorp::calc {
 
@@ -18,6 +19,33 @@ constexpr int kExponentStop = 500;
 constexpr std::int64_t kScaleClamp = 5120;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The digits read so far as one number: accumulator := accumulator * 10 +
+// digit, each operation rounded to extended. While the number stays below
+// 2^64 every such operation is exact, so the first 19 digits are gathered in
+// an integer and converted once; the same value, without the cost.
+class Accumulator {
+public:
+    void Add(int digit) {
+        if (count_ < kExactDigits) {
+            whole_ = whole_ * 10 + static_cast<std::uint64_t>(digit);
+            ++count_;
+            return;
+        }
+        if (count_ == kExactDigits) {
+            value_ = static_cast<Extended>(whole_);
+            ++count_;
+        }
+        value_ = value_ * 10.0L + static_cast<Extended>(digit);
+    }
+    Extended Value() const { return count_ <= kExactDigits ? static_cast<Extended>(whole_) : value_; }
+
+private:
+    static constexpr int kExactDigits = 19;  // 10^19 - 1 < 2^64
+    std::uint64_t whole_ = 0;
+    int count_ = 0;
+    Extended value_ = 0.0L;
+};
 
 class Cursor {
 public:
@@ -34,7 +62,7 @@ public:
     }
     // Steps over sep when the text continues with it; an empty sep never matches.
     bool TakeSeparator(std::string_view sep) {
-        if (sep.empty() || !text_.substr(pos_).starts_with(sep)) {
+        if (sep.size() == 1 ? !Next(sep[0]) : sep.empty() || !text_.substr(pos_).starts_with(sep)) {
             return false;
         }
         pos_ += sep.size();
@@ -48,8 +76,6 @@ private:
 
 std::optional<Extended> Scan(std::string_view text, std::string_view sep) {
     QuietX87Scope quiet;
-    Extended acc = 0.0L;
-    Settle(acc);  // keeps the accumulation behind the environment set-up
 
     Cursor in(text);
     in.SkipSpaces();
@@ -58,16 +84,17 @@ std::optional<Extended> Scan(std::string_view text, std::string_view sep) {
         negative = in.Next('-');
         in.Skip();
     }
+    Accumulator acc;
     bool consumed = false;
     while (in.NextDigit()) {
-        acc = acc * 10.0L + static_cast<Extended>(in.TakeDigit());
+        acc.Add(in.TakeDigit());
         consumed = true;
     }
     std::int64_t fraction_digits = 0;
     if (in.TakeSeparator(sep)) {
         consumed = true;
         while (in.NextDigit()) {
-            acc = acc * 10.0L + static_cast<Extended>(in.TakeDigit());
+            acc.Add(in.TakeDigit());
             ++fraction_digits;
         }
     }
@@ -97,7 +124,7 @@ std::optional<Extended> Scan(std::string_view text, std::string_view sep) {
     if (k < -kScaleClamp) {
         k = -kScaleClamp;
     }
-    Extended value = ScaleByPowerOfTen(acc, static_cast<int>(k));
+    Extended value = detail::ScaleByPowers(acc.Value(), static_cast<int>(k));
     if (negative) {
         value = -value;
     }
