@@ -294,13 +294,6 @@ TEST(Calculate, RunsUnderItsOwnEnvironment) {
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 
-TEST(Calculate, MultiByteSeparator) {
-    const std::string sep = "\xD9\xAB";
-    FakeView view = MakeView(kWorked, ETypeCore, sep);
-    Calculate(view, sep);
-    ExpectFields(view, kWorkedE, sep);
-}
-
 TEST(InputFieldName, ObjectNamesOfTheInputFields) {
     const std::pair<InputField, const char*> cases[] = {
         {InputField::A, "ed_A"}, {InputField::B, "ed_B"},     {InputField::C, "ed_C"},

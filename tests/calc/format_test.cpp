@@ -213,9 +213,5 @@ TEST_P(FormatTable, LeadingZeroDigitWhenTheEstimateIsOneTooHigh) {
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, FormatTable, ::testing::ValuesIn(kSeparators));
 
-TEST(FormatNumber, MultiByteSeparator) {
-    EXPECT_EQ(FormatNumber(Opaque(27.5L), "\xD9\xAB"), "27\xD9\xAB" "5");
-}
-
 }  // namespace
 }  // namespace vintorp::calc
