@@ -4,7 +4,9 @@
 // All arithmetic here runs on the x87 extended type (64-bit significand,
 // round to nearest-even). Faults (invalid operation, division by zero,
 // overflow) end the command with an ArithmeticError; underflow and inexact
-// results are silent. See fpenv.h for the environment itself.
+// results are silent. See fpenv.h for the environment itself: Calculate sets
+// it for its whole run and the parse operations set it for their scan; the
+// other operations here compute under the environment in force.
 #pragma once
 
 #include <cstdint>
@@ -20,7 +22,8 @@ using Extended = long double;
 Extended ScaleByPowerOfTen(Extended v, int k);
 
 // The decimal separator is passed in by the caller as one UTF-8 encoded
-// character (for example "," or "."); the window layer owns the current value.
+// character (for example "," or "."; at most four bytes); the window layer
+// owns the current value.
 
 // Parses text; throws ConversionError("'<text>' is not a valid floating point value")
 // when the text is rejected. Never raises an arithmetic fault.

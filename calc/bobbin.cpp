@@ -1,0 +1,137 @@
+// The Calculate command.
+#include "bobbin.h"
+
+#include <limits>
+
+#include "fpenv.h"
+#include "numtext.h"
+
+namespace vintorp::calc {
+
+namespace {
+
+// The constants of the formulas: 0.3 and 0.1 are the extended values nearest
+// to those decimals.
+constexpr Extended kTwo = 2.0L;
+constexpr Extended kHalf = 0.5L;
+constexpr Extended kEight = 8.0L;
+constexpr Extended kThreeTenths = 0.3L;
+constexpr Extended kOneTenth = 0.1L;
+
+constexpr double kDefaultDimension = 0.0;
+constexpr double kDefaultThickness = 1.0;
+
+// A parsed input, stored into a double at once.
+double ReadInput(const BobbinView& view, InputField field, Extended fallback, std::string_view sep) {
+    return StoreDouble(ParseNumberOrDefault(view.inputText(field), fallback, sep));
+}
+
+struct Inputs {
+    double a, b, c, h, k, t;
+};
+
+bool Acceptable(const Inputs& in, int core_type) {
+    if (in.a < 1.0 || in.b < 1.0 || in.c < 1.0 || in.h < 1.0) {
+        return false;
+    }
+    if (in.t <= 0.0) {
+        return false;  // zero, and a negative thickness too
+    }
+    return !(core_type == UTypeCore && in.k < 0.0);
+}
+
+// The whole number shown for an extended result: rounded to a double first.
+std::string WholeText(Extended x) { return FormatInteger(RoundUpWhole(StoreDouble(x))); }
+
+void Copy(BobbinView& view, std::string_view to, std::string_view from) {
+    view.setDrawingField(to, view.drawingFieldText(from));
+}
+
+}  // namespace
+
+std::string_view inputFieldName(InputField f) {
+    switch (f) {
+        case InputField::A: return "ed_A";
+        case InputField::B: return "ed_B";
+        case InputField::C: return "ed_C";
+        case InputField::H: return "ed_H";
+        case InputField::K: return "edPLKrep";
+        case InputField::T: return "edMater";
+    }
+    return {};
+}
+
+std::int32_t RoundUpWhole(double x) {
+    const std::int64_t t = Truncate(x);
+    std::int64_t r = t;
+    if (static_cast<Extended>(t) != static_cast<Extended>(x)) {
+        if (t == std::numeric_limits<std::int64_t>::max()) {
+            ThrowInvalidOperation();
+        }
+        r = t + 1;
+    }
+    if (r < std::numeric_limits<std::int32_t>::min() || r > std::numeric_limits<std::int32_t>::max()) {
+        ThrowInvalidOperation();
+    }
+    return static_cast<std::int32_t>(r);
+}
+
+CalcOutcome Calculate(BobbinView& view, std::string_view sep) {
+    const ArithmeticEnvironment environment;
+
+    for (const std::string_view name : kDrawingFields) {
+        view.setDrawingField(name, "0");
+    }
+
+    Inputs in{};
+    in.a = ReadInput(view, InputField::A, kDefaultDimension, sep);
+    in.b = ReadInput(view, InputField::B, kDefaultDimension, sep);
+    in.c = ReadInput(view, InputField::C, kDefaultDimension, sep);
+    in.h = ReadInput(view, InputField::H, kDefaultDimension, sep);
+    in.k = ReadInput(view, InputField::K, kDefaultDimension, sep);
+    in.t = ReadInput(view, InputField::T, kDefaultThickness, sep);
+
+    const int core_type = view.coreType();
+    if (!Acceptable(in, core_type)) {
+        view.showMessage(std::string(kRejectMessage));
+        return CalcOutcome::Rejected;
+    }
+
+    // Expressions run left to right as written, each operation rounded to
+    // extended and checked for faults before the next.
+    const Extended t = in.t;
+    view.setDrawingField("Edit15", FormatNumber(t, sep));
+    view.setDrawingField("Edit2", FormatNumber(Add(Add(Mul(kTwo, t), in.b), kHalf), sep));
+    Copy(view, "Edit16", "Edit2");
+    view.setDrawingField("Edit7", FormatNumber(Sub(in.h, kHalf), sep));
+    Copy(view, "Edit12", "Edit7");
+    view.setDrawingField("Edit8", WholeText(Add(Mul(kEight, t), in.h)));
+    view.setDrawingField("Edit6", WholeText(Mul(kThreeTenths, in.h)));
+    Copy(view, "Edit11", "Edit6");
+    view.setDrawingField("Edit14", FormatNumber(Add(in.b, kHalf), sep));
+
+    if (core_type == ETypeCore || core_type == UTypeCore) {
+        const bool u_type = core_type == UTypeCore;
+        const Extended cheek_width = u_type ? Sub(Add(in.a, in.c), kHalf)
+                                            : Sub(Add(Mul(kTwo, in.c), in.a), kHalf);
+        view.setDrawingField("Edit4", FormatNumber(cheek_width, sep));
+        Extended narrow_wall = Add(in.a, kHalf);
+        if (u_type) {
+            narrow_wall = Add(narrow_wall, in.k);
+        }
+        view.setDrawingField("Edit9", FormatNumber(narrow_wall, sep));
+        Extended window_width = Add(Add(Mul(kTwo, t), in.a), kHalf);
+        if (u_type) {
+            window_width = Add(window_width, in.k);
+        }
+        view.setDrawingField("Edit5", FormatNumber(window_width, sep));
+        Copy(view, "Edit10", "Edit5");
+        const Extended w = StoreDouble(ParseNumber(view.drawingFieldText("Edit4"), sep));
+        view.setDrawingField("Edit3", WholeText(Add(Mul(w, kOneTenth), w)));
+    }
+
+    view.showDrawing();
+    return CalcOutcome::Shown;
+}
+
+}  // namespace vintorp::calc

@@ -1,0 +1,142 @@
+// The arithmetic environment of the calculation.
+//
+// Extended values live on the x87 unit (64-bit significand); doubles on SSE.
+// Every fault is masked in hardware: a fault shows only as a raised flag, and
+// the code that cares tests the flags right after the operation. A command
+// runs inside an ArithmeticEnvironment; each operation whose fault must end
+// the command goes through Checked() (or Add/Sub/Mul/Div/StoreDouble), which
+// throws ArithmeticError for a raised invalid-operation, division-by-zero or
+// overflow flag. Underflow, denormal operands and inexact results are silent.
+//
+// GCC moves floating-point operations freely past library calls such as
+// fetestexcept and drops operations whose result is unused, so every value
+// whose flags are inspected is first settled: an empty asm that takes the
+// value as operand and clobbers memory, which fixes where the operation runs.
+#pragma once
+
+#include <cfenv>
+#include <cstdint>
+#include <limits>
+#include <string_view>
+
+#include "numtext.h"
+
+#if !defined(__x86_64__) && !defined(__i386__)
+#error "the calculation needs the x87 floating-point unit"
+#endif
+static_assert(std::numeric_limits<vintorp::calc::Extended>::digits == 64,
+              "Extended must be the x87 80-bit format");
+
+namespace vintorp::calc {
+
+inline constexpr std::string_view kInvalidOperationMessage = "Invalid floating point operation";
+inline constexpr std::string_view kDivisionByZeroMessage = "Floating point division by zero";
+inline constexpr std::string_view kOverflowMessage = "Floating point overflow";
+
+// Throws ArithmeticError(kInvalidOperationMessage).
+[[noreturn]] void ThrowInvalidOperation();
+
+// For the lifetime of the object: round to nearest-even, 64-bit significand on
+// x87, nearest-even without flush-to-zero on SSE, all faults masked, all
+// flags clear. The previous environment comes back on destruction.
+class ArithmeticEnvironment {
+public:
+    ArithmeticEnvironment() noexcept;
+    ~ArithmeticEnvironment();
+    ArithmeticEnvironment(const ArithmeticEnvironment&) = delete;
+    ArithmeticEnvironment& operator=(const ArithmeticEnvironment&) = delete;
+
+private:
+    std::fenv_t saved_;
+};
+
+// Forces the computation of v to be complete at this point of the program.
+inline void Settle(Extended& v) noexcept { asm volatile("" : "+t"(v)::"memory"); }
+inline void Settle(double& v) noexcept { asm volatile("" : "+x"(v)::"memory"); }
+inline void Settle(std::int64_t& v) noexcept { asm volatile("" : "+r"(v)::"memory"); }
+
+// If an invalid-operation, division-by-zero or overflow flag is raised (on
+// either unit), clears all flags and throws the matching ArithmeticError;
+// invalid operation wins over division by zero, which wins over overflow.
+void RaisePendingFault();
+
+template <typename T>
+T Checked(T v) {
+    Settle(v);
+    RaisePendingFault();
+    return v;
+}
+
+// One extended operation, rounded once, faults raised.
+inline Extended Add(Extended a, Extended b) { return Checked(a + b); }
+inline Extended Sub(Extended a, Extended b) { return Checked(a - b); }
+inline Extended Mul(Extended a, Extended b) { return Checked(a * b); }
+inline Extended Div(Extended a, Extended b) { return Checked(a / b); }
+
+// Stores an extended value into a double: nearest-even; "Floating point
+// overflow" when the rounded magnitude exceeds the largest double.
+inline double StoreDouble(Extended x) { return Checked(static_cast<double>(x)); }
+
+// A stretch of x87 arithmetic with all faults silenced, for code that inspects
+// the outcome itself (the parse scan). On construction: saves the x87 control
+// word, clears pending fault flags, sets nearest-even with a 64-bit
+// significand and masks every fault. On destruction: clears the fault flags
+// and restores the control word. The arithmetic inside must be on Extended
+// values only. The slow instructions (clearing flags, loading the control
+// word) run only when there is something to change.
+class QuietX87Scope {
+public:
+    QuietX87Scope() noexcept {
+        asm volatile("fnstcw %0" : "=m"(saved_cw_));
+        ClearFaultFlags();
+        if (saved_cw_ != kQuietControlWord) {
+            const std::uint16_t cw = kQuietControlWord;
+            asm volatile("fldcw %0" : : "m"(cw) : "memory");
+        }
+    }
+    ~QuietX87Scope() {
+        if ((LastStatus() & kFaultFlags) != 0) {
+            asm volatile("fnclex" : : : "memory");
+        }
+        if (saved_cw_ != kQuietControlWord) {
+            asm volatile("fldcw %0" : : "m"(saved_cw_) : "memory");
+        }
+    }
+    QuietX87Scope(const QuietX87Scope&) = delete;
+    QuietX87Scope& operator=(const QuietX87Scope&) = delete;
+
+    // True when an invalid operation or an overflow happened since construction.
+    bool InvalidOrOverflow() noexcept {
+        status_ = StatusWord();
+        status_read_ = true;
+        return (status_ & (kInvalidFlag | kOverflowFlag)) != 0;
+    }
+
+private:
+    // All six faults masked, 64-bit significand, round to nearest-even.
+    static constexpr std::uint16_t kQuietControlWord = 0x037F;
+    static constexpr std::uint16_t kInvalidFlag = 0x0001;
+    static constexpr std::uint16_t kDivisionByZeroFlag = 0x0004;
+    static constexpr std::uint16_t kOverflowFlag = 0x0008;
+    static constexpr std::uint16_t kFaultFlags = kInvalidFlag | kDivisionByZeroFlag | kOverflowFlag;
+
+    static std::uint16_t StatusWord() noexcept {
+        std::uint16_t sw;
+        asm volatile("fnstsw %0" : "=am"(sw) : : "memory");
+        return sw;
+    }
+    static void ClearFaultFlags() noexcept {
+        if ((StatusWord() & kFaultFlags) != 0) {
+            asm volatile("fnclex" : : : "memory");
+        }
+    }
+
+    // The status word as InvalidOrOverflow() last read it, or afresh.
+    std::uint16_t LastStatus() const noexcept { return status_read_ ? status_ : StatusWord(); }
+
+    std::uint16_t saved_cw_ = 0;
+    std::uint16_t status_ = 0;
+    bool status_read_ = false;
+};
+
+}  // namespace vintorp::calc

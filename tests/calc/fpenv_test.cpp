@@ -1,0 +1,109 @@
+// The arithmetic environment: which conditions end a command, with which
+// message, and that the environment is set and given back.
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <cfloat>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
+#include <xmmintrin.h>
+
+#include "calc/errors.h"
+#include "calc/fpenv.h"
+#include "test_support.h"
+
+namespace vintorp::calc {
+namespace {
+
+using test::Opaque;
+
+const Extended kInf = std::numeric_limits<Extended>::infinity();
+constexpr Extended kMaxExtended = std::numeric_limits<Extended>::max();
+constexpr Extended kMinNormalExtended = std::numeric_limits<Extended>::min();
+
+struct FaultCase {
+    const char* what;
+    std::function<void()> run;
+    const char* message;  // nullptr: silent
+};
+
+// The midpoint between the largest double and the next power of two.
+constexpr Extended kAboveDblMaxMidpoint = 0x1.fffffffffffff8p1023L;
+
+TEST(ArithmeticEnvironment, FaultsEndTheCommandWithTheirMessage) {
+    const FaultCase cases[] = {
+        {"1 / 0", [] { Div(Opaque(1.0L), Opaque(0.0L)); }, "Floating point division by zero"},
+        {"0 / 0", [] { Div(Opaque(0.0L), Opaque(0.0L)); }, "Invalid floating point operation"},
+        {"inf - inf", [] { Sub(Opaque(kInf), Opaque(kInf)); }, "Invalid floating point operation"},
+        {"0 * inf", [] { Mul(Opaque(0.0L), Opaque(kInf)); }, "Invalid floating point operation"},
+        {"max * 2", [] { Mul(Opaque(kMaxExtended), Opaque(2.0L)); }, "Floating point overflow"},
+        {"max + max", [] { Add(Opaque(kMaxExtended), Opaque(kMaxExtended)); }, "Floating point overflow"},
+        {"1e309 to double", [] { StoreDouble(Opaque(1e309L)); }, "Floating point overflow"},
+        {"midpoint above DBL_MAX to double", [] { StoreDouble(Opaque(kAboveDblMaxMidpoint)); },
+         "Floating point overflow"},
+        {"-1e4000 to double", [] { StoreDouble(Opaque(-1e4000L)); }, "Floating point overflow"},
+        {"1 / 3", [] { Div(Opaque(1.0L), Opaque(3.0L)); }, nullptr},
+        {"min / 4 (underflow)", [] { Div(Opaque(kMinNormalExtended), Opaque(4.0L)); }, nullptr},
+        {"min * min (underflow to zero)", [] { Mul(Opaque(kMinNormalExtended), Opaque(kMinNormalExtended)); },
+         nullptr},
+        {"1e-320 to double", [] { StoreDouble(Opaque(1e-320L)); }, nullptr},
+        {"1e-400 to double", [] { StoreDouble(Opaque(1e-400L)); }, nullptr},
+        {"just below the midpoint above DBL_MAX to double",
+         [] { StoreDouble(Opaque(kAboveDblMaxMidpoint - 0x1p960L)); }, nullptr},
+        {"inf + 1 (no new fault)", [] { Add(Opaque(kInf), Opaque(1.0L)); }, nullptr},
+    };
+    for (const FaultCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ArithmeticEnvironment env;
+        if (c.message == nullptr) {
+            EXPECT_NO_THROW(c.run());
+            continue;
+        }
+        try {
+            c.run();
+            ADD_FAILURE() << "no fault";
+        } catch (const ArithmeticError& e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
+        EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0) << "flags left raised after the fault";
+    }
+}
+
+TEST(ArithmeticEnvironment, UnderflowGivesDenormalsAndZeroAndTheLargestDoubleIsReachable) {
+    const ArithmeticEnvironment env;
+    EXPECT_GT(Div(Opaque(kMinNormalExtended), Opaque(4.0L)), 0.0L);
+    EXPECT_EQ(StoreDouble(Opaque(1e-400L)), 0.0);
+    EXPECT_EQ(std::fpclassify(StoreDouble(Opaque(1e-320L))), FP_SUBNORMAL);
+    EXPECT_EQ(StoreDouble(Opaque(kAboveDblMaxMidpoint - 0x1p960L)), DBL_MAX);
+}
+
+TEST(ArithmeticEnvironment, SetsNearestSixtyFourBitsAndRestoresTheCallers) {
+    const test::ForeignControlWord foreign;
+    const unsigned saved_mxcsr = _mm_getcsr();
+    _mm_setcsr(saved_mxcsr | 0x8040);  // flush-to-zero, denormals-are-zero
+    std::feraiseexcept(FE_INEXACT);
+    {
+        const ArithmeticEnvironment env;
+        EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0);
+        // 1/3 rounded to nearest with a 64-bit significand.
+        EXPECT_EQ(Div(Opaque(1.0L), Opaque(3.0L)), 0xAAAAAAAAAAAAAAABp-65L);
+        EXPECT_EQ(Opaque(1e-310) / Opaque(2.0), 5e-311);  // doubles keep their denormals
+    }
+    EXPECT_EQ(test::X87ControlWord(), test::kForeignControlWord);
+    EXPECT_EQ(_mm_getcsr() & 0x8040u, 0x8040u);
+    _mm_setcsr(saved_mxcsr);
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+TEST(ArithmeticEnvironment, FaultsOfBothUnitsAreSeen) {
+    const ArithmeticEnvironment env;
+    // A double division runs on SSE, an extended one on x87.
+    EXPECT_THROW(Checked(Opaque(1.0) / Opaque(0.0)), ArithmeticError);
+    EXPECT_THROW(Checked(Opaque(1.0L) / Opaque(0.0L)), ArithmeticError);
+    EXPECT_THROW(Checked(Opaque(DBL_MAX) * Opaque(2.0)), ArithmeticError);
+}
+
+}  // namespace
+}  // namespace vintorp::calc

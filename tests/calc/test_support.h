@@ -1,0 +1,65 @@
+// Helpers shared by the calculation tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calc/numtext.h"
+
+namespace vintorp::calc::test {
+
+// A value the compiler cannot see through, so that the arithmetic done with
+// it happens at run time, under the run-time environment.
+template <typename T>
+T Opaque(T v) {
+    asm volatile("" : "+m"(v));
+    return v;
+}
+
+// The two separators every table runs under.
+inline constexpr std::string_view kSeparators[] = {",", "."};
+
+inline std::string_view OtherSeparator(std::string_view sep) { return sep == "," ? "." : ","; }
+
+// Table texts write the separator in force as '#' and the other one as '~'.
+inline std::string WithSeparator(std::string_view pattern, std::string_view sep) {
+    std::string out;
+    for (const char c : pattern) {
+        if (c == '#') {
+            out += sep;
+        } else if (c == '~') {
+            out += OtherSeparator(sep);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// The x87 control word, for checks that the environment comes back.
+inline std::uint16_t X87ControlWord() {
+    std::uint16_t cw;
+    asm volatile("fnstcw %0" : "=m"(cw));
+    return cw;
+}
+
+inline void SetX87ControlWord(std::uint16_t cw) { asm volatile("fldcw %0" : : "m"(cw)); }
+
+// 53-bit significand, rounding upward, all faults masked: an environment
+// under which the calculation's own rules would give different results.
+inline constexpr std::uint16_t kForeignControlWord = 0x0A7F;
+
+// Sets the foreign control word for its lifetime.
+class ForeignControlWord {
+public:
+    ForeignControlWord() : saved_(X87ControlWord()) { SetX87ControlWord(kForeignControlWord); }
+    ~ForeignControlWord() { SetX87ControlWord(saved_); }
+    ForeignControlWord(const ForeignControlWord&) = delete;
+    ForeignControlWord& operator=(const ForeignControlWord&) = delete;
+
+private:
+    std::uint16_t saved_;
+};
+
+}  // namespace vintorp::calc::test
