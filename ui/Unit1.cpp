@@ -85,6 +85,12 @@ TForm1::TForm1(TForm4& drawing, QWidget* parent) : QWidget(parent), drawing_(dra
     setFixedSize(kClientWidth, kClientHeight);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
+    // Frames with their caption set into the top line, so that controls sit
+    // at the same offsets from a frame's top edge whatever the style.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 7px; padding: 0 1px; }"));
 
     buildControls();
     setTabOrder();
@@ -205,16 +211,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()
         && static_cast<QWidget*>(watched)->window() == this)
-        return FormKeyPress(static_cast<QKeyEvent*>(event));
+        return FormKeyPress(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
     return QWidget::eventFilter(watched, event);
 }
 
-bool TForm1::FormKeyPress(QKeyEvent* key)
+bool TForm1::FormKeyPress(QWidget* focus, QKeyEvent* key)
 {
     const std::optional<char32_t> typed = typedCharacter(*key);
     if (!typed)
         return false;
-    QWidget* focus = QApplication::focusWidget();
     auto* pushButton = qobject_cast<QPushButton*>(focus);
     auto* edit = qobject_cast<QLineEdit*>(focus);
 

@@ -44,8 +44,9 @@ protected:
 
 private:
     void FormCreate();
-    // The key filter; returns true when the key is consumed here.
-    bool FormKeyPress(QKeyEvent* key);
+    // The key filter for a key on its way to focus; returns true when the
+    // key is consumed here.
+    bool FormKeyPress(QWidget* focus, QKeyEvent* key);
     void buildControls();
     void setTabOrder();
 
