@@ -7,6 +7,7 @@
 #include "errorreport.h"
 #include "keyfilter.h"
 #include "radiogroup.h"
+#include "vectorpicture.h"
 #include "windowplacement.h"
 
 #include <QAbstractButton>
@@ -63,13 +64,11 @@ QPushButton* makeButton(const QString& caption, QWidget* parent, const char* nam
     return button;
 }
 
-QLabel* makePicture(const QImage& image, QWidget* parent, const char* name)
+VectorPicture* makeCorePicture(QSize size, VectorPicture::Render render, QWidget* parent, const char* name)
 {
-    auto* picture = new QLabel(parent);
+    auto* picture = new VectorPicture(size, render, nullptr, parent);
     picture->setObjectName(QString::fromLatin1(name));
-    picture->setGeometry(2, 7, 151, 137);
-    picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(QPixmap::fromImage(image));
+    picture->setGeometry(QRect(QPoint(2, 7), art::kCorePictureBoxSize));
     return picture;
 }
 
@@ -108,8 +107,8 @@ void TForm1::buildControls()
     rgType->setItemIndex(0);
 
     GroupBox1 = makeFrame(QString(), this, "GroupBox1", {4, 69, 156, 148});
-    img_SHL = makePicture(art::eCorePicture(devicePixelRatioF()), GroupBox1, "img_SHL");
-    IMG_PL = makePicture(art::uCorePicture(devicePixelRatioF()), GroupBox1, "IMG_PL");
+    img_SHL = makeCorePicture(art::kECorePictureSize, art::eCorePicture, GroupBox1, "img_SHL");
+    IMG_PL = makeCorePicture(art::kUCorePictureSize, art::uCorePicture, GroupBox1, "IMG_PL");
     IMG_PL->hide();
 
     GroupBox3 = makeFrame(QStringLiteral("Толщина (мм)"), this, "GroupBox3", {164, 4, 158, 65});

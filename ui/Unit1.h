@@ -20,6 +20,7 @@ class QKeyEvent;
 namespace vintorp::ui {
 
 class RadioGroup;
+class VectorPicture;
 class TForm4;
 
 class TForm1 : public QWidget {
@@ -55,8 +56,8 @@ private:
 
     RadioGroup* rgType = nullptr;
     QGroupBox* GroupBox1 = nullptr;
-    QLabel* img_SHL = nullptr;
-    QLabel* IMG_PL = nullptr;
+    VectorPicture* img_SHL = nullptr;
+    VectorPicture* IMG_PL = nullptr;
     QGroupBox* GroupBox3 = nullptr;
     QLabel* Label16 = nullptr;
     QLineEdit* edMater = nullptr;

@@ -1,9 +1,10 @@
 #include "Unit4.h"
 
-#include "drawingpicture.h"
+#include "assets/artwork.h"
 #include "errorreport.h"
 #include "fitlineedit.h"
 #include "fonts.h"
+#include "vectorpicture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -72,7 +73,7 @@ TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
     setPalette(white);
     setAutoFillBackground(true);
 
-    Image1 = new DrawingPicture(this);
+    Image1 = new VectorPicture(art::kBobbinDrawingSize, art::bobbinDrawing, art::paintBobbinDrawing, this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(-1, -2, 460, 409);
 

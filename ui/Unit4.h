@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace vintorp::ui {
 
-class DrawingPicture;
+class VectorPicture;
 class FitLineEdit;
 
 class TForm4 : public QWidget {
@@ -42,7 +42,7 @@ private:
 
     FirstShowCentring placement_;
     print::DrawingPrinter printer_;
-    DrawingPicture* Image1 = nullptr;
+    VectorPicture* Image1 = nullptr;
     QHash<QString, FitLineEdit*> fields_;
     QPushButton* btPrint = nullptr;
 };

@@ -122,6 +122,36 @@ private slots:
         QCOMPARE(form_->size(), QSize(325, 220));
     }
 
+    void corePictureSitsInItsBox_data()
+    {
+        QTest::addColumn<int>("coreType");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QRect>("picture");
+        QTest::newRow("E-type") << 0 << "img_SHL" << QRect(0, 2, 150, 133);
+        QTest::newRow("U-type") << 1 << "IMG_PL" << QRect(0, 1, 150, 135);
+    }
+
+    void corePictureSitsInItsBox()
+    {
+        QFETCH(int, coreType);
+        QFETCH(QString, shown);
+        QFETCH(QRect, picture);
+        QTest::mouseClick(child<QRadioButton>(coreType ? "item1" : "item0"), Qt::LeftButton);
+        QWidget* box = child(shown.toLatin1().constData());
+        QVERIFY(box->isVisible());
+        const QImage shot = box->grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        const QColor background = form_->palette().color(QPalette::Button);
+        const auto at = [&](int x, int y) { return QColor(shot.pixel((QPointF(x, y) * ratio).toPoint())); };
+        // The picture's faint frame fills its first and last rows; around it the box shows.
+        QVERIFY(at(10, picture.top()) != background);
+        QVERIFY(at(10, picture.bottom()) != background);
+        QCOMPARE(at(10, picture.top() - 1), background);
+        QCOMPARE(at(10, picture.bottom() + 1), background);
+        QCOMPARE(at(150, 60), background);
+        QVERIFY(at(149, 60) != background);
+    }
+
     void labelsFitInFrontOfTheirFields_data()
     {
         QTest::addColumn<QString>("label");
