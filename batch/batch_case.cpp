@@ -22,11 +22,11 @@ struct InputKey {
     InputField field;
 };
 constexpr std::array<InputKey, 6> kInputKeys = {{{"A", InputField::A},
-                                                  {"B", InputField::B},
-                                                  {"C", InputField::C},
-                                                  {"H", InputField::H},
-                                                  {"K", InputField::K},
-                                                  {"T", InputField::T}}};
+                                                 {"B", InputField::B},
+                                                 {"C", InputField::C},
+                                                 {"H", InputField::H},
+                                                 {"K", InputField::K},
+                                                 {"T", InputField::T}}};
 
 // A case that does not fit the expected shape.
 class InvalidLine : public std::runtime_error {
@@ -38,24 +38,25 @@ public:
 class MemoryView : public calc::BobbinView {
 public:
     MemoryView(std::map<InputField, std::string> inputs, int core_type)
-        : inputs_(std::move(inputs)), core_type_(core_type) {
+        : inputs_(std::move(inputs)), core_type_(core_type)
+    {
         for (const std::string_view name : calc::kDrawingFields) {
             fields_.emplace(name, "0");
         }
     }
     std::string inputText(InputField field) const override { return inputs_.at(field); }
     int coreType() const override { return core_type_; }
-    void setDrawingField(std::string_view name, const std::string& text) override {
-        Field(name) = text;
-    }
-    std::string drawingFieldText(std::string_view name) const override {
+    void setDrawingField(std::string_view name, const std::string& text) override { Field(name) = text; }
+    std::string drawingFieldText(std::string_view name) const override
+    {
         return const_cast<MemoryView*>(this)->Field(name);
     }
     void showMessage(const std::string& text) override { message_ = text; }
-    void showDrawing() override {}
+    void showDrawing() override { }
 
     const std::string& message() const { return message_; }
-    ordered_json FieldsJson() const {
+    ordered_json FieldsJson() const
+    {
         ordered_json out = ordered_json::object();
         for (const std::string_view name : calc::kDrawingFields) {
             out[std::string(name)] = fields_.find(name)->second;
@@ -64,7 +65,8 @@ public:
     }
 
 private:
-    std::string& Field(std::string_view name) {
+    std::string& Field(std::string_view name)
+    {
         const auto it = fields_.find(name);
         if (it == fields_.end()) {
             throw std::out_of_range("no drawing field " + std::string(name));
@@ -78,7 +80,8 @@ private:
     std::string message_;
 };
 
-const json& Member(const json& object, const char* key) {
+const json& Member(const json& object, const char* key)
+{
     const auto it = object.find(key);
     if (it == object.end()) {
         throw InvalidLine(std::string("missing key \"") + key + "\"");
@@ -86,7 +89,8 @@ const json& Member(const json& object, const char* key) {
     return *it;
 }
 
-std::string StringMember(const json& object, const char* key) {
+std::string StringMember(const json& object, const char* key)
+{
     const json& value = Member(object, key);
     if (!value.is_string()) {
         throw InvalidLine(std::string("key \"") + key + "\" must be a string");
@@ -96,7 +100,8 @@ std::string StringMember(const json& object, const char* key) {
 
 // Number of UTF-8 characters (the JSON parser has already rejected text that
 // is not UTF-8).
-std::size_t CharacterCount(std::string_view s) {
+std::size_t CharacterCount(std::string_view s)
+{
     std::size_t count = 0;
     for (const char c : s) {
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
@@ -112,7 +117,8 @@ struct Case {
     std::string sep;
 };
 
-Case ReadCase(std::string_view line) {
+Case ReadCase(std::string_view line)
+{
     json object;
     try {
         object = json::parse(line);
@@ -138,13 +144,15 @@ Case ReadCase(std::string_view line) {
     return c;
 }
 
-std::string Dump(const ordered_json& j) {
+std::string Dump(const ordered_json& j)
+{
     return j.dump(-1, ' ', false, nlohmann::detail::error_handler_t::replace);
 }
 
 }  // namespace
 
-LineResult RunLine(std::string_view line) {
+LineResult RunLine(std::string_view line)
+{
     Case c;
     try {
         c = ReadCase(line);

@@ -10,7 +10,7 @@ namespace vintorp::batch {
 
 struct LineResult {
     std::string output;  // one JSON object, without the line end
-    bool valid = true;   // false: output carries status "invalid"
+    bool valid = true;  // false: output carries status "invalid"
     std::string problem;  // what is wrong with an invalid line
 };
 

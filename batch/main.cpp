@@ -8,7 +8,8 @@
 
 #include "batch_case.h"
 
-int main() {
+int main()
+{
     std::ios::sync_with_stdio(false);
     bool all_valid = true;
     std::string line;

@@ -22,7 +22,8 @@ constexpr double kDefaultDimension = 0.0;
 constexpr double kDefaultThickness = 1.0;
 
 // A parsed input, stored into a double at once.
-double ReadInput(const BobbinView& view, InputField field, Extended fallback, std::string_view sep) {
+double ReadInput(const BobbinView& view, InputField field, Extended fallback, std::string_view sep)
+{
     return StoreDouble(ParseNumberOrDefault(view.inputText(field), fallback, sep));
 }
 
@@ -30,7 +31,8 @@ struct Inputs {
     double a, b, c, h, k, t;
 };
 
-bool Acceptable(const Inputs& in, int core_type) {
+bool Acceptable(const Inputs& in, int core_type)
+{
     if (in.a < 1.0 || in.b < 1.0 || in.c < 1.0 || in.h < 1.0) {
         return false;
     }
@@ -41,27 +43,33 @@ bool Acceptable(const Inputs& in, int core_type) {
 }
 
 // The whole number shown for an extended result: rounded to a double first.
-std::string WholeText(Extended x) { return FormatInteger(RoundUpWhole(StoreDouble(x))); }
+std::string WholeText(Extended x)
+{
+    return FormatInteger(RoundUpWhole(StoreDouble(x)));
+}
 
-void Copy(BobbinView& view, std::string_view to, std::string_view from) {
+void Copy(BobbinView& view, std::string_view to, std::string_view from)
+{
     view.setDrawingField(to, view.drawingFieldText(from));
 }
 
 }  // namespace
 
-std::string_view inputFieldName(InputField f) {
+std::string_view inputFieldName(InputField f)
+{
     switch (f) {
-        case InputField::A: return "ed_A";
-        case InputField::B: return "ed_B";
-        case InputField::C: return "ed_C";
-        case InputField::H: return "ed_H";
-        case InputField::K: return "edPLKrep";
-        case InputField::T: return "edMater";
+    case InputField::A: return "ed_A";
+    case InputField::B: return "ed_B";
+    case InputField::C: return "ed_C";
+    case InputField::H: return "ed_H";
+    case InputField::K: return "edPLKrep";
+    case InputField::T: return "edMater";
     }
     return {};
 }
 
-std::int32_t RoundUpWhole(double x) {
+std::int32_t RoundUpWhole(double x)
+{
     const std::int64_t t = Truncate(x);
     std::int64_t r = t;
     if (static_cast<Extended>(t) != static_cast<Extended>(x)) {
@@ -76,7 +84,8 @@ std::int32_t RoundUpWhole(double x) {
     return static_cast<std::int32_t>(r);
 }
 
-CalcOutcome Calculate(BobbinView& view, std::string_view sep) {
+CalcOutcome Calculate(BobbinView& view, std::string_view sep)
+{
     const ArithmeticEnvironment environment;
 
     for (const std::string_view name : kDrawingFields) {
@@ -112,8 +121,8 @@ CalcOutcome Calculate(BobbinView& view, std::string_view sep) {
 
     if (core_type == ETypeCore || core_type == UTypeCore) {
         const bool u_type = core_type == UTypeCore;
-        const Extended cheek_width = u_type ? Sub(Add(in.a, in.c), kHalf)
-                                            : Sub(Add(Mul(kTwo, in.c), in.a), kHalf);
+        const Extended cheek_width
+            = u_type ? Sub(Add(in.a, in.c), kHalf) : Sub(Add(Mul(kTwo, in.c), in.a), kHalf);
         view.setDrawingField("Edit4", FormatNumber(cheek_width, sep));
         Extended narrow_wall = Add(in.a, kHalf);
         if (u_type) {

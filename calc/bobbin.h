@@ -24,9 +24,9 @@ enum class InputField { A, B, C, H, K, T };
 std::string_view inputFieldName(InputField f);
 
 // The fourteen drawing fields, in the order in which they are reset to "0".
-inline constexpr std::array<std::string_view, 14> kDrawingFields = {
-    "Edit2", "Edit15", "Edit16", "Edit12", "Edit7", "Edit8", "Edit11",
-    "Edit6", "Edit14", "Edit3",  "Edit4",  "Edit9", "Edit10", "Edit5"};
+inline constexpr std::array<std::string_view, 14> kDrawingFields
+    = {"Edit2", "Edit15", "Edit16", "Edit12", "Edit7", "Edit8",  "Edit11",
+       "Edit6", "Edit14", "Edit3",  "Edit4",  "Edit9", "Edit10", "Edit5"};
 
 // The six operations Calculate needs of the windows.
 class BobbinView {

@@ -13,7 +13,7 @@ namespace vintorp::calc {
 
 namespace {
 
-constexpr int kDigits = 18;       // digits produced before rounding
+constexpr int kDigits = 18;  // digits produced before rounding
 constexpr int kSignificant = 15;  // digits kept
 constexpr std::uint64_t kTenPow18 = 1'000'000'000'000'000'000ULL;
 constexpr int kExponentBias = 16383;
@@ -25,7 +25,8 @@ struct ExtendedBits {
     std::uint16_t sign_exponent;
 };
 
-ExtendedBits BitsOf(Extended x) {
+ExtendedBits BitsOf(Extended x)
+{
     ExtendedBits bits{};
     std::memcpy(&bits.significand, &x, sizeof bits.significand);
     std::memcpy(&bits.sign_exponent, reinterpret_cast<const char*>(&x) + sizeof bits.significand,
@@ -42,9 +43,13 @@ struct Decimal {
 
 // Nearest integer under the current rounding (nearest-even in the
 // arithmetic environment); the value is below 2^63 where it is used.
-std::uint64_t RoundToInteger(Extended v) { return static_cast<std::uint64_t>(std::llrint(v)); }
+std::uint64_t RoundToInteger(Extended v)
+{
+    return static_cast<std::uint64_t>(std::llrint(v));
+}
 
-Decimal DigitsOf(Extended magnitude, int binary_exponent) {
+Decimal DigitsOf(Extended magnitude, int binary_exponent)
+{
     Decimal out{};
     out.exponent = ((binary_exponent * 19728) >> 16) + 1;  // floor(e2 * 19728 / 65536) + 1
     std::uint64_t s = RoundToInteger(detail::ScaleByPowers(magnitude, kDigits - out.exponent));
@@ -84,16 +89,19 @@ Decimal DigitsOf(Extended magnitude, int binary_exponent) {
 class TextBuffer {
 public:
     void Put(char c) { buf_[len_++] = c; }
-    void Put(const char* p, int n) {
+    void Put(const char* p, int n)
+    {
         std::memcpy(buf_.data() + len_, p, static_cast<std::size_t>(n));
         len_ += static_cast<std::size_t>(n);
     }
     void Put(std::string_view s) { Put(s.data(), static_cast<int>(s.size())); }
-    void PutZeros(int n) {
+    void PutZeros(int n)
+    {
         std::memset(buf_.data() + len_, '0', static_cast<std::size_t>(n));
         len_ += static_cast<std::size_t>(n);
     }
-    void PutInteger(int v) {
+    void PutInteger(int v)
+    {
         const auto r = std::to_chars(buf_.data() + len_, buf_.data() + buf_.size(), v);
         len_ = static_cast<std::size_t>(r.ptr - buf_.data());
     }
@@ -106,7 +114,8 @@ private:
 
 }  // namespace
 
-std::string FormatNumber(Extended x, std::string_view sep) {
+std::string FormatNumber(Extended x, std::string_view sep)
+{
     const ExtendedBits bits = BitsOf(x);
     const int biased = bits.sign_exponent & kExponentMask;
     const bool negative = (bits.sign_exponent & kSignMask) != 0;
@@ -156,7 +165,8 @@ std::string FormatNumber(Extended x, std::string_view sep) {
     return out.Text();
 }
 
-std::string FormatInteger(std::int32_t v) {
+std::string FormatInteger(std::int32_t v)
+{
     std::array<char, 12> buf{};
     const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v);
     return std::string(buf.data(), r.ptr);

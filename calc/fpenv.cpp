@@ -14,9 +14,13 @@ namespace {
 constexpr unsigned kSseControl = 0x1F80;
 }  // namespace
 
-void ThrowInvalidOperation() { throw ArithmeticError(std::string(kInvalidOperationMessage)); }
+void ThrowInvalidOperation()
+{
+    throw ArithmeticError(std::string(kInvalidOperationMessage));
+}
 
-ArithmeticEnvironment::ArithmeticEnvironment() noexcept {
+ArithmeticEnvironment::ArithmeticEnvironment() noexcept
+{
     std::fegetenv(&saved_);
     fpu_control_t cw = _FPU_DEFAULT;  // all masked, 64-bit significand, nearest
     _FPU_SETCW(cw);
@@ -24,9 +28,13 @@ ArithmeticEnvironment::ArithmeticEnvironment() noexcept {
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 
-ArithmeticEnvironment::~ArithmeticEnvironment() { std::fesetenv(&saved_); }
+ArithmeticEnvironment::~ArithmeticEnvironment()
+{
+    std::fesetenv(&saved_);
+}
 
-void RaisePendingFault() {
+void RaisePendingFault()
+{
     const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
     if (raised == 0) {
         return;

@@ -51,9 +51,18 @@ private:
 };
 
 // Forces the computation of v to be complete at this point of the program.
-inline void Settle(Extended& v) noexcept { asm volatile("" : "+t"(v)::"memory"); }
-inline void Settle(double& v) noexcept { asm volatile("" : "+x"(v)::"memory"); }
-inline void Settle(std::int64_t& v) noexcept { asm volatile("" : "+r"(v)::"memory"); }
+inline void Settle(Extended& v) noexcept
+{
+    asm volatile("" : "+t"(v)::"memory");
+}
+inline void Settle(double& v) noexcept
+{
+    asm volatile("" : "+x"(v)::"memory");
+}
+inline void Settle(std::int64_t& v) noexcept
+{
+    asm volatile("" : "+r"(v)::"memory");
+}
 
 // If an invalid-operation, division-by-zero or overflow flag is raised (on
 // either unit), clears all flags and throws the matching ArithmeticError;
@@ -61,21 +70,37 @@ inline void Settle(std::int64_t& v) noexcept { asm volatile("" : "+r"(v)::"memor
 void RaisePendingFault();
 
 template <typename T>
-T Checked(T v) {
+T Checked(T v)
+{
     Settle(v);
     RaisePendingFault();
     return v;
 }
 
 // One extended operation, rounded once, faults raised.
-inline Extended Add(Extended a, Extended b) { return Checked(a + b); }
-inline Extended Sub(Extended a, Extended b) { return Checked(a - b); }
-inline Extended Mul(Extended a, Extended b) { return Checked(a * b); }
-inline Extended Div(Extended a, Extended b) { return Checked(a / b); }
+inline Extended Add(Extended a, Extended b)
+{
+    return Checked(a + b);
+}
+inline Extended Sub(Extended a, Extended b)
+{
+    return Checked(a - b);
+}
+inline Extended Mul(Extended a, Extended b)
+{
+    return Checked(a * b);
+}
+inline Extended Div(Extended a, Extended b)
+{
+    return Checked(a / b);
+}
 
 // Stores an extended value into a double: nearest-even; "Floating point
 // overflow" when the rounded magnitude exceeds the largest double.
-inline double StoreDouble(Extended x) { return Checked(static_cast<double>(x)); }
+inline double StoreDouble(Extended x)
+{
+    return Checked(static_cast<double>(x));
+}
 
 // A stretch of x87 arithmetic with all faults silenced, for code that inspects
 // the outcome itself (the parse scan). On construction: saves the x87 control
@@ -86,7 +111,8 @@ inline double StoreDouble(Extended x) { return Checked(static_cast<double>(x)); 
 // word) run only when there is something to change.
 class QuietX87Scope {
 public:
-    QuietX87Scope() noexcept {
+    QuietX87Scope() noexcept
+    {
         asm volatile("fnstcw %0" : "=m"(saved_cw_));
         ClearFaultFlags();
         if (saved_cw_ != kQuietControlWord) {
@@ -94,7 +120,8 @@ public:
             asm volatile("fldcw %0" : : "m"(cw) : "memory");
         }
     }
-    ~QuietX87Scope() {
+    ~QuietX87Scope()
+    {
         if ((LastStatus() & kFaultFlags) != 0) {
             asm volatile("fnclex" : : : "memory");
         }
@@ -106,7 +133,8 @@ public:
     QuietX87Scope& operator=(const QuietX87Scope&) = delete;
 
     // True when an invalid operation or an overflow happened since construction.
-    bool InvalidOrOverflow() noexcept {
+    bool InvalidOrOverflow() noexcept
+    {
         status_ = StatusWord();
         status_read_ = true;
         return (status_ & (kInvalidFlag | kOverflowFlag)) != 0;
@@ -120,12 +148,14 @@ private:
     static constexpr std::uint16_t kOverflowFlag = 0x0008;
     static constexpr std::uint16_t kFaultFlags = kInvalidFlag | kDivisionByZeroFlag | kOverflowFlag;
 
-    static std::uint16_t StatusWord() noexcept {
+    static std::uint16_t StatusWord() noexcept
+    {
         std::uint16_t sw;
         asm volatile("fnstsw %0" : "=am"(sw) : : "memory");
         return sw;
     }
-    static void ClearFaultFlags() noexcept {
+    static void ClearFaultFlags() noexcept
+    {
         if ((StatusWord() & kFaultFlags) != 0) {
             asm volatile("fnclex" : : : "memory");
         }

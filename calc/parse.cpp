@@ -18,7 +18,10 @@ constexpr int kExponentStop = 500;
 // clamped to it so that the integer arithmetic cannot overflow.
 constexpr std::int64_t kScaleClamp = 5120;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // The digits read so far as one number: accumulator := accumulator * 10 +
 // digit, each operation rounded to extended. While the number stays below
@@ -26,7 +29,8 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // an integer and converted once; the same value, without the cost.
 class Accumulator {
 public:
-    void Add(int digit) {
+    void Add(int digit)
+    {
         if (count_ < kExactDigits) {
             whole_ = whole_ * 10 + static_cast<std::uint64_t>(digit);
             ++count_;
@@ -49,19 +53,21 @@ private:
 
 class Cursor {
 public:
-    explicit Cursor(std::string_view text) : text_(text) {}
+    explicit Cursor(std::string_view text) : text_(text) { }
     bool AtEnd() const { return pos_ == text_.size(); }
     bool Next(char c) const { return pos_ < text_.size() && text_[pos_] == c; }
     bool NextDigit() const { return pos_ < text_.size() && IsDigit(text_[pos_]); }
     int TakeDigit() { return text_[pos_++] - '0'; }
     void Skip() { ++pos_; }
-    void SkipSpaces() {
+    void SkipSpaces()
+    {
         while (Next(' ')) {
             ++pos_;
         }
     }
     // Steps over sep when the text continues with it; an empty sep never matches.
-    bool TakeSeparator(std::string_view sep) {
+    bool TakeSeparator(std::string_view sep)
+    {
         if (sep.size() == 1 ? !Next(sep[0]) : sep.empty() || !text_.substr(pos_).starts_with(sep)) {
             return false;
         }
@@ -74,7 +80,8 @@ private:
     std::size_t pos_ = 0;
 };
 
-std::optional<Extended> Scan(std::string_view text, std::string_view sep) {
+std::optional<Extended> Scan(std::string_view text, std::string_view sep)
+{
     QuietX87Scope quiet;
 
     Cursor in(text);
@@ -137,7 +144,8 @@ std::optional<Extended> Scan(std::string_view text, std::string_view sep) {
 
 }  // namespace
 
-Extended ParseNumber(std::string_view text, std::string_view sep) {
+Extended ParseNumber(std::string_view text, std::string_view sep)
+{
     if (const auto value = Scan(text, sep)) {
         return *value;
     }
@@ -147,7 +155,8 @@ Extended ParseNumber(std::string_view text, std::string_view sep) {
     throw ConversionError(message);
 }
 
-Extended ParseNumberOrDefault(std::string_view text, Extended fallback, std::string_view sep) {
+Extended ParseNumberOrDefault(std::string_view text, Extended fallback, std::string_view sep)
+{
     return Scan(text, sep).value_or(fallback);
 }
 

@@ -86,7 +86,8 @@ inline constexpr Extended kLarge[9] = {
 inline constexpr int kScaleLimit = 5120;
 
 // The body of ScaleByPowerOfTen, inline for the parse and format loops.
-inline Extended ScaleByPowers(Extended v, int k) {
+inline Extended ScaleByPowers(Extended v, int k)
+{
     if (k == 0) {
         return v;
     }

@@ -12,7 +12,8 @@ namespace {
 // Converts under the rounding in force. The x87 conversion raises the
 // invalid-operation flag when the result does not fit 64 bits (or x is an
 // infinity or NaN); only that flag is cleared beforehand and tested after.
-std::int64_t ConvertChecked(Extended x) {
+std::int64_t ConvertChecked(Extended x)
+{
     std::feclearexcept(FE_INVALID);
     Settle(x);
     std::int64_t r = std::llrint(x);
@@ -38,7 +39,8 @@ private:
 
 }  // namespace
 
-std::int64_t Truncate(Extended x) {
+std::int64_t Truncate(Extended x)
+{
     std::int64_t r = 0;
     {
         const RoundingScope toward_zero(FE_TOWARDZERO);
@@ -48,6 +50,9 @@ std::int64_t Truncate(Extended x) {
     return r;
 }
 
-std::int64_t RoundHalfEven(Extended x) { return ConvertChecked(x); }
+std::int64_t RoundHalfEven(Extended x)
+{
+    return ConvertChecked(x);
+}
 
 }  // namespace vintorp::calc

@@ -4,6 +4,9 @@
 
 namespace vintorp::calc {
 
-Extended ScaleByPowerOfTen(Extended v, int k) { return detail::ScaleByPowers(v, k); }
+Extended ScaleByPowerOfTen(Extended v, int k)
+{
+    return detail::ScaleByPowers(v, k);
+}
 
 }  // namespace vintorp::calc

@@ -23,20 +23,23 @@ private:
     bool& busy_;
 };
 
-bool hasDestination(const QPrinter& printer) {
-    if (!printer.outputFileName().isEmpty()) return true;
+bool hasDestination(const QPrinter& printer)
+{
+    if (!printer.outputFileName().isEmpty())
+        return true;
     return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty();
 }
 
 }  // namespace
 
-DrawingPrinter::DrawingPrinter() : DrawingPrinter(std::make_unique<DialogPrinterChooser>()) {}
+DrawingPrinter::DrawingPrinter() : DrawingPrinter(std::make_unique<DialogPrinterChooser>()) { }
 
-DrawingPrinter::DrawingPrinter(std::unique_ptr<PrinterChooser> chooser) : chooser_(std::move(chooser)) {}
+DrawingPrinter::DrawingPrinter(std::unique_ptr<PrinterChooser> chooser) : chooser_(std::move(chooser)) { }
 
 DrawingPrinter::~DrawingPrinter() = default;
 
-QPrinter& DrawingPrinter::printer() {
+QPrinter& DrawingPrinter::printer()
+{
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer_->setFullPage(false);
@@ -44,23 +47,33 @@ QPrinter& DrawingPrinter::printer() {
     return *printer_;
 }
 
-void DrawingPrinter::print(QWidget& window) { print(window, pictureArea(window)); }
+void DrawingPrinter::print(QWidget& window)
+{
+    print(window, pictureArea(window));
+}
 
-void DrawingPrinter::print(QWidget& window, const QRect& area) {
-    if (printing_) throw PrintError(kPrintingInProgress);
+void DrawingPrinter::print(QWidget& window, const QRect& area)
+{
+    if (printing_)
+        throw PrintError(kPrintingInProgress);
     const BusyScope busy(printing_);
-    if (area.isEmpty()) return;
+    if (area.isEmpty())
+        return;
 
     QPrinter& target = printer();
-    if (!chooser_->choose(target, &window)) return;
-    if (!hasDestination(target)) throw PrintError(kNoDefaultPrinter);
+    if (!chooser_->choose(target, &window))
+        return;
+    if (!hasDestination(target))
+        throw PrintError(kNoDefaultPrinter);
 
     const QRect page = target.pageRect(QPrinter::DevicePixel).toRect();
-    if (page.isEmpty()) throw PrintError(kPrinterNotValid);
+    if (page.isEmpty())
+        throw PrintError(kPrinterNotValid);
     const PrintSize size = printSize(area.width(), area.height(), page.width(), page.height());
 
     QPainter painter;
-    if (!painter.begin(&target)) throw PrintError(kPrinterNotValid);
+    if (!painter.begin(&target))
+        throw PrintError(kPrinterNotValid);
     paintPicture(painter, window, area, size);
     painter.end();
 }

@@ -20,110 +20,129 @@ namespace vintorp::print {
 class ForwardingEngine final : public QPaintEngine {
 public:
     ForwardingEngine(QPainter& target, QSize size, const QTransform& toTarget)
-        : QPaintEngine(QPaintEngine::AllFeatures), target_(target), toTarget_(toTarget) {
+        : QPaintEngine(QPaintEngine::AllFeatures), target_(target), toTarget_(toTarget)
+    {
         bounds_.addRect(QRectF(QPointF(0, 0), QSizeF(size)));
     }
 
-    bool begin(QPaintDevice*) override {
+    bool begin(QPaintDevice*) override
+    {
         target_.save();
         resetState();
         return true;
     }
 
-    bool end() override {
+    bool end() override
+    {
         target_.restore();
         return true;
     }
 
     Type type() const override { return QPaintEngine::User; }
 
-    void updateState(const QPaintEngineState& state) override {
+    void updateState(const QPaintEngineState& state) override
+    {
         const DirtyFlags flags = state.state();
-        if (flags & DirtyTransform) world_ = state.transform();
-        if (flags & DirtyPen) pen_ = state.pen();
-        if (flags & DirtyBrush) brush_ = state.brush();
-        if (flags & DirtyBrushOrigin) brushOrigin_ = state.brushOrigin();
-        if (flags & DirtyFont) font_ = state.font();
-        if (flags & DirtyBackground) background_ = state.backgroundBrush();
-        if (flags & DirtyBackgroundMode) backgroundMode_ = state.backgroundMode();
-        if (flags & DirtyHints) hints_ = state.renderHints();
-        if (flags & DirtyCompositionMode) composition_ = state.compositionMode();
-        if (flags & DirtyOpacity) opacity_ = state.opacity();
-        if (flags & DirtyClipEnabled) clipEnabled_ = state.isClipEnabled();
+        if (flags & DirtyTransform)
+            world_ = state.transform();
+        if (flags & DirtyPen)
+            pen_ = state.pen();
+        if (flags & DirtyBrush)
+            brush_ = state.brush();
+        if (flags & DirtyBrushOrigin)
+            brushOrigin_ = state.brushOrigin();
+        if (flags & DirtyFont)
+            font_ = state.font();
+        if (flags & DirtyBackground)
+            background_ = state.backgroundBrush();
+        if (flags & DirtyBackgroundMode)
+            backgroundMode_ = state.backgroundMode();
+        if (flags & DirtyHints)
+            hints_ = state.renderHints();
+        if (flags & DirtyCompositionMode)
+            composition_ = state.compositionMode();
+        if (flags & DirtyOpacity)
+            opacity_ = state.opacity();
+        if (flags & DirtyClipEnabled)
+            clipEnabled_ = state.isClipEnabled();
         if (flags & DirtyClipRegion) {
             QPainterPath path;
             path.addRegion(state.clipRegion());
             applyClip(path, state.clipOperation());
         }
-        if (flags & DirtyClipPath) applyClip(state.clipPath(), state.clipOperation());
+        if (flags & DirtyClipPath)
+            applyClip(state.clipPath(), state.clipOperation());
     }
 
-    void drawPath(const QPainterPath& path) override {
+    void drawPath(const QPainterPath& path) override
+    {
         prepare();
         target_.drawPath(path);
     }
 
-    void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
+    void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override
+    {
         prepare();
         switch (mode) {
-        case PolylineMode:
-            target_.drawPolyline(points, count);
-            break;
-        case WindingMode:
-            target_.drawPolygon(points, count, Qt::WindingFill);
-            break;
-        case ConvexMode:
-            target_.drawConvexPolygon(points, count);
-            break;
-        case OddEvenMode:
-            target_.drawPolygon(points, count, Qt::OddEvenFill);
-            break;
+        case PolylineMode: target_.drawPolyline(points, count); break;
+        case WindingMode: target_.drawPolygon(points, count, Qt::WindingFill); break;
+        case ConvexMode: target_.drawConvexPolygon(points, count); break;
+        case OddEvenMode: target_.drawPolygon(points, count, Qt::OddEvenFill); break;
         }
     }
 
-    void drawLines(const QLineF* lines, int count) override {
+    void drawLines(const QLineF* lines, int count) override
+    {
         prepare();
         target_.drawLines(lines, count);
     }
 
-    void drawRects(const QRectF* rects, int count) override {
+    void drawRects(const QRectF* rects, int count) override
+    {
         prepare();
         target_.drawRects(rects, count);
     }
 
-    void drawEllipse(const QRectF& rect) override {
+    void drawEllipse(const QRectF& rect) override
+    {
         prepare();
         target_.drawEllipse(rect);
     }
 
-    void drawPoints(const QPointF* points, int count) override {
+    void drawPoints(const QPointF* points, int count) override
+    {
         prepare();
         target_.drawPoints(points, count);
     }
 
-    void drawPixmap(const QRectF& r, const QPixmap& pixmap, const QRectF& source) override {
+    void drawPixmap(const QRectF& r, const QPixmap& pixmap, const QRectF& source) override
+    {
         prepare();
         target_.drawPixmap(r, pixmap, source);
     }
 
-    void drawTiledPixmap(const QRectF& r, const QPixmap& pixmap, const QPointF& offset) override {
+    void drawTiledPixmap(const QRectF& r, const QPixmap& pixmap, const QPointF& offset) override
+    {
         prepare();
         target_.drawTiledPixmap(r, pixmap, offset);
     }
 
     void drawImage(const QRectF& r, const QImage& image, const QRectF& source,
-                   Qt::ImageConversionFlags flags) override {
+                   Qt::ImageConversionFlags flags) override
+    {
         prepare();
         target_.drawImage(r, image, source, flags);
     }
 
-    void drawTextItem(const QPointF& p, const QTextItem& item) override {
+    void drawTextItem(const QPointF& p, const QTextItem& item) override
+    {
         prepare();
         target_.drawTextItem(p, item);
     }
 
 private:
-    void resetState() {
+    void resetState()
+    {
         world_ = QTransform();
         pen_ = QPen();
         brush_ = QBrush();
@@ -138,23 +157,22 @@ private:
         clip_.reset();
     }
 
-    void applyClip(const QPainterPath& path, Qt::ClipOperation op) {
+    void applyClip(const QPainterPath& path, Qt::ClipOperation op)
+    {
         switch (op) {
-        case Qt::NoClip:
-            clip_.reset();
-            break;
-        case Qt::ReplaceClip:
-            clip_ = world_.map(path);
-            break;
+        case Qt::NoClip: clip_.reset(); break;
+        case Qt::ReplaceClip: clip_ = world_.map(path); break;
         case Qt::IntersectClip:
             clip_ = clip_ ? clip_->intersected(world_.map(path)) : world_.map(path);
             break;
         }
     }
 
-    QPainterPath effectiveClip() const {
+    QPainterPath effectiveClip() const
+    {
         QPainterPath clip = bounds_;
-        if (clipEnabled_ && clip_) clip = clip.intersected(*clip_);
+        if (clipEnabled_ && clip_)
+            clip = clip.intersected(*clip_);
         const QRegion system = systemClip();
         if (!system.isEmpty()) {
             QPainterPath systemPath;
@@ -166,8 +184,10 @@ private:
 
     // A cosmetic pen is as wide on the target as it was on the canvas, not
     // one pixel of a much finer device.
-    QPen targetPen() const {
-        if (!pen_.isCosmetic()) return pen_;
+    QPen targetPen() const
+    {
+        if (!pen_.isCosmetic())
+            return pen_;
         QPen pen = pen_;
         const qreal width = pen_.widthF() > 0 ? pen_.widthF() : 1.0;
         const qreal scale = std::sqrt(std::abs(world_.determinant()));
@@ -176,7 +196,8 @@ private:
         return pen;
     }
 
-    void prepare() {
+    void prepare()
+    {
         target_.setTransform(toTarget_);
         target_.setClipPath(effectiveClip(), Qt::ReplaceClip);
         target_.setTransform(world_ * toTarget_);
@@ -211,38 +232,33 @@ private:
 
 PageCanvas::PageCanvas(QPainter& target, QSize size, const QTransform& toTarget, int dpiX, int dpiY)
     : size_(size), dpiX_(dpiX), dpiY_(dpiY),
-      engine_(std::make_unique<ForwardingEngine>(target, size, toTarget)) {}
+      engine_(std::make_unique<ForwardingEngine>(target, size, toTarget))
+{
+}
 
 PageCanvas::~PageCanvas() = default;
 
-QPaintEngine* PageCanvas::paintEngine() const { return engine_.get(); }
+QPaintEngine* PageCanvas::paintEngine() const
+{
+    return engine_.get();
+}
 
-int PageCanvas::metric(PaintDeviceMetric metric) const {
+int PageCanvas::metric(PaintDeviceMetric metric) const
+{
     switch (metric) {
-    case PdmWidth:
-        return size_.width();
-    case PdmHeight:
-        return size_.height();
-    case PdmWidthMM:
-        return qRound(size_.width() * 25.4 / dpiX_);
-    case PdmHeightMM:
-        return qRound(size_.height() * 25.4 / dpiY_);
-    case PdmNumColors:
-        return INT_MAX;
-    case PdmDepth:
-        return 32;
+    case PdmWidth: return size_.width();
+    case PdmHeight: return size_.height();
+    case PdmWidthMM: return qRound(size_.width() * 25.4 / dpiX_);
+    case PdmHeightMM: return qRound(size_.height() * 25.4 / dpiY_);
+    case PdmNumColors: return INT_MAX;
+    case PdmDepth: return 32;
     case PdmDpiX:
-    case PdmPhysicalDpiX:
-        return dpiX_;
+    case PdmPhysicalDpiX: return dpiX_;
     case PdmDpiY:
-    case PdmPhysicalDpiY:
-        return dpiY_;
-    case PdmDevicePixelRatio:
-        return 1;
-    case PdmDevicePixelRatioScaled:
-        return static_cast<int>(devicePixelRatioFScale());
-    default:
-        return 0;
+    case PdmPhysicalDpiY: return dpiY_;
+    case PdmDevicePixelRatio: return 1;
+    case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+    default: return 0;
     }
 }
 

@@ -9,21 +9,22 @@
 
 namespace vintorp::print {
 
-QRect pictureArea(const QWidget& window) {
+QRect pictureArea(const QWidget& window)
+{
     const QRect client = window.rect();
     return {client.topLeft(), QSize(client.width(), std::max(0, client.height() - kNotesStripHeight))};
 }
 
-void paintPicture(QPainter& target, QWidget& window, const QRect& area, const PrintSize& size) {
-    if (area.isEmpty() || size.width <= 0 || size.height <= 0) return;
-    const QTransform toTarget =
-        QTransform::fromScale(static_cast<qreal>(size.width) / area.width(),
-                              static_cast<qreal>(size.height) / area.height()) *
-        target.transform();
+void paintPicture(QPainter& target, QWidget& window, const QRect& area, const PrintSize& size)
+{
+    if (area.isEmpty() || size.width <= 0 || size.height <= 0)
+        return;
+    const QTransform toTarget = QTransform::fromScale(static_cast<qreal>(size.width) / area.width(),
+                                                      static_cast<qreal>(size.height) / area.height())
+                                * target.transform();
     PageCanvas canvas(target, area.size(), toTarget, window.logicalDpiX(), window.logicalDpiY());
     QPainter painter(&canvas);
-    window.render(&painter, QPoint(), QRegion(area),
-                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    window.render(&painter, QPoint(), QRegion(area), QWidget::DrawWindowBackground | QWidget::DrawChildren);
 }
 
 }  // namespace vintorp::print

@@ -5,11 +5,12 @@
 
 namespace vintorp::print {
 
-bool DialogPrinterChooser::choose(QPrinter& printer, QWidget* parent) {
+bool DialogPrinterChooser::choose(QPrinter& printer, QWidget* parent)
+{
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintDialog1"));
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
-                      QAbstractPrintDialog::PrintCollateCopies);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
+                      | QAbstractPrintDialog::PrintCollateCopies);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
     return dialog.exec() == QDialog::Accepted;
 }

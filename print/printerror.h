@@ -13,7 +13,7 @@ inline constexpr std::string_view kPrintingInProgress = "Printing in progress";
 
 class PrintError : public std::runtime_error {
 public:
-    explicit PrintError(std::string_view message) : std::runtime_error(std::string(message)) {}
+    explicit PrintError(std::string_view message) : std::runtime_error(std::string(message)) { }
 };
 
 }  // namespace vintorp::print

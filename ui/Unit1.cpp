@@ -86,10 +86,10 @@ TForm1::TForm1(TForm4& drawing, QWidget* parent) : QWidget(parent), drawing_(dra
     setAutoFillBackground(true);
     // Frames with their caption set into the top line, so that controls sit
     // at the same offsets from a frame's top edge whatever the style.
-    setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-        " left: 7px; padding: 0 1px; }"));
+    setStyleSheet(
+        QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                       " left: 7px; padding: 0 1px; }"));
 
     buildControls();
     setTabOrder();
@@ -170,8 +170,7 @@ void TForm1::rgTypeClick()
         IMG_PL->show();
         edPLKrep->setEnabled(true);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -100,19 +100,20 @@ TForm4::~TForm4() = default;
 
 void TForm4::buildFields()
 {
-    const auto makeField = [this](const FieldPlace& place, Qt::Alignment alignment, QPalette::ColorRole role) {
-        auto* field = new FitLineEdit(windowFont(), this);
-        field->setObjectName(QString::fromLatin1(place.name));
-        field->setGeometry(place.geometry);
-        field->setFrame(false);
-        field->setReadOnly(true);
-        field->setAlignment(alignment | Qt::AlignVCenter);
-        QPalette colours = field->palette();
-        colours.setColor(QPalette::Base, QApplication::palette().color(role));
-        field->setPalette(colours);
-        field->setText(QStringLiteral("0"));
-        fields_.insert(field->objectName(), field);
-    };
+    const auto makeField
+        = [this](const FieldPlace& place, Qt::Alignment alignment, QPalette::ColorRole role) {
+              auto* field = new FitLineEdit(windowFont(), this);
+              field->setObjectName(QString::fromLatin1(place.name));
+              field->setGeometry(place.geometry);
+              field->setFrame(false);
+              field->setReadOnly(true);
+              field->setAlignment(alignment | Qt::AlignVCenter);
+              QPalette colours = field->palette();
+              colours.setColor(QPalette::Base, QApplication::palette().color(role));
+              field->setPalette(colours);
+              field->setText(QStringLiteral("0"));
+              fields_.insert(field->objectName(), field);
+          };
     for (const FieldPlace& place : kDimensionFields)
         makeField(place, Qt::AlignHCenter, QPalette::Light);
     makeField(kThicknessField, Qt::AlignLeft, QPalette::Base);

@@ -10,7 +10,7 @@
 
 namespace vintorp::ui {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) { }
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
@@ -33,8 +33,7 @@ void setUpApplication(QApplication& app)
 
     // The interface is Russian; let Qt's own dialogs speak it too.
     auto* qtTranslator = new QTranslator(&app);
-    if (qtTranslator->load(QStringLiteral("qtbase_ru"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTranslator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTranslator);
 }
 

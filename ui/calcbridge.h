@@ -11,7 +11,7 @@ class TForm4;
 
 class CalcBridge final : public calc::BobbinView {
 public:
-    CalcBridge(TForm1& input, TForm4& drawing) : input_(input), drawing_(drawing) {}
+    CalcBridge(TForm1& input, TForm4& drawing) : input_(input), drawing_(drawing) { }
 
     std::string inputText(calc::InputField field) const override;
     int coreType() const override;

@@ -31,8 +31,8 @@ void FitLineEdit::fitText()
 {
     QStyleOptionFrame option;
     initStyleOption(&option);
-    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
-                               .marginsRemoved(textMargins());
+    const QRect contents
+        = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(textMargins());
     const qreal room = contents.width() - 2 * kLineEditMargin - kCursorWidth;
 
     QFont fitted = baseFont_;

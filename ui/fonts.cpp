@@ -7,8 +7,8 @@ namespace {
 
 // Liberation Sans is within a few pixels of Tahoma on the longest labels at
 // 11 px; DejaVu Sans, the usual fallback, is 15 % wider.
-const QStringList kSubstitutes = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                  QStringLiteral("Arimo")};
+const QStringList kSubstitutes
+    = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Arimo")};
 
 QFont pixelFont(const QString& family, bool bold)
 {

@@ -11,19 +11,14 @@ std::optional<char32_t> typedCharacter(const QKeyEvent& key)
         return std::nullopt;
     switch (key.key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return kEnter;
-    case Qt::Key_Backspace:
-        return kBackspace;
-    case Qt::Key_Escape:
-        return 27;
+    case Qt::Key_Enter: return kEnter;
+    case Qt::Key_Backspace: return kBackspace;
+    case Qt::Key_Escape: return 27;
     case Qt::Key_Delete:
     case Qt::Key_Insert:
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return std::nullopt;
-    default:
-        break;
+    case Qt::Key_Backtab: return std::nullopt;
+    default: break;
     }
     if (mods & Qt::ControlModifier) {
         if (key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)

@@ -17,7 +17,8 @@ public:
     using Render = QImage (*)(qreal devicePixelRatio);
     using PaintVector = void (*)(QPainter& painter, const QRectF& target);
 
-    VectorPicture(QSize pictureSize, Render render, PaintVector paintVector = nullptr, QWidget* parent = nullptr);
+    VectorPicture(QSize pictureSize, Render render, PaintVector paintVector = nullptr,
+                  QWidget* parent = nullptr);
 
     // Where the picture stands in the widget.
     QRect pictureRect() const;

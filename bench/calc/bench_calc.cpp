@@ -18,11 +18,12 @@ using vintorp::calc::Extended;
 
 // What people type into the fields and what the fields show: sizes in
 // millimetres with a few decimals.
-const std::vector<std::string> kTexts = {"20",   "25",     "10",    "30",   "1",     "0.35",  "27.5",
-                                         "29.5", "12.75",  "0.5",   "2",    "39.5",  "100",   "16.25",
-                                         "8",    "125.125", "3.14", "0.08", "64",    "1.5"};
+const std::vector<std::string> kTexts
+    = {"20", "25",   "10",  "30",    "1", "0.35",    "27.5", "29.5", "12.75", "0.5",
+       "2",  "39.5", "100", "16.25", "8", "125.125", "3.14", "0.08", "64",    "1.5"};
 
-std::vector<Extended> Values() {
+std::vector<Extended> Values()
+{
     std::vector<Extended> out;
     for (const std::string& t : kTexts) {
         out.push_back(std::strtold(t.c_str(), nullptr));
@@ -37,7 +38,8 @@ std::vector<Extended> Values() {
     return out;
 }
 
-void BM_ParseNumberOrDefault(benchmark::State& state) {
+void BM_ParseNumberOrDefault(benchmark::State& state)
+{
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(vintorp::calc::ParseNumberOrDefault(kTexts[i], 0.0L, "."));
@@ -46,7 +48,8 @@ void BM_ParseNumberOrDefault(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseNumberOrDefault);
 
-void BM_strtold(benchmark::State& state) {
+void BM_strtold(benchmark::State& state)
+{
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(std::strtold(kTexts[i].c_str(), nullptr));
@@ -55,7 +58,8 @@ void BM_strtold(benchmark::State& state) {
 }
 BENCHMARK(BM_strtold);
 
-void BM_FormatNumber(benchmark::State& state) {
+void BM_FormatNumber(benchmark::State& state)
+{
     const std::vector<Extended> values = Values();
     std::size_t i = 0;
     for (auto _ : state) {
@@ -66,7 +70,8 @@ void BM_FormatNumber(benchmark::State& state) {
 BENCHMARK(BM_FormatNumber);
 
 // The C library's nearest equivalent, into a string as FormatNumber returns.
-void BM_snprintf(benchmark::State& state) {
+void BM_snprintf(benchmark::State& state)
+{
     const std::vector<Extended> values = Values();
     std::size_t i = 0;
     for (auto _ : state) {
@@ -80,21 +85,29 @@ BENCHMARK(BM_snprintf);
 
 class BenchView : public vintorp::calc::BobbinView {
 public:
-    std::string inputText(vintorp::calc::InputField field) const override {
+    std::string inputText(vintorp::calc::InputField field) const override
+    {
         return inputs_[static_cast<std::size_t>(field)];
     }
     int coreType() const override { return vintorp::calc::UTypeCore; }
-    void setDrawingField(std::string_view name, const std::string& text) override { fields_[std::string(name)] = text; }
-    std::string drawingFieldText(std::string_view name) const override { return fields_.at(std::string(name)); }
-    void showMessage(const std::string&) override {}
-    void showDrawing() override {}
+    void setDrawingField(std::string_view name, const std::string& text) override
+    {
+        fields_[std::string(name)] = text;
+    }
+    std::string drawingFieldText(std::string_view name) const override
+    {
+        return fields_.at(std::string(name));
+    }
+    void showMessage(const std::string&) override { }
+    void showDrawing() override { }
 
 private:
     std::array<std::string, 6> inputs_ = {"20", "25", "10", "30", "2", "0,35"};
     std::map<std::string, std::string> fields_;
 };
 
-void BM_Calculate(benchmark::State& state) {
+void BM_Calculate(benchmark::State& state)
+{
     BenchView view;
     for (auto _ : state) {
         benchmark::DoNotOptimize(vintorp::calc::Calculate(view, ","));

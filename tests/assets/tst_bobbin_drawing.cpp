@@ -26,42 +26,120 @@ QRect box(int x0, int y0, int x1, int y1)
 
 struct Dimension {
     const char* field;
-    QRect client;                  // the field, window client coordinates
-    Qt::Orientation orientation;   // of the dimension line
-    int lineFrom, lineTo;          // its rows (horizontal) or columns (vertical)
-    QRect arrowFirst, arrowSecond; // left/top and right/bottom arrowhead
+    QRect client;  // the field, window client coordinates
+    Qt::Orientation orientation;  // of the dimension line
+    int lineFrom, lineTo;  // its rows (horizontal) or columns (vertical)
+    QRect arrowFirst, arrowSecond;  // left/top and right/bottom arrowhead
     QList<QRect> extensionLines;
 };
 
 const QList<Dimension>& dimensions()
 {
     static const QList<Dimension> table = {
-        {"Edit4", {125, 15, 33, 16}, Qt::Horizontal, 23, 24,
-         box(85, 21, 92, 26), box(190, 21, 197, 26), {box(83, 20, 83, 68), box(199, 20, 200, 71)}},
-        {"Edit5", {126, 31, 30, 16}, Qt::Horizontal, 39, 39,
-         box(115, 37, 123, 41), box(161, 37, 168, 41), {box(113, 35, 114, 91), box(170, 35, 170, 91)}},
-        {"Edit3", {20, 110, 33, 16}, Qt::Vertical, 36, 36,
-         box(33, 61, 38, 68), box(33, 195, 38, 203), {box(31, 59, 92, 59), box(31, 204, 94, 205)}},
-        {"Edit2", {43, 138, 33, 16}, Qt::Vertical, 59, 59,
-         box(57, 94, 61, 102), box(57, 165, 61, 172), {box(54, 92, 113, 93), box(53, 174, 113, 174)}},
-        {"Edit8", {20, 251, 33, 16}, Qt::Vertical, 36, 36,
-         box(34, 228, 38, 237), box(34, 342, 38, 350), {box(31, 227, 95, 228), box(31, 351, 94, 352)}},
-        {"Edit7", {43, 317, 33, 16}, Qt::Vertical, 59, 59,
-         box(57, 235, 61, 243), box(57, 338, 61, 345), {box(54, 233, 99, 234), box(54, 347, 93, 347)}},
-        {"Edit6", {60, 280, 33, 16}, Qt::Vertical, 77, 78,
-         box(75, 268, 80, 275), box(75, 303, 80, 310), {box(75, 266, 94, 267), box(75, 312, 93, 312)}},
-        {"Edit12", {418, 317, 33, 16}, Qt::Vertical, 434, 435,
-         box(432, 234, 437, 242), box(432, 337, 437, 344), {box(409, 232, 438, 233), box(409, 346, 438, 346)}},
-        {"Edit11", {408, 282, 25, 16}, Qt::Vertical, 421, 421,
-         box(419, 269, 423, 277), box(419, 302, 423, 310), {box(408, 267, 425, 268), box(406, 311, 425, 312)}},
-        {"Edit9", {273, 357, 33, 16}, Qt::Horizontal, 365, 366,
-         box(262, 363, 269, 368), box(309, 363, 316, 368), {box(260, 353, 260, 373), box(318, 353, 318, 373)}},
-        {"Edit10", {273, 377, 33, 16}, Qt::Horizontal, 385, 386,
-         box(257, 383, 264, 388), box(314, 383, 321, 388), {box(255, 353, 255, 389), box(323, 353, 323, 388)}},
-        {"Edit14", {352, 357, 33, 16}, Qt::Horizontal, 365, 366,
-         box(334, 363, 343, 368), box(395, 363, 402, 368), {box(333, 348, 334, 364), box(404, 348, 404, 369)}},
-        {"Edit16", {352, 376, 33, 16}, Qt::Horizontal, 384, 385,
-         box(332, 382, 339, 387), box(398, 382, 406, 387), {box(330, 348, 330, 389), box(407, 347, 408, 388)}},
+        {"Edit4",
+         {125, 15, 33, 16},
+         Qt::Horizontal,
+         23,
+         24,
+         box(85, 21, 92, 26),
+         box(190, 21, 197, 26),
+         {box(83, 20, 83, 68), box(199, 20, 200, 71)}},
+        {"Edit5",
+         {126, 31, 30, 16},
+         Qt::Horizontal,
+         39,
+         39,
+         box(115, 37, 123, 41),
+         box(161, 37, 168, 41),
+         {box(113, 35, 114, 91), box(170, 35, 170, 91)}},
+        {"Edit3",
+         {20, 110, 33, 16},
+         Qt::Vertical,
+         36,
+         36,
+         box(33, 61, 38, 68),
+         box(33, 195, 38, 203),
+         {box(31, 59, 92, 59), box(31, 204, 94, 205)}},
+        {"Edit2",
+         {43, 138, 33, 16},
+         Qt::Vertical,
+         59,
+         59,
+         box(57, 94, 61, 102),
+         box(57, 165, 61, 172),
+         {box(54, 92, 113, 93), box(53, 174, 113, 174)}},
+        {"Edit8",
+         {20, 251, 33, 16},
+         Qt::Vertical,
+         36,
+         36,
+         box(34, 228, 38, 237),
+         box(34, 342, 38, 350),
+         {box(31, 227, 95, 228), box(31, 351, 94, 352)}},
+        {"Edit7",
+         {43, 317, 33, 16},
+         Qt::Vertical,
+         59,
+         59,
+         box(57, 235, 61, 243),
+         box(57, 338, 61, 345),
+         {box(54, 233, 99, 234), box(54, 347, 93, 347)}},
+        {"Edit6",
+         {60, 280, 33, 16},
+         Qt::Vertical,
+         77,
+         78,
+         box(75, 268, 80, 275),
+         box(75, 303, 80, 310),
+         {box(75, 266, 94, 267), box(75, 312, 93, 312)}},
+        {"Edit12",
+         {418, 317, 33, 16},
+         Qt::Vertical,
+         434,
+         435,
+         box(432, 234, 437, 242),
+         box(432, 337, 437, 344),
+         {box(409, 232, 438, 233), box(409, 346, 438, 346)}},
+        {"Edit11",
+         {408, 282, 25, 16},
+         Qt::Vertical,
+         421,
+         421,
+         box(419, 269, 423, 277),
+         box(419, 302, 423, 310),
+         {box(408, 267, 425, 268), box(406, 311, 425, 312)}},
+        {"Edit9",
+         {273, 357, 33, 16},
+         Qt::Horizontal,
+         365,
+         366,
+         box(262, 363, 269, 368),
+         box(309, 363, 316, 368),
+         {box(260, 353, 260, 373), box(318, 353, 318, 373)}},
+        {"Edit10",
+         {273, 377, 33, 16},
+         Qt::Horizontal,
+         385,
+         386,
+         box(257, 383, 264, 388),
+         box(314, 383, 321, 388),
+         {box(255, 353, 255, 389), box(323, 353, 323, 388)}},
+        {"Edit14",
+         {352, 357, 33, 16},
+         Qt::Horizontal,
+         365,
+         366,
+         box(334, 363, 343, 368),
+         box(395, 363, 402, 368),
+         {box(333, 348, 334, 364), box(404, 348, 404, 369)}},
+        {"Edit16",
+         {352, 376, 33, 16},
+         Qt::Horizontal,
+         384,
+         385,
+         box(332, 382, 339, 387),
+         box(398, 382, 406, 387),
+         {box(330, 348, 330, 389), box(407, 347, 408, 388)}},
     };
     return table;
 }
@@ -155,7 +233,8 @@ private slots:
         QTest::newRow("2x") << 2.0 << QSize(920, 818) << 2.0;
         QTest::newRow("zero counts as 1x") << 0.0 << QSize(460, 409) << 1.0;
         QTest::newRow("negative counts as 1x") << -2.0 << QSize(460, 409) << 1.0;
-        QTest::newRow("NaN counts as 1x") << std::numeric_limits<qreal>::quiet_NaN() << QSize(460, 409) << 1.0;
+        QTest::newRow("NaN counts as 1x")
+            << std::numeric_limits<qreal>::quiet_NaN() << QSize(460, 409) << 1.0;
     }
     void sizes()
     {
@@ -232,9 +311,10 @@ private slots:
             QVERIFY(!found.intersects(f));
             QVERIFY(gapBetween(f, found, d.orientation, first) >= 2);
             // A solid head: its base is black across the line.
-            const QRect base = d.orientation == Qt::Horizontal
-                                   ? QRect(first ? found.right() : found.left(), d.lineFrom, 1, d.lineTo - d.lineFrom + 1)
-                                   : QRect(d.lineFrom, first ? found.bottom() : found.top(), d.lineTo - d.lineFrom + 1, 1);
+            const QRect base
+                = d.orientation == Qt::Horizontal
+                      ? QRect(first ? found.right() : found.left(), d.lineFrom, 1, d.lineTo - d.lineFrom + 1)
+                      : QRect(d.lineFrom, first ? found.bottom() : found.top(), d.lineTo - d.lineFrom + 1, 1);
             QCOMPARE(pixels::countIf(m_image, base, [](QRgb c) { return qGray(c) < 40; }),
                      base.width() * base.height());
             first = false;
@@ -269,15 +349,19 @@ private slots:
     {
         QFETCH(QByteArray, field);
         for (const QRect& line : dimension(field).extensionLines) {
-            const int greyPixels = pixels::countIf(m_image, line, [](QRgb c) { return qGray(c) == kLineGrey; });
+            const int greyPixels
+                = pixels::countIf(m_image, line, [](QRgb c) { return qGray(c) == kLineGrey; });
             const int all = line.width() * line.height();
             QVERIFY2(greyPixels * 10 >= all * 8,
                      qPrintable(QStringLiteral("%1 of %2 grey").arg(greyPixels).arg(all)));
             // Just beside the line (along its length) the canvas is not grey.
             const bool vertical = line.height() > line.width();
-            const QRect beside = vertical ? line.translated(line.width(), 0) : line.translated(0, line.height());
-            const int besideGrey = pixels::countIf(m_image, beside, [](QRgb c) { return qGray(c) == kLineGrey; });
-            QVERIFY2(besideGrey * 2 < all, qPrintable(QStringLiteral("line wider than drawn: %1").arg(besideGrey)));
+            const QRect beside
+                = vertical ? line.translated(line.width(), 0) : line.translated(0, line.height());
+            const int besideGrey
+                = pixels::countIf(m_image, beside, [](QRgb c) { return qGray(c) == kLineGrey; });
+            QVERIFY2(besideGrey * 2 < all,
+                     qPrintable(QStringLiteral("line wider than drawn: %1").arg(besideGrey)));
         }
     }
 
@@ -289,10 +373,13 @@ private slots:
         QTest::addColumn<int>("threshold");
         QTest::newRow("X letter") << box(295, 42, 302, 51) << box(293, 39, 305, 54) << 100;
         QTest::newRow("X arrowhead up") << box(288, 62, 294, 69) << box(286, 62, 296, 71) << kArrowThreshold;
-        QTest::newRow("X arrowhead down") << box(288, 83, 294, 90) << box(286, 81, 296, 91) << kArrowThreshold;
+        QTest::newRow("X arrowhead down")
+            << box(288, 83, 294, 90) << box(286, 81, 296, 91) << kArrowThreshold;
         QTest::newRow("Z letter") << box(354, 102, 362, 111) << box(351, 99, 365, 114) << 100;
-        QTest::newRow("Z arrowhead left") << box(320, 115, 327, 120) << box(319, 113, 329, 122) << kArrowThreshold;
-        QTest::newRow("Z arrowhead right") << box(337, 115, 345, 120) << box(335, 113, 345, 122) << kArrowThreshold;
+        QTest::newRow("Z arrowhead left")
+            << box(320, 115, 327, 120) << box(319, 113, 329, 122) << kArrowThreshold;
+        QTest::newRow("Z arrowhead right")
+            << box(337, 115, 345, 120) << box(335, 113, 345, 122) << kArrowThreshold;
     }
     void marks()
     {
@@ -333,7 +420,9 @@ private slots:
     {
         QFETCH(QRect, edge);
         QFETCH(QRect, inside);
-        QCOMPARE(pixels::countIf(m_image, edge, [](QRgb c) { return c != qRgb(kLineGrey, kLineGrey, kLineGrey); }), 0);
+        QCOMPARE(
+            pixels::countIf(m_image, edge, [](QRgb c) { return c != qRgb(kLineGrey, kLineGrey, kLineGrey); }),
+            0);
         QCOMPARE(pixels::countIf(m_image, inside, [](QRgb c) { return c != qRgb(255, 255, 255); }), 0);
     }
 
@@ -464,9 +553,9 @@ private slots:
     // white on both sides: rendered from the vector source, not enlarged.
     void sharpAtTwiceTheDensity_data()
     {
-        QTest::addColumn<QPoint>("at");            // logical pixel on the line
+        QTest::addColumn<QPoint>("at");  // logical pixel on the line
         QTest::addColumn<Qt::Orientation>("across");
-        QTest::addColumn<int>("width");            // logical width of the line
+        QTest::addColumn<int>("width");  // logical width of the line
         QTest::addColumn<int>("ink");
         QTest::newRow("left frame line") << QPoint(0, 200) << Qt::Horizontal << 1 << kLineGrey;
         QTest::newRow("Edit5 line") << QPoint(140, 39) << Qt::Vertical << 1 << kLineGrey;

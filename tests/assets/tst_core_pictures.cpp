@@ -84,8 +84,8 @@ private slots:
         }
         for (int y = 0; y < boxImage.height(); ++y) {
             for (int x = 0; x < boxImage.width(); ++x) {
-                const QRgb expected = pictureArea.contains(x, y) ? image.pixel(x - offset.x(), y - offset.y())
-                                                                 : background;
+                const QRgb expected
+                    = pictureArea.contains(x, y) ? image.pixel(x - offset.x(), y - offset.y()) : background;
                 if (boxImage.pixel(x, y) != expected)
                     QFAIL(qPrintable(QStringLiteral("box pixel (%1, %2)").arg(x).arg(y)));
             }
@@ -223,7 +223,8 @@ private slots:
         QTest::newRow("U A arrowhead left") << Core::U << box(26, 120, 30, 124) << 3 << box(23, 117, 30, 127);
         QTest::newRow("U C arrowhead right") << Core::U << box(91, 120, 95, 124) << 3 << QRect();
         QTest::newRow("U B arrowhead upper") << Core::U << box(123, 108, 127, 111) << 3 << QRect();
-        QTest::newRow("U B arrowhead lower") << Core::U << box(117, 113, 121, 117) << 3 << box(114, 112, 121, 120);
+        QTest::newRow("U B arrowhead lower")
+            << Core::U << box(117, 113, 121, 117) << 3 << box(114, 112, 121, 120);
     }
     void blackMarks()
     {
@@ -238,8 +239,11 @@ private slots:
         if (surroundings.isNull())
             surroundings = place.adjusted(-3, -3, 3, 3);
         const QRect dark = pixels::darkBox(image, surroundings, 80);
-        QVERIFY2(place.adjusted(-1, -1, 1, 1).contains(dark),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(dark.x()).arg(dark.y()).arg(dark.width()).arg(dark.height())));
+        QVERIFY2(place.adjusted(-1, -1, 1, 1).contains(dark), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                             .arg(dark.x())
+                                                                             .arg(dark.y())
+                                                                             .arg(dark.width())
+                                                                             .arg(dark.height())));
     }
 
     // At twice the density the outline is drawn anew, not enlarged: the

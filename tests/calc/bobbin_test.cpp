@@ -26,23 +26,27 @@ constexpr Inputs kWorked = {"20", "25", "10", "30", "0", "1"};
 constexpr Inputs kWorkedWithClamp = {"20", "25", "10", "30", "2", "1"};
 
 const Fields kWorkedCommon = {
-    {"Edit15", "1"},  {"Edit2", "27#5"}, {"Edit16", "27#5"}, {"Edit7", "29#5"}, {"Edit12", "29#5"},
-    {"Edit8", "38"},  {"Edit6", "9"},    {"Edit11", "9"},    {"Edit14", "25#5"},
+    {"Edit15", "1"}, {"Edit2", "27#5"}, {"Edit16", "27#5"}, {"Edit7", "29#5"},  {"Edit12", "29#5"},
+    {"Edit8", "38"}, {"Edit6", "9"},    {"Edit11", "9"},    {"Edit14", "25#5"},
 };
 
-Fields Merge(Fields base, const Fields& more) {
+Fields Merge(Fields base, const Fields& more)
+{
     for (const auto& [k, v] : more) {
         base[k] = v;
     }
     return base;
 }
 
-const Fields kWorkedE = Merge(kWorkedCommon, {{"Edit4", "39#5"}, {"Edit9", "20#5"}, {"Edit5", "22#5"},
-                                              {"Edit10", "22#5"}, {"Edit3", "44"}});
-const Fields kWorkedU = Merge(kWorkedCommon, {{"Edit4", "29#5"}, {"Edit9", "22#5"}, {"Edit5", "24#5"},
-                                              {"Edit10", "24#5"}, {"Edit3", "33"}});
+const Fields kWorkedE
+    = Merge(kWorkedCommon,
+            {{"Edit4", "39#5"}, {"Edit9", "20#5"}, {"Edit5", "22#5"}, {"Edit10", "22#5"}, {"Edit3", "44"}});
+const Fields kWorkedU
+    = Merge(kWorkedCommon,
+            {{"Edit4", "29#5"}, {"Edit9", "22#5"}, {"Edit5", "24#5"}, {"Edit10", "24#5"}, {"Edit3", "33"}});
 
-FakeView MakeView(const Inputs& in, int core_type, std::string_view sep) {
+FakeView MakeView(const Inputs& in, int core_type, std::string_view sep)
+{
     std::array<std::string, 6> texts;
     for (std::size_t i = 0; i < in.size(); ++i) {
         texts[i] = WithSeparator(in[i], sep);
@@ -51,7 +55,8 @@ FakeView MakeView(const Inputs& in, int core_type, std::string_view sep) {
 }
 
 // The fourteen fields as expected: the listed ones, "0" for the rest.
-void ExpectFields(const FakeView& view, const Fields& listed, std::string_view sep) {
+void ExpectFields(const FakeView& view, const Fields& listed, std::string_view sep)
+{
     for (const std::string_view name : kDrawingFields) {
         const std::string key(name);
         const auto it = listed.find(key);
@@ -59,7 +64,7 @@ void ExpectFields(const FakeView& view, const Fields& listed, std::string_view s
     }
 }
 
-class CalculateBothSeparators : public ::testing::TestWithParam<std::string_view> {};
+class CalculateBothSeparators : public ::testing::TestWithParam<std::string_view> { };
 
 struct ResultCase {
     const char* what;
@@ -68,7 +73,8 @@ struct ResultCase {
     Fields fields;  // the complete expected picture (unlisted: "0")
 };
 
-TEST_P(CalculateBothSeparators, FillsTheDrawingFields) {
+TEST_P(CalculateBothSeparators, FillsTheDrawingFields)
+{
     const std::string_view sep = GetParam();
     const ResultCase cases[] = {
         {"worked example, E-type", kWorked, ETypeCore, kWorkedE},
@@ -77,19 +83,42 @@ TEST_P(CalculateBothSeparators, FillsTheDrawingFields) {
         {"no core type chosen", kWorked, -1, kWorkedCommon},
         {"unknown core type", kWorked, 2, kWorkedCommon},
         {"empty thickness is 1", {"20", "25", "10", "30", "0", ""}, ETypeCore, kWorkedE},
-        {"unreadable clamp is 0", {"20", "25", "10", "30", "x", "1"}, UTypeCore,
+        {"unreadable clamp is 0",
+         {"20", "25", "10", "30", "x", "1"},
+         UTypeCore,
          Merge(kWorkedU, {{"Edit9", "20#5"}, {"Edit5", "22#5"}, {"Edit10", "22#5"}})},
         {"negative clamp on the E-type", {"20", "25", "10", "30", "-3", "1"}, ETypeCore, kWorkedE},
-        {"exactly 1 everywhere", {"1", "1", "1", "1", "0", "1"}, ETypeCore,
-         {{"Edit15", "1"}, {"Edit2", "3#5"}, {"Edit16", "3#5"}, {"Edit7", "0#5"}, {"Edit12", "0#5"},
-          {"Edit8", "9"}, {"Edit6", "1"}, {"Edit11", "1"}, {"Edit14", "1#5"}, {"Edit4", "2#5"},
-          {"Edit9", "1#5"}, {"Edit5", "3#5"}, {"Edit10", "3#5"}, {"Edit3", "3"}}},
-        {"fractional thickness", {"20", "25", "10", "30", "0", "0#35"}, ETypeCore,
-         Merge(kWorkedE, {{"Edit15", "0#35"}, {"Edit2", "26#2"}, {"Edit16", "26#2"}, {"Edit8", "33"},
-                          {"Edit5", "21#2"}, {"Edit10", "21#2"}})},
-        {"negative-free 0.3*H rounding: H = 11", {"20", "25", "10", "11", "0", "1"}, ETypeCore,
-         Merge(kWorkedE, {{"Edit7", "10#5"}, {"Edit12", "10#5"}, {"Edit8", "19"}, {"Edit6", "4"},
-                          {"Edit11", "4"}})},
+        {"exactly 1 everywhere",
+         {"1", "1", "1", "1", "0", "1"},
+         ETypeCore,
+         {{"Edit15", "1"},
+          {"Edit2", "3#5"},
+          {"Edit16", "3#5"},
+          {"Edit7", "0#5"},
+          {"Edit12", "0#5"},
+          {"Edit8", "9"},
+          {"Edit6", "1"},
+          {"Edit11", "1"},
+          {"Edit14", "1#5"},
+          {"Edit4", "2#5"},
+          {"Edit9", "1#5"},
+          {"Edit5", "3#5"},
+          {"Edit10", "3#5"},
+          {"Edit3", "3"}}},
+        {"fractional thickness",
+         {"20", "25", "10", "30", "0", "0#35"},
+         ETypeCore,
+         Merge(kWorkedE, {{"Edit15", "0#35"},
+                          {"Edit2", "26#2"},
+                          {"Edit16", "26#2"},
+                          {"Edit8", "33"},
+                          {"Edit5", "21#2"},
+                          {"Edit10", "21#2"}})},
+        {"negative-free 0.3*H rounding: H = 11",
+         {"20", "25", "10", "11", "0", "1"},
+         ETypeCore,
+         Merge(kWorkedE,
+               {{"Edit7", "10#5"}, {"Edit12", "10#5"}, {"Edit8", "19"}, {"Edit6", "4"}, {"Edit11", "4"}})},
     };
     for (const ResultCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -102,7 +131,8 @@ TEST_P(CalculateBothSeparators, FillsTheDrawingFields) {
 }
 
 // 0.3 and 0.1 are slightly above the decimals; whole products still stay whole.
-TEST_P(CalculateBothSeparators, WholeMultiplesAreNotRoundedUp) {
+TEST_P(CalculateBothSeparators, WholeMultiplesAreNotRoundedUp)
+{
     const std::string_view sep = GetParam();
     struct Case {
         const char* h;
@@ -141,7 +171,8 @@ struct RejectCase {
     int core_type;
 };
 
-TEST_P(CalculateBothSeparators, RejectsWrongSizesWithTheMessage) {
+TEST_P(CalculateBothSeparators, RejectsWrongSizesWithTheMessage)
+{
     const std::string_view sep = GetParam();
     const RejectCase cases[] = {
         {"A below 1", {"0#99", "25", "10", "30", "0", "1"}, ETypeCore},
@@ -178,37 +209,68 @@ struct FaultCase {
     Fields fields;  // as they stand when the fault ends Calculate
 };
 
-TEST_P(CalculateBothSeparators, FaultsEndCalculateAndKeepWhatWasWritten) {
+TEST_P(CalculateBothSeparators, FaultsEndCalculateAndKeepWhatWasWritten)
+{
     const std::string_view sep = GetParam();
-    const Fields through_edit12 = {{"Edit15", "1E20"}, {"Edit2", "2E20"}, {"Edit16", "2E20"},
-                                   {"Edit7", "29#5"},  {"Edit12", "29#5"}};
+    const Fields through_edit12
+        = {{"Edit15", "1E20"}, {"Edit2", "2E20"}, {"Edit16", "2E20"}, {"Edit7", "29#5"}, {"Edit12", "29#5"}};
     const FaultCase cases[] = {
-        {"A beyond the largest double", {"1e309", "25", "10", "30", "0", "1"}, ETypeCore, "Floating point overflow",
+        {"A beyond the largest double",
+         {"1e309", "25", "10", "30", "0", "1"},
+         ETypeCore,
+         "Floating point overflow",
          {}},
-        {"T beyond the largest double", {"20", "25", "10", "30", "0", "-1e309"}, ETypeCore,
-         "Floating point overflow", {}},
-        {"8T + H beyond 64 bits", {"20", "25", "10", "30", "0", "1e20"}, ETypeCore,
-         "Invalid floating point operation", through_edit12},
-        {"8T + H beyond 32 bits (mended)", {"20", "25", "10", "30", "0", "1e18"}, UTypeCore,
+        {"T beyond the largest double",
+         {"20", "25", "10", "30", "0", "-1e309"},
+         ETypeCore,
+         "Floating point overflow",
+         {}},
+        {"8T + H beyond 64 bits",
+         {"20", "25", "10", "30", "0", "1e20"},
+         ETypeCore,
+         "Invalid floating point operation",
+         through_edit12},
+        {"8T + H beyond 32 bits (mended)",
+         {"20", "25", "10", "30", "0", "1e18"},
+         UTypeCore,
          "Invalid floating point operation",
          {{"Edit15", "1E18"}, {"Edit2", "2E18"}, {"Edit16", "2E18"}, {"Edit7", "29#5"}, {"Edit12", "29#5"}}},
-        {"8T + H just beyond 32 bits (mended)", {"20", "25", "10", "2147483640", "0", "1"}, ETypeCore,
+        {"8T + H just beyond 32 bits (mended)",
+         {"20", "25", "10", "2147483640", "0", "1"},
+         ETypeCore,
          "Invalid floating point operation",
-         {{"Edit15", "1"}, {"Edit2", "27#5"}, {"Edit16", "27#5"}, {"Edit7", "2147483639#5"},
+         {{"Edit15", "1"},
+          {"Edit2", "27#5"},
+          {"Edit16", "27#5"},
+          {"Edit7", "2147483639#5"},
           {"Edit12", "2147483639#5"}}},
-        {"8T + H beyond the largest double", {"20", "25", "10", "30", "0", "1e308"}, ETypeCore,
+        {"8T + H beyond the largest double",
+         {"20", "25", "10", "30", "0", "1e308"},
+         ETypeCore,
          "Floating point overflow",
-         {{"Edit15", "1E308"}, {"Edit2", "2E308"}, {"Edit16", "2E308"}, {"Edit7", "29#5"}, {"Edit12", "29#5"}}},
-        {"cheek height beyond 32 bits (mended)", {"2e9", "25", "10", "30", "0", "1"}, ETypeCore,
+         {{"Edit15", "1E308"},
+          {"Edit2", "2E308"},
+          {"Edit16", "2E308"},
+          {"Edit7", "29#5"},
+          {"Edit12", "29#5"}}},
+        {"cheek height beyond 32 bits (mended)",
+         {"2e9", "25", "10", "30", "0", "1"},
+         ETypeCore,
          "Invalid floating point operation",
-         Merge(kWorkedCommon, {{"Edit4", "2000000019#5"}, {"Edit9", "2000000000#5"}, {"Edit5", "2000000002#5"},
+         Merge(kWorkedCommon, {{"Edit4", "2000000019#5"},
+                               {"Edit9", "2000000000#5"},
+                               {"Edit5", "2000000002#5"},
                                {"Edit10", "2000000002#5"}})},
         // A rounds to the largest double without a fault; the width read back
         // from its 15-digit text lies beyond it.
-        {"cheek width read back beyond the largest double", {"1#7976931348623158e308", "25", "10", "30", "0", "1"},
-         UTypeCore, "Floating point overflow",
-         Merge(kWorkedCommon, {{"Edit4", "1#79769313486232E308"}, {"Edit9", "1#79769313486232E308"},
-                               {"Edit5", "1#79769313486232E308"}, {"Edit10", "1#79769313486232E308"}})},
+        {"cheek width read back beyond the largest double",
+         {"1#7976931348623158e308", "25", "10", "30", "0", "1"},
+         UTypeCore,
+         "Floating point overflow",
+         Merge(kWorkedCommon, {{"Edit4", "1#79769313486232E308"},
+                               {"Edit9", "1#79769313486232E308"},
+                               {"Edit5", "1#79769313486232E308"},
+                               {"Edit10", "1#79769313486232E308"}})},
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -228,20 +290,21 @@ TEST_P(CalculateBothSeparators, FaultsEndCalculateAndKeepWhatWasWritten) {
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, CalculateBothSeparators, ::testing::ValuesIn(kSeparators));
 
-TEST(Calculate, ResetsReadsFillsAndShowsInOrder) {
+TEST(Calculate, ResetsReadsFillsAndShowsInOrder)
+{
     FakeView view = MakeView(kWorked, ETypeCore, ",");
     Calculate(view, ",");
     const std::vector<std::string> want = {
-        "set Edit2",  "set Edit15", "set Edit16", "set Edit12", "set Edit7",  "set Edit8",     "set Edit11",
-        "set Edit6",  "set Edit14", "set Edit3",  "set Edit4",  "set Edit9",  "set Edit10",    "set Edit5",
-        "read ed_A",  "read ed_B",  "read ed_C",  "read ed_H",  "read edPLKrep", "read edMater",
-        "set Edit15", "set Edit2",  "set Edit16", "set Edit7",  "set Edit12", "set Edit8",     "set Edit6",
-        "set Edit11", "set Edit14", "set Edit4",  "set Edit9",  "set Edit5",  "set Edit10",    "set Edit3",
-        "show"};
+        "set Edit2",  "set Edit15", "set Edit16", "set Edit12", "set Edit7",     "set Edit8",    "set Edit11",
+        "set Edit6",  "set Edit14", "set Edit3",  "set Edit4",  "set Edit9",     "set Edit10",   "set Edit5",
+        "read ed_A",  "read ed_B",  "read ed_C",  "read ed_H",  "read edPLKrep", "read edMater", "set Edit15",
+        "set Edit2",  "set Edit16", "set Edit7",  "set Edit12", "set Edit8",     "set Edit6",    "set Edit11",
+        "set Edit14", "set Edit4",  "set Edit9",  "set Edit5",  "set Edit10",    "set Edit3",    "show"};
     EXPECT_EQ(view.Events(), want);
 }
 
-TEST(Calculate, CopiesAndTheCheekWidthAreTakenFromTheFieldsAsShown) {
+TEST(Calculate, CopiesAndTheCheekWidthAreTakenFromTheFieldsAsShown)
+{
     FakeView view = MakeView(kWorked, ETypeCore, ",");
     view.ShowInstead("Edit2", "2,25");
     view.ShowInstead("Edit7", "7");
@@ -256,7 +319,8 @@ TEST(Calculate, CopiesAndTheCheekWidthAreTakenFromTheFieldsAsShown) {
     EXPECT_EQ(view.Field("Edit3"), "110");
 }
 
-TEST(Calculate, UnreadableCheekWidthIsAConversionError) {
+TEST(Calculate, UnreadableCheekWidthIsAConversionError)
+{
     FakeView view = MakeView(kWorkedWithClamp, UTypeCore, ",");
     view.ShowInstead("Edit4", "29.5");
     try {
@@ -270,7 +334,8 @@ TEST(Calculate, UnreadableCheekWidthIsAConversionError) {
     EXPECT_FALSE(view.Shown());
 }
 
-TEST(Calculate, RepeatedRunsAgreeAndARejectionClearsTheFields) {
+TEST(Calculate, RepeatedRunsAgreeAndARejectionClearsTheFields)
+{
     FakeView view = MakeView(kWorked, ETypeCore, ",");
     Calculate(view, ",");
     const auto first = view.Fields();
@@ -284,7 +349,8 @@ TEST(Calculate, RepeatedRunsAgreeAndARejectionClearsTheFields) {
 
 // The caller's rounding and precision would change the results (0.3 * 30
 // rounded upward is above 9): Calculate uses its own and gives them back.
-TEST(Calculate, RunsUnderItsOwnEnvironment) {
+TEST(Calculate, RunsUnderItsOwnEnvironment)
+{
     const test::ForeignControlWord foreign;
     std::feraiseexcept(FE_INEXACT | FE_UNDERFLOW);
     FakeView view = MakeView(kWorked, ETypeCore, ",");
@@ -294,7 +360,8 @@ TEST(Calculate, RunsUnderItsOwnEnvironment) {
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 
-TEST(InputFieldName, ObjectNamesOfTheInputFields) {
+TEST(InputFieldName, ObjectNamesOfTheInputFields)
+{
     const std::pair<InputField, const char*> cases[] = {
         {InputField::A, "ed_A"}, {InputField::B, "ed_B"},     {InputField::C, "ed_C"},
         {InputField::H, "ed_H"}, {InputField::K, "edPLKrep"}, {InputField::T, "edMater"},

@@ -21,7 +21,10 @@ using test::kSeparators;
 using test::Opaque;
 using test::WithSeparator;
 
-Extended FromText(const char* c_text) { return std::strtold(c_text, nullptr); }
+Extended FromText(const char* c_text)
+{
+    return std::strtold(c_text, nullptr);
+}
 
 struct FormatCase {
     const char* what;
@@ -29,7 +32,8 @@ struct FormatCase {
     const char* text;  // '#': the separator
 };
 
-std::vector<FormatCase> FormatCases(std::string_view sep) {
+std::vector<FormatCase> FormatCases(std::string_view sep)
+{
     const Extended third = Opaque(1.0L) / Opaque(3.0L);
     return {
         {"13.5", 13.5L, "13#5"},
@@ -49,7 +53,8 @@ std::vector<FormatCase> FormatCases(std::string_view sep) {
         {"two thirds", Opaque(2.0L) / Opaque(3.0L), "0#666666666666667"},
         {"-1/3e-6", -third / Opaque(1e6L), "-3#33333333333333E-7"},
         {"12,3 as a double plus 0.5",
-         static_cast<Extended>(static_cast<double>(ParseNumber(WithSeparator("12#3", sep), sep))) + Opaque(0.5L),
+         static_cast<Extended>(static_cast<double>(ParseNumber(WithSeparator("12#3", sep), sep)))
+             + Opaque(0.5L),
          "12#8"},
         // Layout boundaries.
         {"100", 100.0L, "100"},
@@ -74,8 +79,8 @@ std::vector<FormatCase> FormatCases(std::string_view sep) {
         {"largest extended", std::numeric_limits<Extended>::max(), "1#18973149535723E4932"},
         {"smallest normal extended", std::numeric_limits<Extended>::min(), "3#36210314311209E-4932"},
         {"denormal", std::numeric_limits<Extended>::denorm_min(), "0"},
-        {"largest denormal", std::numeric_limits<Extended>::min() - std::numeric_limits<Extended>::denorm_min(),
-         "0"},
+        {"largest denormal",
+         std::numeric_limits<Extended>::min() - std::numeric_limits<Extended>::denorm_min(), "0"},
         {"infinity", std::numeric_limits<Extended>::infinity(), "INF"},
         {"negative infinity", -std::numeric_limits<Extended>::infinity(), "-INF"},
         {"NaN", std::numeric_limits<Extended>::quiet_NaN(), "NAN"},
@@ -84,9 +89,10 @@ std::vector<FormatCase> FormatCases(std::string_view sep) {
     };
 }
 
-class FormatTable : public ::testing::TestWithParam<std::string_view> {};
+class FormatTable : public ::testing::TestWithParam<std::string_view> { };
 
-TEST_P(FormatTable, WritesTheGeneralFormWithFifteenDigits) {
+TEST_P(FormatTable, WritesTheGeneralFormWithFifteenDigits)
+{
     const std::string_view sep = GetParam();
     const ArithmeticEnvironment env;
     for (const FormatCase& c : FormatCases(sep)) {
@@ -100,7 +106,8 @@ TEST_P(FormatTable, WritesTheGeneralFormWithFifteenDigits) {
 // strings. The digits of FormatNumber may differ from printf's in the 18th
 // place, which matters only when digits 16 to 18 are 499 or 500; those
 // values yield no expectation.
-std::optional<std::string> ExpectedText(Extended x, std::string_view sep) {
+std::optional<std::string> ExpectedText(Extended x, std::string_view sep)
+{
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.17Le", std::fabs(x));
     std::string digits = std::string(1, buf[0]) + std::string(buf + 2, 17);
@@ -147,14 +154,16 @@ std::optional<std::string> ExpectedText(Extended x, std::string_view sep) {
 
 // Random finite extended values: a random significand with its integer bit
 // and a random binary exponent in [min_exp, max_exp].
-Extended RandomExtended(std::mt19937_64& rng, int min_exp, int max_exp) {
+Extended RandomExtended(std::mt19937_64& rng, int min_exp, int max_exp)
+{
     const std::uint64_t significand = rng() | 0x8000000000000000ULL;
     const int exp2 = std::uniform_int_distribution<int>(min_exp, max_exp)(rng);
     const Extended x = std::ldexp(static_cast<Extended>(significand), exp2 - 63);
     return (rng() & 1) != 0 ? -x : x;
 }
 
-TEST_P(FormatTable, AgreesWithAnIndependentReadingOfTheRules) {
+TEST_P(FormatTable, AgreesWithAnIndependentReadingOfTheRules)
+{
     const std::string_view sep = GetParam();
     const ArithmeticEnvironment env;
     std::mt19937_64 rng(7);
@@ -162,8 +171,9 @@ TEST_P(FormatTable, AgreesWithAnIndependentReadingOfTheRules) {
     for (int i = 0; i < 20000; ++i) {
         // Above 2^-660 (about 2e-199) the first exponent estimate is never
         // too high; below, D may begin with a 0, which the reading omits.
-        const Extended x = (i % 2 == 0) ? RandomExtended(rng, -660, 16383)
-                                        : static_cast<Extended>(static_cast<double>(RandomExtended(rng, -660, 1023)));
+        const Extended x = (i % 2 == 0)
+                               ? RandomExtended(rng, -660, 16383)
+                               : static_cast<Extended>(static_cast<double>(RandomExtended(rng, -660, 1023)));
         const auto want = ExpectedText(x, sep);
         if (!want) {
             continue;
@@ -176,7 +186,8 @@ TEST_P(FormatTable, AgreesWithAnIndependentReadingOfTheRules) {
 
 // The text reads back under the same separator, to within the 15 (or, with
 // a leading 0 digit, 14) digits it keeps.
-TEST_P(FormatTable, TextsReadBackToTheValue) {
+TEST_P(FormatTable, TextsReadBackToTheValue)
+{
     const std::string_view sep = GetParam();
     const ArithmeticEnvironment env;
     std::mt19937_64 rng(11);
@@ -191,7 +202,8 @@ TEST_P(FormatTable, TextsReadBackToTheValue) {
 // Below about 1e-205 the first estimate of the decimal exponent can be one
 // too high; S then has 17 digits and D keeps its leading 0 as first digit,
 // whose 16th digit (the 15th significant one) decides the rounding.
-TEST_P(FormatTable, LeadingZeroDigitWhenTheEstimateIsOneTooHigh) {
+TEST_P(FormatTable, LeadingZeroDigitWhenTheEstimateIsOneTooHigh)
+{
     const std::string_view sep = GetParam();
     const ArithmeticEnvironment env;
     struct Case {

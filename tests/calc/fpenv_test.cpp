@@ -32,7 +32,8 @@ struct FaultCase {
 // The midpoint between the largest double and the next power of two.
 constexpr Extended kAboveDblMaxMidpoint = 0x1.fffffffffffff8p1023L;
 
-TEST(ArithmeticEnvironment, FaultsEndTheCommandWithTheirMessage) {
+TEST(ArithmeticEnvironment, FaultsEndTheCommandWithTheirMessage)
+{
     const FaultCase cases[] = {
         {"1 / 0", [] { Div(Opaque(1.0L), Opaque(0.0L)); }, "Floating point division by zero"},
         {"0 / 0", [] { Div(Opaque(0.0L), Opaque(0.0L)); }, "Invalid floating point operation"},
@@ -71,7 +72,8 @@ TEST(ArithmeticEnvironment, FaultsEndTheCommandWithTheirMessage) {
     }
 }
 
-TEST(ArithmeticEnvironment, UnderflowGivesDenormalsAndZeroAndTheLargestDoubleIsReachable) {
+TEST(ArithmeticEnvironment, UnderflowGivesDenormalsAndZeroAndTheLargestDoubleIsReachable)
+{
     const ArithmeticEnvironment env;
     EXPECT_GT(Div(Opaque(kMinNormalExtended), Opaque(4.0L)), 0.0L);
     EXPECT_EQ(StoreDouble(Opaque(1e-400L)), 0.0);
@@ -79,7 +81,8 @@ TEST(ArithmeticEnvironment, UnderflowGivesDenormalsAndZeroAndTheLargestDoubleIsR
     EXPECT_EQ(StoreDouble(Opaque(kAboveDblMaxMidpoint - 0x1p960L)), DBL_MAX);
 }
 
-TEST(ArithmeticEnvironment, SetsNearestSixtyFourBitsAndRestoresTheCallers) {
+TEST(ArithmeticEnvironment, SetsNearestSixtyFourBitsAndRestoresTheCallers)
+{
     const test::ForeignControlWord foreign;
     const unsigned saved_mxcsr = _mm_getcsr();
     _mm_setcsr(saved_mxcsr | 0x8040);  // flush-to-zero, denormals-are-zero
@@ -97,7 +100,8 @@ TEST(ArithmeticEnvironment, SetsNearestSixtyFourBitsAndRestoresTheCallers) {
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 
-TEST(ArithmeticEnvironment, FaultsOfBothUnitsAreSeen) {
+TEST(ArithmeticEnvironment, FaultsOfBothUnitsAreSeen)
+{
     const ArithmeticEnvironment env;
     // A double division runs on SSE, an extended one on x87.
     EXPECT_THROW(Checked(Opaque(1.0) / Opaque(0.0)), ArithmeticError);

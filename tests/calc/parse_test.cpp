@@ -70,7 +70,9 @@ const ParseCase kParseCases[] = {
     {"1e 3", false, 0},
     {"\t7", false, 0},
     {"7\t", false, 0},
-    {"\xC2\xA0" "7", false, 0},
+    {"\xC2\xA0"
+     "7",
+     false, 0},
     {"0x10", false, 0},
     {"1f", false, 0},
     {"++1", false, 0},
@@ -79,9 +81,10 @@ const ParseCase kParseCases[] = {
     {"123456789#0123456789e-10", true, 1234567890123456789e-20L},
 };
 
-class ParseTable : public ::testing::TestWithParam<std::string_view> {};
+class ParseTable : public ::testing::TestWithParam<std::string_view> { };
 
-TEST_P(ParseTable, AcceptsExactlyTheNumberTextsWithTheirValues) {
+TEST_P(ParseTable, AcceptsExactlyTheNumberTextsWithTheirValues)
+{
     const std::string_view sep = GetParam();
     for (const ParseCase& c : kParseCases) {
         const std::string text = WithSeparator(c.text, sep);
@@ -98,7 +101,8 @@ TEST_P(ParseTable, AcceptsExactlyTheNumberTextsWithTheirValues) {
     }
 }
 
-TEST_P(ParseTable, NegativeZeroKeepsItsSign) {
+TEST_P(ParseTable, NegativeZeroKeepsItsSign)
+{
     const std::string_view sep = GetParam();
     const Extended v = ParseNumber("-0", sep);
     EXPECT_EQ(v, 0.0L);
@@ -106,7 +110,8 @@ TEST_P(ParseTable, NegativeZeroKeepsItsSign) {
     EXPECT_EQ(FormatNumber(v, sep), "0");
 }
 
-TEST_P(ParseTable, ExponentReachingFiveHundredWithItsLastDigitIsRead) {
+TEST_P(ParseTable, ExponentReachingFiveHundredWithItsLastDigitIsRead)
+{
     const std::string_view sep = GetParam();
     const Extended v = ParseNumber("1e0500", sep);
     EXPECT_EQ(v, ScaleByPowerOfTen(1.0L, 500));
@@ -115,7 +120,8 @@ TEST_P(ParseTable, ExponentReachingFiveHundredWithItsLastDigitIsRead) {
     EXPECT_LE(std::fabs(v - nearest), nearest * 0x1p-62L);  // within two units of the last place
 }
 
-TEST_P(ParseTable, LongDigitRunsOverflowTheAccumulatorHoweverSmallTheValue) {
+TEST_P(ParseTable, LongDigitRunsOverflowTheAccumulatorHoweverSmallTheValue)
+{
     const std::string_view sep = GetParam();
     const std::string tiny = "0" + std::string(sep) + std::string(5000, '1') + "e-4000";
     EXPECT_EQ(ParseNumberOrDefault(tiny, kFallback, sep), kFallback);
@@ -125,7 +131,8 @@ TEST_P(ParseTable, LongDigitRunsOverflowTheAccumulatorHoweverSmallTheValue) {
 
 // Up to 19 digits and a power of ten between 10^-27 and 10^27 give the
 // extended value nearest to the decimal; glibc's strtold rounds correctly.
-TEST_P(ParseTable, ShortTextsGiveTheNearestExtendedValue) {
+TEST_P(ParseTable, ShortTextsGiveTheNearestExtendedValue)
+{
     const std::string_view sep = GetParam();
     std::mt19937_64 rng(20261207);
     std::uniform_int_distribution<int> length(1, 19);
@@ -138,7 +145,8 @@ TEST_P(ParseTable, ShortTextsGiveTheNearestExtendedValue) {
         }
         const std::size_t point = std::uniform_int_distribution<std::size_t>(0, digits.size())(rng);
         const int e = exponent(rng);
-        const std::string pattern = digits.substr(0, point) + "#" + digits.substr(point) + "e" + std::to_string(e);
+        const std::string pattern
+            = digits.substr(0, point) + "#" + digits.substr(point) + "e" + std::to_string(e);
         const std::string text = WithSeparator(pattern, sep);
         const std::string c_text = WithSeparator(pattern, ".");
         const int fraction_digits = static_cast<int>(digits.size() - point);
@@ -152,7 +160,8 @@ TEST_P(ParseTable, ShortTextsGiveTheNearestExtendedValue) {
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, ParseTable, ::testing::ValuesIn(kSeparators));
 
-TEST(ParseNumber, RejectionNamesTheWholeTextWithItsSpaces) {
+TEST(ParseNumber, RejectionNamesTheWholeTextWithItsSpaces)
+{
     try {
         ParseNumber(" 12.5 ", ",");
         FAIL() << "the text was accepted";
@@ -161,14 +170,22 @@ TEST(ParseNumber, RejectionNamesTheWholeTextWithItsSpaces) {
     }
 }
 
-TEST(ParseNumber, SeparatorIsComparedAsAWholeCharacter) {
+TEST(ParseNumber, SeparatorIsComparedAsAWholeCharacter)
+{
     const std::string_view arabic = "\xD9\xAB";  // U+066B, two bytes
-    EXPECT_EQ(ParseNumber("12\xD9\xAB" "5", arabic), 12.5L);
-    EXPECT_EQ(ParseNumberOrDefault("12\xD9" "5", kFallback, arabic), kFallback);
+    EXPECT_EQ(ParseNumber("12\xD9\xAB"
+                          "5",
+                          arabic),
+              12.5L);
+    EXPECT_EQ(ParseNumberOrDefault("12\xD9"
+                                   "5",
+                                   kFallback, arabic),
+              kFallback);
     EXPECT_EQ(ParseNumberOrDefault("12.5", kFallback, ""), kFallback);
 }
 
-TEST(ParseNumber, RunsUnderItsOwnEnvironmentAndRestoresTheCallers) {
+TEST(ParseNumber, RunsUnderItsOwnEnvironmentAndRestoresTheCallers)
+{
     const test::ForeignControlWord foreign;
     // 1/10 needs the full significand and nearest rounding to give 0.1L.
     EXPECT_EQ(ParseNumber("0,1", ","), 0.1L);
@@ -178,7 +195,8 @@ TEST(ParseNumber, RunsUnderItsOwnEnvironmentAndRestoresTheCallers) {
 
 // Fault flags raised by the scan, or pending before it, do not reach the
 // caller; the silent ones (inexact, underflow) may.
-TEST(ParseNumber, LeavesNoFaultFlagBehind) {
+TEST(ParseNumber, LeavesNoFaultFlagBehind)
+{
     EXPECT_EQ(ParseNumberOrDefault("1e4999", kFallback, ","), kFallback);
     EXPECT_EQ(std::fetestexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO), 0);
     std::feraiseexcept(FE_OVERFLOW);
@@ -190,7 +208,8 @@ TEST(ParseNumber, LeavesNoFaultFlagBehind) {
 // just above a double midpoint whose nearest extended value is that midpoint
 // stores as the even neighbour, not as the nearest double.
 // The figures below were worked out with exact integer arithmetic.
-TEST(ParseNumber, StoringIntoADoubleRoundsTheExtendedValueAgain) {
+TEST(ParseNumber, StoringIntoADoubleRoundsTheExtendedValueAgain)
+{
     const ArithmeticEnvironment env;
     const char* text = "786399896855344145e10";
     const Extended parsed = ParseNumber(text, ",");

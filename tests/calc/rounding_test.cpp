@@ -25,7 +25,8 @@ const Extended kInf = std::numeric_limits<Extended>::infinity();
 const Extended kNaN = std::numeric_limits<Extended>::quiet_NaN();
 
 template <typename F>
-void ExpectInvalidOperation(F&& f) {
+void ExpectInvalidOperation(F&& f)
+{
     try {
         f();
         ADD_FAILURE() << "no fault";
@@ -40,11 +41,18 @@ struct ConversionCase {
     std::int64_t want;
 };
 
-TEST(Truncate, RoundsTowardZero) {
+TEST(Truncate, RoundsTowardZero)
+{
     const ConversionCase cases[] = {
-        {2.7L, 2},       {-2.7L, -2},          {0.99L, 0},
-        {-0.5L, 0},      {2.5L, 2},            {-3.5L, -3},
-        {kTwo63 - 1, kMax64}, {kTwo63 - 0.5L, kMax64}, {-kTwo63, kMin64},
+        {2.7L, 2},
+        {-2.7L, -2},
+        {0.99L, 0},
+        {-0.5L, 0},
+        {2.5L, 2},
+        {-3.5L, -3},
+        {kTwo63 - 1, kMax64},
+        {kTwo63 - 0.5L, kMax64},
+        {-kTwo63, kMin64},
         {-(kTwo63 - 0.5L), kMin64 + 1},
     };
     for (const ConversionCase& c : cases) {
@@ -52,7 +60,8 @@ TEST(Truncate, RoundsTowardZero) {
     }
 }
 
-TEST(Truncate, ValuesBeyondSixtyFourBitsAreTheInvalidOperationFault) {
+TEST(Truncate, ValuesBeyondSixtyFourBitsAreTheInvalidOperationFault)
+{
     const Extended cases[] = {1e19L, kTwo63, -kTwo63 - 1, kInf, -kInf, kNaN};
     for (const Extended x : cases) {
         SCOPED_TRACE(static_cast<double>(x));
@@ -60,7 +69,8 @@ TEST(Truncate, ValuesBeyondSixtyFourBitsAreTheInvalidOperationFault) {
     }
 }
 
-TEST(Truncate, SetsRoundingTowardZeroForTheConversionOnly) {
+TEST(Truncate, SetsRoundingTowardZeroForTheConversionOnly)
+{
     std::fesetround(FE_UPWARD);
     EXPECT_EQ(Truncate(Opaque(2.7L)), 2);
     EXPECT_EQ(std::fegetround(), FE_UPWARD);
@@ -69,9 +79,10 @@ TEST(Truncate, SetsRoundingTowardZeroForTheConversionOnly) {
     std::fesetround(FE_TONEAREST);
 }
 
-TEST(RoundHalfEven, RoundsToNearestTiesToEven) {
+TEST(RoundHalfEven, RoundsToNearestTiesToEven)
+{
     const ConversionCase cases[] = {
-        {2.5L, 2}, {3.5L, 4}, {-2.5L, -2}, {2.6L, 3}, {-3.5L, -4},
+        {2.5L, 2}, {3.5L, 4}, {-2.5L, -2}, {2.6L, 3},         {-3.5L, -4},
         {0.5L, 0}, {1.5L, 2}, {-0.4L, 0},  {-kTwo63, kMin64}, {kTwo63 - 1, kMax64},
     };
     for (const ConversionCase& c : cases) {
@@ -79,7 +90,8 @@ TEST(RoundHalfEven, RoundsToNearestTiesToEven) {
     }
 }
 
-TEST(RoundHalfEven, ValuesBeyondSixtyFourBitsAreTheInvalidOperationFault) {
+TEST(RoundHalfEven, ValuesBeyondSixtyFourBitsAreTheInvalidOperationFault)
+{
     // 2^63 - 0.5 lies inside the range but rounds to the even 2^63, outside it.
     const Extended cases[] = {kTwo63 - 0.5L, kTwo63, 1e19L, -kTwo63 - 1, kInf, kNaN};
     for (const Extended x : cases) {
@@ -88,7 +100,8 @@ TEST(RoundHalfEven, ValuesBeyondSixtyFourBitsAreTheInvalidOperationFault) {
     }
 }
 
-TEST(RoundUpWhole, CeilingForPositiveTruncationPlusOneForNegativeWithFraction) {
+TEST(RoundUpWhole, CeilingForPositiveTruncationPlusOneForNegativeWithFraction)
+{
     struct Case {
         double x;
         std::int32_t want;
@@ -114,7 +127,8 @@ TEST(RoundUpWhole, CeilingForPositiveTruncationPlusOneForNegativeWithFraction) {
 }
 
 // Never the low 32 bits of a larger whole number.
-TEST(RoundUpWhole, ResultsBeyondThirtyTwoBitsAreTheInvalidOperationFault) {
+TEST(RoundUpWhole, ResultsBeyondThirtyTwoBitsAreTheInvalidOperationFault)
+{
     const double cases[] = {2147483647.5, 2147483648.0, -2147483649.0, 4294967296.0, 1e18, 1e19, -1e300};
     for (const double x : cases) {
         SCOPED_TRACE(x);
@@ -122,14 +136,20 @@ TEST(RoundUpWhole, ResultsBeyondThirtyTwoBitsAreTheInvalidOperationFault) {
     }
 }
 
-TEST(FormatInteger, DecimalWithMinusSign) {
+TEST(FormatInteger, DecimalWithMinusSign)
+{
     struct Case {
         std::int32_t v;
         const char* text;
     };
     const Case cases[] = {
-        {0, "0"}, {7, "7"}, {-1, "-1"}, {44, "44"}, {1000, "1000"},
-        {2147483647, "2147483647"}, {-2147483647 - 1, "-2147483648"},
+        {0, "0"},
+        {7, "7"},
+        {-1, "-1"},
+        {44, "44"},
+        {1000, "1000"},
+        {2147483647, "2147483647"},
+        {-2147483647 - 1, "-2147483648"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FormatInteger(Opaque(c.v)), c.text);

@@ -15,13 +15,15 @@ namespace {
 
 using test::Opaque;
 
-Extended NearestPowerOfTen(int k) {
+Extended NearestPowerOfTen(int k)
+{
     const std::string text = "1e" + std::to_string(k);
     return std::strtold(text.c_str(), nullptr);
 }
 
 // Every power that one table entry stands for on its own.
-std::vector<int> TableExponents() {
+std::vector<int> TableExponents()
+{
     std::vector<int> out;
     for (int i = 0; i < 32; ++i) {
         out.push_back(i);
@@ -35,7 +37,8 @@ std::vector<int> TableExponents() {
     return out;
 }
 
-TEST(ScaleByPowerOfTen, EachTableEntryIsTheNearestExtendedValue) {
+TEST(ScaleByPowerOfTen, EachTableEntryIsTheNearestExtendedValue)
+{
     for (const int k : TableExponents()) {
         SCOPED_TRACE("10^" + std::to_string(k));
         const Extended entry = NearestPowerOfTen(k);
@@ -45,15 +48,16 @@ TEST(ScaleByPowerOfTen, EachTableEntryIsTheNearestExtendedValue) {
 }
 
 // Small entry first, then middle, then large; one rounding after each.
-TEST(ScaleByPowerOfTen, AppliesTheTablesInOrderWithOneRoundingEach) {
+TEST(ScaleByPowerOfTen, AppliesTheTablesInOrderWithOneRoundingEach)
+{
     const Extended v = Opaque(3.0L) / Opaque(7.0L);
     struct Case {
         int k;
         int small, middle, large;
     };
     const Case cases[] = {
-        {37, 5, 32, 0},      {511, 31, 480, 0}, {512, 0, 0, 512},  {1000, 8, 480, 512},
-        {4999, 7, 384, 4608}, {5119, 31, 480, 4608}, {-1, 1, 0, 0},  {-4965, 5, 352, 4608},
+        {37, 5, 32, 0},       {511, 31, 480, 0},     {512, 0, 0, 512}, {1000, 8, 480, 512},
+        {4999, 7, 384, 4608}, {5119, 31, 480, 4608}, {-1, 1, 0, 0},    {-4965, 5, 352, 4608},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.k);
@@ -70,7 +74,8 @@ TEST(ScaleByPowerOfTen, AppliesTheTablesInOrderWithOneRoundingEach) {
     }
 }
 
-TEST(ScaleByPowerOfTen, OutOfReachExponentsGiveInfinityOrZero) {
+TEST(ScaleByPowerOfTen, OutOfReachExponentsGiveInfinityOrZero)
+{
     const Extended inf = std::numeric_limits<Extended>::infinity();
     struct Case {
         Extended v;
@@ -78,11 +83,8 @@ TEST(ScaleByPowerOfTen, OutOfReachExponentsGiveInfinityOrZero) {
         Extended want;
     };
     const Case cases[] = {
-        {1.0L, 5120, inf},
-        {1e-4000L, 9999, inf},
-        {std::numeric_limits<Extended>::max(), -5120, 0.0L},
-        {1.0L, -5120, 0.0L},
-        {2.5L, 0, 2.5L},
+        {1.0L, 5120, inf},   {1e-4000L, 9999, inf}, {std::numeric_limits<Extended>::max(), -5120, 0.0L},
+        {1.0L, -5120, 0.0L}, {2.5L, 0, 2.5L},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ScaleByPowerOfTen(Opaque(c.v), c.k), c.want) << c.k;

@@ -12,7 +12,8 @@ namespace vintorp::calc::test {
 // A value the compiler cannot see through, so that the arithmetic done with
 // it happens at run time, under the run-time environment.
 template <typename T>
-T Opaque(T v) {
+T Opaque(T v)
+{
     asm volatile("" : "+m"(v));
     return v;
 }
@@ -20,10 +21,14 @@ T Opaque(T v) {
 // The two separators every table runs under.
 inline constexpr std::string_view kSeparators[] = {",", "."};
 
-inline std::string_view OtherSeparator(std::string_view sep) { return sep == "," ? "." : ","; }
+inline std::string_view OtherSeparator(std::string_view sep)
+{
+    return sep == "," ? "." : ",";
+}
 
 // Table texts write the separator in force as '#' and the other one as '~'.
-inline std::string WithSeparator(std::string_view pattern, std::string_view sep) {
+inline std::string WithSeparator(std::string_view pattern, std::string_view sep)
+{
     std::string out;
     for (const char c : pattern) {
         if (c == '#') {
@@ -38,13 +43,17 @@ inline std::string WithSeparator(std::string_view pattern, std::string_view sep)
 }
 
 // The x87 control word, for checks that the environment comes back.
-inline std::uint16_t X87ControlWord() {
+inline std::uint16_t X87ControlWord()
+{
     std::uint16_t cw;
     asm volatile("fnstcw %0" : "=m"(cw));
     return cw;
 }
 
-inline void SetX87ControlWord(std::uint16_t cw) { asm volatile("fldcw %0" : : "m"(cw)); }
+inline void SetX87ControlWord(std::uint16_t cw)
+{
+    asm volatile("fldcw %0" : : "m"(cw));
+}
 
 // 53-bit significand, rounding upward, all faults masked: an environment
 // under which the calculation's own rules would give different results.

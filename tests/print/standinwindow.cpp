@@ -12,14 +12,17 @@ namespace {
 
 class DrawingStandIn : public QWidget {
 public:
-    DrawingStandIn(StandInWindow& window) : QWidget(&window), window_(window) {
+    DrawingStandIn(StandInWindow& window) : QWidget(&window), window_(window)
+    {
         setObjectName("Image1");
         setGeometry(-1, -2, 460, 409);
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
-        if (window_.onDrawingPaint) window_.onDrawingPaint();
+    void paintEvent(QPaintEvent*) override
+    {
+        if (window_.onDrawingPaint)
+            window_.onDrawingPaint();
         QPainter painter(this);
         painter.fillRect(rect(), kDrawingFill);
         painter.setPen(QPen(Qt::black, 1));
@@ -34,7 +37,8 @@ private:
     StandInWindow& window_;
 };
 
-QLabel* addLabel(QWidget& window, const char* name, const char* text, QPoint at, bool bold) {
+QLabel* addLabel(QWidget& window, const char* name, const char* text, QPoint at, bool bold)
+{
     auto* label = new QLabel(QString::fromUtf8(text), &window);
     label->setObjectName(name);
     label->setAutoFillBackground(true);
@@ -48,7 +52,8 @@ QLabel* addLabel(QWidget& window, const char* name, const char* text, QPoint at,
 
 }  // namespace
 
-StandInWindow::StandInWindow() {
+StandInWindow::StandInWindow()
+{
     setObjectName("Form4");
     setFixedSize(457, 475);
     QFont font = this->font();

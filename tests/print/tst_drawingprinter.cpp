@@ -42,7 +42,8 @@ public:
     std::function<bool(QPrinter&)> answer = [](QPrinter&) { return false; };
     std::vector<Opening> openings;
 
-    bool choose(QPrinter& printer, QWidget*) override {
+    bool choose(QPrinter& printer, QWidget*) override
+    {
         openings.push_back({&printer, printer.printerState(), printer.pageLayout().orientation()});
         return answer(printer);
     }
@@ -50,12 +51,14 @@ public:
 
 // The user picks "print to PDF file" with an A4 page.
 std::function<bool(QPrinter&)> toPdf(const QString& file,
-                                      QPageLayout::Orientation orientation = QPageLayout::Portrait,
-                                      const QPageSize& page = QPageSize(QPageSize::A4)) {
+                                     QPageLayout::Orientation orientation = QPageLayout::Portrait,
+                                     const QPageSize& page = QPageSize(QPageSize::A4))
+{
     return [=](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
-        printer.setPageLayout(QPageLayout(page, orientation, QMarginsF(12, 10, 12, 10), QPageLayout::Millimeter));
+        printer.setPageLayout(
+            QPageLayout(page, orientation, QMarginsF(12, 10, 12, 10), QPageLayout::Millimeter));
         return true;
     };
 }
@@ -64,11 +67,14 @@ struct Fixture {
     FakeChooser* chooser;
     DrawingPrinter printer;
     explicit Fixture(std::unique_ptr<FakeChooser> fake = std::make_unique<FakeChooser>())
-        : chooser(fake.get()), printer(std::move(fake)) {}
+        : chooser(fake.get()), printer(std::move(fake))
+    {
+    }
 };
 
 // The message of the PrintError the command ended with, if any.
-std::optional<std::string> printFailure(DrawingPrinter& printer, QWidget& window) {
+std::optional<std::string> printFailure(DrawingPrinter& printer, QWidget& window)
+{
     try {
         printer.print(window);
     } catch (const PrintError& error) {
@@ -77,40 +83,55 @@ std::optional<std::string> printFailure(DrawingPrinter& printer, QWidget& window
     return std::nullopt;
 }
 
-QString tool(const char* name) { return QStandardPaths::findExecutable(QString::fromLatin1(name)); }
+QString tool(const char* name)
+{
+    return QStandardPaths::findExecutable(QString::fromLatin1(name));
+}
 
-QImage rasterise(const QString& pdf, int dpi, const QString& prefix) {
+QImage rasterise(const QString& pdf, int dpi, const QString& prefix)
+{
     QProcess run;
     run.start(tool("pdftoppm"), {"-r", QString::number(dpi), "-png", "-singlefile", pdf, prefix});
-    if (!run.waitForFinished(60000) || run.exitCode() != 0) return {};
+    if (!run.waitForFinished(60000) || run.exitCode() != 0)
+        return {};
     return QImage(prefix + ".png");
 }
 
 // The text of the page, or of the part of it within `crop` (in points).
-QString pdfText(const QString& pdf, const QRectF& crop = {}) {
+QString pdfText(const QString& pdf, const QRectF& crop = {})
+{
     QStringList args{"-layout"};
     if (!crop.isNull()) {
         const QRect r = crop.toAlignedRect();
-        args << "-r" << "72" << "-x" << QString::number(r.x()) << "-y" << QString::number(r.y()) << "-W"
+        args << "-r"
+             << "72"
+             << "-x" << QString::number(r.x()) << "-y" << QString::number(r.y()) << "-W"
              << QString::number(r.width()) << "-H" << QString::number(r.height());
     }
     QProcess run;
     run.start(tool("pdftotext"), args << pdf << "-");
-    if (!run.waitForFinished(60000) || run.exitCode() != 0) return {};
+    if (!run.waitForFinished(60000) || run.exitCode() != 0)
+        return {};
     return QString::fromUtf8(run.readAllStandardOutput());
 }
 
 // Whether `text` ends with the whole number `value`. A label may run on
 // under a field (the field covers it), so the field's text can follow the
 // label's last letters in the same word.
-bool endsWithNumber(const QString& text, const QString& value) {
-    if (!text.endsWith(value)) return false;
-    if (text.size() == value.size()) return true;
+bool endsWithNumber(const QString& text, const QString& value)
+{
+    if (!text.endsWith(value))
+        return false;
+    if (text.size() == value.size())
+        return true;
     const QChar before = text.at(text.size() - value.size() - 1);
     return !before.isDigit() && before != ',' && before != '.';
 }
 
-bool fileHasContent(const QString& path) { return QFileInfo(path).size() > 0; }
+bool fileHasContent(const QString& path)
+{
+    return QFileInfo(path).size() > 0;
+}
 
 }  // namespace
 
@@ -133,12 +154,14 @@ private:
     QString path(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
 };
 
-void DrawingPrinterTest::init() {
+void DrawingPrinterTest::init()
+{
     dir_.emplace();
     QVERIFY(dir_->isValid());
 }
 
-void DrawingPrinterTest::realDialogOpensAndCancels() {
+void DrawingPrinterTest::realDialogOpensAndCancels()
+{
     StandInWindow window;
     DrawingPrinter printer;  // Qt's print dialog
     struct Seen {
@@ -152,27 +175,31 @@ void DrawingPrinterTest::realDialogOpensAndCancels() {
     // a later timer closes whatever modal window is open.
     QTimer::singleShot(0, &window, [&] {
         if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-            seen = Seen{dialog->objectName(), dialog->parentWidget(), dialog->options(), dialog->printRange()};
+            seen
+                = Seen{dialog->objectName(), dialog->parentWidget(), dialog->options(), dialog->printRange()};
             dialog->reject();
         }
     });
     QTimer::singleShot(5000, &window, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
     });
     QCOMPARE(printFailure(printer, window), std::nullopt);
     QVERIFY(seen.has_value());
     QCOMPARE(seen->name, QString("PrintDialog1"));
     QCOMPARE(seen->parent, &window);
     // All pages only; the choice of printer, its settings and printing to a file stay.
-    QCOMPARE(seen->options & (QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection |
-                              QAbstractPrintDialog::PrintCurrentPage),
+    QCOMPARE(seen->options
+                 & (QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection
+                    | QAbstractPrintDialog::PrintCurrentPage),
              QAbstractPrintDialog::PrintDialogOptions());
     QVERIFY(seen->options.testFlag(QAbstractPrintDialog::PrintToFile));
     QCOMPARE(seen->range, QAbstractPrintDialog::AllPages);
     QVERIFY(!printer.printing());
 }
 
-void DrawingPrinterTest::cancelSendsNothing() {
+void DrawingPrinterTest::cancelSendsNothing()
+{
     StandInWindow window;
     Fixture f;
     const QString pdf = path("page.pdf");
@@ -190,7 +217,8 @@ void DrawingPrinterTest::cancelSendsNothing() {
     QCOMPARE(f.chooser->openings.size(), size_t(2));
 }
 
-void DrawingPrinterTest::pageHoldsThePicture_data() {
+void DrawingPrinterTest::pageHoldsThePicture_data()
+{
     QTest::addColumn<int>("orientation");
     QTest::addColumn<QSizeF>("pageMm");
     QTest::newRow("portrait A4") << int(QPageLayout::Portrait) << QSizeF(210, 297);
@@ -199,10 +227,12 @@ void DrawingPrinterTest::pageHoldsThePicture_data() {
     QTest::newRow("narrow landscape") << int(QPageLayout::Landscape) << QSizeF(140, 150);
 }
 
-void DrawingPrinterTest::pageHoldsThePicture() {
+void DrawingPrinterTest::pageHoldsThePicture()
+{
     QFETCH(int, orientation);
     QFETCH(QSizeF, pageMm);
-    if (tool("pdftoppm").isEmpty() || tool("pdftotext").isEmpty()) QSKIP("poppler-utils are not installed");
+    if (tool("pdftoppm").isEmpty() || tool("pdftotext").isEmpty())
+        QSKIP("poppler-utils are not installed");
 
     StandInWindow window;
     Fixture f;
@@ -229,10 +259,11 @@ void DrawingPrinterTest::pageHoldsThePicture() {
     const QImage page = rasterise(pdf, dpi, path("page"));
     QVERIFY(!page.isNull());
     const QRect ink = inkBounds(page);
-    QVERIFY2(std::abs(ink.left() - expected.left()) <= 1 && std::abs(ink.top() - expected.top()) <= 1 &&
-                 std::abs(ink.right() + 1 - expected.right()) <= 1 &&
-                 std::abs(ink.bottom() + 1 - expected.bottom()) <= 1,
-             qPrintable(QString("ink %1,%2 %3x%4").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+    QVERIFY2(
+        std::abs(ink.left() - expected.left()) <= 1 && std::abs(ink.top() - expected.top()) <= 1
+            && std::abs(ink.right() + 1 - expected.right()) <= 1
+            && std::abs(ink.bottom() + 1 - expected.bottom()) <= 1,
+        qPrintable(QString("ink %1,%2 %3x%4").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
 
     // Text stays text: every value as the window shows it, the units note and
     // the thickness line; nothing of the notes strip; no raster images.
@@ -242,9 +273,11 @@ void DrawingPrinterTest::pageHoldsThePicture() {
     for (const FieldSpec& field : kFields) {
         const QRectF box((printable.x() + field.geometry.x() * scaleX) * toPoints,
                          (printable.y() + field.geometry.y() * scaleY) * toPoints,
-                         field.geometry.width() * scaleX * toPoints, field.geometry.height() * scaleY * toPoints);
+                         field.geometry.width() * scaleX * toPoints,
+                         field.geometry.height() * scaleY * toPoints);
         const QString shown = pdfText(pdf, box).trimmed();
-        QVERIFY2(endsWithNumber(shown, QString::fromUtf8(field.text)), qPrintable(field.name + (": " + shown)));
+        QVERIFY2(endsWithNumber(shown, QString::fromUtf8(field.text)),
+                 qPrintable(field.name + (": " + shown)));
     }
     QVERIFY(text.contains(QString::fromUtf8(kUnitsNote)));
     QVERIFY(text.contains(QString::fromUtf8(kThicknessLabel)));
@@ -255,7 +288,8 @@ void DrawingPrinterTest::pageHoldsThePicture() {
     QVERIFY(!file.readAll().contains("/Subtype /Image"));
 }
 
-void DrawingPrinterTest::printerAndSettingsStay() {
+void DrawingPrinterTest::printerAndSettingsStay()
+{
     StandInWindow window;
     Fixture f;
     f.chooser->answer = toPdf(path("first.pdf"), QPageLayout::Landscape);
@@ -275,17 +309,21 @@ void DrawingPrinterTest::printerAndSettingsStay() {
     QVERIFY(fileHasContent(path("second.pdf")));
 }
 
-void DrawingPrinterTest::errorsEndTheCommand_data() {
+void DrawingPrinterTest::errorsEndTheCommand_data()
+{
     QTest::addColumn<int>("format");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("message");
-    QTest::newRow("PDF without a file") << int(QPrinter::PdfFormat) << QString() << QString::fromUtf8(kNoDefaultPrinter);
-    QTest::newRow("no printer, no file") << int(QPrinter::NativeFormat) << QString() << QString::fromUtf8(kNoDefaultPrinter);
-    QTest::newRow("file cannot be opened") << int(QPrinter::PdfFormat) << QString("missing/dir/page.pdf")
-                                           << QString::fromUtf8(kPrinterNotValid);
+    QTest::newRow("PDF without a file")
+        << int(QPrinter::PdfFormat) << QString() << QString::fromUtf8(kNoDefaultPrinter);
+    QTest::newRow("no printer, no file")
+        << int(QPrinter::NativeFormat) << QString() << QString::fromUtf8(kNoDefaultPrinter);
+    QTest::newRow("file cannot be opened")
+        << int(QPrinter::PdfFormat) << QString("missing/dir/page.pdf") << QString::fromUtf8(kPrinterNotValid);
 }
 
-void DrawingPrinterTest::errorsEndTheCommand() {
+void DrawingPrinterTest::errorsEndTheCommand()
+{
     QFETCH(int, format);
     QFETCH(QString, file);
     QFETCH(QString, message);
@@ -297,7 +335,8 @@ void DrawingPrinterTest::errorsEndTheCommand() {
         toPdf(path("unused.pdf"))(printer);
         printer.setOutputFormat(QPrinter::OutputFormat(format));
         printer.setOutputFileName(target);
-        if (format == int(QPrinter::NativeFormat)) printer.setPrinterName(QString());
+        if (format == int(QPrinter::NativeFormat))
+            printer.setPrinterName(QString());
         return true;
     };
     const std::optional<std::string> failure = printFailure(f.printer, window);
@@ -313,7 +352,8 @@ void DrawingPrinterTest::errorsEndTheCommand() {
     QVERIFY(f.chooser->openings.back().state != QPrinter::Active);
 }
 
-void DrawingPrinterTest::printWhilePrintingIsRefused() {
+void DrawingPrinterTest::printWhilePrintingIsRefused()
+{
     StandInWindow window;
     Fixture f;
     std::vector<std::optional<std::string>> inner;
@@ -331,7 +371,8 @@ void DrawingPrinterTest::printWhilePrintingIsRefused() {
 
     QVERIFY(printingSeen);
     QVERIFY(!inner.empty());
-    for (const auto& failure : inner) QCOMPARE(failure, std::optional<std::string>(kPrintingInProgress));
+    for (const auto& failure : inner)
+        QCOMPARE(failure, std::optional<std::string>(kPrintingInProgress));
     QCOMPARE(f.chooser->openings.size(), size_t(1));
     QVERIFY(fileHasContent(path("page.pdf")));
     QVERIFY(!f.printer.printing());

@@ -16,7 +16,8 @@ constexpr int kMargin = 30;
 
 // Paints the window's picture area at `size`, kMargin pixels in from the
 // top-left corner of a white image with kMargin to spare on every side.
-QImage paintOnImage(QWidget& window, PrintSize size) {
+QImage paintOnImage(QWidget& window, PrintSize size)
+{
     QImage image(int(size.width) + 2 * kMargin, int(size.height) + 2 * kMargin, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -26,21 +27,22 @@ QImage paintOnImage(QWidget& window, PrintSize size) {
 }
 
 // Where a rectangle of the window lands in the image for a given size.
-QRect onImage(const QRect& r, PrintSize size) {
+QRect onImage(const QRect& r, PrintSize size)
+{
     const double sx = double(size.width) / 457, sy = double(size.height) / 400;
-    return QRectF(kMargin + r.x() * sx, kMargin + r.y() * sy, r.width() * sx, r.height() * sy).toAlignedRect();
+    return QRectF(kMargin + r.x() * sx, kMargin + r.y() * sy, r.width() * sx, r.height() * sy)
+        .toAlignedRect();
 }
 
 // A white window with one horizontal line across it at y = 20, drawn with
 // the given pen under the given painter scale.
 class LineWindow : public QWidget {
 public:
-    LineWindow(QPen pen, qreal scale) : pen_(pen), scale_(scale) {
-        resize(100, 40 + kNotesStripHeight);
-    }
+    LineWindow(QPen pen, qreal scale) : pen_(pen), scale_(scale) { resize(100, 40 + kNotesStripHeight); }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent*) override
+    {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
         painter.scale(scale_, scale_);
@@ -72,7 +74,8 @@ private slots:
     void linesKeepTheirScreenWidth();
 };
 
-void PicturePaintTest::pictureArea_data() {
+void PicturePaintTest::pictureArea_data()
+{
     QTest::addColumn<QSize>("client");
     QTest::addColumn<QRect>("area");
     QTest::newRow("design size") << QSize(457, 475) << QRect(0, 0, 457, 400);
@@ -81,7 +84,8 @@ void PicturePaintTest::pictureArea_data() {
     QTest::newRow("less than the strip") << QSize(457, 40) << QRect(0, 0, 457, 0);
 }
 
-void PicturePaintTest::pictureArea() {
+void PicturePaintTest::pictureArea()
+{
     QFETCH(QSize, client);
     QFETCH(QRect, area);
     QWidget window;
@@ -89,7 +93,8 @@ void PicturePaintTest::pictureArea() {
     QCOMPARE(vintorp::print::pictureArea(window), area);
 }
 
-void PicturePaintTest::fillsExactlyTheSize_data() {
+void PicturePaintTest::fillsExactlyTheSize_data()
+{
     QTest::addColumn<qint64>("width");
     QTest::addColumn<qint64>("height");
     QTest::newRow("screen size") << qint64(457) << qint64(400);
@@ -99,7 +104,8 @@ void PicturePaintTest::fillsExactlyTheSize_data() {
     QTest::newRow("smaller than screen") << qint64(229) << qint64(200);
 }
 
-void PicturePaintTest::fillsExactlyTheSize() {
+void PicturePaintTest::fillsExactlyTheSize()
+{
     QFETCH(qint64, width);
     QFETCH(qint64, height);
     StandInWindow window;
@@ -113,7 +119,8 @@ void PicturePaintTest::fillsExactlyTheSize() {
     QCOMPARE(QColor(image.pixel(kMargin + int(width) - 1, kMargin + int(height) - 1)), kDrawingFill);
 }
 
-void PicturePaintTest::showsEveryFieldText() {
+void PicturePaintTest::showsEveryFieldText()
+{
     StandInWindow window;
     const PrintSize size{1828, 1600};
     const QImage image = paintOnImage(window, size);
@@ -127,7 +134,8 @@ void PicturePaintTest::showsEveryFieldText() {
     QCOMPARE(inkBounds(image).bottom(), kMargin + 1600 - 1);
 }
 
-void PicturePaintTest::sameAsTheWindowAtScreenSize() {
+void PicturePaintTest::sameAsTheWindowAtScreenSize()
+{
     StandInWindow window;
     const QImage printed = paintOnImage(window, {457, 400}).copy(kMargin, kMargin, 457, 400);
     const QImage shown = window.grab(QRect(0, 0, 457, 400)).toImage().convertToFormat(QImage::Format_RGB32);
@@ -135,11 +143,13 @@ void PicturePaintTest::sameAsTheWindowAtScreenSize() {
     int differing = 0;
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x)
-            if (printed.pixel(x, y) != shown.pixel(x, y)) ++differing;
+            if (printed.pixel(x, y) != shown.pixel(x, y))
+                ++differing;
     QCOMPARE(differing, 0);
 }
 
-void PicturePaintTest::coveringWindowIsNotPrinted() {
+void PicturePaintTest::coveringWindowIsNotPrinted()
+{
     StandInWindow window;
     window.move(100, 100);
     window.show();
@@ -159,7 +169,8 @@ void PicturePaintTest::coveringWindowIsNotPrinted() {
     QVERIFY(countNear(image, image.rect(), kDrawingFill) > 914 * 800 / 2);
 }
 
-void PicturePaintTest::offScreenWindowPrintsWhole() {
+void PicturePaintTest::offScreenWindowPrintsWhole()
+{
     StandInWindow shown;
     shown.move(100, 100);
     shown.show();
@@ -170,7 +181,8 @@ void PicturePaintTest::offScreenWindowPrintsWhole() {
     QCOMPARE(paintOnImage(moved, {914, 800}), paintOnImage(shown, {914, 800}));
 }
 
-void PicturePaintTest::windowIsLeftAsItWas() {
+void PicturePaintTest::windowIsLeftAsItWas()
+{
     StandInWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -184,7 +196,8 @@ void PicturePaintTest::windowIsLeftAsItWas() {
     QCOMPARE(field->selectedText(), field->text());
 }
 
-void PicturePaintTest::linesKeepTheirScreenWidth_data() {
+void PicturePaintTest::linesKeepTheirScreenWidth_data()
+{
     QTest::addColumn<QPen>("pen");
     QTest::addColumn<qreal>("scale");
     QTest::addColumn<int>("screenWidth");
@@ -198,7 +211,8 @@ void PicturePaintTest::linesKeepTheirScreenWidth_data() {
     QTest::newRow("two units, scaled painter") << QPen(Qt::black, 1) << qreal(2) << 2;
 }
 
-void PicturePaintTest::linesKeepTheirScreenWidth() {
+void PicturePaintTest::linesKeepTheirScreenWidth()
+{
     QFETCH(QPen, pen);
     QFETCH(qreal, scale);
     QFETCH(int, screenWidth);

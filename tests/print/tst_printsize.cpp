@@ -18,7 +18,8 @@ private slots:
     void rejectsEmptySizes();
 };
 
-void PrintSizeTest::scalesToPage_data() {
+void PrintSizeTest::scalesToPage_data()
+{
     QTest::addColumn<int>("w");
     QTest::addColumn<int>("h");
     QTest::addColumn<int>("pageWidth");
@@ -30,15 +31,19 @@ void PrintSizeTest::scalesToPage_data() {
     QTest::newRow("portrait: full width") << 457 << 400 << 4800 << 6600 << qint64(4800) << qint64(4201);
     QTest::newRow("landscape: full height") << 457 << 400 << 6600 << 4800 << qint64(5484) << qint64(4800);
     QTest::newRow("landscape A4 at 600 dpi") << 457 << 400 << 7016 << 4960 << qint64(5667) << qint64(4960);
-    QTest::newRow("exact half goes to even 4798") << 457 << 400 << 5000 << 4200 << qint64(4798) << qint64(4200);
-    QTest::newRow("landscape exactly as wide as needed") << 457 << 400 << 4798 << 4200 << qint64(4798) << qint64(4200);
+    QTest::newRow("exact half goes to even 4798")
+        << 457 << 400 << 5000 << 4200 << qint64(4798) << qint64(4200);
+    QTest::newRow("landscape exactly as wide as needed")
+        << 457 << 400 << 4798 << 4200 << qint64(4798) << qint64(4200);
 
     // Areas narrower than the picture: the whole picture stays on the page.
     QTest::newRow("square area: full width") << 457 << 400 << 4200 << 4200 << qint64(4200) << qint64(3676);
     QTest::newRow("one pixel too narrow") << 457 << 400 << 4797 << 4200 << qint64(4797) << qint64(4199);
     QTest::newRow("narrow landscape") << 457 << 400 << 4500 << 4200 << qint64(4500) << qint64(3939);
-    QTest::newRow("tall picture, short portrait area") << 400 << 457 << 4800 << 5000 << qint64(4376) << qint64(5000);
-    QTest::newRow("tall picture, roomy portrait area") << 400 << 457 << 4800 << 6000 << qint64(4800) << qint64(5484);
+    QTest::newRow("tall picture, short portrait area")
+        << 400 << 457 << 4800 << 5000 << qint64(4376) << qint64(5000);
+    QTest::newRow("tall picture, roomy portrait area")
+        << 400 << 457 << 4800 << 6000 << qint64(4800) << qint64(5484);
 
     // Ties in either direction, and the identity.
     QTest::newRow("2.5 rounds down to 2") << 1 << 2 << 10 << 5 << qint64(2) << qint64(5);
@@ -48,7 +53,8 @@ void PrintSizeTest::scalesToPage_data() {
     QTest::newRow("screen size stays") << 457 << 400 << 457 << 400 << qint64(457) << qint64(400);
 }
 
-void PrintSizeTest::scalesToPage() {
+void PrintSizeTest::scalesToPage()
+{
     QFETCH(int, w);
     QFETCH(int, h);
     QFETCH(int, pageWidth);
@@ -63,7 +69,8 @@ void PrintSizeTest::scalesToPage() {
     QVERIFY(size.height <= pageHeight);
 }
 
-void PrintSizeTest::rejectsEmptySizes_data() {
+void PrintSizeTest::rejectsEmptySizes_data()
+{
     QTest::addColumn<int>("w");
     QTest::addColumn<int>("h");
     QTest::addColumn<int>("pageWidth");
@@ -76,7 +83,8 @@ void PrintSizeTest::rejectsEmptySizes_data() {
     QTest::newRow("no page height") << 457 << 400 << 6600 << 0;
 }
 
-void PrintSizeTest::rejectsEmptySizes() {
+void PrintSizeTest::rejectsEmptySizes()
+{
     QFETCH(int, w);
     QFETCH(int, h);
     QFETCH(int, pageWidth);

@@ -29,7 +29,7 @@ namespace {
 // The user at the print dialog.
 class ScriptedChooser final : public vintorp::print::PrinterChooser {
 public:
-    explicit ScriptedChooser(std::function<bool(QPrinter&)>& answer) : answer_(answer) {}
+    explicit ScriptedChooser(std::function<bool(QPrinter&)>& answer) : answer_(answer) { }
     bool choose(QPrinter& printer, QWidget*) override { return answer_(printer); }
 
 private:
@@ -60,8 +60,8 @@ private:
 
     void calculateWorkedExample()
     {
-        const QList<std::pair<const char*, const char*>> inputs = {
-            {"ed_A", "20"}, {"ed_B", "25"}, {"ed_C", "10"}, {"ed_H", "30"}};
+        const QList<std::pair<const char*, const char*>> inputs
+            = {{"ed_A", "20"}, {"ed_B", "25"}, {"ed_C", "10"}, {"ed_H", "30"}};
         for (const auto& [name, text] : inputs)
             form_->findChild<QLineEdit*>(name)->setText(QString::fromLatin1(text));
         QTest::mouseClick(form_->findChild<QPushButton*>("btShow"), Qt::LeftButton);
@@ -119,8 +119,8 @@ private slots:
         QVERIFY(!text.contains(QStringLiteral("Печать")));
 
         // The drawing reaches the page from its vector source, not as a bitmap.
-        const QStringList images = runTool("pdfimages", {QStringLiteral("-list"), pdf()})
-                                       .split(u'\n', Qt::SkipEmptyParts);
+        const QStringList images
+            = runTool("pdfimages", {QStringLiteral("-list"), pdf()}).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(images.size(), 2);  // the table's two header lines, no image rows
     }
 

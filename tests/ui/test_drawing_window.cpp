@@ -22,7 +22,7 @@ namespace {
 
 using Texts = QMap<QString, QString>;
 
-const QStringList kFields = {"Edit2", "Edit3", "Edit4",  "Edit5",  "Edit6",  "Edit7",  "Edit8",
+const QStringList kFields = {"Edit2", "Edit3",  "Edit4",  "Edit5",  "Edit6",  "Edit7",  "Edit8",
                              "Edit9", "Edit10", "Edit11", "Edit12", "Edit14", "Edit16", "Edit15"};
 
 Texts allFields(const QString& text)
@@ -35,12 +35,14 @@ Texts allFields(const QString& text)
 
 Texts workedExample(bool uType)
 {
-    Texts t{{"Edit15", "1"}, {"Edit2", "27,5"},  {"Edit16", "27,5"}, {"Edit7", "29,5"}, {"Edit12", "29,5"},
-            {"Edit8", "38"}, {"Edit6", "9"},     {"Edit11", "9"},    {"Edit14", "25,5"}};
+    Texts t{{"Edit15", "1"}, {"Edit2", "27,5"}, {"Edit16", "27,5"}, {"Edit7", "29,5"}, {"Edit12", "29,5"},
+            {"Edit8", "38"}, {"Edit6", "9"},    {"Edit11", "9"},    {"Edit14", "25,5"}};
     if (uType)
-        t.insert({{"Edit4", "29,5"}, {"Edit9", "22,5"}, {"Edit5", "24,5"}, {"Edit10", "24,5"}, {"Edit3", "33"}});
+        t.insert(
+            {{"Edit4", "29,5"}, {"Edit9", "22,5"}, {"Edit5", "24,5"}, {"Edit10", "24,5"}, {"Edit3", "33"}});
     else
-        t.insert({{"Edit4", "39,5"}, {"Edit9", "20,5"}, {"Edit5", "22,5"}, {"Edit10", "22,5"}, {"Edit3", "44"}});
+        t.insert(
+            {{"Edit4", "39,5"}, {"Edit9", "20,5"}, {"Edit5", "22,5"}, {"Edit10", "22,5"}, {"Edit3", "44"}});
     return t;
 }
 
@@ -54,7 +56,10 @@ private:
     std::unique_ptr<TForm1> form_;
     std::unique_ptr<ModalWatcher> modals_;
 
-    QLineEdit* input(const char* name) const { return form_->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    QLineEdit* input(const char* name) const
+    {
+        return form_->findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
     FitLineEdit* field(const QString& name) const { return drawing_->findChild<FitLineEdit*>(name); }
 
     void enter(const QString& a, const QString& b, const QString& c, const QString& h, const QString& k,
@@ -213,10 +218,12 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("bold");
         QTest::newRow("Label1") << "Label1" << QPoint(328, 14) << QStringLiteral("Все размеры в мм.") << true;
-        QTest::newRow("Label7") << "Label7" << QPoint(4, 375) << QStringLiteral("Толщина материала - ") << false;
+        QTest::newRow("Label7") << "Label7" << QPoint(4, 375) << QStringLiteral("Толщина материала - ")
+                                << false;
         QTest::newRow("Label3") << "Label3" << QPoint(5, 412) << QStringLiteral("Примечание:") << true;
         QTest::newRow("Label6") << "Label6" << QPoint(8, 444)
-                                << QStringLiteral("2. Для П и ПЛ необходимо изготовить два таких каркаса.") << false;
+                                << QStringLiteral("2. Для П и ПЛ необходимо изготовить два таких каркаса.")
+                                << false;
     }
 
     void labels()
@@ -241,8 +248,9 @@ private slots:
 
     void tabOrder()
     {
-        const QStringList order = {"Edit2", "Edit3", "Edit4",  "Edit5",  "Edit6",  "Edit7",   "Edit8", "Edit9",
-                                   "Edit10", "Edit11", "Edit12", "Edit14", "Edit16", "btPrint", "Edit15", "Edit2"};
+        const QStringList order
+            = {"Edit2",  "Edit3",  "Edit4",  "Edit5",  "Edit6",  "Edit7",   "Edit8",  "Edit9",
+               "Edit10", "Edit11", "Edit12", "Edit14", "Edit16", "btPrint", "Edit15", "Edit2"};
         QWidget* w = field("Edit2");
         for (qsizetype i = 1; i < order.size(); ++i) {
             w = w->nextInFocusChain();
@@ -271,11 +279,16 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("fits");
-        QTest::newRow("fits") << "Edit4" << "39,5" << true;
-        QTest::newRow("five digits") << "Edit4" << "1234,5" << false;
-        QTest::newRow("narrow field") << "Edit11" << "12345" << false;
-        QTest::newRow("widest result") << "Edit4" << "2999996,5" << false;
-        QTest::newRow("fifteen digits") << "Edit2" << "1,00000000000001E15" << false;
+        QTest::newRow("fits") << "Edit4"
+                              << "39,5" << true;
+        QTest::newRow("five digits") << "Edit4"
+                                     << "1234,5" << false;
+        QTest::newRow("narrow field") << "Edit11"
+                                      << "12345" << false;
+        QTest::newRow("widest result") << "Edit4"
+                                       << "2999996,5" << false;
+        QTest::newRow("fifteen digits") << "Edit2"
+                                        << "1,00000000000001E15" << false;
     }
 
     void overlongValueShowsWhole()

@@ -97,7 +97,8 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("expected");
-        const auto row = [](const char* name, QRect r) { QTest::newRow(name) << QString::fromLatin1(name) << r; };
+        const auto row
+            = [](const char* name, QRect r) { QTest::newRow(name) << QString::fromLatin1(name) << r; };
         row("rgType", {4, 4, 157, 64});
         row("GroupBox1", {4, 69, 156, 148});
         row("img_SHL", {2, 7, 151, 137});
@@ -157,10 +158,14 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Label16") << "Label16" << "edMater" << QStringLiteral("Материал =>");
-        QTest::newRow("Label25") << "Label25" << "edPLKrep" << QStringLiteral("Стяжка (ПЛ) =>");
-        QTest::newRow("Label1") << "Label1" << "ed_A" << QStringLiteral("\" A \"   => ");
-        QTest::newRow("Label4") << "Label4" << "ed_H" << QStringLiteral("\" H \"   => ");
+        QTest::newRow("Label16") << "Label16"
+                                 << "edMater" << QStringLiteral("Материал =>");
+        QTest::newRow("Label25") << "Label25"
+                                 << "edPLKrep" << QStringLiteral("Стяжка (ПЛ) =>");
+        QTest::newRow("Label1") << "Label1"
+                                << "ed_A" << QStringLiteral("\" A \"   => ");
+        QTest::newRow("Label4") << "Label4"
+                                << "ed_H" << QStringLiteral("\" H \"   => ");
     }
 
     void labelsFitInFrontOfTheirFields()
@@ -179,12 +184,24 @@ private slots:
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("comma locale, full stop key") << "," << "12.5" << "12,5";
-        QTest::newRow("comma locale, second separator") << "," << "12.5,." << "12,5";
-        QTest::newRow("full stop locale, comma key") << "." << "1,25" << "1.25";
-        QTest::newRow("separator first") << "," << ",5" << ",5";
-        QTest::newRow("minus, blank and letters") << "," << "-7 e1a+" << "71";
-        QTest::newRow("exponent cannot be typed") << "." << "1e309" << "1309";
+        QTest::newRow("comma locale, full stop key") << ","
+                                                     << "12.5"
+                                                     << "12,5";
+        QTest::newRow("comma locale, second separator") << ","
+                                                        << "12.5,."
+                                                        << "12,5";
+        QTest::newRow("full stop locale, comma key") << "."
+                                                     << "1,25"
+                                                     << "1.25";
+        QTest::newRow("separator first") << ","
+                                         << ",5"
+                                         << ",5";
+        QTest::newRow("minus, blank and letters") << ","
+                                                  << "-7 e1a+"
+                                                  << "71";
+        QTest::newRow("exponent cannot be typed") << "."
+                                                  << "1e309"
+                                                  << "1309";
     }
 
     void typedSeparatorBecomesTheLocaleOne()
@@ -264,10 +281,10 @@ private slots:
         QTest::addColumn<int>("coreType");
         QTest::addColumn<QStringList>("cycle");
         QTest::newRow("E-type: clamp field skipped")
-            << 0 << QStringList{"ed_A", "ed_B", "ed_C", "ed_H", "btShow", "edMater", "item0", "Button1", "ed_A"};
-        QTest::newRow("U-type")
-            << 1
-            << QStringList{"ed_A", "ed_B", "ed_C", "ed_H", "btShow", "edMater", "edPLKrep", "item1", "Button1", "ed_A"};
+            << 0
+            << QStringList{"ed_A", "ed_B", "ed_C", "ed_H", "btShow", "edMater", "item0", "Button1", "ed_A"};
+        QTest::newRow("U-type") << 1 << QStringList{"ed_A",    "ed_B",     "ed_C",  "ed_H",    "btShow",
+                                                    "edMater", "edPLKrep", "item1", "Button1", "ed_A"};
     }
 
     void tabCyclesThroughTheWindow()
@@ -347,11 +364,15 @@ private slots:
     {
         QTest::addColumn<QString>("symbol");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("comma") << "," << ",";
-        QTest::newRow("full stop") << "." << ".";
+        QTest::newRow("comma") << ","
+                               << ",";
+        QTest::newRow("full stop") << "."
+                                   << ".";
         QTest::newRow("momayyez") << QStringLiteral("\u066B") << QStringLiteral("\u066B");
-        QTest::newRow("empty") << "" << ".";
-        QTest::newRow("two characters") << ",," << ".";
+        QTest::newRow("empty") << ""
+                               << ".";
+        QTest::newRow("two characters") << ",,"
+                                        << ".";
     }
 
     void separatorComesFromTheSourceWithAFallback()
@@ -377,13 +398,20 @@ private slots:
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("letter") << "Floating point overflow" << "Floating point overflow.";
-        QTest::newRow("digit") << "Error 42" << "Error 42.";
-        QTest::newRow("quote sorts below") << "'x'" << "'x'";
-        QTest::newRow("exclamation mark") << "Done!" << "Done!";
-        QTest::newRow("full stop") << "Done." << "Done.";
-        QTest::newRow("slash sorts above") << "a/" << "a/.";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letter") << "Floating point overflow"
+                                << "Floating point overflow.";
+        QTest::newRow("digit") << "Error 42"
+                               << "Error 42.";
+        QTest::newRow("quote sorts below") << "'x'"
+                                           << "'x'";
+        QTest::newRow("exclamation mark") << "Done!"
+                                          << "Done!";
+        QTest::newRow("full stop") << "Done."
+                                   << "Done.";
+        QTest::newRow("slash sorts above") << "a/"
+                                           << "a/.";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void reportAddsAFullStopAfterCharactersAboveIt()
