@@ -1,5 +1,7 @@
 #include "artwork.h"
 
+#include "svgiconengine.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -74,18 +76,11 @@ QPoint centredOffset(QSize box, QSize picture)
 
 QIcon appIcon()
 {
-    QSvgRenderer renderer{QString::fromLatin1(kAppIconSource)};
-    QIcon icon;
-    for (const int size : kIconSizes) {
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter painter(&image);
-            renderer.render(&painter, QRectF(0, 0, size, size));
-        }
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
-    return icon;
+    QList<QSize> sizes;
+    for (const int size : kIconSizes)
+        sizes.append(QSize(size, size));
+    // QIcon owns its engine.
+    return QIcon(new SvgIconEngine(QString::fromLatin1(kAppIconSource), sizes));
 }
 
 }  // namespace vintorp::art
