@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <stdexcept>
 
 using namespace vintorp::ui;
 
@@ -392,6 +393,26 @@ private slots:
         QEvent change(QEvent::LocaleChange);
         QApplication::sendEvent(form_.get(), &change);
         QCOMPARE(decimalSeparator(), QStringLiteral("."));
+    }
+
+    // An error that escapes a handler is reported by the application object
+    // itself, and the event loop goes on.
+    void errorEscapingAHandlerIsReportedByTheApplication()
+    {
+        struct Throwing : QObject {
+            bool event(QEvent* e) override
+            {
+                if (e->type() == QEvent::User)
+                    throw std::runtime_error("Floating point division by zero");
+                return QObject::event(e);
+            }
+        } receiver;
+        QEvent event(QEvent::User);
+        QVERIFY(!QApplication::sendEvent(&receiver, &event));
+        QTRY_COMPARE(modals_->seen().size(), 1);
+        QCOMPARE(modals_->seen().first().text, QStringLiteral("Floating point division by zero."));
+        QCOMPARE(modals_->seen().first().icon, QMessageBox::Critical);
+        QVERIFY(form_->isVisible());
     }
 
     void reportAddsAFullStopAfterCharactersAboveIt_data()
