@@ -75,10 +75,10 @@ StandInWindow::StandInWindow()
     addLabel(*this, "Label5", "размер X, что бы не было проблем с размещением их выводов.", {7, 428}, false);
     addLabel(*this, "Label6", "2. Для П и ПЛ необходимо изготовить два таких каркаса.", {8, 444}, false);
     // The fields lie above the labels, as a label may be wider than the gap.
-    for (const FieldSpec& spec : kFields) {
-        auto* field = new QLineEdit(QString::fromUtf8(spec.text), this);
-        field->setObjectName(spec.name);
-        field->setGeometry(spec.geometry);
+    for (const StandInField& place : kFields) {
+        auto* field = new QLineEdit(QString::fromUtf8(place.text), this);
+        field->setObjectName(place.name);
+        field->setGeometry(place.geometry);
         field->setFrame(false);
         field->setReadOnly(true);
         field->setAlignment(Qt::AlignCenter);

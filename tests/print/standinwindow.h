@@ -12,13 +12,13 @@
 
 namespace vintorp::print::testing {
 
-struct FieldSpec {
+struct StandInField {
     const char* name;
     QRect geometry;
     const char* text;
 };
 
-inline constexpr std::array<FieldSpec, 14> kFields = {{
+inline constexpr std::array<StandInField, 14> kFields = {{
     {"Edit4", {125, 15, 33, 16}, "81,5"},
     {"Edit5", {126, 31, 30, 16}, "38,5"},
     {"Edit3", {20, 110, 33, 16}, "90"},

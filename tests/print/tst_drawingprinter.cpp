@@ -270,7 +270,7 @@ void DrawingPrinterTest::pageHoldsThePicture()
     const QString text = pdfText(pdf);
     const double toPoints = 72.0 / resolution;
     const double scaleX = double(size.width) / 457, scaleY = double(size.height) / 400;
-    for (const FieldSpec& field : kFields) {
+    for (const StandInField& field : kFields) {
         const QRectF box((printable.x() + field.geometry.x() * scaleX) * toPoints,
                          (printable.y() + field.geometry.y() * scaleY) * toPoints,
                          field.geometry.width() * scaleX * toPoints,

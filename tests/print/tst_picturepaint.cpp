@@ -124,7 +124,7 @@ void PicturePaintTest::showsEveryFieldText()
     StandInWindow window;
     const PrintSize size{1828, 1600};
     const QImage image = paintOnImage(window, size);
-    for (const FieldSpec& field : kFields) {
+    for (const StandInField& field : kFields) {
         const QRect box = onImage(field.geometry, size);
         // Text on a white field, not the drawing's colour.
         QVERIFY2(countDark(image, box) > 20, field.name);
