@@ -7,6 +7,8 @@
 #include <QTransform>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace vintorp::print {
 
 QRect pictureArea(const QWidget& window)
