@@ -43,7 +43,6 @@ QLineEdit* makeEdit(const QString& text, int maxLength, QWidget* parent, const c
     edit->setMaxLength(maxLength);
     edit->setText(text);
     edit->setGeometry(geometry);
-    edit->setContextMenuPolicy(Qt::DefaultContextMenu);
     return edit;
 }
 
@@ -178,7 +177,7 @@ void TForm1::btShowClick()
 {
     runReportingErrors(this, [this] {
         CalcBridge bridge(*this, drawing_);
-        calc::Calculate(bridge, decimalSeparatorUtf8());
+        calc::Calculate(bridge, decimalSeparator().toStdString());
     });
 }
 

@@ -46,9 +46,4 @@ QString decimalSeparator()
     return state().current;
 }
 
-std::string decimalSeparatorUtf8()
-{
-    return state().current.toStdString();
-}
-
 }  // namespace vintorp::ui

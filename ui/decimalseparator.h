@@ -7,7 +7,6 @@
 #include <QString>
 
 #include <functional>
-#include <string>
 
 namespace vintorp::ui {
 
@@ -25,6 +24,5 @@ void setSeparatorSource(SeparatorSource source);
 void reloadDecimalSeparator();
 
 QString decimalSeparator();
-std::string decimalSeparatorUtf8();
 
 }  // namespace vintorp::ui

@@ -13,9 +13,6 @@ class FitLineEdit : public QLineEdit {
 public:
     explicit FitLineEdit(const QFont& font, QWidget* parent = nullptr);
 
-    // The font the field was given; font() is the one it draws with.
-    QFont baseFont() const { return baseFont_; }
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -1,8 +1,9 @@
 #include "vectorpicture.h"
 
+#include "assets/artwork.h"
+
 #include <QPaintEngine>
 #include <QPainter>
-#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +17,7 @@ VectorPicture::VectorPicture(QSize pictureSize, Render render, PaintVector paint
 
 QRect VectorPicture::pictureRect() const
 {
-    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, pictureSize_, rect());
+    return {art::centredOffset(size(), pictureSize_), pictureSize_};
 }
 
 void VectorPicture::paintEvent(QPaintEvent*)

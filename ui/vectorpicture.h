@@ -20,13 +20,13 @@ public:
     VectorPicture(QSize pictureSize, Render render, PaintVector paintVector = nullptr,
                   QWidget* parent = nullptr);
 
-    // Where the picture stands in the widget.
-    QRect pictureRect() const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Where the picture stands: centred in the widget.
+    QRect pictureRect() const;
+
     QSize pictureSize_;
     Render render_;
     PaintVector paintVector_;

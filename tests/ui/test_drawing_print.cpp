@@ -1,12 +1,7 @@
 // Print from the drawing window as the user does it: calculate, press
 // «Печать», choose a PDF file. The page carries the window's values, drawn
 // as vectors, and errors reach the general error report.
-#include "modalwatcher.h"
-#include "print/printerchooser.h"
-#include "ui/Unit1.h"
-#include "ui/Unit4.h"
-#include "ui/application.h"
-#include "ui/decimalseparator.h"
+#include "uitest.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -46,14 +41,11 @@ QString runTool(const char* name, const QStringList& args)
 
 }  // namespace
 
-class TestDrawingPrint : public QObject {
+class TestDrawingPrint : public QObject, ProgramWindowsFixture {
     Q_OBJECT
 
 private:
     std::function<bool(QPrinter&)> answer_;
-    std::unique_ptr<TForm4> drawing_;
-    std::unique_ptr<TForm1> form_;
-    std::unique_ptr<ModalWatcher> modals_;
     QTemporaryDir dir_;
 
     QString pdf() const { return dir_.filePath(QStringLiteral("drawing.pdf")); }
@@ -80,28 +72,17 @@ private slots:
 
     void init()
     {
-        setSeparatorSource([] { return QStringLiteral(","); });
         answer_ = [this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf());
             printer.setPageSize(QPageSize(QPageSize::A4));
             return true;
         };
-        drawing_ = std::make_unique<TForm4>(std::make_unique<ScriptedChooser>(answer_));
-        form_ = std::make_unique<TForm1>(*drawing_);
-        modals_ = std::make_unique<ModalWatcher>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QVERIFY(openWindows(std::make_unique<ScriptedChooser>(answer_)));
         QFile::remove(pdf());
     }
 
-    void cleanup()
-    {
-        modals_.reset();
-        form_.reset();
-        drawing_.reset();
-        setSeparatorSource(systemDecimalSymbol);
-    }
+    void cleanup() { closeWindows(); }
 
     void pageCarriesTheWindowsValuesAsVectors()
     {
@@ -156,12 +137,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Application app(argc, argv);
-    setUpApplication(app);
-    TestDrawingPrint test;
-    return QTest::qExec(&test, argc, argv);
-}
+VINTORP_UI_TEST_MAIN(TestDrawingPrint)
 
 #include "test_drawing_print.moc"

@@ -1,10 +1,6 @@
 // The drawing window: what a calculation writes into it, its fields and
 // labels, and how it looks over the drawing at the current screen scale.
-#include "modalwatcher.h"
-#include "ui/Unit1.h"
-#include "ui/Unit4.h"
-#include "ui/application.h"
-#include "ui/decimalseparator.h"
+#include "uitest.h"
 #include "ui/fitlineedit.h"
 
 #include <QClipboard>
@@ -48,14 +44,10 @@ Texts workedExample(bool uType)
 
 }  // namespace
 
-class TestDrawingWindow : public QObject {
+class TestDrawingWindow : public QObject, ProgramWindowsFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TForm4> drawing_;
-    std::unique_ptr<TForm1> form_;
-    std::unique_ptr<ModalWatcher> modals_;
-
     QLineEdit* input(const char* name) const
     {
         return form_->findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -85,23 +77,9 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        setSeparatorSource([] { return QStringLiteral(","); });
-        drawing_ = std::make_unique<TForm4>();
-        form_ = std::make_unique<TForm1>(*drawing_);
-        modals_ = std::make_unique<ModalWatcher>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    }
+    void init() { QVERIFY(openWindows()); }
 
-    void cleanup()
-    {
-        modals_.reset();
-        form_.reset();
-        drawing_.reset();
-        setSeparatorSource(systemDecimalSymbol);
-    }
+    void cleanup() { closeWindows(); }
 
     void startsHiddenWithZeros()
     {
@@ -373,12 +351,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Application app(argc, argv);
-    setUpApplication(app);
-    TestDrawingWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
+VINTORP_UI_TEST_MAIN(TestDrawingWindow)
 
 #include "test_drawing_window.moc"

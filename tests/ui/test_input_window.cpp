@@ -1,10 +1,6 @@
 // The input window driven through its real widgets: key filter, focus moves,
 // the core type switch, pasting, and the road to the calculation's messages.
-#include "modalwatcher.h"
-#include "ui/Unit1.h"
-#include "ui/Unit4.h"
-#include "ui/application.h"
-#include "ui/decimalseparator.h"
+#include "uitest.h"
 #include "ui/errorreport.h"
 
 #include <QClipboard>
@@ -20,14 +16,10 @@
 
 using namespace vintorp::ui;
 
-class TestInputWindow : public QObject {
+class TestInputWindow : public QObject, ProgramWindowsFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TForm4> drawing_;
-    std::unique_ptr<TForm1> form_;
-    std::unique_ptr<ModalWatcher> modals_;
-
     template <typename T = QWidget>
     T* child(const char* name) const
     {
@@ -37,11 +29,6 @@ private:
         return widget;
     }
     QLineEdit* edit(const char* name) const { return child<QLineEdit>(name); }
-
-    void pinSeparator(const QString& separator)
-    {
-        setSeparatorSource([separator] { return separator; });
-    }
 
     void typeInto(QLineEdit* field, const QString& keys)
     {
@@ -60,22 +47,14 @@ private:
 private slots:
     void init()
     {
-        pinSeparator(QStringLiteral(","));
-        drawing_ = std::make_unique<TForm4>();
-        form_ = std::make_unique<TForm1>(*drawing_);
-        modals_ = std::make_unique<ModalWatcher>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QVERIFY(openWindows());
         form_->activateWindow();
         QTRY_VERIFY(QApplication::focusWidget() != nullptr);
     }
 
     void cleanup()
     {
-        modals_.reset();
-        form_.reset();
-        drawing_.reset();
-        setSeparatorSource(systemDecimalSymbol);
+        closeWindows();
         QGuiApplication::clipboard()->clear();
     }
 
@@ -443,12 +422,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Application app(argc, argv);
-    setUpApplication(app);
-    TestInputWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
+VINTORP_UI_TEST_MAIN(TestInputWindow)
 
 #include "test_input_window.moc"
