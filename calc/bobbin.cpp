@@ -109,34 +109,34 @@ CalcOutcome Calculate(BobbinView& view, std::string_view sep)
     // Expressions run left to right as written, each operation rounded to
     // extended and checked for faults before the next.
     const Extended t = in.t;
-    view.setDrawingField("Edit15", FormatNumber(t, sep));
-    view.setDrawingField("Edit2", FormatNumber(Add(Add(Mul(kTwo, t), in.b), kHalf), sep));
-    Copy(view, "Edit16", "Edit2");
-    view.setDrawingField("Edit7", FormatNumber(Sub(in.h, kHalf), sep));
-    Copy(view, "Edit12", "Edit7");
-    view.setDrawingField("Edit8", WholeText(Add(Mul(kEight, t), in.h)));
-    view.setDrawingField("Edit6", WholeText(Mul(kThreeTenths, in.h)));
-    Copy(view, "Edit11", "Edit6");
-    view.setDrawingField("Edit14", FormatNumber(Add(in.b, kHalf), sep));
+    view.setDrawingField(field::Thickness, FormatNumber(t, sep));
+    view.setDrawingField(field::CheekWindowHeight, FormatNumber(Add(Add(Mul(kTwo, t), in.b), kHalf), sep));
+    Copy(view, field::PlainWallWideWidth, field::CheekWindowHeight);
+    view.setDrawingField(field::TabbedWallBetweenTabs, FormatNumber(Sub(in.h, kHalf), sep));
+    Copy(view, field::PlainWallHeight, field::TabbedWallBetweenTabs);
+    view.setDrawingField(field::TabbedWallHeight, WholeText(Add(Mul(kEight, t), in.h)));
+    view.setDrawingField(field::TabbedWallMiddleHeight, WholeText(Mul(kThreeTenths, in.h)));
+    Copy(view, field::PlainWallMiddleHeight, field::TabbedWallMiddleHeight);
+    view.setDrawingField(field::PlainWallNarrowWidth, FormatNumber(Add(in.b, kHalf), sep));
 
     if (core_type == ETypeCore || core_type == UTypeCore) {
         const bool u_type = core_type == UTypeCore;
         const Extended cheek_width
             = u_type ? Sub(Add(in.a, in.c), kHalf) : Sub(Add(Mul(kTwo, in.c), in.a), kHalf);
-        view.setDrawingField("Edit4", FormatNumber(cheek_width, sep));
+        view.setDrawingField(field::CheekWidth, FormatNumber(cheek_width, sep));
         Extended narrow_wall = Add(in.a, kHalf);
         if (u_type) {
             narrow_wall = Add(narrow_wall, in.k);
         }
-        view.setDrawingField("Edit9", FormatNumber(narrow_wall, sep));
+        view.setDrawingField(field::TabbedWallNarrowWidth, FormatNumber(narrow_wall, sep));
         Extended window_width = Add(Add(Mul(kTwo, t), in.a), kHalf);
         if (u_type) {
             window_width = Add(window_width, in.k);
         }
-        view.setDrawingField("Edit5", FormatNumber(window_width, sep));
-        Copy(view, "Edit10", "Edit5");
-        const Extended w = StoreDouble(ParseNumber(view.drawingFieldText("Edit4"), sep));
-        view.setDrawingField("Edit3", WholeText(Add(Mul(w, kOneTenth), w)));
+        view.setDrawingField(field::CheekWindowWidth, FormatNumber(window_width, sep));
+        Copy(view, field::TabbedWallWideWidth, field::CheekWindowWidth);
+        const Extended w = StoreDouble(ParseNumber(view.drawingFieldText(field::CheekWidth), sep));
+        view.setDrawingField(field::CheekHeight, WholeText(Add(Mul(w, kOneTenth), w)));
     }
 
     view.showDrawing();

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "drawingfields.h"
+
 namespace vintorp::calc {
 
 // Item index of the core type radio group; any other value (-1: no item)
@@ -22,11 +24,6 @@ enum class InputField { A, B, C, H, K, T };
 
 // Object names of the input fields in the input window.
 std::string_view inputFieldName(InputField f);
-
-// The fourteen drawing fields, in the order in which they are reset to "0".
-inline constexpr std::array<std::string_view, 14> kDrawingFields
-    = {"Edit2", "Edit15", "Edit16", "Edit12", "Edit7", "Edit8",  "Edit11",
-       "Edit6", "Edit14", "Edit3",  "Edit4",  "Edit9", "Edit10", "Edit5"};
 
 // The six operations Calculate needs of the windows.
 class BobbinView {

@@ -1,6 +1,7 @@
 #include "Unit4.h"
 
 #include "assets/artwork.h"
+#include "calc/drawingfields.h"
 #include "errorreport.h"
 #include "fitlineedit.h"
 #include "fonts.h"
@@ -18,29 +19,6 @@ namespace {
 constexpr int kClientWidth = 457;
 constexpr int kClientHeight = 475;
 
-struct FieldPlace {
-    const char* name;
-    QRect geometry;
-};
-
-// The fields in tab order; each stands on its dimension line of the drawing.
-constexpr std::array<FieldPlace, 13> kDimensionFields = {{
-    {"Edit2", {43, 138, 33, 16}},
-    {"Edit3", {20, 110, 33, 16}},
-    {"Edit4", {125, 15, 33, 16}},
-    {"Edit5", {126, 31, 30, 16}},
-    {"Edit6", {60, 280, 33, 16}},
-    {"Edit7", {43, 317, 33, 16}},
-    {"Edit8", {20, 251, 33, 16}},
-    {"Edit9", {273, 357, 33, 16}},
-    {"Edit10", {273, 377, 33, 16}},
-    {"Edit11", {408, 282, 25, 16}},
-    {"Edit12", {418, 317, 33, 16}},
-    {"Edit14", {352, 357, 33, 16}},
-    {"Edit16", {352, 376, 33, 16}},
-}};
-constexpr FieldPlace kThicknessField = {"Edit15", {117, 375, 27, 15}};
-
 struct LabelPlace {
     const char* name;
     QPoint position;
@@ -56,6 +34,11 @@ constexpr std::array<LabelPlace, 6> kLabels = {{
     {"Label5", {7, 428}, u"размер X, что бы не было проблем с размещением их выводов.", false},
     {"Label6", {8, 444}, u"2. Для П и ПЛ необходимо изготовить два таких каркаса.", false},
 }};
+
+QString fieldName(const calc::DrawingField& place)
+{
+    return QString::fromLatin1(place.name.data(), qsizetype(place.name.size()));
+}
 
 }  // namespace
 
@@ -85,15 +68,18 @@ TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
     btPrint->setGeometry(396, 437, 54, 20);
     connect(btPrint, &QPushButton::clicked, this, &TForm4::btPrintClick);
 
+    // The table is in tab order, with the Print button before the thickness.
     QWidget* previous = nullptr;
-    for (const FieldPlace& place : kDimensionFields) {
-        QWidget* field = fields_.value(QString::fromLatin1(place.name));
+    for (const calc::DrawingField& place : calc::kDrawingFieldTable) {
+        QWidget* field = fields_.value(fieldName(place));
+        if (place.name == calc::field::Thickness) {
+            QWidget::setTabOrder(previous, btPrint);
+            previous = btPrint;
+        }
         if (previous)
             QWidget::setTabOrder(previous, field);
         previous = field;
     }
-    QWidget::setTabOrder(previous, btPrint);
-    QWidget::setTabOrder(btPrint, fields_.value(QString::fromLatin1(kThicknessField.name)));
 }
 
 TForm4::~TForm4() = default;
@@ -101,10 +87,11 @@ TForm4::~TForm4() = default;
 void TForm4::buildFields()
 {
     const auto makeField
-        = [this](const FieldPlace& place, Qt::Alignment alignment, QPalette::ColorRole role) {
+        = [this](const calc::DrawingField& place, Qt::Alignment alignment, QPalette::ColorRole role) {
               auto* field = new FitLineEdit(windowFont(), this);
-              field->setObjectName(QString::fromLatin1(place.name));
-              field->setGeometry(place.geometry);
+              field->setObjectName(fieldName(place));
+              const calc::PixelRect& r = place.place;
+              field->setGeometry(r.left, r.top, r.width, r.height);
               field->setFrame(false);
               field->setReadOnly(true);
               field->setAlignment(alignment | Qt::AlignVCenter);
@@ -114,9 +101,13 @@ void TForm4::buildFields()
               field->setText(QStringLiteral("0"));
               fields_.insert(field->objectName(), field);
           };
-    for (const FieldPlace& place : kDimensionFields)
-        makeField(place, Qt::AlignHCenter, QPalette::Light);
-    makeField(kThicknessField, Qt::AlignLeft, QPalette::Base);
+    // The dimension fields are centred on their lines; the thickness follows its label.
+    for (const calc::DrawingField& place : calc::kDrawingFieldTable) {
+        if (place.onDimensionLine)
+            makeField(place, Qt::AlignHCenter, QPalette::Light);
+        else
+            makeField(place, Qt::AlignLeft, QPalette::Base);
+    }
 }
 
 void TForm4::buildLabels()

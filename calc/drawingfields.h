@@ -1,0 +1,101 @@
+// The drawing's fields: the one table of what each result field measures and
+// where it stands on the drawing window.
+//
+// The field names (Edit2 ... Edit16) are the object names of the drawing
+// window's controls. They keep the numbered names the window was first laid
+// out with, gaps included (there is no Edit1 or Edit13), because tests,
+// scripts (the batch tool's JSON keys) and the window itself find the fields
+// by these names. Code that means a dimension uses the constants in
+// namespace `field`, so it reads as geometry.
+//
+// The parts: two identical cheeks (end plates with a window for the core's
+// middle leg) and four walls of the tube that the winding sits on. Walls 1
+// and 3 carry a tab at each end that passes through a cheek; walls 2 and 4
+// are plain. Each wall has an upper, a middle and a lower section.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace vintorp::calc {
+
+namespace field {
+inline constexpr std::string_view CheekWidth = "Edit4";
+inline constexpr std::string_view CheekHeight = "Edit3";
+inline constexpr std::string_view CheekWindowWidth = "Edit5";
+inline constexpr std::string_view CheekWindowHeight = "Edit2";
+inline constexpr std::string_view TabbedWallHeight = "Edit8";
+inline constexpr std::string_view TabbedWallBetweenTabs = "Edit7";
+inline constexpr std::string_view TabbedWallMiddleHeight = "Edit6";
+inline constexpr std::string_view TabbedWallNarrowWidth = "Edit9";
+inline constexpr std::string_view TabbedWallWideWidth = "Edit10";
+inline constexpr std::string_view PlainWallHeight = "Edit12";
+inline constexpr std::string_view PlainWallMiddleHeight = "Edit11";
+inline constexpr std::string_view PlainWallNarrowWidth = "Edit14";
+inline constexpr std::string_view PlainWallWideWidth = "Edit16";
+inline constexpr std::string_view Thickness = "Edit15";
+}  // namespace field
+
+// A rectangle in the drawing window's client pixels at 96 dpi.
+struct PixelRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct DrawingField {
+    std::string_view name;
+    PixelRect place;
+    // What the value measures, in the words of the person cutting the parts.
+    std::string_view meaning;
+    // Stands on a dimension line of the drawing (all but the thickness).
+    bool onDimensionLine;
+};
+
+// Every field, in the window's tab order (the thickness comes last, after the
+// Print button).
+inline constexpr std::array<DrawingField, 14> kDrawingFieldTable = {{
+    {field::CheekWindowHeight, {43, 138, 33, 16}, "height of the cheek's window", true},
+    {field::CheekHeight, {20, 110, 33, 16}, "overall height of the cheek", true},
+    {field::CheekWidth, {125, 15, 33, 16}, "overall width of the cheek", true},
+    {field::CheekWindowWidth, {126, 31, 30, 16}, "width of the cheek's window", true},
+    {field::TabbedWallMiddleHeight, {60, 280, 33, 16},
+     "height of the middle section of the tabbed walls (1 and 3)", true},
+    {field::TabbedWallBetweenTabs, {43, 317, 33, 16},
+     "height of the tabbed walls between their tab lines, tabs excluded", true},
+    {field::TabbedWallHeight, {20, 251, 33, 16}, "overall height of the tabbed walls, tabs included", true},
+    {field::TabbedWallNarrowWidth, {273, 357, 33, 16},
+     "width of the tabbed walls' upper and lower sections", true},
+    {field::TabbedWallWideWidth, {273, 377, 33, 16},
+     "width of the tabbed walls' tabs and middle section", true},
+    {field::PlainWallMiddleHeight, {408, 282, 25, 16},
+     "height of the middle section of the plain walls (2 and 4)", true},
+    {field::PlainWallHeight, {418, 317, 33, 16}, "overall height of the plain walls", true},
+    {field::PlainWallNarrowWidth, {352, 357, 33, 16}, "width of the plain walls' middle section", true},
+    {field::PlainWallWideWidth, {352, 376, 33, 16},
+     "width of the plain walls' upper and lower sections", true},
+    {field::Thickness, {117, 375, 27, 15}, "thickness of the sheet material", false},
+}};
+
+// The fields in the order in which Calculate resets them to "0".
+inline constexpr std::array<std::string_view, 14> kDrawingFields = {
+    field::CheekWindowHeight,      field::Thickness,          field::PlainWallWideWidth,
+    field::PlainWallHeight,        field::TabbedWallBetweenTabs, field::TabbedWallHeight,
+    field::PlainWallMiddleHeight,  field::TabbedWallMiddleHeight, field::PlainWallNarrowWidth,
+    field::CheekHeight,            field::CheekWidth,         field::TabbedWallNarrowWidth,
+    field::TabbedWallWideWidth,    field::CheekWindowWidth,
+};
+
+// The table's entry for a field name, if there is one.
+constexpr std::optional<DrawingField> findDrawingField(std::string_view name)
+{
+    for (const DrawingField& f : kDrawingFieldTable) {
+        if (f.name == name)
+            return f;
+    }
+    return std::nullopt;
+}
+
+}  // namespace vintorp::calc
