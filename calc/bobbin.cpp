@@ -21,8 +21,50 @@ constexpr Extended kOneTenth = 0.1L;
 constexpr double kDefaultDimension = 0.0;
 constexpr double kDefaultThickness = 1.0;
 
+// The view as Calculate calls it: each call runs under an
+// ArithmeticStateGuard, so whatever the window code does to the flags or the
+// rounding is undone before the calculation's next step.
+class GuardedView {
+public:
+    explicit GuardedView(BobbinView& view) : view_(view) { }
+
+    std::string inputText(InputField field) const
+    {
+        const ArithmeticStateGuard guard;
+        return view_.inputText(field);
+    }
+    int coreType() const
+    {
+        const ArithmeticStateGuard guard;
+        return view_.coreType();
+    }
+    void setDrawingField(std::string_view name, const std::string& text)
+    {
+        const ArithmeticStateGuard guard;
+        view_.setDrawingField(name, text);
+    }
+    std::string drawingFieldText(std::string_view name) const
+    {
+        const ArithmeticStateGuard guard;
+        return view_.drawingFieldText(name);
+    }
+    void showMessage(const std::string& text)
+    {
+        const ArithmeticStateGuard guard;
+        view_.showMessage(text);
+    }
+    void showDrawing()
+    {
+        const ArithmeticStateGuard guard;
+        view_.showDrawing();
+    }
+
+private:
+    BobbinView& view_;
+};
+
 // A parsed input, stored into a double at once.
-double ReadInput(const BobbinView& view, InputField field, Extended fallback, std::string_view sep)
+double ReadInput(const GuardedView& view, InputField field, Extended fallback, std::string_view sep)
 {
     return StoreDouble(ParseNumberOrDefault(view.inputText(field), fallback, sep));
 }
@@ -48,7 +90,7 @@ std::string WholeText(Extended x)
     return FormatInteger(RoundUpWhole(StoreDouble(x)));
 }
 
-void Copy(BobbinView& view, std::string_view to, std::string_view from)
+void Copy(GuardedView& view, std::string_view to, std::string_view from)
 {
     view.setDrawingField(to, view.drawingFieldText(from));
 }
@@ -84,9 +126,10 @@ std::int32_t RoundUpWhole(double x)
     return static_cast<std::int32_t>(r);
 }
 
-CalcOutcome Calculate(BobbinView& view, std::string_view sep)
+CalcOutcome Calculate(BobbinView& window, std::string_view sep)
 {
     const ArithmeticEnvironment environment;
+    GuardedView view(window);
 
     for (const std::string_view name : kDrawingFields) {
         view.setDrawingField(name, "0");

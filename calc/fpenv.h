@@ -12,6 +12,12 @@
 // fetestexcept and drops operations whose result is unused, so every value
 // whose flags are inspected is first settled: an empty asm that takes the
 // value as operand and clobbers memory, which fixes where the operation runs.
+// The operands of a checked operation are settled as well, so that the
+// operation cannot start before the previous check either.
+//
+// Code outside the calculation (the window layer behind BobbinView) runs
+// between the steps of a command on the same units; Calculate makes each
+// such call under an ArithmeticStateGuard.
 #pragma once
 
 #include <cfenv>
@@ -50,6 +56,35 @@ private:
     std::fenv_t saved_;
 };
 
+// Keeps what other code does to the arithmetic state from reaching the
+// calculation. Calculate calls the window layer between its steps, and that
+// code (layout, fonts, painting) runs on the same units: it may leave fault
+// flags raised, which the next check would take for a fault of the
+// calculation, or change a rounding or precision setting. On construction
+// the guard saves the state of both units (x87 control word and fault flags,
+// and MXCSR); on destruction it puts back whatever differs. Reading costs
+// three store instructions; the slow ones (loading an x87 environment) run
+// only when the code in between left something changed.
+class ArithmeticStateGuard {
+public:
+    ArithmeticStateGuard() noexcept
+    {
+        asm volatile("fnstcw %0" : "=m"(x87_control_) : : "memory");
+        asm volatile("fnstsw %0" : "=am"(x87_status_) : : "memory");
+        asm volatile("stmxcsr %0" : "=m"(mxcsr_) : : "memory");
+    }
+    ~ArithmeticStateGuard() { Restore(); }
+    ArithmeticStateGuard(const ArithmeticStateGuard&) = delete;
+    ArithmeticStateGuard& operator=(const ArithmeticStateGuard&) = delete;
+
+private:
+    void Restore() noexcept;
+
+    std::uint16_t x87_control_ = 0;
+    std::uint16_t x87_status_ = 0;
+    std::uint32_t mxcsr_ = 0;
+};
+
 // Forces the computation of v to be complete at this point of the program.
 inline void Settle(Extended& v) noexcept
 {
@@ -77,21 +112,32 @@ T Checked(T v)
     return v;
 }
 
-// One extended operation, rounded once, faults raised.
+// One extended operation, rounded once, faults raised. The operands are
+// settled too: otherwise the compiler may compute the operation earlier,
+// before an earlier check or a call into the window layer, and its flags
+// would be tested (or cleared) at the wrong place.
 inline Extended Add(Extended a, Extended b)
 {
+    Settle(a);
+    Settle(b);
     return Checked(a + b);
 }
 inline Extended Sub(Extended a, Extended b)
 {
+    Settle(a);
+    Settle(b);
     return Checked(a - b);
 }
 inline Extended Mul(Extended a, Extended b)
 {
+    Settle(a);
+    Settle(b);
     return Checked(a * b);
 }
 inline Extended Div(Extended a, Extended b)
 {
+    Settle(a);
+    Settle(b);
     return Checked(a / b);
 }
 
@@ -99,6 +145,7 @@ inline Extended Div(Extended a, Extended b)
 // overflow" when the rounded magnitude exceeds the largest double.
 inline double StoreDouble(Extended x)
 {
+    Settle(x);
     return Checked(static_cast<double>(x));
 }
 

@@ -8,7 +8,9 @@
 
 #include "calc/bobbin.h"
 #include "calc/errors.h"
+#include "calc/fpenv.h"
 #include "fake_view.h"
+#include "faulting_view.h"
 #include "test_support.h"
 
 namespace vintorp::calc {
@@ -285,6 +287,50 @@ TEST_P(CalculateBothSeparators, FaultsEndCalculateAndKeepWhatWasWritten)
         EXPECT_FALSE(view.Shown());
         EXPECT_TRUE(view.Messages().empty());
         EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT & ~FE_INEXACT), 0);
+    }
+}
+
+// The window code that runs between the steps of Calculate shares the fault
+// flags of both units; what it leaves raised is not the calculation's fault.
+TEST_P(CalculateBothSeparators, FaultFlagsLeftByTheViewDoNotReachTheChecks)
+{
+    const std::string_view sep = GetParam();
+    const ResultCase cases[] = {
+        {"worked example, E-type", kWorked, ETypeCore, kWorkedE},
+        {"worked example, U-type", kWorkedWithClamp, UTypeCore, kWorkedU},
+    };
+    for (const ResultCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeView view = MakeView(c.in, c.core_type, sep);
+        test::FaultingView faulting(view);
+        CalcOutcome outcome = CalcOutcome::Rejected;
+        EXPECT_NO_THROW(outcome = Calculate(faulting, sep));
+        EXPECT_EQ(outcome, CalcOutcome::Shown);
+        ExpectFields(view, c.fields, sep);
+        EXPECT_TRUE(view.Shown());
+    }
+}
+
+// The faulting view raises on each unit the fault it says, and nothing the
+// other unit should have raised.
+TEST(FaultingView, RaisesTheNamedFaultOnEachUnit)
+{
+    const auto bit = [](test::Fault f) -> unsigned {
+        switch (f) {
+        case test::Fault::Invalid: return 0x01;
+        case test::Fault::DivisionByZero: return 0x04;
+        case test::Fault::Overflow: return 0x08;
+        }
+        return 0;
+    };
+    constexpr unsigned kFaultBits = 0x01 | 0x04 | 0x08;
+    const test::FaultPair pairs[] = {test::kInputTextFaults, test::kCoreTypeFaults, test::kSetFieldFaults,
+                                     test::kFieldTextFaults, test::kMessageFaults,  test::kShowFaults};
+    for (const test::FaultPair& p : pairs) {
+        const ArithmeticEnvironment clear_flags;
+        test::Raise(p);
+        EXPECT_EQ(test::SseFlags() & kFaultBits, bit(p.sse));
+        EXPECT_EQ(test::X87Flags() & kFaultBits, bit(p.x87));
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include "calc/errors.h"
 #include "calc/fpenv.h"
+#include "faulting_view.h"
 #include "test_support.h"
 
 namespace vintorp::calc {
@@ -107,6 +108,56 @@ TEST(ArithmeticEnvironment, FaultsOfBothUnitsAreSeen)
     EXPECT_THROW(Checked(Opaque(1.0) / Opaque(0.0)), ArithmeticError);
     EXPECT_THROW(Checked(Opaque(1.0L) / Opaque(0.0L)), ArithmeticError);
     EXPECT_THROW(Checked(Opaque(DBL_MAX) * Opaque(2.0)), ArithmeticError);
+}
+
+// The state of both units as far as the calculation depends on it.
+struct UnitState {
+    std::uint16_t x87_control;
+    unsigned x87_flags;
+    unsigned mxcsr;  // SSE control and flags
+    bool operator==(const UnitState&) const = default;
+};
+
+UnitState CurrentState()
+{
+    return {test::X87ControlWord(), test::X87Flags(), _mm_getcsr()};
+}
+
+// What window code may do between two steps of a calculation.
+struct ForeignCase {
+    const char* what;
+    void (*run)();
+};
+
+TEST(ArithmeticStateGuard, PutsBackWhatTheCodeInBetweenChanged)
+{
+    using test::Fault;
+    const ForeignCase cases[] = {
+        {"invalid on SSE", [] { test::RaiseOnSse(Fault::Invalid); }},
+        {"division by zero on SSE", [] { test::RaiseOnSse(Fault::DivisionByZero); }},
+        {"overflow on SSE", [] { test::RaiseOnSse(Fault::Overflow); }},
+        {"invalid on x87", [] { test::RaiseOnX87(Fault::Invalid); }},
+        {"division by zero on x87", [] { test::RaiseOnX87(Fault::DivisionByZero); }},
+        {"overflow on x87", [] { test::RaiseOnX87(Fault::Overflow); }},
+        {"every flag cleared", [] { std::feclearexcept(FE_ALL_EXCEPT); }},
+        {"rounding upward on both units", [] { std::fesetround(FE_UPWARD); }},
+        {"53-bit significand, rounding upward", [] { test::SetX87ControlWord(test::kForeignControlWord); }},
+        {"flush-to-zero and denormals-are-zero", [] { _mm_setcsr(_mm_getcsr() | 0x8040); }},
+    };
+    for (const ForeignCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ArithmeticEnvironment env;
+        // Flags the calculation itself raised before: they stay as they were.
+        EXPECT_EQ(Opaque(1.0) / Opaque(3.0), 1.0 / 3.0);  // SSE: inexact
+        EXPECT_GT(Opaque(kMinNormalExtended) / Opaque(4.0L), 0.0L);  // x87: underflow, inexact
+        const UnitState before = CurrentState();
+        {
+            const ArithmeticStateGuard guard;
+            c.run();
+            EXPECT_NE(CurrentState(), before) << "the case changes nothing";
+        }
+        EXPECT_EQ(CurrentState(), before);
+    }
 }
 
 }  // namespace

@@ -50,6 +50,24 @@ inline std::uint16_t X87ControlWord()
     return cw;
 }
 
+// The fault flags of each unit on their own; both use the same bits
+// (1 invalid, 4 division by zero, 8 overflow, 0x10 underflow, 0x20 inexact).
+inline constexpr unsigned kFlagBits = 0x3F;
+
+inline unsigned X87Flags()
+{
+    std::uint16_t sw;
+    asm volatile("fnstsw %0" : "=am"(sw) : : "memory");
+    return sw & kFlagBits;
+}
+
+inline unsigned SseFlags()
+{
+    unsigned csr;
+    asm volatile("stmxcsr %0" : "=m"(csr) : : "memory");
+    return csr & kFlagBits;
+}
+
 inline void SetX87ControlWord(std::uint16_t cw)
 {
     asm volatile("fldcw %0" : : "m"(cw));
