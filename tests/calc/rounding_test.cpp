@@ -71,12 +71,12 @@ TEST(Truncate, ValuesBeyondSixtyFourBitsAreTheInvalidOperationFault)
 
 TEST(Truncate, SetsRoundingTowardZeroForTheConversionOnly)
 {
+    const ArithmeticStateGuard keep;
     std::fesetround(FE_UPWARD);
     EXPECT_EQ(Truncate(Opaque(2.7L)), 2);
     EXPECT_EQ(std::fegetround(), FE_UPWARD);
     ExpectInvalidOperation([] { Truncate(Opaque(1e19L)); });
     EXPECT_EQ(std::fegetround(), FE_UPWARD);
-    std::fesetround(FE_TONEAREST);
 }
 
 TEST(RoundHalfEven, RoundsToNearestTiesToEven)

@@ -1,10 +1,12 @@
 // Helpers shared by the calculation tests.
 #pragma once
 
+#include <cfenv>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "calc/fpenv.h"
 #include "calc/numtext.h"
 
 namespace vintorp::calc::test {
@@ -77,16 +79,27 @@ inline void SetX87ControlWord(std::uint16_t cw)
 // under which the calculation's own rules would give different results.
 inline constexpr std::uint16_t kForeignControlWord = 0x0A7F;
 
+// A test that changes the arithmetic state (rounding, precision, MXCSR,
+// flags) does so inside one of these scopes, so that the state comes back
+// even when a failed assertion ends the test early. The state as found is
+// saved by an ArithmeticStateGuard and put back when the scope ends.
+
 // Sets the foreign control word for its lifetime.
 class ForeignControlWord {
 public:
-    ForeignControlWord() : saved_(X87ControlWord()) { SetX87ControlWord(kForeignControlWord); }
-    ~ForeignControlWord() { SetX87ControlWord(saved_); }
-    ForeignControlWord(const ForeignControlWord&) = delete;
-    ForeignControlWord& operator=(const ForeignControlWord&) = delete;
+    ForeignControlWord() { SetX87ControlWord(kForeignControlWord); }
 
 private:
-    std::uint16_t saved_;
+    ArithmeticStateGuard keep_;
+};
+
+// Clears every fault flag of both units for its lifetime.
+class ClearedFlags {
+public:
+    ClearedFlags() { std::feclearexcept(FE_ALL_EXCEPT); }
+
+private:
+    ArithmeticStateGuard keep_;
 };
 
 }  // namespace vintorp::calc::test
