@@ -78,9 +78,19 @@ bool Acceptable(const Inputs& in, int core_type)
     if (in.a < 1.0 || in.b < 1.0 || in.c < 1.0 || in.h < 1.0) {
         return false;
     }
+    // A negative thickness is refused like zero, not only zero itself: no
+    // sheet is thinner than nothing, and 2T would shrink the cheeks' window
+    // below the leg it has to pass over, so the drawing would show parts
+    // that cannot be made. The key filter admits no minus sign; only a
+    // pasted value gets here, and it gets the usual message.
     if (in.t <= 0.0) {
-        return false;  // zero, and a negative thickness too
+        return false;
     }
+    // The clamp adds K to the window and to the tabbed walls of the U-type
+    // core only; a negative K narrows both below the leg and its clamp, so it
+    // is refused the same way. The E-type core uses no K (its field is
+    // disabled then), so whatever the field holds must not refuse an
+    // otherwise good E-type calculation.
     return !(core_type == UTypeCore && in.k < 0.0);
 }
 
@@ -120,6 +130,12 @@ std::int32_t RoundUpWhole(double x)
         }
         r = t + 1;
     }
+    // A whole number beyond 32 bits is not cut down to its low 32 bits, as a
+    // plain integer conversion would do: for 8T + H = 8E18 the drawing would
+    // read a size that looks real (or is negative) and is nonsense. A wrong
+    // number on a part someone cuts is worse than an error, so it is the
+    // invalid-operation fault, the error a value beyond 64 bits gives
+    // anyway: one behaviour for every result too large to show.
     if (r < std::numeric_limits<std::int32_t>::min() || r > std::numeric_limits<std::int32_t>::max()) {
         ThrowInvalidOperation();
     }

@@ -47,7 +47,8 @@ enum class CalcOutcome { Shown, Rejected };
 CalcOutcome Calculate(BobbinView& view, std::string_view sep);
 
 // Ceiling for positive x, truncation plus one for negative x with a fraction.
-// Values beyond int32 are the invalid-operation fault.
+// Results beyond int32 are the invalid-operation fault, never their low 32
+// bits (see the definition for why).
 std::int32_t RoundUpWhole(double x);
 
 }  // namespace vintorp::calc
