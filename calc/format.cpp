@@ -1,6 +1,7 @@
 // FormatNumber and FormatInteger.
 #include <array>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -41,8 +42,62 @@ struct Decimal {
     int exponent;
 };
 
+// The decimal exponent E of |x| (10^(E-1) <= |x| < 10^E) is first estimated
+// from the binary exponent e2 (2^e2 <= |x| < 2^(e2+1)) as
+//
+//     E' = floor(e2 * 19728 / 2^16) + 1,
+//
+// the shift being a floor for negative e2 too. 19728 / 2^16 = 0.301025390625
+// lies below log10(2) = 0.30102999566398119521... by d = 4.6050e-6, so
+// e2 * 19728 / 2^16 strays from e2 * log10(2) by |e2| * d, which over the
+// normal exponents (denormals are written "0" before this) is at most
+// m = 16383 * d = 0.07544. With S = |x| * 10^(18 - E'):
+//
+//     17 - m  <=  17 + e2 * d  <=  log10 S  <  18 + log10(2) + e2 * d  <=  18.3767,
+//
+// that is 8.40e16 <= S < 2.38e18, whatever the rounding of the scaling
+// (below 1e-18 relative). Hence:
+// - E' is never off by more than one (log10(2) + m < 1).
+// - S >= 10^18: E' was one too low. Common (10 gives E' = 1); one division
+//   by ten mends it.
+// - S < 10^17: E' was one too high. Only for e2 < 0, and in fact only for
+//   e2 <= -681, that is below 2^-680 (about 1.99e-205), where it happens in
+//   620 of the 15702 binades (2^e2 < 10^(E'-1) in exact arithmetic; the
+//   test ExponentEstimateIsOneTooHighOnlyBelowTwoToTheMinus680 counts them).
+//   S then has 17 digits, so the 18 digits D begin with a 0 that stays in
+//   the text ("0,99671949510976E-205" for 2^-681) and only 14 significant
+//   digits are kept. The number text rules define the digits this way, so
+//   the text keeps that 0.
+// - S < 2.38e18 < 2^63 = 9.22e18: the conversion to an integer never
+//   overflows.
+constexpr int kLog10Of2Numerator = 19728;
+constexpr int kLog10Of2Shift = 16;
+constexpr int kMinBinaryExponent = 1 - kExponentBias;  // smallest normal
+constexpr int kMaxBinaryExponent = kExponentBias;  // largest finite
+constexpr long double kLog10Of2 = 0.30102999566398119521L;
+constexpr long double kLn10 = 2.30258509299404568402L;
+// d and m above; the estimate falls short for e2 > 0 and overshoots for e2 < 0.
+constexpr long double kEstimateShortfall
+    = kLog10Of2 - static_cast<long double>(kLog10Of2Numerator) / (1 << kLog10Of2Shift);
+constexpr long double kMaxStray = kMaxBinaryExponent * kEstimateShortfall;
+// 10^m <= 1 / (1 - m ln 10) while m ln 10 < 1; and 10^-m >= 1 - m ln 10.
+constexpr long double kMaxStrayFactor = 1.0L / (1.0L - kMaxStray * kLn10);
+static_assert(kEstimateShortfall > 0.0L && kEstimateShortfall < 4.61e-6L);
+static_assert(-kMinBinaryExponent <= kMaxBinaryExponent, "m bounds both ends of the range");
+static_assert(kMaxBinaryExponent <= INT_MAX / kLog10Of2Numerator, "e2 * 19728 fits an int");
+static_assert(kLog10Of2 + kMaxStray < 1.0L, "E' is never off by more than one");
+static_assert(kMaxStray * kLn10 < 1.0L);
+static_assert(2.0L * 1e18L * kMaxStrayFactor < 0x1p63L, "S stays below 2^63");
+static_assert(1e17L * (1.0L - kMaxStray * kLn10) > 1e16L, "S keeps at least 17 digits");
+
+int DecimalExponentEstimate(int binary_exponent)
+{
+    return ((binary_exponent * kLog10Of2Numerator) >> kLog10Of2Shift) + 1;
+}
+
 // Nearest integer under the current rounding (nearest-even in the
-// arithmetic environment); the value is below 2^63 where it is used.
+// arithmetic environment). Only S and S / 10 come here, both below 2^63
+// (see the estimate above), so the conversion cannot overflow.
 std::uint64_t RoundToInteger(Extended v)
 {
     return static_cast<std::uint64_t>(std::llrint(v));
@@ -51,7 +106,7 @@ std::uint64_t RoundToInteger(Extended v)
 Decimal DigitsOf(Extended magnitude, int binary_exponent)
 {
     Decimal out{};
-    out.exponent = ((binary_exponent * 19728) >> 16) + 1;  // floor(e2 * 19728 / 65536) + 1
+    out.exponent = DecimalExponentEstimate(binary_exponent);
     std::uint64_t s = RoundToInteger(detail::ScaleByPowers(magnitude, kDigits - out.exponent));
     if (s >= kTenPow18) {
         s = RoundToInteger(static_cast<Extended>(s) / 10.0L);

@@ -169,8 +169,9 @@ TEST_P(FormatTable, AgreesWithAnIndependentReadingOfTheRules)
     std::mt19937_64 rng(7);
     int compared = 0;
     for (int i = 0; i < 20000; ++i) {
-        // Above 2^-660 (about 2e-199) the first exponent estimate is never
-        // too high; below, D may begin with a 0, which the reading omits.
+        // Above 2^-680 the first exponent estimate is never too high (see the
+        // estimate in calc/format.cpp); below, D may begin with a 0, which
+        // the reading omits.
         const Extended x = (i % 2 == 0)
                                ? RandomExtended(rng, -660, 16383)
                                : static_cast<Extended>(static_cast<double>(RandomExtended(rng, -660, 1023)));
@@ -200,8 +201,9 @@ TEST_P(FormatTable, TextsReadBackToTheValue)
 }
 
 // Below about 1e-205 the first estimate of the decimal exponent can be one
-// too high; S then has 17 digits and D keeps its leading 0 as first digit,
-// whose 16th digit (the 15th significant one) decides the rounding.
+// too high (derived beside the estimate in calc/format.cpp); S then has 17
+// digits and D keeps its leading 0 as first digit, whose 16th digit (the
+// 15th significant one) decides the rounding.
 TEST_P(FormatTable, LeadingZeroDigitWhenTheEstimateIsOneTooHigh)
 {
     const std::string_view sep = GetParam();
@@ -221,6 +223,26 @@ TEST_P(FormatTable, LeadingZeroDigitWhenTheEstimateIsOneTooHigh)
         EXPECT_EQ(text, WithSeparator(c.text, sep));
         EXPECT_LE(std::fabs(ParseNumber(text, sep) - c.x), c.x * 1e-14L) << text;
     }
+}
+
+// The bounds stated beside the estimate in calc/format.cpp, binade by binade:
+// the estimate is one too high for some x of the binade exactly when it is
+// for its smallest value 2^e2, which is then written in scientific form with
+// a leading 0 digit.
+TEST(FormatNumber, ExponentEstimateIsOneTooHighOnlyBelowTwoToTheMinus680)
+{
+    const ArithmeticEnvironment env;
+    int too_high = 0;
+    int highest = 0;
+    for (int e2 = -16382; e2 <= 16383; ++e2) {
+        const std::string text = FormatNumber(Opaque(std::ldexp(1.0L, e2)), ".");
+        if (text[0] == '0' && text.find('E') != std::string::npos) {  // 0.5 is "0.5"
+            ++too_high;
+            highest = e2;
+        }
+    }
+    EXPECT_EQ(highest, -681);
+    EXPECT_EQ(too_high, 620);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, FormatTable, ::testing::ValuesIn(kSeparators));
