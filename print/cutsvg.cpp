@@ -95,7 +95,7 @@ QString partGroup(const calc::CutPart& part, const PlacedPiece& piece)
         g += QStringLiteral("</g>\n");
     }
     g += QStringLiteral("<g class=\"label\" fill=\"%1\">\n").arg(colour(kTextColour));
-    double baseline = shift.y() + part.height + kLabelGap + kLabelEm * 0.8;
+    double baseline = shift.y() + piece.clip.height() + kLabelGap + kLabelEm * 0.8;
     for (const QString& line : piece.label) {
         g += textElement(QPointF(shift.x(), baseline), line, kLabelEm);
         baseline += kLabelLine;

@@ -17,7 +17,8 @@ calc::FieldTexts workedETexts();
 calc::FieldTexts workedUTexts();
 calc::FieldTexts largeCoreTexts();
 
-// Runs a program; its standard output, or a failed QTest check.
+// Runs a program to its end: its exit code (-1 when it crashed or did not
+// finish within a minute) and its standard output.
 struct ToolRun {
     int exitCode = -1;
     QByteArray out;

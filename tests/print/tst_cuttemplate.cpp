@@ -5,6 +5,7 @@
 #include "print/cutsvg.h"
 #include "print/cuttemplate.h"
 #include "print/templatecommand.h"
+#include "print/printerror.h"
 #include "print/templateerror.h"
 #include "templatetesting.h"
 
@@ -159,6 +160,7 @@ private slots:
     void pdfPartsMeasured_data();
     void pdfPartsMeasured();
     void printerPrintsAtTrueSize();
+    void noPrinterIsAnError();
     void packedApart();
     void largeCoreIsTiled();
     void badValuesGiveAMessage_data();
@@ -325,6 +327,15 @@ void TestCutTemplate::printerPrintsAtTrueSize()
         QVERIFY2(qAbs(ink.height() - 0.1 - part.height) <= kInkTolerance,
                  qPrintable(QString::number(ink.height())));
     }
+}
+
+void TestCutTemplate::noPrinterIsAnError()
+{
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    printer.setPrinterName({});
+    printer.setOutputFileName({});
+    QVERIFY_THROWS_EXCEPTION(PrintError, printTemplate(printer, makeTemplateParts(workedETexts(), ",", 1)));
 }
 
 void TestCutTemplate::packedApart()
