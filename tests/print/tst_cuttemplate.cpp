@@ -142,6 +142,65 @@ QString pdfInfo(const QString& pdf, const QString& key)
     return {};
 }
 
+// The content streams of a PDF, inflated.
+QList<QByteArray> pdfStreams(const QString& pdf)
+{
+    QFile file(pdf);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = file.readAll();
+    QList<QByteArray> streams;
+    for (qsizetype at = 0; (at = data.indexOf("stream", at)) >= 0;) {
+        const qsizetype begin = data.indexOf('\n', at) + 1;
+        const qsizetype end = data.indexOf("endstream", begin);
+        if (begin <= 0 || end < 0)
+            break;
+        // qUncompress wants the zlib data behind a big-endian size hint.
+        const QByteArray inflated
+            = qUncompress(QByteArray("\x00\x10\x00\x00", 4) + data.mid(begin, end - begin));
+        if (!inflated.isEmpty())
+            streams << inflated;
+        at = end + 9;
+    }
+    return streams;
+}
+
+// Each part as the PDF draws it: the millimetre frame the painter set up
+// ("s 0 0 s x y cm" at 1200 dpi) and the bounding box of the first path
+// drawn in it, the outer contour, in that frame.
+struct PdfPart {
+    QPointF origin;  // mm from the paper's top-left corner
+    QRectF contour;  // mm in the part's frame
+};
+
+QList<PdfPart> pdfParts(const QByteArray& content)
+{
+    constexpr double kDotsPerMm = 1200 / 25.4;
+    static const QRegularExpression frame(QStringLiteral("^([0-9.]+) 0 0 \\1 ([-0-9.]+) ([-0-9.]+) cm$"));
+    QList<PdfPart> parts;
+    const QList<QByteArray> lines = content.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto m = frame.match(QString::fromLatin1(lines[i]));
+        if (!m.hasMatch() || qAbs(m.captured(1).toDouble() - kDotsPerMm) > 1e-3)
+            continue;
+        PdfPart part{QPointF(m.captured(2).toDouble(), m.captured(3).toDouble()) / kDotsPerMm, {}};
+        double minX = 1e9, minY = 1e9, maxX = -1e9, maxY = -1e9;
+        for (qsizetype j = i + 1; j < lines.size() && lines[j] != "h"; ++j) {
+            const QList<QByteArray> words = lines[j].split(' ');
+            if (!words.endsWith("m") && !words.endsWith("l") && !words.endsWith("c"))
+                continue;
+            for (qsizetype k = 0; k + 2 < words.size(); k += 2) {
+                minX = std::min(minX, words[k].toDouble()), maxX = std::max(maxX, words[k].toDouble());
+                minY = std::min(minY, words[k + 1].toDouble()),
+                maxY = std::max(maxY, words[k + 1].toDouble());
+            }
+        }
+        part.contour = QRectF(QPointF(minX, minY), QPointF(maxX, maxY));
+        parts << part;
+    }
+    return parts;
+}
+
 // The area a piece's part takes on the page, with a millimetre round it.
 QRectF pieceRegion(const PlacedPiece& piece)
 {
@@ -280,6 +339,23 @@ void TestCutTemplate::pdfPartsMeasured()
         QVERIFY2(font.contains(
                      QRegularExpression(QStringLiteral("\\byes\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+$"))),
                  qPrintable(font));
+
+    // The cut lines as the file holds them: each edge within 0.05 mm.
+    QList<PdfPart> drawn;
+    for (const QByteArray& content : pdfStreams(pdf))
+        drawn << pdfParts(content);
+    // The parts in the order of the layout, then the ruler.
+    QCOMPARE(drawn.size(), qsizetype(layout.pieces.size()) + 1);
+    for (qsizetype i = 0; i + 1 < drawn.size(); ++i) {
+        const PlacedPiece& piece = layout.pieces[std::size_t(i)];
+        const calc::CutPart& part = set.parts[std::size_t(piece.part)];
+        QVERIFY(qAbs(drawn[i].origin.x() - piece.origin.x()) <= kEdgeTolerance);
+        QVERIFY(qAbs(drawn[i].origin.y() - piece.origin.y()) <= kEdgeTolerance);
+        QVERIFY(qAbs(drawn[i].contour.left()) <= kEdgeTolerance
+                && qAbs(drawn[i].contour.top()) <= kEdgeTolerance);
+        QVERIFY(qAbs(drawn[i].contour.width() - part.width) <= kEdgeTolerance);
+        QVERIFY(qAbs(drawn[i].contour.height() - part.height) <= kEdgeTolerance);
+    }
 
     const QImage page = renderPdfPage(pdf, 1);
     QVERIFY(!page.isNull());
