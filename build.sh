@@ -18,7 +18,7 @@ for arg in "$@"; do
 done
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n
-          fonts-liberation2 nlohmann-json3-dev libgtest-dev libbenchmark-dev poppler-utils)
+          fonts-liberation2 nlohmann-json3-dev libgtest-dev libbenchmark-dev poppler-utils librsvg2-bin)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <utility>
@@ -115,6 +116,7 @@ struct Case {
     std::map<InputField, std::string> inputs;
     int core_type = 0;
     std::string sep;
+    std::optional<json> template_path;  // the value of "template", when present
 };
 
 Case ReadCase(std::string_view line)
@@ -141,6 +143,9 @@ Case ReadCase(std::string_view line)
     if (CharacterCount(c.sep) != 1) {
         throw InvalidLine("key \"sep\" must be one character");
     }
+    if (const auto it = object.find("template"); it != object.end()) {
+        c.template_path = *it;
+    }
     return c;
 }
 
@@ -149,9 +154,41 @@ std::string Dump(const ordered_json& j)
     return j.dump(-1, ' ', false, nlohmann::detail::error_handler_t::replace);
 }
 
+// {"status": "written", "path": ...} or {"status": "error", "message": ...}.
+ordered_json TemplateAnswer(const json& path, const std::string& status, const MemoryView& view,
+                            const Case& c, const RunOptions& options)
+{
+    const auto error = [](const std::string& why) {
+        return ordered_json{{"status", "error"}, {"message", why}};
+    };
+    if (!path.is_string()) {
+        return error("key \"template\" must be a string");
+    }
+    const std::string file = path.get<std::string>();
+    if (status != "ok") {
+        return error("nothing to cut: the calculation did not succeed");
+    }
+    if (!options.write_template) {
+        return error("templates are not available");
+    }
+    TemplateJob job;
+    const ordered_json fields = view.FieldsJson();
+    for (const auto& [name, text] : fields.items()) {
+        job.fields.emplace(name, text.get<std::string>());
+    }
+    job.core_type = c.core_type;
+    job.sep = c.sep;
+    job.path = file;
+    const std::string why = options.write_template(job);
+    if (!why.empty()) {
+        return error(why);
+    }
+    return {{"status", "written"}, {"path", file}};
+}
+
 }  // namespace
 
-LineResult RunLine(std::string_view line)
+LineResult RunLine(std::string_view line, const RunOptions& options)
 {
     Case c;
     try {
@@ -173,6 +210,9 @@ LineResult RunLine(std::string_view line)
         message = e.what();
     }
     ordered_json out = {{"status", status}, {"message", message}, {"fields", view.FieldsJson()}};
+    if (c.template_path) {
+        out["template"] = TemplateAnswer(*c.template_path, status, view, c, options);
+    }
     return {Dump(out), true, {}};
 }
 

@@ -3,6 +3,8 @@
 // and the fourteen drawing texts out.
 #pragma once
 
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -14,6 +16,21 @@ struct LineResult {
     std::string problem;  // what is wrong with an invalid line
 };
 
-LineResult RunLine(std::string_view line);
+// A cut template asked for with the key "template" of a calculated case.
+struct TemplateJob {
+    std::map<std::string, std::string, std::less<>> fields;  // the fourteen drawing texts
+    int core_type = 0;
+    std::string sep;
+    std::string path;  // the writer checks that it ends in .pdf or .svg
+};
+
+// Writes the template; returns an empty string, or why it was not written.
+using TemplateWriter = std::function<std::string(const TemplateJob&)>;
+
+struct RunOptions {
+    TemplateWriter write_template;  // none: templates are reported as not available
+};
+
+LineResult RunLine(std::string_view line, const RunOptions& options = {});
 
 }  // namespace vintorp::batch

@@ -2,6 +2,7 @@
 
 #include "assets/artwork.h"
 #include "calc/drawingfields.h"
+#include "decimalseparator.h"
 #include "errorreport.h"
 #include "fitlineedit.h"
 #include "fonts.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 
 namespace vintorp::ui {
@@ -68,18 +70,27 @@ TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
     btPrint->setGeometry(396, 437, 54, 20);
     connect(btPrint, &QPushButton::clicked, this, &TForm4::btPrintClick);
 
+    btTemplate = new QPushButton(QCoreApplication::translate("CutTemplate", "Шаблон…"), this);
+    btTemplate->setObjectName(QStringLiteral("btTemplate"));
+    btTemplate->setGeometry(396, 412, 54, 20);
+    btTemplate->setToolTip(
+        QCoreApplication::translate("CutTemplate", "Детали в натуральную величину: печать, PDF или SVG"));
+    connect(btTemplate, &QPushButton::clicked, this, &TForm4::btTemplateClick);
+
     // The table is in tab order, with the Print button before the thickness.
     QWidget* previous = nullptr;
     for (const calc::DrawingField& place : calc::kDrawingFieldTable) {
         QWidget* field = fields_.value(fieldName(place));
         if (place.name == calc::field::Thickness) {
             QWidget::setTabOrder(previous, btPrint);
-            previous = btPrint;
+            QWidget::setTabOrder(btPrint, btTemplate);
+            previous = btTemplate;
         }
         if (previous)
             QWidget::setTabOrder(previous, field);
         previous = field;
     }
+    updateTemplateButton();
 }
 
 TForm4::~TForm4() = default;
@@ -126,6 +137,14 @@ void TForm4::setFieldText(const QString& name, const QString& text)
 {
     if (FitLineEdit* field = fields_.value(name))
         field->setText(text);
+    updateTemplateButton();
+}
+
+void TForm4::updateTemplateButton()
+{
+    const bool filled = std::none_of(fields_.cbegin(), fields_.cend(),
+                                     [](const FitLineEdit* field) { return field->text() == u"0"; });
+    btTemplate->setEnabled(filled);
 }
 
 QString TForm4::fieldText(const QString& name) const
@@ -145,6 +164,21 @@ void TForm4::showResults()
 void TForm4::btPrintClick()
 {
     runReportingErrors(this, [this] { printer_.print(*this); });
+}
+
+void TForm4::btTemplateClick()
+{
+    runReportingErrors(this, [this] {
+        calc::FieldTexts texts;
+        for (const calc::DrawingField& place : calc::kDrawingFieldTable)
+            texts.emplace(std::string(place.name), fieldText(fieldName(place)).toStdString());
+        template_.run(this, texts, decimalSeparator(), coreType_);
+    });
+}
+
+void TForm4::setTemplateDialogs(std::unique_ptr<print::TemplateDialogs> dialogs)
+{
+    template_.setDialogs(std::move(dialogs));
 }
 
 void TForm4::showEvent(QShowEvent* event)

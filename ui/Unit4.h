@@ -3,6 +3,7 @@
 #pragma once
 
 #include "print/drawingprinter.h"
+#include "print/templatecommand.h"
 #include "windowplacement.h"
 
 #include <QHash>
@@ -32,6 +33,11 @@ public:
     void showResults();
 
     void btPrintClick();
+    // The cut template of the values shown, for the core type calculated last.
+    void btTemplateClick();
+    void setCoreType(int coreType) { coreType_ = coreType; }
+    // How btTemplate asks the user; by default the program's dialogs.
+    void setTemplateDialogs(std::unique_ptr<print::TemplateDialogs> dialogs);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -39,12 +45,17 @@ protected:
 private:
     void buildFields();
     void buildLabels();
+    // btTemplate is enabled while every field holds a value other than "0".
+    void updateTemplateButton();
 
     FirstShowCentring placement_;
     print::DrawingPrinter printer_;
     VectorPicture* Image1 = nullptr;
     QHash<QString, FitLineEdit*> fields_;
     QPushButton* btPrint = nullptr;
+    QPushButton* btTemplate = nullptr;
+    print::TemplateCommand template_;
+    int coreType_ = 0;
 };
 
 }  // namespace vintorp::ui

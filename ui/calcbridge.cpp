@@ -39,6 +39,7 @@ void CalcBridge::showMessage(const std::string& text)
 
 void CalcBridge::showDrawing()
 {
+    drawing_.setCoreType(input_.coreType());
     drawing_.showResults();
 }
 

@@ -228,7 +228,7 @@ private slots:
     {
         const QStringList order
             = {"Edit2",  "Edit3",  "Edit4",  "Edit5",  "Edit6",  "Edit7",   "Edit8",  "Edit9",
-               "Edit10", "Edit11", "Edit12", "Edit14", "Edit16", "btPrint", "Edit15", "Edit2"};
+               "Edit10", "Edit11", "Edit12", "Edit14", "Edit16", "btPrint", "btTemplate", "Edit15", "Edit2"};
         QWidget* w = field("Edit2");
         for (qsizetype i = 1; i < order.size(); ++i) {
             w = w->nextInFocusChain();

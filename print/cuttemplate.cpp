@@ -1,0 +1,103 @@
+#include "print/cuttemplate.h"
+
+#include "print/cutpaint.h"
+#include "print/cutsvg.h"
+#include "print/cuttexts.h"
+#include "print/templateerror.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace vintorp::print {
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("CutTemplate", text);
+}
+
+PieceLabel labelsOf(const calc::CutSet& set)
+{
+    return
+        [&set](const calc::CutPart& part, const PlacedPiece& piece) { return pieceLabel(set, part, piece); };
+}
+
+}  // namespace
+
+std::optional<TemplateFormat> templateFormatFor(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"pdf")
+        return TemplateFormat::Pdf;
+    if (suffix == u"svg")
+        return TemplateFormat::Svg;
+    return std::nullopt;
+}
+
+calc::CutSet makeTemplateParts(const calc::FieldTexts& texts, const QString& sep, int bobbins)
+{
+    try {
+        return calc::makeCutSet(texts, sep.toStdString(), bobbins);
+    } catch (const calc::CutPartsError& e) {
+        throw TemplateError(problemMessage(e));
+    }
+}
+
+TemplateLayout sheetLayout(const calc::CutSet& set, QSizeF paper, QRectF printable)
+{
+    return layoutTemplate(set, paper, printable, Paging::Sheets, labelTextWidth, labelsOf(set));
+}
+
+TemplateLayout a4Layout(const calc::CutSet& set)
+{
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    return sheetLayout(
+        set, a4, QRectF(QPointF(0, 0), a4).adjusted(kFileMargin, kFileMargin, -kFileMargin, -kFileMargin));
+}
+
+TemplateLayout canvasLayout(const calc::CutSet& set)
+{
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    const QRectF printable(kFileMargin, kFileMargin, a4.width() - 2 * kFileMargin, 0);
+    return layoutTemplate(set, a4, printable, Paging::OneCanvas, labelTextWidth, labelsOf(set));
+}
+
+void writeTemplatePdf(QIODevice& out, const calc::CutSet& set, int dotsPerInch)
+{
+    const TemplateLayout layout = a4Layout(set);
+    QPdfWriter writer(&out);
+    writer.setResolution(dotsPerInch);
+    writer.setTitle(templateTitle());
+    writer.setCreator(QStringLiteral("Vintorp"));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+    paintTemplate(writer, set, layout);
+}
+
+QByteArray templateSvgFile(const calc::CutSet& set)
+{
+    return templateSvg(set, canvasLayout(set));
+}
+
+void saveTemplate(const QString& path, const calc::CutSet& set)
+{
+    const std::optional<TemplateFormat> format = templateFormatFor(path);
+    if (!format)
+        throw TemplateError(tr("Шаблон сохраняется только в файл .pdf или .svg."));
+    // Laid out before the file is opened, so that nothing is left when it fails.
+    const QByteArray svg = *format == TemplateFormat::Svg ? templateSvgFile(set) : QByteArray();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw TemplateError(tr("Не удалось записать файл %1: %2").arg(path, file.errorString()));
+    if (*format == TemplateFormat::Svg)
+        file.write(svg);
+    else
+        writeTemplatePdf(file, set);
+    if (!file.commit())
+        throw TemplateError(tr("Не удалось записать файл %1: %2").arg(path, file.errorString()));
+}
+
+}  // namespace vintorp::print

@@ -1,0 +1,44 @@
+// The cut template at true size: the bobbin's parts from the drawing's
+// values, laid out on sheets and written as PDF or SVG. Needs a
+// QGuiApplication (fonts); no widgets.
+#pragma once
+
+#include "calc/cutparts.h"
+#include "print/cutlayout.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class QIODevice;
+
+namespace vintorp::print {
+
+enum class TemplateFormat { Pdf, Svg };
+
+// By the file name's suffix (.pdf or .svg, any case).
+std::optional<TemplateFormat> templateFormatFor(const QString& path);
+
+// The parts for `bobbins` bobbins from the field texts as the drawing shows
+// them. Throws TemplateError with a message for the user.
+calc::CutSet makeTemplateParts(const calc::FieldTexts& texts, const QString& sep, int bobbins);
+
+inline constexpr double kFileMargin = 10;  // mm around a saved page
+
+// Sheets of `paper` (mm) with parts inside `printable`.
+TemplateLayout sheetLayout(const calc::CutSet& set, QSizeF paper, QRectF printable);
+// A4 sheets with kFileMargin all round.
+TemplateLayout a4Layout(const calc::CutSet& set);
+// One canvas for the SVG.
+TemplateLayout canvasLayout(const calc::CutSet& set);
+
+// A4 pages, vector only, fonts embedded, with a document title.
+void writeTemplatePdf(QIODevice& out, const calc::CutSet& set, int dotsPerInch = 1200);
+QByteArray templateSvgFile(const calc::CutSet& set);
+
+// Writes the PDF or the SVG, by the suffix of `path`, all or nothing.
+// Throws TemplateError.
+void saveTemplate(const QString& path, const calc::CutSet& set);
+
+}  // namespace vintorp::print

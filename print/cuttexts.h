@@ -1,0 +1,29 @@
+// The words of the cut template: labels, page header, the note beside the
+// ruler and the messages for values that make no part. Russian source texts
+// in the translation context "CutTemplate".
+#pragma once
+
+#include "calc/cutparts.h"
+#include "print/cutlayout.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vintorp::print {
+
+QString templateTitle();
+
+// The label under a part or a piece of it: which part, how many to cut, its
+// main sizes and the material thickness, and for a piece how to join it.
+QStringList pieceLabel(const calc::CutSet& set, const calc::CutPart& part, const PlacedPiece& piece);
+
+// "Шаблон каркаса … лист 1 из 2 …"
+QString pageHeader(const calc::CutSet& set, int page, int pages);
+
+// The two lines over the ruler: print at 100 % and check the ruler.
+QStringList scaleNote();
+
+// What is wrong with the drawing's values, for the user.
+QString problemMessage(const calc::CutPartsError& error);
+
+}  // namespace vintorp::print

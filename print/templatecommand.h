@@ -1,0 +1,47 @@
+// The drawing window's template command: asks for the number of bobbins and
+// where the template goes, then prints it at 100 % or saves it as PDF or SVG.
+#pragma once
+
+#include "calc/cutparts.h"
+#include "print/templatedialog.h"
+
+#include <QRectF>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace vintorp::print {
+
+// Where the template goes on the printer's paper (mm from its corner): the
+// printable area, and never less than a small margin.
+QRectF templatePrintableArea(const QPrinter& printer);
+
+// Prints every sheet at true size on the paper chosen for `printer`.
+// Throws TemplateError or PrintError.
+void printTemplate(QPrinter& printer, const calc::CutSet& set);
+
+class TemplateCommand {
+public:
+    // Asks with the standard dialogs unless given others.
+    explicit TemplateCommand(std::unique_ptr<TemplateDialogs> dialogs = {});
+    ~TemplateCommand();
+    TemplateCommand(const TemplateCommand&) = delete;
+    TemplateCommand& operator=(const TemplateCommand&) = delete;
+
+    void setDialogs(std::unique_ptr<TemplateDialogs> dialogs);
+
+    // Returns quietly when the user cancels. Throws TemplateError (values that
+    // make no part, a file that cannot be written) or PrintError.
+    void run(QWidget* parent, const calc::FieldTexts& texts, const QString& sep, int coreType);
+
+private:
+    QPrinter& printer();
+
+    std::unique_ptr<TemplateDialogs> dialogs_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace vintorp::print

@@ -1,0 +1,100 @@
+// The batch tool's "template" key: the answer line says whether the file was
+// written, or why not, and the other lines go on.
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestBatchTemplate : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+
+    // One case of the worked example, with `extra` added to the object.
+    static QByteArray line(int type, const QString& extra)
+    {
+        return QStringLiteral(
+                   R"({"A":"20","B":"25","C":"10","H":"30","K":"2","T":"1","type":%1,"sep":","%2})")
+            .arg(type)
+            .arg(extra)
+            .toUtf8();
+    }
+
+    static QList<QJsonObject> run(const QList<QByteArray>& lines)
+    {
+        QProcess batch;
+        batch.start(QStringLiteral(VINTORP_BATCH), {});
+        if (!batch.waitForStarted())
+            return {};
+        for (const QByteArray& l : lines)
+            batch.write(l + '\n');
+        batch.closeWriteChannel();
+        batch.waitForFinished(60000);
+        QList<QJsonObject> answers;
+        for (const QByteArray& out : batch.readAllStandardOutput().split('\n')) {
+            if (!out.isEmpty())
+                answers << QJsonDocument::fromJson(out).object();
+        }
+        return answers;
+    }
+
+private slots:
+    void answersEachLine()
+    {
+        const QString pdf = dir_.filePath("e.pdf");
+        const QString svg = dir_.filePath("u.SVG");
+        struct Case {
+            QByteArray line;
+            QString status;  // of the template; empty: no template member
+            QString says;
+        };
+        const QList<Case> cases = {
+            {line(0, QStringLiteral(R"(,"template":"%1")").arg(pdf)), "written", {}},
+            {line(1, QStringLiteral(R"(,"template":"%1")").arg(svg)), "written", {}},
+            {line(0, {}), {}, {}},
+            {line(0, QStringLiteral(R"(,"template":"%1")").arg(dir_.filePath("t.png"))), "error",
+             ".pdf или .svg"},
+            {line(0, R"(,"template":7)"), "error", "must be a string"},
+            {line(0, QStringLiteral(R"(,"template":"%1")").arg(dir_.filePath("none/t.pdf"))), "error",
+             "Не удалось записать файл"},
+            {QByteArray(
+                 R"({"A":"0","B":"25","C":"10","H":"30","K":"0","T":"1","type":0,"sep":",","template":")")
+                 + dir_.filePath("rejected.pdf").toUtf8() + "\"}",
+             "error", "nothing to cut"},
+            {line(0, QStringLiteral(R"(,"template":"%1")").arg(dir_.filePath("last.svg"))), "written", {}},
+        };
+        QList<QByteArray> lines;
+        for (const Case& c : cases)
+            lines << c.line;
+        const QList<QJsonObject> answers = run(lines);
+        QCOMPARE(answers.size(), cases.size());
+        for (qsizetype i = 0; i < cases.size(); ++i) {
+            const QJsonObject answer = answers[i];
+            const QJsonObject t = answer.value("template").toObject();
+            QCOMPARE(t.value("status").toString(), cases[i].status);
+            QVERIFY2(t.value("message").toString().contains(cases[i].says),
+                     qPrintable(t.value("message").toString()));
+            if (cases[i].status == u"written")
+                QVERIFY(QFile::exists(t.value("path").toString()));
+        }
+        // The calculation's own answer is unchanged by the key.
+        QCOMPARE(answers[0].value("status").toString(), QStringLiteral("ok"));
+        QCOMPARE(answers[0].value("fields").toObject().value("Edit4").toString(), QStringLiteral("39,5"));
+        QCOMPARE(answers[6].value("status").toString(), QStringLiteral("rejected"));
+        QVERIFY(!QFile::exists(dir_.filePath("rejected.pdf")));
+
+        QFile pdfFile(pdf);
+        QVERIFY(pdfFile.open(QIODevice::ReadOnly));
+        QVERIFY(pdfFile.read(5) == "%PDF-");
+        QFile svgFile(svg);
+        QVERIFY(svgFile.open(QIODevice::ReadOnly));
+        // A U-type core: two bobbins, four cheeks.
+        QCOMPARE(svgFile.readAll().count("<g id=\"cheek-"), 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatchTemplate)
+#include "tst_batch_template.moc"

@@ -1,0 +1,196 @@
+// The template button of the drawing window as the user meets it: disabled
+// until there is something to cut, next to «Печать» in the tab order, its
+// dialog's default number of bobbins by core type, and a saved file or a
+// clear message at the end.
+#include "uitest.h"
+
+#include "print/templatedialog.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <optional>
+
+using namespace vintorp::ui;
+using vintorp::print::TemplateChoice;
+
+namespace {
+
+// The user's answers to the template's questions, and what was asked.
+struct Script {
+    std::optional<TemplateChoice> output;
+    QString file;
+    int askedBobbins = 0;
+    int asked = 0;
+};
+
+class ScriptedDialogs final : public vintorp::print::TemplateDialogs {
+public:
+    explicit ScriptedDialogs(Script& script) : script_(script) { }
+    std::optional<TemplateChoice> chooseOutput(int bobbins, QWidget*) override
+    {
+        ++script_.asked;
+        script_.askedBobbins = bobbins;
+        return script_.output;
+    }
+    QString chooseFile(QWidget*) override { return script_.file; }
+    bool choosePrinter(QPrinter&, QWidget*) override { return false; }
+
+private:
+    Script& script_;
+};
+
+}  // namespace
+
+class TestDrawingTemplate : public QObject, ProgramWindowsFixture {
+    Q_OBJECT
+
+private:
+    Script script_;
+    QTemporaryDir dir_;
+
+    QPushButton* button() const { return drawing_->findChild<QPushButton*>("btTemplate"); }
+
+    void calculate(const QString& a, int coreType, const QString& k = "0")
+    {
+        const QList<std::pair<const char*, QString>> inputs = {
+            {"ed_A", a}, {"ed_B", "25"}, {"ed_C", "10"}, {"ed_H", "30"}, {"edPLKrep", k}, {"edMater", "1"}};
+        for (const auto& [name, text] : inputs)
+            form_->findChild<QLineEdit*>(name)->setText(text);
+        QTest::mouseClick(form_->findChild<QRadioButton*>(coreType ? "item1" : "item0"), Qt::LeftButton);
+        QTest::mouseClick(form_->findChild<QPushButton*>("btShow"), Qt::LeftButton);
+    }
+
+private slots:
+    void init()
+    {
+        script_ = {};
+        QVERIFY(openWindows());
+        drawing_->setTemplateDialogs(std::make_unique<ScriptedDialogs>(script_));
+    }
+    void cleanup() { closeWindows(); }
+
+    void placedBesidePrint()
+    {
+        QPushButton* b = button();
+        QVERIFY(b);
+        QCOMPARE(b->geometry(), QRect(396, 412, 54, 20));
+        QCOMPARE(b->text(), QStringLiteral("Шаблон…"));
+        // Below the picture area, clear of the notes and of «Печать».
+        QVERIFY(b->geometry().top() >= 400);
+        QVERIFY(!b->geometry().intersects(drawing_->findChild<QPushButton*>("btPrint")->geometry()));
+        for (const QLabel* label : drawing_->findChildren<QLabel*>())
+            QVERIFY2(!b->geometry().intersects(label->geometry()), qPrintable(label->objectName()));
+    }
+
+    void tabOrderAfterPrint()
+    {
+        QWidget* print = drawing_->findChild<QPushButton*>("btPrint");
+        QCOMPARE(print->nextInFocusChain(), button());
+        QCOMPARE(button()->nextInFocusChain(), drawing_->findChild<QLineEdit*>("Edit15"));
+    }
+
+    void enabledOnlyWithSomethingToCut_data()
+    {
+        QTest::addColumn<QStringList>("steps");  // "ok" or "rejected" calculations
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("at start") << QStringList{} << false;
+        QTest::newRow("after a calculation") << QStringList{"ok"} << true;
+        QTest::newRow("after a rejected one") << QStringList{"ok", "rejected"} << false;
+        QTest::newRow("rejected first") << QStringList{"rejected"} << false;
+        QTest::newRow("calculated again") << QStringList{"ok", "rejected", "ok"} << true;
+    }
+
+    void enabledOnlyWithSomethingToCut()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, enabled);
+        for (const QString& step : steps)
+            calculate(step == u"ok" ? "20" : "0", 0);
+        QCOMPARE(button()->isEnabled(), enabled);
+    }
+
+    void savesWithBobbinsByCoreType_data()
+    {
+        QTest::addColumn<int>("coreType");
+        QTest::addColumn<int>("bobbins");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("E-type, PDF") << 0 << 1 << "e.pdf";
+        QTest::newRow("U-type, SVG") << 1 << 2 << "u.svg";
+    }
+
+    void savesWithBobbinsByCoreType()
+    {
+        QFETCH(int, coreType);
+        QFETCH(int, bobbins);
+        QFETCH(QString, file);
+        calculate("20", coreType, "2");
+        script_.output = TemplateChoice{TemplateChoice::Output::File, bobbins};
+        script_.file = dir_.filePath(file);
+        QTest::mouseClick(button(), Qt::LeftButton);
+        QCOMPARE(script_.askedBobbins, bobbins);
+        QVERIFY(QFile::exists(script_.file));
+        QVERIFY(modals_->seen().isEmpty());
+        if (file.endsWith(u"svg")) {
+            QFile svg(script_.file);
+            QVERIFY(svg.open(QIODevice::ReadOnly));
+            QCOMPARE(svg.readAll().count("<g id=\"cheek-"), 2 * bobbins);
+        }
+    }
+
+    void cancelWritesNothing()
+    {
+        const QTemporaryDir empty;
+        calculate("20", 0);
+        script_.output = std::nullopt;
+        script_.file = empty.filePath("t.pdf");
+        QTest::mouseClick(button(), Qt::LeftButton);
+        QCOMPARE(script_.asked, 1);
+        QVERIFY(QDir(empty.path()).isEmpty());
+        QVERIFY(modals_->seen().isEmpty());
+    }
+
+    void valueThatMakesNoPartIsReported()
+    {
+        calculate("20", 0);
+        drawing_->setFieldText("Edit4", "1E15");  // pasted over the drawing's text
+        script_.output = TemplateChoice{TemplateChoice::Output::File, 1};
+        script_.file = dir_.filePath("bad.pdf");
+        QTest::mouseClick(button(), Qt::LeftButton);
+        QTRY_COMPARE(modals_->seen().size(), 1);
+        QVERIFY(modals_->seen().front().text.contains(QStringLiteral("Edit4")));
+        QCOMPARE(script_.asked, 0);
+        QVERIFY(!QFile::exists(script_.file));
+    }
+
+    void dialogOffersBothOutputs()
+    {
+        vintorp::print::TemplateOutputDialog dialog(2);
+        auto* spin = dialog.findChild<QSpinBox*>("seBobbins");
+        QVERIFY(spin);
+        QCOMPARE(spin->value(), 2);
+        QCOMPARE(spin->minimum(), 1);
+        QCOMPARE(spin->maximum(), 4);
+        spin->setValue(3);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("btTemplatePrint"), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.choice().output, TemplateChoice::Output::Printer);
+        QCOMPARE(dialog.choice().bobbins, 3);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("btTemplateSave"), Qt::LeftButton);
+        QCOMPARE(dialog.choice().output, TemplateChoice::Output::File);
+        QCOMPARE(vintorp::print::withTemplateSuffix("/tmp/t", "SVG (*.svg)"), QStringLiteral("/tmp/t.svg"));
+        QCOMPARE(vintorp::print::withTemplateSuffix("/tmp/t", "PDF (*.pdf)"), QStringLiteral("/tmp/t.pdf"));
+        QCOMPARE(vintorp::print::withTemplateSuffix("/tmp/t.svg", "PDF (*.pdf)"),
+                 QStringLiteral("/tmp/t.svg"));
+    }
+};
+
+VINTORP_UI_TEST_MAIN(TestDrawingTemplate)
+#include "test_drawing_template.moc"
