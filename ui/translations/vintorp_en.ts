@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>1. Если обмоток много, то целесообразно увеличить</source>
-        <translation>1. With many windings it is worth making</translation>
+        <translation>1. With many windings, it is worth making</translation>
     </message>
     <message>
         <source>размер X, что бы не было проблем с размещением их выводов.</source>
