@@ -17,7 +17,7 @@ for arg in "$@"; do
     esac
 done
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
           fonts-liberation2 nlohmann-json3-dev libgtest-dev libbenchmark-dev poppler-utils librsvg2-bin)
 missing=()
 for p in "${packages[@]}"; do

@@ -3,24 +3,38 @@
 // are answered with status "invalid", reported on standard error with their
 // line number, and make the exit status 1. A case with the key "template"
 // also writes the cut template of its result to that .pdf or .svg file.
+//
+// Options: --lang ru (the default) or --lang en, the language of the message
+// of a rejected or failed case, the same text the window shows.
+#include <QGuiApplication>
+#include <QTranslator>
+
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
-
-#include <QGuiApplication>
+#include <string_view>
 
 #include "batch_case.h"
 #include "calc/cutparts.h"
 #include "print/cuttemplate.h"
 #include "print/templateerror.h"
+#include "ui/language.h"
+#include "ui/messages.h"
 
 namespace {
+
+using vintorp::ui::Language;
 
 // Writes templates with Qt's painting and fonts, which need a GUI
 // application; it is made at the first template, without a screen.
 class TemplateWriter {
 public:
+    // translator: the template's texts in the language asked for; none for Russian.
+    explicit TemplateWriter(QTranslator* translator) : translator_(translator) { }
+
     std::string operator()(const vintorp::batch::TemplateJob& job)
     {
         if (!app_) {
@@ -28,6 +42,8 @@ public:
             qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
             qputenv("QT_QPA_PLATFORM", "offscreen");
             app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+            if (translator_)
+                QCoreApplication::installTranslator(translator_);
         }
         try {
             const vintorp::calc::CutSet set
@@ -44,22 +60,61 @@ private:
     int argc_ = 1;
     char name_[14] = "vintorp-batch";
     char* argv_[2] = {name_, nullptr};
+    QTranslator* translator_;
     std::unique_ptr<QGuiApplication> app_;
 };
 
+
+// The language asked for on the command line; nothing when the arguments are wrong.
+std::optional<Language> LanguageOption(int argc, char** argv)
+{
+    if (argc == 1) {
+        return Language::Russian;
+    }
+    if (argc == 3 && std::string_view(argv[1]) == "--lang") {
+        return vintorp::ui::languageNamed(QString::fromLocal8Bit(argv[2]));
+    }
+    return std::nullopt;
+}
+
+// The answer line with the message of a rejected or failed case translated.
+std::string Translated(const std::string& output, const QTranslator& translator)
+{
+    auto answer = nlohmann::ordered_json::parse(output);
+    const std::string status = answer.value("status", "");
+    if (status == "rejected" || status == "error") {
+        answer["message"]
+            = vintorp::ui::translatedMessage(answer["message"].get<std::string>(), translator).toStdString();
+    }
+    return answer.dump(-1, ' ', false, nlohmann::detail::error_handler_t::replace);
+}
+
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    const std::optional<Language> language = LanguageOption(argc, argv);
+    if (!language) {
+        std::cerr << "usage: vintorp-batch [--lang ru|en] < cases.jsonl\n";
+        return 2;
+    }
+    // The texts are Russian; only English needs a translator.
+    std::optional<QTranslator> translator;
+    if (*language == Language::English
+        && !vintorp::ui::loadProgramTranslation(translator.emplace(), *language)) {
+        std::cerr << "vintorp-batch: the English translation is missing\n";
+        return EXIT_FAILURE;
+    }
+
     std::ios::sync_with_stdio(false);
-    auto writer = std::make_shared<TemplateWriter>();
+    auto writer = std::make_shared<TemplateWriter>(translator ? &*translator : nullptr);
     vintorp::batch::RunOptions options;
     options.write_template = [writer](const vintorp::batch::TemplateJob& job) { return (*writer)(job); };
     bool all_valid = true;
     std::string line;
     for (long line_number = 1; std::getline(std::cin, line); ++line_number) {
         const vintorp::batch::LineResult result = vintorp::batch::RunLine(line, options);
-        std::cout << result.output << '\n';
+        std::cout << (translator ? Translated(result.output, *translator) : result.output) << '\n';
         if (!result.valid) {
             all_valid = false;
             std::cerr << "vintorp-batch: line " << line_number << ": " << result.problem << '\n';

@@ -90,11 +90,6 @@ private:
     std::vector<double> pageBottoms_;
 };
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CutTemplate", text);
-}
-
 }  // namespace
 
 TemplateLayout layoutTemplate(const calc::CutSet& set, QSizeF paper, QRectF printable, Paging paging,
@@ -107,7 +102,7 @@ TemplateLayout layoutTemplate(const calc::CutSet& set, QSizeF paper, QRectF prin
     const double areaHeight = paged ? printable.height() - kHeaderHeight - kFooterHeight : 1e9;
     layout.area = QRectF(printable.left(), printable.top() + kHeaderHeight, printable.width(), areaHeight);
     if (printable.width() < kNarrowestArea || (paged && printable.height() < kLowestArea))
-        throw TemplateError(tr("Лист слишком мал для шаблона: нужна область печати не меньше 120 × 100 мм."));
+        throw TemplateError(CutTemplate::tr("Лист слишком мал для шаблона: нужна область печати не меньше 120 × 100 мм."));
 
     // Every piece of every part with its label, tallest first.
     std::vector<PlacedPiece> pieces;
@@ -160,7 +155,7 @@ TemplateLayout layoutTemplate(const calc::CutSet& set, QSizeF paper, QRectF prin
         piece.page = page;
         piece.origin = layout.area.topLeft() + at;
         if (paged && packer.pages() > kMaxSheets)
-            throw TemplateError(tr("Шаблону нужно больше %1 листов: проверьте размеры.").arg(kMaxSheets));
+            throw TemplateError(CutTemplate::tr("Шаблону нужно больше %1 листов: проверьте размеры.").arg(kMaxSheets));
     }
     layout.pageCount = packer.pages();
     layout.pieces = std::move(pieces);

@@ -159,7 +159,7 @@ void paintRuler(QPainter& painter, const QRectF& printable)
     for (int cm = 0; cm <= 10; ++cm)
         drawText(painter, QPointF(x0 + 10 * cm, y - 0.8), QString::number(cm), kRulerEm, Qt::AlignHCenter);
     drawText(painter, QPointF(square.center().x(), square.top() - 1.2),
-             QCoreApplication::translate("CutTemplate", "10 × 10 мм"), kRulerEm, Qt::AlignHCenter);
+             CutTemplate::tr("10 × 10 мм"), kRulerEm, Qt::AlignHCenter);
     const QStringList note = scaleNote();
     drawText(painter, QPointF(x0, y - 8), note.value(0), kLabelEm);
     drawText(painter, QPointF(x0, y - 4.6), note.value(1), kLabelEm);
@@ -206,10 +206,10 @@ void paintTemplate(QPagedPaintDevice& device, const calc::CutSet& set, const Tem
 {
     QPainter painter;
     if (!painter.begin(&device))
-        throw TemplateError(QCoreApplication::translate("CutTemplate", "Не удалось начать вывод шаблона."));
+        throw TemplateError(CutTemplate::tr("Не удалось начать вывод шаблона."));
     for (int page = 0; page < layout.pageCount; ++page) {
         if (page > 0 && !device.newPage())
-            throw TemplateError(QCoreApplication::translate("CutTemplate", "Не удалось начать новый лист."));
+            throw TemplateError(CutTemplate::tr("Не удалось начать новый лист."));
         paintTemplatePage(painter, set, layout, page);
     }
     painter.end();

@@ -14,11 +14,6 @@
 namespace vintorp::print {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CutTemplate", text);
-}
-
 PieceLabel labelsOf(const calc::CutSet& set)
 {
     return
@@ -86,18 +81,18 @@ void saveTemplate(const QString& path, const calc::CutSet& set)
 {
     const std::optional<TemplateFormat> format = templateFormatFor(path);
     if (!format)
-        throw TemplateError(tr("Шаблон сохраняется только в файл .pdf или .svg."));
+        throw TemplateError(CutTemplate::tr("Шаблон сохраняется только в файл .pdf или .svg."));
     // Laid out before the file is opened, so that nothing is left when it fails.
     const QByteArray svg = *format == TemplateFormat::Svg ? templateSvgFile(set) : QByteArray();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw TemplateError(tr("Не удалось записать файл %1: %2").arg(path, file.errorString()));
+        throw TemplateError(CutTemplate::tr("Не удалось записать файл %1: %2").arg(path, file.errorString()));
     if (*format == TemplateFormat::Svg)
         file.write(svg);
     else
         writeTemplatePdf(file, set);
     if (!file.commit())
-        throw TemplateError(tr("Не удалось записать файл %1: %2").arg(path, file.errorString()));
+        throw TemplateError(CutTemplate::tr("Не удалось записать файл %1: %2").arg(path, file.errorString()));
 }
 
 }  // namespace vintorp::print

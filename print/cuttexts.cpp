@@ -1,4 +1,5 @@
 #include "print/cuttexts.h"
+#include "print/templateerror.h"
 
 #include "calc/drawingfields.h"
 
@@ -6,11 +7,6 @@
 
 namespace vintorp::print {
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CutTemplate", text);
-}
 
 QString text(const calc::CutSet& set, std::string_view field)
 {
@@ -22,7 +18,7 @@ QString text(const calc::CutSet& set, std::string_view field)
 
 QString templateTitle()
 {
-    return tr("Шаблон каркаса катушки");
+    return CutTemplate::tr("Шаблон каркаса катушки");
 }
 
 QStringList pieceLabel(const calc::CutSet& set, const calc::CutPart& part, const PlacedPiece& piece)
@@ -32,43 +28,43 @@ QStringList pieceLabel(const calc::CutSet& set, const calc::CutPart& part, const
     QStringList lines;
     switch (part.kind) {
     case PartKind::Cheek:
-        lines << tr("Щека %1 из %2").arg(part.number).arg(part.count)
-              << tr("%1 × %2, окно %3 × %4")
+        lines << CutTemplate::tr("Щека %1 из %2").arg(part.number).arg(part.count)
+              << CutTemplate::tr("%1 × %2, окно %3 × %4")
                      .arg(text(set, f::CheekWidth), text(set, f::CheekHeight), text(set, f::CheekWindowWidth),
                           text(set, f::CheekWindowHeight));
         break;
     case PartKind::TabbedWall:
         lines
-            << tr("Стенка с выступами %1 из %2").arg(part.number).arg(part.count)
-            << tr("выс. %1 (%2; %3)")
+            << CutTemplate::tr("Стенка с выступами %1 из %2").arg(part.number).arg(part.count)
+            << CutTemplate::tr("выс. %1 (%2; %3)")
                    .arg(text(set, f::TabbedWallHeight), text(set, f::TabbedWallBetweenTabs),
                         text(set, f::TabbedWallMiddleHeight))
-            << tr("шир. %1 / %2").arg(text(set, f::TabbedWallWideWidth), text(set, f::TabbedWallNarrowWidth));
+            << CutTemplate::tr("шир. %1 / %2").arg(text(set, f::TabbedWallWideWidth), text(set, f::TabbedWallNarrowWidth));
         break;
     case PartKind::PlainWall:
-        lines << tr("Гладкая стенка %1 из %2").arg(part.number).arg(part.count)
-              << tr("выс. %1 (%2)").arg(text(set, f::PlainWallHeight), text(set, f::PlainWallMiddleHeight))
-              << tr("шир. %1 / %2").arg(text(set, f::PlainWallWideWidth), text(set, f::PlainWallNarrowWidth));
+        lines << CutTemplate::tr("Гладкая стенка %1 из %2").arg(part.number).arg(part.count)
+              << CutTemplate::tr("выс. %1 (%2)").arg(text(set, f::PlainWallHeight), text(set, f::PlainWallMiddleHeight))
+              << CutTemplate::tr("шир. %1 / %2").arg(text(set, f::PlainWallWideWidth), text(set, f::PlainWallNarrowWidth));
         break;
     }
-    lines << tr("материал %1 мм").arg(text(set, f::Thickness));
+    lines << CutTemplate::tr("материал %1 мм").arg(text(set, f::Thickness));
     if (part.holesLeftOut)
-        lines << tr("отверстия не размечены:") << tr("полоса у окна узка");
+        lines << CutTemplate::tr("отверстия не размечены:") << CutTemplate::tr("полоса у окна узка");
     if (piece.tiled()) {
-        lines << tr("часть %1 из %2: ряд %3, столбец %4")
+        lines << CutTemplate::tr("часть %1 из %2: ряд %3, столбец %4")
                      .arg(piece.row * piece.columns + piece.column + 1)
                      .arg(piece.rows * piece.columns)
                      .arg(piece.row + 1)
                      .arg(piece.column + 1)
-              << tr("склейте с соседними частями,")
-              << tr("совместив метки ⊕ (перекрытие %1 мм)").arg(kTileOverlap);
+              << CutTemplate::tr("склейте с соседними частями,")
+              << CutTemplate::tr("совместив метки ⊕ (перекрытие %1 мм)").arg(kTileOverlap);
     }
     return lines;
 }
 
 QString pageHeader(const calc::CutSet& set, int page, int pages)
 {
-    return tr("%1 · лист %2 из %3 · каркасов: %4 · вырезать по сплошным линиям")
+    return CutTemplate::tr("%1 · лист %2 из %3 · каркасов: %4 · вырезать по сплошным линиям")
         .arg(templateTitle())
         .arg(page + 1)
         .arg(pages)
@@ -77,8 +73,8 @@ QString pageHeader(const calc::CutSet& set, int page, int pages)
 
 QStringList scaleNote()
 {
-    return {tr("Печатайте в масштабе 100 %, без подгонки под размер листа."),
-            tr("Проверьте: линейка ровно 100 мм, квадрат 10 × 10 мм.")};
+    return {CutTemplate::tr("Печатайте в масштабе 100 %, без подгонки под размер листа."),
+            CutTemplate::tr("Проверьте: линейка ровно 100 мм, квадрат 10 × 10 мм.")};
 }
 
 QString problemMessage(const calc::CutPartsError& error)
@@ -86,19 +82,19 @@ QString problemMessage(const calc::CutPartsError& error)
     using calc::CutProblem;
     const QString field = QString::fromStdString(error.field());
     switch (error.problem()) {
-    case CutProblem::NotANumber: return tr("Шаблон не построен: в поле %1 не число.").arg(field);
+    case CutProblem::NotANumber: return CutTemplate::tr("Шаблон не построен: в поле %1 не число.").arg(field);
     case CutProblem::ExponentForm:
-        return tr("Шаблон не построен: размер в поле %1 записан с порядком (E), такую деталь не вырезать.")
+        return CutTemplate::tr("Шаблон не построен: размер в поле %1 записан с порядком (E), такую деталь не вырезать.")
             .arg(field);
     case CutProblem::NotPositive:
-        return tr("Шаблон не построен: размер в поле %1 равен нулю или отрицателен.").arg(field);
-    case CutProblem::TooLarge: return tr("Шаблон не построен: размер в поле %1 больше 2 м.").arg(field);
-    case CutProblem::WindowTooLarge: return tr("Шаблон не построен: окно щеки не меньше самой щеки.");
+        return CutTemplate::tr("Шаблон не построен: размер в поле %1 равен нулю или отрицателен.").arg(field);
+    case CutProblem::TooLarge: return CutTemplate::tr("Шаблон не построен: размер в поле %1 больше 2 м.").arg(field);
+    case CutProblem::WindowTooLarge: return CutTemplate::tr("Шаблон не построен: окно щеки не меньше самой щеки.");
     case CutProblem::TabsTooShort:
-        return tr("Шаблон не построен: у стенки с выступами нет места для выступов (поле %1).").arg(field);
+        return CutTemplate::tr("Шаблон не построен: у стенки с выступами нет места для выступов (поле %1).").arg(field);
     case CutProblem::MiddleTooTall:
-        return tr("Шаблон не построен: средняя часть стенки не короче самой стенки (поле %1).").arg(field);
-    case CutProblem::BadBobbinCount: return tr("Число каркасов должно быть от 1 до 4.");
+        return CutTemplate::tr("Шаблон не построен: средняя часть стенки не короче самой стенки (поле %1).").arg(field);
+    case CutProblem::BadBobbinCount: return CutTemplate::tr("Число каркасов должно быть от 1 до 4.");
     }
     return QString::fromUtf8(error.what());
 }

@@ -76,7 +76,7 @@ VectorPicture* makeCorePicture(QSize size, VectorPicture::Render render, QWidget
 TForm1::TForm1(TForm4& drawing, QWidget* parent) : QWidget(parent), drawing_(drawing)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vintorp v.1.0"));
+    setWindowTitle(tr("Vintorp v.1.0"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(art::appIcon());
@@ -99,8 +99,7 @@ TForm1::TForm1(TForm4& drawing, QWidget* parent) : QWidget(parent), drawing_(dra
 
 void TForm1::buildControls()
 {
-    rgType = new RadioGroup(QStringLiteral("Тип сердечника"),
-                            {QStringLiteral("ШЛ, Ш"), QStringLiteral("ПЛ, П")}, this);
+    rgType = new RadioGroup(tr("Тип сердечника"), {tr("ШЛ, Ш"), tr("ПЛ, П")}, this);
     rgType->setObjectName(QStringLiteral("rgType"));
     rgType->setGeometry(4, 4, 157, 64);
     rgType->setItemIndex(0);
@@ -110,14 +109,14 @@ void TForm1::buildControls()
     IMG_PL = makeCorePicture(art::kUCorePictureSize, art::uCorePicture, GroupBox1, "IMG_PL");
     IMG_PL->hide();
 
-    GroupBox3 = makeFrame(QStringLiteral("Толщина (мм)"), this, "GroupBox3", {164, 4, 158, 65});
-    Label16 = makeLabel(QStringLiteral("Материал =>"), GroupBox3, "Label16", 8, 19);
+    GroupBox3 = makeFrame(tr("Толщина (мм)"), this, "GroupBox3", {164, 4, 158, 65});
+    Label16 = makeLabel(tr("Материал =>"), GroupBox3, "Label16", 8, 19);
     edMater = makeEdit(QStringLiteral("1"), kThicknessLength, GroupBox3, "edMater", {99, 16, 51, 21});
-    Label25 = makeLabel(QStringLiteral("Стяжка (ПЛ) =>"), GroupBox3, "Label25", 7, 42);
+    Label25 = makeLabel(tr("Стяжка (ПЛ) =>"), GroupBox3, "Label25", 7, 42);
     edPLKrep = makeEdit(QStringLiteral("0"), kThicknessLength, GroupBox3, "edPLKrep", {99, 38, 51, 21});
 
-    GroupBox2 = makeFrame(QStringLiteral("Размеры сердечника (мм)"), this, "GroupBox2", {164, 69, 158, 115});
-    const auto dimensionLabel = [](QChar letter) { return QStringLiteral("\" %1 \"   => ").arg(letter); };
+    GroupBox2 = makeFrame(tr("Размеры сердечника (мм)"), this, "GroupBox2", {164, 69, 158, 115});
+    const auto dimensionLabel = [this](QChar letter) { return tr("\" %1 \"   => ").arg(letter); };
     Label1 = makeLabel(dimensionLabel(u'A'), GroupBox2, "Label1", 9, 21);
     ed_A = makeEdit(QStringLiteral("0"), kDimensionLength, GroupBox2, "ed_A", {99, 18, 51, 21});
     Label2 = makeLabel(dimensionLabel(u'B'), GroupBox2, "Label2", 9, 44);
@@ -127,8 +126,8 @@ void TForm1::buildControls()
     Label4 = makeLabel(dimensionLabel(u'H'), GroupBox2, "Label4", 8, 87);
     ed_H = makeEdit(QStringLiteral("0"), kDimensionLength, GroupBox2, "ed_H", {99, 84, 51, 21});
 
-    btShow = makeButton(QStringLiteral("Рассчитать"), this, "btShow", {168, 189, 72, 24});
-    Button1 = makeButton(QStringLiteral("Закрыть"), this, "Button1", {244, 189, 72, 24});
+    btShow = makeButton(tr("Рассчитать"), this, "btShow", {168, 189, 72, 24});
+    Button1 = makeButton(tr("Закрыть"), this, "Button1", {244, 189, 72, 24});
 
     connect(rgType, &RadioGroup::itemIndexChanged, this, &TForm1::rgTypeClick);
     connect(btShow, &QPushButton::clicked, this, &TForm1::btShowClick);

@@ -24,17 +24,26 @@ constexpr int kClientHeight = 475;
 struct LabelPlace {
     const char* name;
     QPoint position;
-    const char16_t* text;
+    const char* text;  // translated in the context of TForm4
     bool bold;
 };
 
 constexpr std::array<LabelPlace, 6> kLabels = {{
-    {"Label1", {328, 14}, u"Все размеры в мм.", true},
-    {"Label7", {4, 375}, u"Толщина материала - ", false},
-    {"Label3", {5, 412}, u"Примечание:", true},
-    {"Label4", {86, 413}, u"1. Если обмоток много, то целесообразно увеличить", false},
-    {"Label5", {7, 428}, u"размер X, что бы не было проблем с размещением их выводов.", false},
-    {"Label6", {8, 444}, u"2. Для П и ПЛ необходимо изготовить два таких каркаса.", false},
+    {"Label1", {328, 14}, QT_TRANSLATE_NOOP("vintorp::ui::TForm4", "Все размеры в мм."), true},
+    {"Label7", {4, 375}, QT_TRANSLATE_NOOP("vintorp::ui::TForm4", "Толщина материала - "), false},
+    {"Label3", {5, 412}, QT_TRANSLATE_NOOP("vintorp::ui::TForm4", "Примечание:"), true},
+    {"Label4",
+     {86, 413},
+     QT_TRANSLATE_NOOP("vintorp::ui::TForm4", "1. Если обмоток много, то целесообразно увеличить"),
+     false},
+    {"Label5",
+     {7, 428},
+     QT_TRANSLATE_NOOP("vintorp::ui::TForm4", "размер X, что бы не было проблем с размещением их выводов."),
+     false},
+    {"Label6",
+     {8, 444},
+     QT_TRANSLATE_NOOP("vintorp::ui::TForm4", "2. Для П и ПЛ необходимо изготовить два таких каркаса."),
+     false},
 }};
 
 QString fieldName(const calc::DrawingField& place)
@@ -49,7 +58,7 @@ TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
       printer_(chooser ? std::move(chooser) : std::make_unique<print::DialogPrinterChooser>())
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Чертёж катушки"));
+    setWindowTitle(tr("Чертёж катушки"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(windowFont());
@@ -65,14 +74,14 @@ TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
     buildLabels();
     buildFields();
 
-    btPrint = new QPushButton(QStringLiteral("Печать"), this);
+    btPrint = new QPushButton(tr("Печать"), this);
     btPrint->setObjectName(QStringLiteral("btPrint"));
     btPrint->setGeometry(396, 437, 54, 20);
     connect(btPrint, &QPushButton::clicked, this, &TForm4::btPrintClick);
 
     btTemplate = new QPushButton(QCoreApplication::translate("CutTemplate", "Шаблон…"), this);
     btTemplate->setObjectName(QStringLiteral("btTemplate"));
-    btTemplate->setGeometry(396, 412, 54, 20);
+    btTemplate->setGeometry(380, 412, 70, 20);
     btTemplate->setToolTip(
         QCoreApplication::translate("CutTemplate", "Детали в натуральную величину: печать, PDF или SVG"));
     connect(btTemplate, &QPushButton::clicked, this, &TForm4::btTemplateClick);
@@ -124,7 +133,7 @@ void TForm4::buildFields()
 void TForm4::buildLabels()
 {
     for (const LabelPlace& place : kLabels) {
-        auto* label = new QLabel(QString::fromUtf16(place.text), this);
+        auto* label = new QLabel(tr(place.text), this);
         label->setObjectName(QString::fromLatin1(place.name));
         label->setFont(labelFont(place.bold));
         label->setAutoFillBackground(true);

@@ -2,9 +2,7 @@
 
 #include "errorreport.h"
 #include "fonts.h"
-
-#include <QLibraryInfo>
-#include <QTranslator>
+#include "language.h"
 
 #include <exception>
 
@@ -31,10 +29,8 @@ void setUpApplication(QApplication& app)
     QApplication::setOrganizationDomain(QStringLiteral("vintorp.github.io"));
     installFonts(app);
 
-    // The interface is Russian; let Qt's own dialogs speak it too.
-    auto* qtTranslator = new QTranslator(&app);
-    if (qtTranslator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(qtTranslator);
+    // The system's language chooses the interface's, and that of Qt's own dialogs.
+    installTranslations(app, systemLanguage());
 }
 
 }  // namespace vintorp::ui

@@ -3,6 +3,7 @@
 #include "Unit1.h"
 #include "Unit4.h"
 #include "errorreport.h"
+#include "messages.h"
 
 namespace vintorp::ui {
 namespace {
@@ -34,7 +35,7 @@ std::string CalcBridge::drawingFieldText(std::string_view name) const
 
 void CalcBridge::showMessage(const std::string& text)
 {
-    showPlainMessage(QString::fromStdString(text), &input_);
+    showPlainMessage(translatedMessage(text), &input_);
 }
 
 void CalcBridge::showDrawing()

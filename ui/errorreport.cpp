@@ -1,5 +1,7 @@
 #include "errorreport.h"
 
+#include "messages.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -26,7 +28,8 @@ QString reportText(const QString& message)
 
 void reportError(const QString& message, QWidget* parent)
 {
-    showBox(QMessageBox::Critical, reportText(message), QStringLiteral("errorReport"), parent);
+    showBox(QMessageBox::Critical, reportText(translatedMessage(message.toStdString())),
+            QStringLiteral("errorReport"), parent);
 }
 
 void showPlainMessage(const QString& message, QWidget* parent)

@@ -1,8 +1,9 @@
 # Runs the batch tool on INPUT and compares standard output and standard
 # error byte for byte with EXPECTED_OUT and EXPECTED_ERR; EXPECTED_STATUS is
-# "zero" or "nonzero".
+# "zero" or "nonzero"; ARGS, if given, the tool's arguments.
+separate_arguments(args UNIX_COMMAND "${ARGS}")
 execute_process(
-    COMMAND ${BATCH}
+    COMMAND ${BATCH} ${args}
     INPUT_FILE ${INPUT}
     OUTPUT_FILE ${WORK}.out
     ERROR_FILE ${WORK}.err

@@ -81,7 +81,7 @@ private slots:
     {
         QPushButton* b = button();
         QVERIFY(b);
-        QCOMPARE(b->geometry(), QRect(396, 412, 54, 20));
+        QCOMPARE(b->geometry(), QRect(380, 412, 70, 20));
         QCOMPARE(b->text(), QStringLiteral("Шаблон…"));
         // Below the picture area, clear of the notes and of «Печать».
         QVERIFY(b->geometry().top() >= 400);

@@ -1,0 +1,195 @@
+// The texts of both windows in each interface language: every one is in the
+// language chosen, and fits its place in the fixed layout (run at screen
+// scale 1 and 2).
+#include "uitest.h"
+#include "ui/fitlineedit.h"
+#include "ui/language.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace vintorp::ui;
+
+Q_DECLARE_METATYPE(Language)
+
+namespace {
+
+// Every text a widget shows: captions, labels, frame titles.
+QString shownText(const QWidget* widget)
+{
+    if (widget->isWindow())
+        return widget->windowTitle();
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return button->text();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
+        return frame->title();
+    return {};
+}
+
+QList<QWidget*> withChildren(QWidget* window)
+{
+    QList<QWidget*> all = window->findChildren<QWidget*>();
+    all.prepend(window);
+    return all;
+}
+
+QString where(const QWidget* widget)
+{
+    return QStringLiteral("%1 \"%2\" at %3,%4 %5x%6")
+        .arg(widget->objectName(), shownText(widget))
+        .arg(widget->x())
+        .arg(widget->y())
+        .arg(widget->width())
+        .arg(widget->height());
+}
+
+}  // namespace
+
+class TestWindowTexts : public QObject, ProgramWindowsFixture {
+    Q_OBJECT
+
+private slots:
+    void initTestCase_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::newRow("Russian") << Language::Russian;
+        QTest::newRow("English") << Language::English;
+    }
+
+    void init()
+    {
+        QFETCH_GLOBAL(Language, language);
+        installTranslations(*QCoreApplication::instance(), language);
+        QVERIFY(openWindows());
+    }
+
+    void cleanup()
+    {
+        closeWindows();
+        installTranslations(*QCoreApplication::instance(), Language::Russian);
+    }
+
+    void everyTextIsInTheChosenLanguage()
+    {
+        QFETCH_GLOBAL(Language, language);
+        static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+        int russian = 0;
+        int texts = 0;
+        for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(drawing_.get())}) {
+            for (const QWidget* widget : withChildren(window)) {
+                const QString text = shownText(widget);
+                if (text.isEmpty())
+                    continue;
+                ++texts;
+                if (text.contains(cyrillic)) {
+                    ++russian;
+                    if (language == Language::English)
+                        qWarning("still Russian: %s", qPrintable(where(widget)));
+                }
+            }
+        }
+        QVERIFY(texts >= 20);
+        if (language == Language::English)
+            QCOMPARE(russian, 0);
+        else
+            QVERIFY(russian >= 15);
+    }
+
+    // A label stands in front of the fields on its line and ends before them.
+    void inputLabelsEndBeforeTheirFields()
+    {
+        int checked = 0;
+        for (const QLabel* label : form_->findChildren<QLabel*>()) {
+            const QRect l = label->geometry();
+            QVERIFY2(l.right() < label->parentWidget()->width(), qPrintable(where(label)));
+            for (const QLineEdit* field : label->parentWidget()->findChildren<QLineEdit*>()) {
+                const QRect f = field->geometry();
+                if (f.top() > l.bottom() || f.bottom() < l.top() || f.x() < l.x())
+                    continue;
+                QVERIFY2(l.right() < f.x(), qPrintable(where(label) + " runs into " + field->objectName()));
+                ++checked;
+            }
+        }
+        QVERIFY(checked >= 6);
+    }
+
+    void frameTitlesFitTheirFrames()
+    {
+        // The title sits 7 pixels in, with a pixel of padding either side.
+        for (const QGroupBox* frame : form_->findChildren<QGroupBox*>()) {
+            const int width = QFontMetrics(frame->font()).horizontalAdvance(frame->title());
+            QVERIFY2(7 + width + 2 < frame->width(), qPrintable(where(frame)));
+        }
+    }
+
+    void radioItemsFitTheirGroup()
+    {
+        const QList<QRadioButton*> items = form_->findChildren<QRadioButton*>();
+        QCOMPARE(items.size(), 2);
+        for (const QRadioButton* item : items) {
+            QVERIFY2(item->geometry().right() < item->parentWidget()->width() - 1, qPrintable(where(item)));
+            QVERIFY2(item->sizeHint().width() <= item->width(), qPrintable(where(item)));
+        }
+    }
+
+    void buttonCaptionsFitTheirButtons()
+    {
+        for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(drawing_.get())}) {
+            for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+                const int width = QFontMetrics(button->font()).horizontalAdvance(button->text());
+                QVERIFY2(width + 8 <= button->width(), qPrintable(where(button)));
+            }
+        }
+    }
+
+    // The drawing's labels stay inside the window, off the fields, the Print
+    // button and each other.
+    void drawingLabelsKeepClearOfEachOther()
+    {
+        // The thickness field follows its label's trailing blank (below).
+        QList<const QWidget*> occupied;
+        for (const QLineEdit* field : drawing_->findChildren<QLineEdit*>()) {
+            if (field->objectName() != u"Edit15")
+                occupied.append(field);
+        }
+        occupied.append(drawing_->findChild<QPushButton*>("btPrint"));
+        const QList<QLabel*> labels = drawing_->findChildren<QLabel*>();
+        QCOMPARE(labels.size(), 6);
+        for (const QLabel* label : labels) {
+            QVERIFY2(label->geometry().right() < drawing_->width(), qPrintable(where(label)));
+            for (const QWidget* other : occupied)
+                QVERIFY2(!label->geometry().intersects(other->geometry()),
+                         qPrintable(where(label) + " overlaps " + where(other)));
+            occupied.append(label);
+        }
+    }
+
+    void thicknessLabelEndsBeforeItsField()
+    {
+        const auto* label = drawing_->findChild<QLabel*>("Label7");
+        QVERIFY2(label->geometry().right() < drawing_->findChild<FitLineEdit*>("Edit15")->x() + 2,
+                 qPrintable(where(label)));
+    }
+
+    void rejectionSpeaksTheLanguage()
+    {
+        QFETCH_GLOBAL(Language, language);
+        QTest::mouseClick(form_->findChild<QPushButton*>("btShow"), Qt::LeftButton);
+        QTRY_COMPARE(modals_->seen().size(), 1);
+        QCOMPARE(modals_->seen().first().text, language == Language::English
+                                                   ? QStringLiteral("Enter valid dimensions!")
+                                                   : QStringLiteral("Введите правильно размеры!"));
+        QCOMPARE(modals_->seen().first().title, QStringLiteral("Vintorp"));
+    }
+};
+
+VINTORP_UI_TEST_MAIN(TestWindowTexts)
+
+#include "test_window_texts.moc"
