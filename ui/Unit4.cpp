@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 
 namespace vintorp::ui {
@@ -18,6 +19,8 @@ namespace {
 
 constexpr int kClientWidth = 457;
 constexpr int kClientHeight = 475;
+// The bottom rows, from the notes down, hold the notes and the Print button.
+constexpr int kNotesStripHeight = 75;
 
 struct LabelPlace {
     const char* name;
@@ -142,9 +145,14 @@ void TForm4::showResults()
     btPrint->setFocus();
 }
 
+QRect TForm4::pictureArea() const
+{
+    return {0, 0, width(), std::max(0, height() - kNotesStripHeight)};
+}
+
 void TForm4::btPrintClick()
 {
-    runReportingErrors(this, [this] { printer_.print(*this); });
+    runReportingErrors(this, [this] { printer_.print(*this, pictureArea()); });
 }
 
 void TForm4::showEvent(QShowEvent* event)

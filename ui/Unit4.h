@@ -1,5 +1,11 @@
 // The drawing window: the bobbin drawing with fourteen read-only number
 // fields on its dimension lines, the notes and the Print button.
+//
+// Names (see Unit1.h for the windows'): the fields keep their numbered names
+// Edit2 ... Edit16, with no Edit1 or Edit13, because Calculate, the batch
+// tool's output and the tests find them by these names; what each one
+// measures is in calc/drawingfields.h. Image1 is the drawing, btPrint the
+// Print button, Label1 ... Label7 the texts.
 #pragma once
 
 #include "print/drawingprinter.h"
@@ -30,6 +36,10 @@ public:
 
     // Shows the window (or brings it to the front) with the focus on btPrint.
     void showResults();
+
+    // What btPrint puts on the page: the full client width above the strip
+    // that holds the notes and the Print button.
+    QRect pictureArea() const;
 
     void btPrintClick();
 
