@@ -5,6 +5,7 @@
 #include "errorreport.h"
 #include "fitlineedit.h"
 #include "fonts.h"
+#include "print/drawingprinter.h"
 #include "vectorpicture.h"
 
 #include <QApplication>
@@ -46,8 +47,7 @@ QString fieldName(const calc::DrawingField& place)
 }  // namespace
 
 TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
-    : QWidget(parent),
-      printer_(chooser ? std::move(chooser) : std::make_unique<print::DialogPrinterChooser>())
+    : QWidget(parent), chooser_(std::move(chooser))
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Чертёж катушки"));
@@ -58,7 +58,28 @@ TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
+}
 
+TForm4::~TForm4() = default;
+
+bool TForm4::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::PolishRequest:
+        // Qt asks every new widget to polish itself as soon as the event
+        // loop runs; this window waits until it is shown or a field is used.
+        return true;
+    case QEvent::Polish:
+        if (!Image1)
+            buildControls();
+        break;
+    default: break;
+    }
+    return QWidget::event(event);
+}
+
+void TForm4::buildControls()
+{
     Image1 = new VectorPicture(art::kBobbinDrawingSize, art::bobbinDrawing, art::paintBobbinDrawing, this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(-1, -2, 460, 409);
@@ -84,8 +105,6 @@ TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
         previous = field;
     }
 }
-
-TForm4::~TForm4() = default;
 
 void TForm4::buildFields()
 {
@@ -127,12 +146,14 @@ void TForm4::buildLabels()
 
 void TForm4::setFieldText(const QString& name, const QString& text)
 {
+    ensurePolished();
     if (FitLineEdit* field = fields_.value(name))
         field->setText(text);
 }
 
 QString TForm4::fieldText(const QString& name) const
 {
+    ensurePolished();
     const FitLineEdit* field = fields_.value(name);
     return field ? field->text() : QString();
 }
@@ -152,7 +173,13 @@ QRect TForm4::pictureArea() const
 
 void TForm4::btPrintClick()
 {
-    runReportingErrors(this, [this] { printer_.print(*this, pictureArea()); });
+    runReportingErrors(this, [this] {
+        if (!printer_) {
+            printer_ = std::make_unique<print::DrawingPrinter>(
+                chooser_ ? std::move(chooser_) : std::make_unique<print::DialogPrinterChooser>());
+        }
+        printer_->print(*this, pictureArea());
+    });
 }
 
 void TForm4::showEvent(QShowEvent* event)

@@ -6,9 +6,14 @@
 // tool's output and the tests find them by these names; what each one
 // measures is in calc/drawingfields.h. Image1 is the drawing, btPrint the
 // Print button, Label1 ... Label7 the texts.
+//
+// The window is made at start-up but stays hidden until the first
+// calculation, so its controls are made only when it is first polished: on
+// its first showing, or when a field is first set or read (ensurePolished()
+// makes them too). The printer is made on the first print.
 #pragma once
 
-#include "print/drawingprinter.h"
+#include "print/printerchooser.h"
 #include "windowplacement.h"
 
 #include <QHash>
@@ -16,8 +21,11 @@
 
 #include <memory>
 
-class QLabel;
 class QPushButton;
+
+namespace vintorp::print {
+class DrawingPrinter;
+}
 
 namespace vintorp::ui {
 
@@ -44,14 +52,17 @@ public:
     void btPrintClick();
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    void buildControls();
     void buildFields();
     void buildLabels();
 
     FirstShowCentring placement_;
-    print::DrawingPrinter printer_;
+    std::unique_ptr<print::PrinterChooser> chooser_;
+    std::unique_ptr<print::DrawingPrinter> printer_;
     VectorPicture* Image1 = nullptr;
     QHash<QString, FitLineEdit*> fields_;
     QPushButton* btPrint = nullptr;

@@ -101,7 +101,13 @@ private:
     }
 
 private slots:
-    void init() { QVERIFY(openWindows()); }
+    void init()
+    {
+        QVERIFY(openWindows());
+        // The window makes its controls when first shown or when a field is
+        // first used; these tests look at them before that.
+        drawing_->ensurePolished();
+    }
 
     void cleanup() { closeWindows(); }
 
@@ -114,6 +120,18 @@ private slots:
         QVERIFY(drawing_->windowFlags() & Qt::Tool);
         // The notes strip, 75 rows, stays off the page.
         QCOMPARE(drawing_->pictureArea(), QRect(0, 0, 457, 400));
+    }
+
+    // Start-up makes the window without its controls; they come with the
+    // first use of a field, and the window is as it would have been.
+    void controlsAreMadeWhenFirstNeeded()
+    {
+        TForm4 fresh;
+        QVERIFY(fresh.findChildren<QWidget*>().isEmpty());
+        QCOMPARE(fresh.fieldText(nameOf(field::CheekWidth)), QStringLiteral("0"));
+        QCOMPARE(fresh.findChildren<FitLineEdit*>().size(), qsizetype(kDrawingFieldTable.size()));
+        QVERIFY(fresh.findChild<QPushButton*>(QStringLiteral("btPrint")));
+        QVERIFY(!fresh.isVisible());
     }
 
     void calculationFillsAndShows_data()
