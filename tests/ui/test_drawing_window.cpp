@@ -134,6 +134,18 @@ private slots:
         QVERIFY(!fresh.isVisible());
     }
 
+    void controlsComeWithTheFirstShowing()
+    {
+        TForm4 fresh;
+        fresh.showResults();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        const QList<FitLineEdit*> fields = fresh.findChildren<FitLineEdit*>();
+        QCOMPARE(fields.size(), qsizetype(kDrawingFieldTable.size()));
+        for (const FitLineEdit* f : fields)
+            QVERIFY2(f->isVisible(), qPrintable(f->objectName()));
+        QTRY_COMPARE(QApplication::focusWidget(), fresh.findChild<QWidget*>(QStringLiteral("btPrint")));
+    }
+
     void calculationFillsAndShows_data()
     {
         QTest::addColumn<int>("coreType");
