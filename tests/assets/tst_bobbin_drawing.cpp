@@ -12,6 +12,7 @@
 #include <optional>
 #include <string_view>
 
+namespace field = vintorp::calc::field;
 using pixels::darkBox;
 using pixels::grey;
 
@@ -29,7 +30,7 @@ QRect box(int x0, int y0, int x1, int y1)
 
 // The dimension line under each field of the drawing's field table.
 struct Dimension {
-    const char* field;
+    std::string_view field;
     Qt::Orientation orientation;  // of the dimension line
     int lineFrom, lineTo;  // its rows (horizontal) or columns (vertical)
     QRect arrowFirst, arrowSecond;  // left/top and right/bottom arrowhead
@@ -39,91 +40,91 @@ struct Dimension {
 const QList<Dimension>& dimensions()
 {
     static const QList<Dimension> table = {
-        {"Edit4",
+        {field::CheekWidth,
          Qt::Horizontal,
          23,
          24,
          box(85, 21, 92, 26),
          box(190, 21, 197, 26),
          {box(83, 20, 83, 68), box(199, 20, 200, 71)}},
-        {"Edit5",
+        {field::CheekWindowWidth,
          Qt::Horizontal,
          39,
          39,
          box(115, 37, 123, 41),
          box(161, 37, 168, 41),
          {box(113, 35, 114, 91), box(170, 35, 170, 91)}},
-        {"Edit3",
+        {field::CheekHeight,
          Qt::Vertical,
          36,
          36,
          box(33, 61, 38, 68),
          box(33, 195, 38, 203),
          {box(31, 59, 92, 59), box(31, 204, 94, 205)}},
-        {"Edit2",
+        {field::CheekWindowHeight,
          Qt::Vertical,
          59,
          59,
          box(57, 94, 61, 102),
          box(57, 165, 61, 172),
          {box(54, 92, 113, 93), box(53, 174, 113, 174)}},
-        {"Edit8",
+        {field::TabbedWallHeight,
          Qt::Vertical,
          36,
          36,
          box(34, 228, 38, 237),
          box(34, 342, 38, 350),
          {box(31, 227, 95, 228), box(31, 351, 94, 352)}},
-        {"Edit7",
+        {field::TabbedWallBetweenTabs,
          Qt::Vertical,
          59,
          59,
          box(57, 235, 61, 243),
          box(57, 338, 61, 345),
          {box(54, 233, 99, 234), box(54, 347, 93, 347)}},
-        {"Edit6",
+        {field::TabbedWallMiddleHeight,
          Qt::Vertical,
          77,
          78,
          box(75, 268, 80, 275),
          box(75, 303, 80, 310),
          {box(75, 266, 94, 267), box(75, 312, 93, 312)}},
-        {"Edit12",
+        {field::PlainWallHeight,
          Qt::Vertical,
          434,
          435,
          box(432, 234, 437, 242),
          box(432, 337, 437, 344),
          {box(409, 232, 438, 233), box(409, 346, 438, 346)}},
-        {"Edit11",
+        {field::PlainWallMiddleHeight,
          Qt::Vertical,
          421,
          421,
          box(419, 269, 423, 277),
          box(419, 302, 423, 310),
          {box(408, 267, 425, 268), box(406, 311, 425, 312)}},
-        {"Edit9",
+        {field::TabbedWallNarrowWidth,
          Qt::Horizontal,
          365,
          366,
          box(262, 363, 269, 368),
          box(309, 363, 316, 368),
          {box(260, 353, 260, 373), box(318, 353, 318, 373)}},
-        {"Edit10",
+        {field::TabbedWallWideWidth,
          Qt::Horizontal,
          385,
          386,
          box(257, 383, 264, 388),
          box(314, 383, 321, 388),
          {box(255, 353, 255, 389), box(323, 353, 323, 388)}},
-        {"Edit14",
+        {field::PlainWallNarrowWidth,
          Qt::Horizontal,
          365,
          366,
          box(334, 363, 343, 368),
          box(395, 363, 402, 368),
          {box(333, 348, 334, 364), box(404, 348, 404, 369)}},
-        {"Edit16",
+        {field::PlainWallWideWidth,
          Qt::Horizontal,
          384,
          385,
@@ -134,7 +135,7 @@ const QList<Dimension>& dimensions()
     return table;
 }
 
-const Dimension* findDimension(const QByteArray& field)
+const Dimension* findDimension(std::string_view field)
 {
     for (const Dimension& d : dimensions())
         if (field == d.field)
@@ -144,7 +145,7 @@ const Dimension* findDimension(const QByteArray& field)
 
 const Dimension& dimension(const QByteArray& field)
 {
-    if (const Dimension* d = findDimension(field))
+    if (const Dimension* d = findDimension(std::string_view(field.constData(), size_t(field.size()))))
         return *d;
     qFatal("no dimension line for %s", field.constData());
 }
@@ -246,7 +247,7 @@ private slots:
         int onLines = 0;
         for (const vintorp::calc::DrawingField& f : vintorp::calc::kDrawingFieldTable) {
             const QByteArray name = nameOf(f);
-            QVERIFY2((findDimension(name) != nullptr) == f.onDimensionLine, name.constData());
+            QVERIFY2((findDimension(f.name) != nullptr) == f.onDimensionLine, name.constData());
             onLines += f.onDimensionLine;
         }
         QCOMPARE(int(dimensions().size()), onLines);
@@ -426,7 +427,7 @@ private slots:
         QTest::addColumn<QRect>("area");
         QTest::newRow("Label1") << onPicture({328, 14, 117, 13});
         QTest::newRow("Label7") << onPicture({4, 375, 113, 13});
-        QTest::newRow("Edit15") << onPicture(clientRect(vintorp::calc::field::Thickness));
+        QTest::newRow("Edit15") << onPicture(clientRect(field::Thickness));
         QTest::newRow("below the lowest extension lines") << box(1, 390, 458, 407);
     }
     void freeAreas()
