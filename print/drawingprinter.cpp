@@ -47,11 +47,6 @@ QPrinter& DrawingPrinter::printer()
     return *printer_;
 }
 
-void DrawingPrinter::print(QWidget& window)
-{
-    print(window, pictureArea(window));
-}
-
 void DrawingPrinter::print(QWidget& window, const QRect& area)
 {
     if (printing_)

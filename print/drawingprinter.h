@@ -1,6 +1,6 @@
 // The print command of the drawing window: asks for a printer and prints the
-// window's picture area as one page, at the top-left corner of the printable
-// area, scaled by printSize().
+// part of the window that the window hands over (its picture area) as one
+// page, at the top-left corner of the printable area, scaled by printSize().
 #pragma once
 
 #include "print/printerchooser.h"
@@ -25,9 +25,6 @@ public:
 
     DrawingPrinter(const DrawingPrinter&) = delete;
     DrawingPrinter& operator=(const DrawingPrinter&) = delete;
-
-    // Prints pictureArea(window).
-    void print(QWidget& window);
 
     // Prints `area` of the window, rendered from the window's own widgets.
     // Returns without printing when the user cancels. Throws PrintError when

@@ -7,15 +7,7 @@
 #include <QTransform>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace vintorp::print {
-
-QRect pictureArea(const QWidget& window)
-{
-    const QRect client = window.rect();
-    return {client.topLeft(), QSize(client.width(), std::max(0, client.height() - kNotesStripHeight))};
-}
 
 void paintPicture(QPainter& target, QWidget& window, const QRect& area, const PrintSize& size)
 {

@@ -1,4 +1,5 @@
-// Paints the picture area of a window onto any painter, scaled to a size.
+// Paints a window's picture area (the part of it that goes on the page, as
+// the window says) onto any painter, scaled to a size.
 #pragma once
 
 #include "print/printsize.h"
@@ -9,14 +10,6 @@ class QPainter;
 class QWidget;
 
 namespace vintorp::print {
-
-// Height of the strip at the bottom of the drawing window that holds the
-// notes and the Print button; it never reaches the page.
-inline constexpr int kNotesStripHeight = 75;
-
-// The picture area of a window: its full client width, and its client
-// height less the notes strip (empty when the window is not taller).
-QRect pictureArea(const QWidget& window);
 
 // Renders `area` of `window` (its own widgets, not the screen) into `target`
 // so that it fills exactly (0, 0, size.width, size.height) of the target's

@@ -91,7 +91,7 @@ TForm1::TForm1(TForm4& drawing, QWidget* parent) : QWidget(parent), drawing_(dra
                        " left: 7px; padding: 0 1px; }"));
 
     buildControls();
-    setTabOrder();
+    chainTabOrder();
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
     FormCreate();
@@ -134,7 +134,7 @@ void TForm1::buildControls()
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
 }
 
-void TForm1::setTabOrder()
+void TForm1::chainTabOrder()
 {
     GroupBox1->setFocusPolicy(Qt::NoFocus);
     const QList<QWidget*> chain = {ed_A, ed_B, ed_C, ed_H, btShow, edMater, edPLKrep};

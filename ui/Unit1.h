@@ -1,6 +1,13 @@
 // The input window: the core type, the core's sizes and the thicknesses,
 // and the buttons that calculate and close.
 //
+// Names: the windows keep the names they were first designed under, a class
+// T<object name> in a unit of its own: TForm1 (object Form1, Unit1) here and
+// TForm4 (Form4, Unit4) for the drawing; there never was a Form2 or Form3.
+// Controls are named by role (ed_A, edMater, btShow, rgType, img_SHL) or keep
+// their numbered default names (Button1, GroupBox2, Label16), gaps and all.
+// The names stay because tests and callers find the controls by them.
+//
 // Flow of a calculation: btShow -> btShowClick -> calc::Calculate through a
 // BobbinView that reads this window's fields and writes the drawing window's
 // (TForm4); rejections show a plain message, errors the general error report.
@@ -49,7 +56,8 @@ private:
     // key is consumed here.
     bool FormKeyPress(QWidget* focus, QKeyEvent* key);
     void buildControls();
-    void setTabOrder();
+    // Focus order: the core sizes, Calculate, the thicknesses, the core type, Close.
+    void chainTabOrder();
 
     TForm4& drawing_;
     FirstShowCentring placement_;

@@ -6,6 +6,7 @@
 #include "errorreport.h"
 #include "fitlineedit.h"
 #include "fonts.h"
+#include "print/drawingprinter.h"
 #include "vectorpicture.h"
 
 #include <QApplication>
@@ -20,6 +21,8 @@ namespace {
 
 constexpr int kClientWidth = 457;
 constexpr int kClientHeight = 475;
+// The bottom rows, from the notes down, hold the notes and the Print button.
+constexpr int kNotesStripHeight = 75;
 
 struct LabelPlace {
     const char* name;
@@ -54,8 +57,7 @@ QString fieldName(const calc::DrawingField& place)
 }  // namespace
 
 TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
-    : QWidget(parent),
-      printer_(chooser ? std::move(chooser) : std::make_unique<print::DialogPrinterChooser>())
+    : QWidget(parent), chooser_(std::move(chooser))
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(tr("Чертёж катушки"));
@@ -66,7 +68,28 @@ TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
+}
 
+TForm4::~TForm4() = default;
+
+bool TForm4::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::PolishRequest:
+        // Qt asks every new widget to polish itself as soon as the event
+        // loop runs; this window waits until it is shown or a field is used.
+        return true;
+    case QEvent::Polish:
+        if (!Image1)
+            buildControls();
+        break;
+    default: break;
+    }
+    return QWidget::event(event);
+}
+
+void TForm4::buildControls()
+{
     Image1 = new VectorPicture(art::kBobbinDrawingSize, art::bobbinDrawing, art::paintBobbinDrawing, this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(-1, -2, 460, 409);
@@ -101,8 +124,6 @@ TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
     }
     updateTemplateButton();
 }
-
-TForm4::~TForm4() = default;
 
 void TForm4::buildFields()
 {
@@ -144,6 +165,7 @@ void TForm4::buildLabels()
 
 void TForm4::setFieldText(const QString& name, const QString& text)
 {
+    ensurePolished();
     if (FitLineEdit* field = fields_.value(name))
         field->setText(text);
     updateTemplateButton();
@@ -158,6 +180,7 @@ void TForm4::updateTemplateButton()
 
 QString TForm4::fieldText(const QString& name) const
 {
+    ensurePolished();
     const FitLineEdit* field = fields_.value(name);
     return field ? field->text() : QString();
 }
@@ -170,9 +193,20 @@ void TForm4::showResults()
     btPrint->setFocus();
 }
 
+QRect TForm4::pictureArea() const
+{
+    return {0, 0, width(), std::max(0, height() - kNotesStripHeight)};
+}
+
 void TForm4::btPrintClick()
 {
-    runReportingErrors(this, [this] { printer_.print(*this); });
+    runReportingErrors(this, [this] {
+        if (!printer_) {
+            printer_ = std::make_unique<print::DrawingPrinter>(
+                chooser_ ? std::move(chooser_) : std::make_unique<print::DialogPrinterChooser>());
+        }
+        printer_->print(*this, pictureArea());
+    });
 }
 
 void TForm4::btTemplateClick()

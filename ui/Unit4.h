@@ -1,8 +1,19 @@
 // The drawing window: the bobbin drawing with fourteen read-only number
 // fields on its dimension lines, the notes and the Print button.
+//
+// Names (see Unit1.h for the windows'): the fields keep their numbered names
+// Edit2 ... Edit16, with no Edit1 or Edit13, because Calculate, the batch
+// tool's output and the tests find them by these names; what each one
+// measures is in calc/drawingfields.h. Image1 is the drawing, btPrint the
+// Print button, Label1 ... Label7 the texts.
+//
+// The window is made at start-up but stays hidden until the first
+// calculation, so its controls are made only when it is first polished: on
+// its first showing, or when a field is first set or read (ensurePolished()
+// makes them too). The printer is made on the first print.
 #pragma once
 
-#include "print/drawingprinter.h"
+#include "print/printerchooser.h"
 #include "print/templatecommand.h"
 #include "windowplacement.h"
 
@@ -11,8 +22,11 @@
 
 #include <memory>
 
-class QLabel;
 class QPushButton;
+
+namespace vintorp::print {
+class DrawingPrinter;
+}
 
 namespace vintorp::ui {
 
@@ -32,6 +46,10 @@ public:
     // Shows the window (or brings it to the front) with the focus on btPrint.
     void showResults();
 
+    // What btPrint puts on the page: the full client width above the strip
+    // that holds the notes and the Print button.
+    QRect pictureArea() const;
+
     void btPrintClick();
     // The cut template of the values shown, for the core type calculated last.
     void btTemplateClick();
@@ -40,16 +58,19 @@ public:
     void setTemplateDialogs(std::unique_ptr<print::TemplateDialogs> dialogs);
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    void buildControls();
     void buildFields();
     void buildLabels();
     // btTemplate is enabled while every field holds a value other than "0".
     void updateTemplateButton();
 
     FirstShowCentring placement_;
-    print::DrawingPrinter printer_;
+    std::unique_ptr<print::PrinterChooser> chooser_;
+    std::unique_ptr<print::DrawingPrinter> printer_;
     VectorPicture* Image1 = nullptr;
     QHash<QString, FitLineEdit*> fields_;
     QPushButton* btPrint = nullptr;

@@ -49,7 +49,7 @@ void BM_PrintToPdf(benchmark::State& state)
     vintorp::print::DrawingPrinter printer(std::make_unique<PdfChooser>(file));
     const double before = peakMegabytes();
     for (auto _ : state)
-        printer.print(window);
+        printer.print(window, window.kPictureArea);
     const double peak = peakMegabytes();
     state.counters["peak_rss_MB"] = peak;
     if (peak >= kMemoryLimitMegabytes)

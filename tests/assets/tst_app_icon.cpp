@@ -1,7 +1,6 @@
 // The application icon and the icon files made for installation.
-#include "artwork.h"
+#include "assets/artwork.h"
 
-#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -65,11 +64,6 @@ private slots:
         // The same picture as the icon the program shows.
         const QImage shown = vintorp::art::appIcon().pixmap(QSize(size, size)).toImage();
         QCOMPARE(png.convertToFormat(QImage::Format_ARGB32), shown.convertToFormat(QImage::Format_ARGB32));
-    }
-
-    void scalableSourceIsInstalled()
-    {
-        QVERIFY(QFileInfo::exists(QStringLiteral(":/vintorp/icons/%1.svg").arg(QLatin1String(kIconId))));
     }
 };
 

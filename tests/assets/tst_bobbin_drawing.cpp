@@ -1,6 +1,7 @@
 // Pixel checks of the bobbin drawing at 96 dpi: the fields of the drawing
 // window must sit on their dimension lines, and nothing else may lie under them.
-#include "artwork.h"
+#include "assets/artwork.h"
+#include "calc/drawingfields.h"
 #include "pixels.h"
 
 #include <QPainter>
@@ -8,7 +9,10 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <string_view>
 
+namespace field = vintorp::calc::field;
 using pixels::darkBox;
 using pixels::grey;
 
@@ -24,9 +28,9 @@ QRect box(int x0, int y0, int x1, int y1)
     return QRect(QPoint(x0, y0), QPoint(x1, y1));
 }
 
+// The dimension line under each field of the drawing's field table.
 struct Dimension {
-    const char* field;
-    QRect client;  // the field, window client coordinates
+    std::string_view field;
     Qt::Orientation orientation;  // of the dimension line
     int lineFrom, lineTo;  // its rows (horizontal) or columns (vertical)
     QRect arrowFirst, arrowSecond;  // left/top and right/bottom arrowhead
@@ -36,104 +40,91 @@ struct Dimension {
 const QList<Dimension>& dimensions()
 {
     static const QList<Dimension> table = {
-        {"Edit4",
-         {125, 15, 33, 16},
+        {field::CheekWidth,
          Qt::Horizontal,
          23,
          24,
          box(85, 21, 92, 26),
          box(190, 21, 197, 26),
          {box(83, 20, 83, 68), box(199, 20, 200, 71)}},
-        {"Edit5",
-         {126, 31, 30, 16},
+        {field::CheekWindowWidth,
          Qt::Horizontal,
          39,
          39,
          box(115, 37, 123, 41),
          box(161, 37, 168, 41),
          {box(113, 35, 114, 91), box(170, 35, 170, 91)}},
-        {"Edit3",
-         {20, 110, 33, 16},
+        {field::CheekHeight,
          Qt::Vertical,
          36,
          36,
          box(33, 61, 38, 68),
          box(33, 195, 38, 203),
          {box(31, 59, 92, 59), box(31, 204, 94, 205)}},
-        {"Edit2",
-         {43, 138, 33, 16},
+        {field::CheekWindowHeight,
          Qt::Vertical,
          59,
          59,
          box(57, 94, 61, 102),
          box(57, 165, 61, 172),
          {box(54, 92, 113, 93), box(53, 174, 113, 174)}},
-        {"Edit8",
-         {20, 251, 33, 16},
+        {field::TabbedWallHeight,
          Qt::Vertical,
          36,
          36,
          box(34, 228, 38, 237),
          box(34, 342, 38, 350),
          {box(31, 227, 95, 228), box(31, 351, 94, 352)}},
-        {"Edit7",
-         {43, 317, 33, 16},
+        {field::TabbedWallBetweenTabs,
          Qt::Vertical,
          59,
          59,
          box(57, 235, 61, 243),
          box(57, 338, 61, 345),
          {box(54, 233, 99, 234), box(54, 347, 93, 347)}},
-        {"Edit6",
-         {60, 280, 33, 16},
+        {field::TabbedWallMiddleHeight,
          Qt::Vertical,
          77,
          78,
          box(75, 268, 80, 275),
          box(75, 303, 80, 310),
          {box(75, 266, 94, 267), box(75, 312, 93, 312)}},
-        {"Edit12",
-         {418, 317, 33, 16},
+        {field::PlainWallHeight,
          Qt::Vertical,
          434,
          435,
          box(432, 234, 437, 242),
          box(432, 337, 437, 344),
          {box(409, 232, 438, 233), box(409, 346, 438, 346)}},
-        {"Edit11",
-         {408, 282, 25, 16},
+        {field::PlainWallMiddleHeight,
          Qt::Vertical,
          421,
          421,
          box(419, 269, 423, 277),
          box(419, 302, 423, 310),
          {box(408, 267, 425, 268), box(406, 311, 425, 312)}},
-        {"Edit9",
-         {273, 357, 33, 16},
+        {field::TabbedWallNarrowWidth,
          Qt::Horizontal,
          365,
          366,
          box(262, 363, 269, 368),
          box(309, 363, 316, 368),
          {box(260, 353, 260, 373), box(318, 353, 318, 373)}},
-        {"Edit10",
-         {273, 377, 33, 16},
+        {field::TabbedWallWideWidth,
          Qt::Horizontal,
          385,
          386,
          box(257, 383, 264, 388),
          box(314, 383, 321, 388),
          {box(255, 353, 255, 389), box(323, 353, 323, 388)}},
-        {"Edit14",
-         {352, 357, 33, 16},
+        {field::PlainWallNarrowWidth,
          Qt::Horizontal,
          365,
          366,
          box(334, 363, 343, 368),
          box(395, 363, 402, 368),
          {box(333, 348, 334, 364), box(404, 348, 404, 369)}},
-        {"Edit16",
-         {352, 376, 33, 16},
+        {field::PlainWallWideWidth,
          Qt::Horizontal,
          384,
          385,
@@ -144,17 +135,43 @@ const QList<Dimension>& dimensions()
     return table;
 }
 
-const Dimension& dimension(const QByteArray& field)
+const Dimension* findDimension(std::string_view field)
 {
     for (const Dimension& d : dimensions())
         if (field == d.field)
-            return d;
+            return &d;
+    return nullptr;
+}
+
+const Dimension& dimension(const QByteArray& field)
+{
+    if (const Dimension* d = findDimension(std::string_view(field.constData(), size_t(field.size()))))
+        return *d;
     qFatal("no dimension line for %s", field.constData());
+}
+
+QByteArray nameOf(const vintorp::calc::DrawingField& field)
+{
+    return {field.name.data(), qsizetype(field.name.size())};
+}
+
+// A field's place in the window, from the drawing's field table.
+QRect clientRect(std::string_view field)
+{
+    const std::optional<vintorp::calc::DrawingField> f = vintorp::calc::findDrawingField(field);
+    if (!f)
+        qFatal("no drawing field %.*s", int(field.size()), field.data());
+    return {f->place.left, f->place.top, f->place.width, f->place.height};
 }
 
 QRect onPicture(const QRect& client)
 {
     return client.translated(kClientToPicture);
+}
+
+QRect fieldOnPicture(const Dimension& d)
+{
+    return onPicture(clientRect(d.field));
 }
 
 // Gap in pixels between a field and an arrowhead box beyond one of its sides.
@@ -211,8 +228,9 @@ class TestBobbinDrawing : public QObject {
     void addFieldRows()
     {
         QTest::addColumn<QByteArray>("field");
-        for (const Dimension& d : dimensions())
-            QTest::newRow(d.field) << QByteArray(d.field);
+        for (const vintorp::calc::DrawingField& f : vintorp::calc::kDrawingFieldTable)
+            if (f.onDimensionLine)
+                QTest::newRow(nameOf(f).constData()) << nameOf(f);
     }
 
 private slots:
@@ -220,6 +238,19 @@ private slots:
     {
         m_image = vintorp::art::bobbinDrawing();
         QVERIFY(!m_image.isNull());
+    }
+
+    // Every field of the table that stands on a dimension line has its line
+    // described above, and only those.
+    void everyDimensionFieldHasItsLine()
+    {
+        int onLines = 0;
+        for (const vintorp::calc::DrawingField& f : vintorp::calc::kDrawingFieldTable) {
+            const QByteArray name = nameOf(f);
+            QVERIFY2((findDimension(f.name) != nullptr) == f.onDimensionLine, name.constData());
+            onLines += f.onDimensionLine;
+        }
+        QCOMPARE(int(dimensions().size()), onLines);
     }
 
     void sizes_data()
@@ -254,7 +285,7 @@ private slots:
     {
         QFETCH(QByteArray, field);
         const Dimension& d = dimension(field);
-        const QRect f = onPicture(d.client);
+        const QRect f = fieldOnPicture(d);
         for (int y = f.top(); y <= f.bottom(); ++y) {
             for (int x = f.left(); x <= f.right(); ++x) {
                 const int across = d.orientation == Qt::Horizontal ? y : x;
@@ -274,7 +305,7 @@ private slots:
     {
         QFETCH(QByteArray, field);
         const Dimension& d = dimension(field);
-        const QRect f = onPicture(d.client);
+        const QRect f = fieldOnPicture(d);
         const bool horizontal = d.orientation == Qt::Horizontal;
         // Scan across the field through its centre.
         int first = -1, last = -1;
@@ -303,7 +334,7 @@ private slots:
     {
         QFETCH(QByteArray, field);
         const Dimension& d = dimension(field);
-        const QRect f = onPicture(d.client);
+        const QRect f = fieldOnPicture(d);
         bool first = true;
         for (const QRect& arrow : {d.arrowFirst, d.arrowSecond}) {
             const QRect found = darkBox(m_image, arrow.adjusted(-2, -2, 2, 2), kArrowThreshold);
@@ -341,7 +372,7 @@ private slots:
         const Dimension& d = dimension(field);
         const QRect arrow = firstArrow ? d.arrowFirst : d.arrowSecond;
         const QRect found = darkBox(m_image, arrow.adjusted(-2, -2, 2, 2), kArrowThreshold);
-        QCOMPARE(gapBetween(onPicture(d.client), found, d.orientation, firstArrow), gap);
+        QCOMPARE(gapBetween(fieldOnPicture(d), found, d.orientation, firstArrow), gap);
     }
 
     void extensionLines_data() { addFieldRows(); }
@@ -396,7 +427,7 @@ private slots:
         QTest::addColumn<QRect>("area");
         QTest::newRow("Label1") << onPicture({328, 14, 117, 13});
         QTest::newRow("Label7") << onPicture({4, 375, 113, 13});
-        QTest::newRow("Edit15") << onPicture({117, 375, 27, 15});
+        QTest::newRow("Edit15") << onPicture(clientRect(field::Thickness));
         QTest::newRow("below the lowest extension lines") << box(1, 390, 458, 407);
     }
     void freeAreas()

@@ -1,5 +1,5 @@
 // Checks of the two core pictures of the input window.
-#include "artwork.h"
+#include "assets/artwork.h"
 #include "pixels.h"
 
 #include <QPainter>

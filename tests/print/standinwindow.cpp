@@ -52,10 +52,26 @@ QLabel* addLabel(QWidget& window, const char* name, const char* text, QPoint at,
 
 }  // namespace
 
+QString fieldName(const calc::DrawingField& field)
+{
+    return QString::fromLatin1(field.name.data(), qsizetype(field.name.size()));
+}
+
+QString standInText(const calc::DrawingField& field)
+{
+    const QString number = fieldName(field).remove(QStringLiteral("Edit"));
+    return field.place.width >= 33 ? number + QStringLiteral(",5") : number;
+}
+
+QRect fieldRect(const calc::DrawingField& field)
+{
+    return {field.place.left, field.place.top, field.place.width, field.place.height};
+}
+
 StandInWindow::StandInWindow()
 {
     setObjectName("Form4");
-    setFixedSize(457, 475);
+    setFixedSize(kPictureArea.width(), 475);
     QFont font = this->font();
     font.setPixelSize(11);
     setFont(font);
@@ -75,10 +91,10 @@ StandInWindow::StandInWindow()
     addLabel(*this, "Label5", "размер X, что бы не было проблем с размещением их выводов.", {7, 428}, false);
     addLabel(*this, "Label6", "2. Для П и ПЛ необходимо изготовить два таких каркаса.", {8, 444}, false);
     // The fields lie above the labels, as a label may be wider than the gap.
-    for (const StandInField& place : kFields) {
-        auto* field = new QLineEdit(QString::fromUtf8(place.text), this);
-        field->setObjectName(place.name);
-        field->setGeometry(place.geometry);
+    for (const calc::DrawingField& place : calc::kDrawingFieldTable) {
+        auto* field = new QLineEdit(standInText(place), this);
+        field->setObjectName(fieldName(place));
+        field->setGeometry(fieldRect(place));
         field->setFrame(false);
         field->setReadOnly(true);
         field->setAlignment(Qt::AlignCenter);

@@ -1,42 +1,32 @@
 // A window laid out like the drawing window, for the print tests and the
-// benchmark: a coloured drawing child overlapping the client edges, fourteen
-// read-only fields with known texts, the labels, the notes and a Print button.
+// benchmark: a coloured drawing child overlapping the client edges, the
+// fourteen read-only fields of the drawing's field table with known texts,
+// the labels, the notes and a Print button.
 #pragma once
+
+#include "calc/drawingfields.h"
 
 #include <QColor>
 #include <QRect>
+#include <QString>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 
 namespace vintorp::print::testing {
 
-struct StandInField {
-    const char* name;
-    QRect geometry;
-    const char* text;
-};
+QString fieldName(const calc::DrawingField& field);
 
-inline constexpr std::array<StandInField, 14> kFields = {{
-    {"Edit4", {125, 15, 33, 16}, "81,5"},
-    {"Edit5", {126, 31, 30, 16}, "38,5"},
-    {"Edit3", {20, 110, 33, 16}, "90"},
-    {"Edit2", {43, 138, 33, 16}, "66,5"},
-    {"Edit8", {20, 251, 33, 16}, "78"},
-    {"Edit7", {43, 317, 33, 16}, "59,5"},
-    {"Edit6", {60, 280, 33, 16}, "18"},
-    {"Edit12", {418, 317, 33, 16}, "59,4"},
-    {"Edit11", {408, 282, 25, 16}, "17"},
-    {"Edit9", {273, 357, 33, 16}, "32,5"},
-    {"Edit10", {273, 377, 33, 16}, "38,4"},
-    {"Edit14", {352, 357, 33, 16}, "64,5"},
-    {"Edit16", {352, 376, 33, 16}, "66,4"},
-    {"Edit15", {117, 375, 27, 15}, "3"},
-}};
+// What the stand-in's field shows: its number ("Edit7" shows 7), with ",5"
+// where the field is as wide as most, so every text differs and fits.
+QString standInText(const calc::DrawingField& field);
+
+// The field's rectangle in the window.
+QRect fieldRect(const calc::DrawingField& field);
 
 inline constexpr const char* kUnitsNote = "Все размеры в мм.";
-inline constexpr const char* kThicknessLabel = "Толщина материала -";
+// The start of the thickness line; its end runs on under the thickness field.
+inline constexpr const char* kThicknessLabel = "Толщина";
 inline constexpr const char* kNotesTitle = "Примечание:";
 inline constexpr const char* kPrintCaption = "Печать";
 
@@ -47,6 +37,9 @@ inline const QColor kDrawingFill{170, 200, 255};
 class StandInWindow : public QWidget {
 public:
     StandInWindow();
+
+    // What the print command is handed: the client area above the notes strip.
+    static constexpr QRect kPictureArea{0, 0, 457, 400};
 
     // Called at the start of every paint of the drawing child.
     std::function<void()> onDrawingPaint;

@@ -14,6 +14,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,10 +74,10 @@ struct Fixture {
 };
 
 // The message of the PrintError the command ended with, if any.
-std::optional<std::string> printFailure(DrawingPrinter& printer, QWidget& window)
+std::optional<std::string> printFailure(DrawingPrinter& printer, StandInWindow& window)
 {
     try {
-        printer.print(window);
+        printer.print(window, StandInWindow::kPictureArea);
     } catch (const PrintError& error) {
         return error.what();
     }
@@ -115,17 +116,14 @@ QString pdfText(const QString& pdf, const QRectF& crop = {})
     return QString::fromUtf8(run.readAllStandardOutput());
 }
 
-// Whether `text` ends with the whole number `value`. A label may run on
-// under a field (the field covers it), so the field's text can follow the
-// label's last letters in the same word.
-bool endsWithNumber(const QString& text, const QString& value)
+// Whether `text` holds the whole number `value`. A label may run on under a
+// field (the field covers it), so the field's text can stand among the
+// label's last letters.
+bool holdsNumber(const QString& text, const QString& value)
 {
-    if (!text.endsWith(value))
-        return false;
-    if (text.size() == value.size())
-        return true;
-    const QChar before = text.at(text.size() - value.size() - 1);
-    return !before.isDigit() && before != ',' && before != '.';
+    const QRegularExpression number(
+        QStringLiteral("(?<![0-9,.])%1(?![0-9,.])").arg(QRegularExpression::escape(value)));
+    return number.match(text).hasMatch();
 }
 
 bool fileHasContent(const QString& path)
@@ -252,7 +250,8 @@ void DrawingPrinterTest::pageHoldsThePicture()
     // page is read back at a lower resolution, so allow one pixel there.
     constexpr int dpi = 150;
     const double perPixel = double(resolution) / dpi;
-    const PrintSize size = printSize(457, 400, printable.width(), printable.height());
+    const QRect area = StandInWindow::kPictureArea;
+    const PrintSize size = printSize(area.width(), area.height(), printable.width(), printable.height());
     QVERIFY(size.width <= printable.width() && size.height <= printable.height());
     const QRectF expected(printable.x() / perPixel, printable.y() / perPixel, size.width / perPixel,
                           size.height / perPixel);
@@ -269,15 +268,14 @@ void DrawingPrinterTest::pageHoldsThePicture()
     // the thickness line; nothing of the notes strip; no raster images.
     const QString text = pdfText(pdf);
     const double toPoints = 72.0 / resolution;
-    const double scaleX = double(size.width) / 457, scaleY = double(size.height) / 400;
-    for (const StandInField& field : kFields) {
-        const QRectF box((printable.x() + field.geometry.x() * scaleX) * toPoints,
-                         (printable.y() + field.geometry.y() * scaleY) * toPoints,
-                         field.geometry.width() * scaleX * toPoints,
-                         field.geometry.height() * scaleY * toPoints);
+    const double scaleX = double(size.width) / area.width(), scaleY = double(size.height) / area.height();
+    for (const vintorp::calc::DrawingField& field : vintorp::calc::kDrawingFieldTable) {
+        const QRect r = fieldRect(field);
+        const QRectF box((printable.x() + r.x() * scaleX) * toPoints,
+                         (printable.y() + r.y() * scaleY) * toPoints, r.width() * scaleX * toPoints,
+                         r.height() * scaleY * toPoints);
         const QString shown = pdfText(pdf, box).trimmed();
-        QVERIFY2(endsWithNumber(shown, QString::fromUtf8(field.text)),
-                 qPrintable(field.name + (": " + shown)));
+        QVERIFY2(holdsNumber(shown, standInText(field)), qPrintable(fieldName(field) + ": " + shown));
     }
     QVERIFY(text.contains(QString::fromUtf8(kUnitsNote)));
     QVERIFY(text.contains(QString::fromUtf8(kThicknessLabel)));

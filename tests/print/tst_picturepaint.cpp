@@ -14,22 +14,29 @@ namespace {
 
 constexpr int kMargin = 30;
 
-// Paints the window's picture area at `size`, kMargin pixels in from the
-// top-left corner of a white image with kMargin to spare on every side.
-QImage paintOnImage(QWidget& window, PrintSize size)
+// Paints `area` of the window at `size`, kMargin pixels in from the top-left
+// corner of a white image with kMargin to spare on every side.
+QImage paintOnImage(QWidget& window, const QRect& area, PrintSize size)
 {
     QImage image(int(size.width) + 2 * kMargin, int(size.height) + 2 * kMargin, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.translate(kMargin, kMargin);
-    paintPicture(painter, window, pictureArea(window), size);
+    paintPicture(painter, window, area, size);
     return image;
+}
+
+// The stand-in's picture area, as the drawing window hands it to the printout.
+QImage paintOnImage(StandInWindow& window, PrintSize size)
+{
+    return paintOnImage(window, StandInWindow::kPictureArea, size);
 }
 
 // Where a rectangle of the window lands in the image for a given size.
 QRect onImage(const QRect& r, PrintSize size)
 {
-    const double sx = double(size.width) / 457, sy = double(size.height) / 400;
+    const QRect area = StandInWindow::kPictureArea;
+    const double sx = double(size.width) / area.width(), sy = double(size.height) / area.height();
     return QRectF(kMargin + r.x() * sx, kMargin + r.y() * sy, r.width() * sx, r.height() * sy)
         .toAlignedRect();
 }
@@ -38,7 +45,7 @@ QRect onImage(const QRect& r, PrintSize size)
 // the given pen under the given painter scale.
 class LineWindow : public QWidget {
 public:
-    LineWindow(QPen pen, qreal scale) : pen_(pen), scale_(scale) { resize(100, 40 + kNotesStripHeight); }
+    LineWindow(QPen pen, qreal scale) : pen_(pen), scale_(scale) { resize(100, 40); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -61,8 +68,6 @@ class PicturePaintTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void pictureArea_data();
-    void pictureArea();
     void fillsExactlyTheSize_data();
     void fillsExactlyTheSize();
     void showsEveryFieldText();
@@ -73,25 +78,6 @@ private slots:
     void linesKeepTheirScreenWidth_data();
     void linesKeepTheirScreenWidth();
 };
-
-void PicturePaintTest::pictureArea_data()
-{
-    QTest::addColumn<QSize>("client");
-    QTest::addColumn<QRect>("area");
-    QTest::newRow("design size") << QSize(457, 475) << QRect(0, 0, 457, 400);
-    QTest::newRow("taller") << QSize(300, 600) << QRect(0, 0, 300, 525);
-    QTest::newRow("only the strip") << QSize(457, 75) << QRect(0, 0, 457, 0);
-    QTest::newRow("less than the strip") << QSize(457, 40) << QRect(0, 0, 457, 0);
-}
-
-void PicturePaintTest::pictureArea()
-{
-    QFETCH(QSize, client);
-    QFETCH(QRect, area);
-    QWidget window;
-    window.resize(client);
-    QCOMPARE(vintorp::print::pictureArea(window), area);
-}
 
 void PicturePaintTest::fillsExactlyTheSize_data()
 {
@@ -124,11 +110,12 @@ void PicturePaintTest::showsEveryFieldText()
     StandInWindow window;
     const PrintSize size{1828, 1600};
     const QImage image = paintOnImage(window, size);
-    for (const StandInField& field : kFields) {
-        const QRect box = onImage(field.geometry, size);
+    for (const vintorp::calc::DrawingField& field : vintorp::calc::kDrawingFieldTable) {
+        const QRect box = onImage(fieldRect(field), size);
+        const QByteArray name = fieldName(field).toLatin1();
         // Text on a white field, not the drawing's colour.
-        QVERIFY2(countDark(image, box) > 20, field.name);
-        QVERIFY2(countNear(image, box.adjusted(4, 4, -4, -4), kDrawingFill) == 0, field.name);
+        QVERIFY2(countDark(image, box) > 20, name.constData());
+        QVERIFY2(countNear(image, box.adjusted(4, 4, -4, -4), kDrawingFill) == 0, name.constData());
     }
     // The button sits in the notes strip: no trace of its face anywhere.
     QCOMPARE(inkBounds(image).bottom(), kMargin + 1600 - 1);
@@ -137,8 +124,10 @@ void PicturePaintTest::showsEveryFieldText()
 void PicturePaintTest::sameAsTheWindowAtScreenSize()
 {
     StandInWindow window;
-    const QImage printed = paintOnImage(window, {457, 400}).copy(kMargin, kMargin, 457, 400);
-    const QImage shown = window.grab(QRect(0, 0, 457, 400)).toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect area = StandInWindow::kPictureArea;
+    const QImage printed
+        = paintOnImage(window, {area.width(), area.height()}).copy(area.translated(kMargin, kMargin));
+    const QImage shown = window.grab(area).toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(printed.size(), shown.size());
     int differing = 0;
     for (int y = 0; y < shown.height(); ++y)
@@ -218,7 +207,7 @@ void PicturePaintTest::linesKeepTheirScreenWidth()
     QFETCH(int, screenWidth);
     LineWindow window(pen, scale);
     constexpr int zoom = 8;
-    const QImage image = paintOnImage(window, {100 * zoom, 40 * zoom});
+    const QImage image = paintOnImage(window, window.rect(), {100 * zoom, 40 * zoom});
     const int dark = countDark(image, QRect(kMargin + 50 * zoom, 0, 1, image.height()));
     QVERIFY2(std::abs(dark - screenWidth * zoom) <= 1, qPrintable(QString::number(dark)));
 }

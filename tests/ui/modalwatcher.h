@@ -1,9 +1,14 @@
-// Answers modal boxes from a timer so that no test ever waits on one, and
-// records what each box said.
+// Answers modal windows from a timer so that no test ever waits on one, and
+// records what each message box said.
+//
+// A test says how many message boxes it expects (none unless it says so). A
+// box beyond those, or any other modal window, is unexpected: it is closed
+// all the same, and unexpected() describes it, so that the test fails.
 #pragma once
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QStringList>
 #include <QTimer>
 
 struct SeenBox {
@@ -22,8 +27,19 @@ public:
         timer_.start(5);
     }
 
+    // From now on `count` message boxes in all are expected.
+    void expectBoxes(int count) { expectedBoxes_ = count; }
+
     const QList<SeenBox>& seen() const { return seen_; }
-    void clear() { seen_.clear(); }
+    // Forgets the boxes seen so far; from now on none is expected.
+    void clear()
+    {
+        seen_.clear();
+        expectedBoxes_ = 0;
+    }
+
+    // One line for each modal window that came up unexpected.
+    const QStringList& unexpected() const { return unexpected_; }
 
 private:
     void closeModal()
@@ -34,14 +50,19 @@ private:
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             seen_.append({box->objectName(), box->windowTitle(), box->text(), box->icon(),
                           int(box->buttons().size())});
+            if (seen_.size() > expectedBoxes_)
+                unexpected_.append(QStringLiteral("message box \"%1\"").arg(box->text()));
             box->accept();
         } else {
-            // Anything else modal is unexpected: record it and get it out of the way.
-            seen_.append({modal->objectName(), modal->windowTitle(), QString(), QMessageBox::NoIcon, 0});
+            unexpected_.append(QStringLiteral("%1 \"%2\" (%3)")
+                                   .arg(QString::fromLatin1(modal->metaObject()->className()),
+                                        modal->windowTitle(), modal->objectName()));
             modal->close();
         }
     }
 
     QTimer timer_;
     QList<SeenBox> seen_;
+    qsizetype expectedBoxes_ = 0;
+    QStringList unexpected_;
 };

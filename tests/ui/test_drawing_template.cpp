@@ -73,6 +73,7 @@ private slots:
     {
         script_ = {};
         QVERIFY(openWindows());
+        drawing_->ensurePolished();  // the drawing window makes its controls then
         drawing_->setTemplateDialogs(std::make_unique<ScriptedDialogs>(script_));
     }
     void cleanup() { closeWindows(); }
@@ -112,6 +113,7 @@ private slots:
     {
         QFETCH(QStringList, steps);
         QFETCH(bool, enabled);
+        modals_->expectBoxes(int(steps.count(QStringLiteral("rejected"))));
         for (const QString& step : steps)
             calculate(step == u"ok" ? "20" : "0", 0);
         QCOMPARE(button()->isEnabled(), enabled);
@@ -161,6 +163,7 @@ private slots:
     {
         calculate("20", 0);
         drawing_->setFieldText("Edit4", "1E15");  // pasted over the drawing's text
+        modals_->expectBoxes(1);
         script_.output = TemplateChoice{TemplateChoice::Output::File, 1};
         script_.file = dir_.filePath("bad.pdf");
         QTest::mouseClick(button(), Qt::LeftButton);

@@ -1,5 +1,6 @@
 // The drawing window: what a calculation writes into it, its fields and
 // labels, and how it looks over the drawing at the current screen scale.
+#include "calc/drawingfields.h"
 #include "uitest.h"
 #include "ui/fitlineedit.h"
 
@@ -13,32 +14,54 @@
 #include <memory>
 
 using namespace vintorp::ui;
+namespace field = vintorp::calc::field;
+using vintorp::calc::DrawingField;
+using vintorp::calc::kDrawingFieldTable;
 
 namespace {
 
 using Texts = QMap<QString, QString>;
 
-const QStringList kFields = {"Edit2", "Edit3",  "Edit4",  "Edit5",  "Edit6",  "Edit7",  "Edit8",
-                             "Edit9", "Edit10", "Edit11", "Edit12", "Edit14", "Edit16", "Edit15"};
+QString nameOf(std::string_view name)
+{
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+QRect rectOf(const DrawingField& f)
+{
+    return {f.place.left, f.place.top, f.place.width, f.place.height};
+}
 
 Texts allFields(const QString& text)
 {
     Texts texts;
-    for (const QString& name : kFields)
-        texts[name] = text;
+    for (const DrawingField& f : kDrawingFieldTable)
+        texts[nameOf(f.name)] = text;
     return texts;
 }
 
+// A = 20, B = 25, C = 10, H = 30, K = 2, T = 1.
 Texts workedExample(bool uType)
 {
-    Texts t{{"Edit15", "1"}, {"Edit2", "27,5"}, {"Edit16", "27,5"}, {"Edit7", "29,5"}, {"Edit12", "29,5"},
-            {"Edit8", "38"}, {"Edit6", "9"},    {"Edit11", "9"},    {"Edit14", "25,5"}};
-    if (uType)
-        t.insert(
-            {{"Edit4", "29,5"}, {"Edit9", "22,5"}, {"Edit5", "24,5"}, {"Edit10", "24,5"}, {"Edit3", "33"}});
-    else
-        t.insert(
-            {{"Edit4", "39,5"}, {"Edit9", "20,5"}, {"Edit5", "22,5"}, {"Edit10", "22,5"}, {"Edit3", "44"}});
+    const QList<std::pair<std::string_view, const char*>> both = {
+        {field::Thickness, "1"},
+        {field::CheekWindowHeight, "27,5"},
+        {field::PlainWallWideWidth, "27,5"},
+        {field::TabbedWallBetweenTabs, "29,5"},
+        {field::PlainWallHeight, "29,5"},
+        {field::TabbedWallHeight, "38"},
+        {field::TabbedWallMiddleHeight, "9"},
+        {field::PlainWallMiddleHeight, "9"},
+        {field::PlainWallNarrowWidth, "25,5"},
+        {field::CheekWidth, uType ? "29,5" : "39,5"},
+        {field::TabbedWallNarrowWidth, uType ? "22,5" : "20,5"},
+        {field::CheekWindowWidth, uType ? "24,5" : "22,5"},
+        {field::TabbedWallWideWidth, uType ? "24,5" : "22,5"},
+        {field::CheekHeight, uType ? "33" : "44"},
+    };
+    Texts t;
+    for (const auto& [name, text] : both)
+        t[nameOf(name)] = QString::fromLatin1(text);
     return t;
 }
 
@@ -52,7 +75,8 @@ private:
     {
         return form_->findChild<QLineEdit*>(QString::fromLatin1(name));
     }
-    FitLineEdit* field(const QString& name) const { return drawing_->findChild<FitLineEdit*>(name); }
+    FitLineEdit* edit(const QString& name) const { return drawing_->findChild<FitLineEdit*>(name); }
+    FitLineEdit* edit(std::string_view name) const { return edit(nameOf(name)); }
 
     void enter(const QString& a, const QString& b, const QString& c, const QString& h, const QString& k,
                const QString& t, int coreType)
@@ -71,13 +95,19 @@ private:
     Texts shown() const
     {
         Texts texts;
-        for (const QString& name : kFields)
-            texts[name] = drawing_->fieldText(name);
+        for (const DrawingField& f : kDrawingFieldTable)
+            texts[nameOf(f.name)] = drawing_->fieldText(nameOf(f.name));
         return texts;
     }
 
 private slots:
-    void init() { QVERIFY(openWindows()); }
+    void init()
+    {
+        QVERIFY(openWindows());
+        // The window makes its controls when first shown or when a field is
+        // first used; these tests look at them before that.
+        drawing_->ensurePolished();
+    }
 
     void cleanup() { closeWindows(); }
 
@@ -88,6 +118,32 @@ private slots:
         QCOMPARE(drawing_->windowTitle(), QStringLiteral("Чертёж катушки"));
         QCOMPARE(drawing_->size(), QSize(457, 475));
         QVERIFY(drawing_->windowFlags() & Qt::Tool);
+        // The notes strip, 75 rows, stays off the page.
+        QCOMPARE(drawing_->pictureArea(), QRect(0, 0, 457, 400));
+    }
+
+    // Start-up makes the window without its controls; they come with the
+    // first use of a field, and the window is as it would have been.
+    void controlsAreMadeWhenFirstNeeded()
+    {
+        TForm4 fresh;
+        QVERIFY(fresh.findChildren<QWidget*>().isEmpty());
+        QCOMPARE(fresh.fieldText(nameOf(field::CheekWidth)), QStringLiteral("0"));
+        QCOMPARE(fresh.findChildren<FitLineEdit*>().size(), qsizetype(kDrawingFieldTable.size()));
+        QVERIFY(fresh.findChild<QPushButton*>(QStringLiteral("btPrint")));
+        QVERIFY(!fresh.isVisible());
+    }
+
+    void controlsComeWithTheFirstShowing()
+    {
+        TForm4 fresh;
+        fresh.showResults();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        const QList<FitLineEdit*> fields = fresh.findChildren<FitLineEdit*>();
+        QCOMPARE(fields.size(), qsizetype(kDrawingFieldTable.size()));
+        for (const FitLineEdit* f : fields)
+            QVERIFY2(f->isVisible(), qPrintable(f->objectName()));
+        QTRY_COMPARE(QApplication::focusWidget(), fresh.findChild<QWidget*>(QStringLiteral("btPrint")));
     }
 
     void calculationFillsAndShows_data()
@@ -105,12 +161,12 @@ private slots:
         QCOMPARE(shown(), workedExample(coreType == 1));
         QVERIFY(drawing_->isVisible());
         QTRY_COMPARE(QApplication::focusWidget(), drawing_->findChild<QWidget*>("btPrint"));
-        QVERIFY(modals_->seen().isEmpty());
     }
 
     void rejectionLeavesZerosAndDoesNotOpen()
     {
         enter("20", "25", "10", "0,99", "0", "1", 0);
+        modals_->expectBoxes(1);
         calculate();
         QTRY_COMPARE(modals_->seen().size(), 1);
         QVERIFY(!drawing_->isVisible());
@@ -123,6 +179,7 @@ private slots:
         calculate();
         QVERIFY(drawing_->isVisible());
         enter("20", "25", "10", "30", "0", "0", 0);
+        modals_->expectBoxes(1);
         calculate();
         QTRY_COMPARE(modals_->seen().size(), 1);
         QVERIFY(drawing_->isVisible());
@@ -138,7 +195,7 @@ private slots:
         calculate();
         QCOMPARE(shown(), workedExample(true));
         QCOMPARE(drawing_->pos(), where);
-        QCOMPARE(drawing_->findChildren<QLineEdit*>().size(), 14);
+        QCOMPARE(drawing_->findChildren<QLineEdit*>().size(), qsizetype(kDrawingFieldTable.size()));
     }
 
     void closingHidesAndKeepsTheTexts()
@@ -156,23 +213,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<bool>("centred");
-        const auto row = [](const char* n, QRect r, bool centred = true) {
-            QTest::newRow(n) << QString::fromLatin1(n) << r << centred;
-        };
-        row("Edit4", {125, 15, 33, 16});
-        row("Edit5", {126, 31, 30, 16});
-        row("Edit3", {20, 110, 33, 16});
-        row("Edit2", {43, 138, 33, 16});
-        row("Edit8", {20, 251, 33, 16});
-        row("Edit7", {43, 317, 33, 16});
-        row("Edit6", {60, 280, 33, 16});
-        row("Edit12", {418, 317, 33, 16});
-        row("Edit11", {408, 282, 25, 16});
-        row("Edit9", {273, 357, 33, 16});
-        row("Edit10", {273, 377, 33, 16});
-        row("Edit14", {352, 357, 33, 16});
-        row("Edit16", {352, 376, 33, 16});
-        row("Edit15", {117, 375, 27, 15}, false);
+        // The dimension fields are centred on their lines; the thickness follows its label.
+        for (const DrawingField& f : kDrawingFieldTable)
+            QTest::newRow(f.name.data()) << nameOf(f.name) << rectOf(f) << f.onDimensionLine;
     }
 
     void fieldGeometry()
@@ -180,7 +223,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
         QFETCH(bool, centred);
-        FitLineEdit* f = field(name);
+        FitLineEdit* f = edit(name);
         QVERIFY(f);
         QCOMPARE(f->geometry(), geometry);
         QVERIFY(f->isReadOnly());
@@ -221,15 +264,21 @@ private slots:
     void thicknessLabelEndsBeforeItsField()
     {
         const auto* label = drawing_->findChild<QLabel*>("Label7");
-        QVERIFY(label->geometry().right() < field("Edit15")->x() + 2);
+        QVERIFY(label->geometry().right() < edit(field::Thickness)->x() + 2);
     }
 
+    // The fields in the table's order, with the Print button before the
+    // thickness, and round again.
     void tabOrder()
     {
-        const QStringList order
-            = {"Edit2",  "Edit3",  "Edit4",  "Edit5",  "Edit6",  "Edit7",   "Edit8",  "Edit9",
-               "Edit10", "Edit11", "Edit12", "Edit14", "Edit16", "btPrint", "btTemplate", "Edit15", "Edit2"};
-        QWidget* w = field("Edit2");
+        QStringList order;
+        for (const DrawingField& f : kDrawingFieldTable) {
+            if (f.name == field::Thickness)
+                order << QStringLiteral("btPrint") << QStringLiteral("btTemplate");
+            order << nameOf(f.name);
+        }
+        order << order.first();
+        QWidget* w = edit(order.first());
         for (qsizetype i = 1; i < order.size(); ++i) {
             w = w->nextInFocusChain();
             while (!(w->focusPolicy() & Qt::TabFocus))
@@ -242,7 +291,7 @@ private slots:
     {
         enter("20", "25", "10", "30", "2", "1", 0);
         calculate();
-        FitLineEdit* f = field("Edit4");
+        FitLineEdit* f = edit(field::CheekWidth);
         f->setFocus();
         f->selectAll();
         QTest::keyClicks(f, "77");
@@ -257,16 +306,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("fits");
-        QTest::newRow("fits") << "Edit4"
-                              << "39,5" << true;
-        QTest::newRow("five digits") << "Edit4"
-                                     << "1234,5" << false;
-        QTest::newRow("narrow field") << "Edit11"
-                                      << "12345" << false;
-        QTest::newRow("widest result") << "Edit4"
-                                       << "2999996,5" << false;
-        QTest::newRow("fifteen digits") << "Edit2"
-                                        << "1,00000000000001E15" << false;
+        const QString cheekWidth = nameOf(field::CheekWidth);
+        QTest::newRow("fits") << cheekWidth << "39,5" << true;
+        QTest::newRow("five digits") << cheekWidth << "1234,5" << false;
+        QTest::newRow("narrowest field") << nameOf(field::PlainWallMiddleHeight) << "12345" << false;
+        QTest::newRow("widest result") << cheekWidth << "2999996,5" << false;
+        QTest::newRow("fifteen digits") << nameOf(field::CheekWindowHeight) << "1,00000000000001E15" << false;
     }
 
     void overlongValueShowsWhole()
@@ -274,7 +319,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, text);
         QFETCH(bool, fits);
-        FitLineEdit* f = field(name);
+        FitLineEdit* f = edit(name);
         const QRect before = f->geometry();
         drawing_->setFieldText(name, text);
         QCOMPARE(f->geometry(), before);
@@ -291,48 +336,41 @@ private slots:
         QCOMPARE(f->font().pixelSize(), 11);
     }
 
-    // Each field stands on its dimension line: the grey line shows just left
-    // and right of (or above and below) the field in the window as drawn at
-    // the current screen scale.
+    // Each field stands on its dimension line: the grey line shows just
+    // outside two opposite sides of the field, near the middle of those
+    // sides, in the window as drawn at the current screen scale; under the
+    // field only the field's white shows.
     void fieldsSitOnTheirLinesOnScreen_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QPoint>("before");
-        QTest::addColumn<QPoint>("after");
-        // Client points on the dimension line just outside the field.
-        QTest::newRow("Edit4") << "Edit4" << QPoint(123, 21) << QPoint(159, 21);
-        QTest::newRow("Edit5") << "Edit5" << QPoint(125, 37) << QPoint(157, 37);
-        QTest::newRow("Edit3") << "Edit3" << QPoint(35, 108) << QPoint(35, 127);
-        QTest::newRow("Edit2") << "Edit2" << QPoint(58, 136) << QPoint(58, 155);
-        QTest::newRow("Edit8") << "Edit8" << QPoint(35, 249) << QPoint(35, 268);
-        QTest::newRow("Edit7") << "Edit7" << QPoint(58, 315) << QPoint(58, 334);
-        QTest::newRow("Edit6") << "Edit6" << QPoint(76, 278) << QPoint(76, 297);
-        QTest::newRow("Edit12") << "Edit12" << QPoint(433, 315) << QPoint(433, 334);
-        QTest::newRow("Edit11") << "Edit11" << QPoint(420, 280) << QPoint(420, 299);
-        QTest::newRow("Edit9") << "Edit9" << QPoint(271, 363) << QPoint(307, 363);
-        QTest::newRow("Edit10") << "Edit10" << QPoint(271, 383) << QPoint(307, 383);
-        QTest::newRow("Edit14") << "Edit14" << QPoint(350, 363) << QPoint(386, 363);
-        QTest::newRow("Edit16") << "Edit16" << QPoint(350, 382) << QPoint(386, 382);
+        for (const DrawingField& f : kDrawingFieldTable)
+            if (f.onDimensionLine)
+                QTest::newRow(f.name.data()) << nameOf(f.name);
     }
 
     void fieldsSitOnTheirLinesOnScreen()
     {
         QFETCH(QString, name);
-        QFETCH(QPoint, before);
-        QFETCH(QPoint, after);
         drawing_->showResults();
         QVERIFY(QTest::qWaitForWindowExposed(drawing_.get()));
         const QImage shot = drawing_->grab().toImage();
         const qreal ratio = shot.devicePixelRatio();
-        QCOMPARE(shot.size(), (QSizeF(457, 475) * ratio).toSize());
-        const auto greyAt = [&](QPoint p) {
-            const QPoint device = (QPointF(p) * ratio).toPoint();
-            return qGray(shot.pixel(device));
+        const auto greyAt = [&](QPoint p) { return qGray(shot.pixel((QPointF(p) * ratio).toPoint())); };
+        const QRect inside = edit(name)->geometry();
+        // The darkest of the 7 pixels centred on `middle`, in steps of `along`.
+        const auto darkestNear = [&](QPoint middle, QPoint along) {
+            int darkest = 255;
+            for (int i = -3; i <= 3; ++i)
+                darkest = std::min(darkest, greyAt(middle + along * i));
+            return darkest;
         };
-        QVERIFY2(greyAt(before) < 200, qPrintable(QStringLiteral("grey %1").arg(greyAt(before))));
-        QVERIFY2(greyAt(after) < 200, qPrintable(QStringLiteral("grey %1").arg(greyAt(after))));
-        // Under the field nothing of the line shows through: only the field's white and its text.
-        const QRect inside = field(name)->geometry();
+        const QPoint centre = inside.center();
+        // One or two pixels out: arrowheads keep at least two pixels away.
+        const bool horizontal = darkestNear({inside.left() - 2, centre.y()}, {0, 1}) < 200
+                                && darkestNear({inside.right() + 2, centre.y()}, {0, 1}) < 200;
+        const bool vertical = darkestNear({centre.x(), inside.top() - 2}, {1, 0}) < 200
+                              && darkestNear({centre.x(), inside.bottom() + 2}, {1, 0}) < 200;
+        QVERIFY(horizontal || vertical);
         const QPoint corner = (QPointF(inside.topLeft() + QPoint(1, 1)) * ratio).toPoint();
         QCOMPARE(qGray(shot.pixel(corner)), 255);
     }

@@ -68,6 +68,7 @@ private slots:
         QFETCH_GLOBAL(Language, language);
         installTranslations(*QCoreApplication::instance(), language);
         QVERIFY(openWindows());
+        drawing_->ensurePolished();  // the drawing window makes its controls then
     }
 
     void cleanup()
@@ -160,6 +161,7 @@ private slots:
                 occupied.append(field);
         }
         occupied.append(drawing_->findChild<QPushButton*>("btPrint"));
+        occupied.append(drawing_->findChild<QPushButton*>("btTemplate"));
         const QList<QLabel*> labels = drawing_->findChildren<QLabel*>();
         QCOMPARE(labels.size(), 6);
         for (const QLabel* label : labels) {
@@ -181,6 +183,7 @@ private slots:
     void rejectionSpeaksTheLanguage()
     {
         QFETCH_GLOBAL(Language, language);
+        modals_->expectBoxes(1);
         QTest::mouseClick(form_->findChild<QPushButton*>("btShow"), Qt::LeftButton);
         QTRY_COMPARE(modals_->seen().size(), 1);
         QCOMPARE(modals_->seen().first().text, language == Language::English

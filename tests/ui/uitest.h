@@ -1,6 +1,7 @@
 // What every window test starts from: the program's two windows as start-up
 // makes them, shown, with the decimal separator pinned and every modal box
-// answered from a timer; and a main() with the program's own application.
+// answered from a timer (an unexpected one fails the test); and a main() with
+// the program's own application.
 #pragma once
 
 #include "modalwatcher.h"
@@ -32,12 +33,17 @@ protected:
         return QTest::qWaitForWindowExposed(form_.get());
     }
 
+    // Call from cleanup(): fails the test when a modal window came up that
+    // it did not expect.
     void closeWindows()
     {
+        const QStringList unexpected = modals_ ? modals_->unexpected() : QStringList();
         modals_.reset();
         form_.reset();
         drawing_.reset();
         vintorp::ui::setSeparatorSource(vintorp::ui::systemDecimalSymbol);
+        QVERIFY2(unexpected.isEmpty(),
+                 qPrintable(QStringLiteral("unexpected: ") + unexpected.join(QStringLiteral("; "))));
     }
 
     std::unique_ptr<vintorp::ui::TForm4> drawing_;
