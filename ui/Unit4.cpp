@@ -5,9 +5,12 @@
 #include "errorreport.h"
 #include "fitlineedit.h"
 #include "fonts.h"
+#include "keyfilter.h"
 #include "vectorpicture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -151,6 +154,18 @@ void TForm4::showEvent(QShowEvent* event)
 {
     placement_.placeOnShow(*this);
     QWidget::showEvent(event);
+}
+
+void TForm4::keyPressEvent(QKeyEvent* event)
+{
+    // A focused button ignores Enter and passes it up to the window.
+    if (typedCharacter(*event) == kEnter) {
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace vintorp::ui

@@ -35,6 +35,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Enter presses the button that has the focus, as in the input window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildFields();

@@ -119,6 +119,33 @@ private slots:
         QCOMPARE(images.size(), 2);  // the table's two header lines, no image rows
     }
 
+    // After Calculate the focus is on «Печать»: Enter presses it, as Space does.
+    void keysPressTheFocusedPrintButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    }
+
+    void keysPressTheFocusedPrintButton()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        calculateWorkedExample();
+        auto* print = drawing_->findChild<QPushButton*>("btPrint");
+        QTRY_COMPARE(QApplication::focusWidget(), print);
+        int asked = 0;
+        answer_ = [&asked](QPrinter&) {
+            ++asked;
+            return false;
+        };
+        QTest::keyClick(print, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(asked, 1);
+        QVERIFY(modals_->seen().isEmpty());
+    }
+
     void cancelPrintsNothingAndTheNextPrintWorks()
     {
         calculateWorkedExample();
