@@ -6,8 +6,6 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <exception>
-
 namespace vintorp::ui {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) { }
@@ -16,10 +14,8 @@ bool Application::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-        reportError(QString::fromUtf8(e.what()));
     } catch (...) {
-        reportError(QString());
+        reportError(currentErrorMessage());
     }
     return false;
 }
