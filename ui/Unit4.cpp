@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <stdexcept>
 
 namespace vintorp::ui {
 namespace {
@@ -125,16 +126,22 @@ void TForm4::buildLabels()
     }
 }
 
+FitLineEdit& TForm4::field(const QString& name) const
+{
+    FitLineEdit* field = fields_.value(name);
+    if (!field)
+        throw std::out_of_range("no drawing field " + name.toStdString());
+    return *field;
+}
+
 void TForm4::setFieldText(const QString& name, const QString& text)
 {
-    if (FitLineEdit* field = fields_.value(name))
-        field->setText(text);
+    field(name).setText(text);
 }
 
 QString TForm4::fieldText(const QString& name) const
 {
-    const FitLineEdit* field = fields_.value(name);
-    return field ? field->text() : QString();
+    return field(name).text();
 }
 
 void TForm4::showResults()

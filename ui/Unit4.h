@@ -25,6 +25,8 @@ public:
     explicit TForm4(std::unique_ptr<print::PrinterChooser> chooser = {}, QWidget* parent = nullptr);
     ~TForm4() override;
 
+    // The text of a drawing field by its name; a name that is not one of the
+    // fields is a programming error and throws std::out_of_range.
     void setFieldText(const QString& name, const QString& text);
     QString fieldText(const QString& name) const;
 
@@ -41,6 +43,7 @@ protected:
 private:
     void buildFields();
     void buildLabels();
+    FitLineEdit& field(const QString& name) const;
 
     FirstShowCentring placement_;
     print::DrawingPrinter printer_;

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <stdexcept>
 
 using namespace vintorp::ui;
 
@@ -149,6 +150,24 @@ private slots:
         QVERIFY(!drawing_->isVisible());
         QVERIFY(form_->isVisible());
         QCOMPARE(shown(), workedExample(false));
+    }
+
+    // A wrong field name is a programming error: it throws, as the batch
+    // tool's view does, and changes nothing.
+    void unknownFieldNameThrows_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("no such field") << "Edit1";
+        QTest::newRow("empty") << "";
+        QTest::newRow("wrong case") << "edit4";
+    }
+
+    void unknownFieldNameThrows()
+    {
+        QFETCH(QString, name);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, drawing_->setFieldText(name, "1"));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, drawing_->fieldText(name));
+        QCOMPARE(shown(), allFields("0"));
     }
 
     void fieldGeometry_data()
