@@ -23,7 +23,9 @@ bool Application::notify(QObject* receiver, QEvent* event)
 void setUpApplication(QApplication& app)
 {
     QApplication::setApplicationName(QString::fromUtf16(kAppTitle));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(VINTORP_VERSION));
+    // Names the desktop file, through which Wayland finds the window's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VINTORP_APP_ID));
     QApplication::setOrganizationDomain(QStringLiteral("vintorp.github.io"));
     installFonts(app);
 

@@ -4,11 +4,13 @@
 #include "ui/errorreport.h"
 
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVersionNumber>
 #include <QtTest>
 
 #include <functional>
@@ -433,6 +435,20 @@ private slots:
         QCOMPARE(modals_->seen().first().icon, QMessageBox::Critical);
         QCOMPARE(modals_->seen().first().title, QStringLiteral("Vintorp"));
         QVERIFY(form_->isVisible());
+    }
+
+    // The desktop knows the application by its ID, the name of its desktop
+    // file (through which Wayland finds the window's icon); the version
+    // shown is the one the build has.
+    void identityComesFromTheBuild()
+    {
+        const QString desktopFile = QGuiApplication::desktopFileName() + QStringLiteral(".desktop");
+        QVERIFY2(QFileInfo::exists(QStringLiteral(VINTORP_PACKAGING_DIR "/") + desktopFile),
+                 qPrintable(desktopFile));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(VINTORP_PROJECT_VERSION));
+        const QVersionNumber version = QVersionNumber::fromString(QCoreApplication::applicationVersion());
+        QCOMPARE(form_->windowTitle(),
+                 QStringLiteral("Vintorp v.%1.%2").arg(version.majorVersion()).arg(version.minorVersion()));
     }
 
     void reportAddsAFullStopAfterCharactersAboveIt_data()
