@@ -2,15 +2,14 @@
 // PDF file at the printer's high resolution; reports the process's peak
 // memory.
 #include "common/pdfprinting.h"
+#include "common/programmain.h"
 #include "ui/Unit4.h"
-#include "ui/application.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -45,13 +44,5 @@ BENCHMARK(BM_PrintToPdf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    vintorp::ui::Application app(argc, argv);
-    vintorp::ui::setUpApplication(app);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vintorp::bench::runWithProgramApplication(argc, argv);
 }

@@ -6,9 +6,9 @@
 //
 //   QT_QPA_PLATFORM=offscreen ./bench_soak
 #include "common/pdfprinting.h"
+#include "common/programmain.h"
 #include "ui/Unit1.h"
 #include "ui/Unit4.h"
-#include "ui/application.h"
 #include "ui/decimalseparator.h"
 
 #include <QLineEdit>
@@ -20,7 +20,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -117,13 +116,5 @@ BENCHMARK(BM_Soak)->Iterations(1)->Unit(benchmark::kSecond);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    vintorp::ui::Application app(argc, argv);
-    vintorp::ui::setUpApplication(app);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vintorp::bench::runWithProgramApplication(argc, argv);
 }
