@@ -4,8 +4,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPolygonF>
 #include <QRegion>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -18,6 +20,8 @@ namespace vintorp::print {
 // canvas coordinates and always intersected with the canvas rectangle and
 // the engine's system clip (the part of the widget being painted).
 class ForwardingEngine final : public QPaintEngine {
+    enum class Outline { None, Pen };
+
 public:
     ForwardingEngine(QPainter& target, QSize size, const QTransform& toTarget)
         : QPaintEngine(QPaintEngine::AllFeatures), target_(target), toTarget_(toTarget)
@@ -76,13 +80,14 @@ public:
 
     void drawPath(const QPainterPath& path) override
     {
-        prepare();
-        target_.drawPath(path);
+        if (prepare(path.controlPointRect(), Outline::Pen))
+            target_.drawPath(path);
     }
 
     void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override
     {
-        prepare();
+        if (!prepare(QPolygonF(QList<QPointF>(points, points + count)).boundingRect(), Outline::Pen))
+            return;
         switch (mode) {
         case PolylineMode: target_.drawPolyline(points, count); break;
         case WindingMode: target_.drawPolygon(points, count, Qt::WindingFill); break;
@@ -93,50 +98,56 @@ public:
 
     void drawLines(const QLineF* lines, int count) override
     {
-        prepare();
-        target_.drawLines(lines, count);
+        QRectF bounds;
+        for (int i = 0; i < count; ++i)
+            bounds |= QRectF(lines[i].p1(), lines[i].p2()).normalized();
+        if (prepare(bounds, Outline::Pen))
+            target_.drawLines(lines, count);
     }
 
     void drawRects(const QRectF* rects, int count) override
     {
-        prepare();
-        target_.drawRects(rects, count);
+        QRectF bounds;
+        for (int i = 0; i < count; ++i)
+            bounds |= rects[i].normalized();
+        if (prepare(bounds, Outline::Pen))
+            target_.drawRects(rects, count);
     }
 
     void drawEllipse(const QRectF& rect) override
     {
-        prepare();
-        target_.drawEllipse(rect);
+        if (prepare(rect.normalized(), Outline::Pen))
+            target_.drawEllipse(rect);
     }
 
     void drawPoints(const QPointF* points, int count) override
     {
-        prepare();
-        target_.drawPoints(points, count);
+        if (prepare(QPolygonF(QList<QPointF>(points, points + count)).boundingRect(), Outline::Pen))
+            target_.drawPoints(points, count);
     }
 
     void drawPixmap(const QRectF& r, const QPixmap& pixmap, const QRectF& source) override
     {
-        prepare();
-        target_.drawPixmap(r, pixmap, source);
+        if (prepare(r.normalized(), Outline::None))
+            target_.drawPixmap(r, pixmap, source);
     }
 
     void drawTiledPixmap(const QRectF& r, const QPixmap& pixmap, const QPointF& offset) override
     {
-        prepare();
-        target_.drawTiledPixmap(r, pixmap, offset);
+        if (prepare(r.normalized(), Outline::None))
+            target_.drawTiledPixmap(r, pixmap, offset);
     }
 
     void drawImage(const QRectF& r, const QImage& image, const QRectF& source,
                    Qt::ImageConversionFlags flags) override
     {
-        prepare();
-        target_.drawImage(r, image, source, flags);
+        if (prepare(r.normalized(), Outline::None))
+            target_.drawImage(r, image, source, flags);
     }
 
     void drawTextItem(const QPointF& p, const QTextItem& item) override
     {
-        prepare();
+        prepare(QRectF(), Outline::None);
         target_.drawTextItem(p, item);
     }
 
@@ -182,6 +193,13 @@ private:
         return clip;
     }
 
+    // The pen's width in canvas pixels (a zero-width pen draws one pixel).
+    qreal penWidthOnCanvas() const
+    {
+        const qreal width = pen_.widthF() > 0 ? pen_.widthF() : 1.0;
+        return pen_.isCosmetic() ? width : width * std::sqrt(std::abs(world_.determinant()));
+    }
+
     // A cosmetic pen is as wide on the target as it was on the canvas, not
     // one pixel of a much finer device.
     QPen targetPen() const
@@ -189,17 +207,33 @@ private:
         if (!pen_.isCosmetic())
             return pen_;
         QPen pen = pen_;
-        const qreal width = pen_.widthF() > 0 ? pen_.widthF() : 1.0;
         const qreal scale = std::sqrt(std::abs(world_.determinant()));
         pen.setCosmetic(false);
-        pen.setWidthF(scale > 0 ? width / scale : width);
+        pen.setWidthF(scale > 0 ? penWidthOnCanvas() / scale : penWidthOnCanvas());
         return pen;
     }
 
-    void prepare()
+    // Sets the target up for the next operation, which covers `bounds` (in
+    // the painter's current coordinates; a null rectangle when unknown),
+    // widened by the pen where `outline` says so. Returns false, and sets
+    // nothing, when the operation covers no area of the canvas inside the
+    // clip: a shape that only touches the clip's edge from outside is
+    // dropped, because a printer's rasteriser may ink a line of device
+    // pixels for it just outside the picture.
+    bool prepare(const QRectF& bounds, Outline outline)
     {
+        const QPainterPath clip = effectiveClip();
+        if (!bounds.isNull()) {
+            QRectF covered = world_.mapRect(bounds);
+            if (outline == Outline::Pen && pen_.style() != Qt::NoPen) {
+                const qreal reach = penWidthOnCanvas() * std::max<qreal>(1, pen_.miterLimit());
+                covered.adjust(-reach, -reach, reach, reach);
+            }
+            if (covered.width() > 0 && covered.height() > 0 && !covered.intersects(clip.boundingRect()))
+                return false;
+        }
         target_.setTransform(toTarget_);
-        target_.setClipPath(effectiveClip(), Qt::ReplaceClip);
+        target_.setClipPath(clip, Qt::ReplaceClip);
         target_.setTransform(world_ * toTarget_);
         target_.setPen(targetPen());
         target_.setBrush(brush_);
@@ -211,6 +245,7 @@ private:
         target_.setRenderHints(hints_, true);
         target_.setCompositionMode(composition_);
         target_.setOpacity(opacity_);
+        return true;
     }
 
     QPainter& target_;

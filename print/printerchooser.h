@@ -14,8 +14,10 @@ public:
     virtual bool choose(QPrinter& printer, QWidget* parent) = 0;
 };
 
-// Qt's standard print dialog, object name "PrintDialog1": all pages only
-// (no page range, selection or current page), printing to a PDF file kept.
+// Qt's standard print dialog, object name "PrintDialog1": no page range on
+// offer (the printout is one page), printing to a PDF file kept, and the
+// printer's paper, custom sizes included, kept unless the user sets it up
+// again in the dialog's Properties.
 class DialogPrinterChooser final : public PrinterChooser {
 public:
     bool choose(QPrinter& printer, QWidget* parent) override;

@@ -1,4 +1,4 @@
-#include "print/templatedialog.h"
+#include "templatedialog.h"  // beside it, so that lupdate sees the class too
 
 #include "calc/cutparts.h"
 #include "print/printerchooser.h"

@@ -76,7 +76,7 @@ VectorPicture* makeCorePicture(QSize size, VectorPicture::Render render, QWidget
 TForm1::TForm1(TForm4& drawing, QWidget* parent) : QWidget(parent), drawing_(drawing)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(tr("Vintorp v.1.0"));
+    setWindowTitle(QStringLiteral("Vintorp v." VINTORP_CAPTION_VERSION));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(art::appIcon());

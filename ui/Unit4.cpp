@@ -7,14 +7,18 @@
 #include "fitlineedit.h"
 #include "fonts.h"
 #include "print/drawingprinter.h"
+#include "keyfilter.h"
 #include "vectorpicture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace vintorp::ui {
 namespace {
@@ -163,11 +167,18 @@ void TForm4::buildLabels()
     }
 }
 
+FitLineEdit& TForm4::field(const QString& name) const
+{
+    FitLineEdit* field = fields_.value(name);
+    if (!field)
+        throw std::out_of_range("no drawing field " + name.toStdString());
+    return *field;
+}
+
 void TForm4::setFieldText(const QString& name, const QString& text)
 {
     ensurePolished();
-    if (FitLineEdit* field = fields_.value(name))
-        field->setText(text);
+    field(name).setText(text);
     updateTemplateButton();
 }
 
@@ -181,8 +192,7 @@ void TForm4::updateTemplateButton()
 QString TForm4::fieldText(const QString& name) const
 {
     ensurePolished();
-    const FitLineEdit* field = fields_.value(name);
-    return field ? field->text() : QString();
+    return field(name).text();
 }
 
 void TForm4::showResults()
@@ -228,6 +238,18 @@ void TForm4::showEvent(QShowEvent* event)
 {
     placement_.placeOnShow(*this);
     QWidget::showEvent(event);
+}
+
+void TForm4::keyPressEvent(QKeyEvent* event)
+{
+    // A focused button ignores Enter and passes it up to the window.
+    if (typedCharacter(*event) == kEnter) {
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace vintorp::ui

@@ -40,6 +40,8 @@ public:
     explicit TForm4(std::unique_ptr<print::PrinterChooser> chooser = {}, QWidget* parent = nullptr);
     ~TForm4() override;
 
+    // The text of a drawing field by its name; a name that is not one of the
+    // fields is a programming error and throws std::out_of_range.
     void setFieldText(const QString& name, const QString& text);
     QString fieldText(const QString& name) const;
 
@@ -60,6 +62,8 @@ public:
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Enter presses the button that has the focus, as in the input window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
@@ -67,6 +71,7 @@ private:
     void buildLabels();
     // btTemplate is enabled while every field holds a value other than "0".
     void updateTemplateButton();
+    FitLineEdit& field(const QString& name) const;
 
     FirstShowCentring placement_;
     std::unique_ptr<print::PrinterChooser> chooser_;

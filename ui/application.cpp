@@ -4,8 +4,6 @@
 #include "fonts.h"
 #include "language.h"
 
-#include <exception>
-
 namespace vintorp::ui {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) { }
@@ -14,10 +12,8 @@ bool Application::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-        reportError(QString::fromUtf8(e.what()));
     } catch (...) {
-        reportError(QString());
+        reportError(currentErrorMessage());
     }
     return false;
 }
@@ -25,7 +21,9 @@ bool Application::notify(QObject* receiver, QEvent* event)
 void setUpApplication(QApplication& app)
 {
     QApplication::setApplicationName(QString::fromUtf16(kAppTitle));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(VINTORP_VERSION));
+    // Names the desktop file, through which Wayland finds the window's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VINTORP_APP_ID));
     QApplication::setOrganizationDomain(QStringLiteral("vintorp.github.io"));
     installFonts(app);
 

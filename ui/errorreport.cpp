@@ -5,6 +5,12 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
+
 namespace vintorp::ui {
 namespace {
 
@@ -17,7 +23,34 @@ void showBox(QMessageBox::Icon icon, const QString& text, const QString& objectN
     box.exec();
 }
 
+// The readable name of a type, as the compiler's runtime spells it.
+QString typeName(const std::type_info* type)
+{
+    if (!type)
+        return {};
+    int status = 0;
+    const std::unique_ptr<char, decltype(&std::free)> name(
+        abi::__cxa_demangle(type->name(), nullptr, nullptr, &status), &std::free);
+    return QString::fromUtf8(status == 0 && name ? name.get() : type->name());
+}
+
 }  // namespace
+
+QString currentErrorMessage()
+{
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        const QString message = QString::fromUtf8(e.what());
+        if (!message.isEmpty())
+            return message;
+        return QStringLiteral("Error of type %1").arg(typeName(&typeid(e)));
+    } catch (...) {
+        const QString type = typeName(abi::__cxa_current_exception_type());
+        return type.isEmpty() ? QStringLiteral("Unknown error")
+                              : QStringLiteral("Unknown error of type %1").arg(type);
+    }
+}
 
 QString reportText(const QString& message)
 {

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <exception>
-
 class QWidget;
 
 namespace vintorp::ui {
@@ -19,14 +17,19 @@ QString reportText(const QString& message);
 // Shows the report modally over parent (or over the active window).
 void reportError(const QString& message, QWidget* parent = nullptr);
 
-// Runs a command; an error that ends it goes to the report.
+// The message of the exception being handled; call only inside a catch
+// block. A standard exception gives its what(), or its type when that is
+// empty; an exception of any other type says that it is unknown and its type.
+QString currentErrorMessage();
+
+// Runs a command; an error that ends it, of whatever type, goes to the report.
 template <typename Command>
 void runReportingErrors(QWidget* parent, Command&& command)
 {
     try {
         command();
-    } catch (const std::exception& e) {
-        reportError(QString::fromUtf8(e.what()), parent);
+    } catch (...) {
+        reportError(currentErrorMessage(), parent);
     }
 }
 

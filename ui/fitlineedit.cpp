@@ -12,7 +12,8 @@ namespace {
 // more for the cursor.
 constexpr int kLineEditMargin = 2;
 constexpr int kCursorWidth = 1;
-constexpr int kSmallestPixelSize = 1;
+// Smaller text nobody reads; a text too wide even then is clipped.
+constexpr int kReadablePixelSize = 8;
 }  // namespace
 
 FitLineEdit::FitLineEdit(const QFont& font, QWidget* parent) : QLineEdit(parent), baseFont_(font)
@@ -36,13 +37,17 @@ void FitLineEdit::fitText()
     const qreal room = contents.width() - 2 * kLineEditMargin - kCursorWidth;
 
     QFont fitted = baseFont_;
-    for (int size = baseFont_.pixelSize(); size >= kSmallestPixelSize; --size) {
+    bool whole = false;
+    for (int size = baseFont_.pixelSize(); size >= kReadablePixelSize && !whole; --size) {
         fitted.setPixelSize(size);
-        if (std::ceil(QFontMetricsF(fitted).horizontalAdvance(text())) <= room)
-            break;
+        whole = std::ceil(QFontMetricsF(fitted).horizontalAdvance(text())) <= room;
     }
     if (fitted != font())
         setFont(fitted);
+    // Shrunk or clipped, the whole text is still at hand.
+    setToolTip(fitted == baseFont_ ? QString() : text());
+    if (!whole)
+        home(false);
 }
 
 }  // namespace vintorp::ui

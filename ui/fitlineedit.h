@@ -1,6 +1,8 @@
-// A read-only one-line field that never shows its number cut: when the text
-// is wider than the field, it is drawn in a smaller pixel size, just small
-// enough to show it whole. Texts that fit keep the field's own font.
+// A read-only one-line field that shows a text wider than itself in a
+// smaller pixel size, just small enough to show it whole, down to a size
+// that can still be read (8 px); a text too wide even then is clipped and
+// shows from its start. Texts that fit keep the field's own font. A shrunk
+// or clipped text is whole in the tooltip (and copies whole).
 #pragma once
 
 #include <QFont>

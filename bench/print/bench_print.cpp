@@ -1,56 +1,37 @@
-// One print of a window laid out like the drawing window to a PDF file at
-// the printer's high resolution; reports the process's peak memory.
-#include "print/drawingprinter.h"
-#include "print/printerchooser.h"
-#include "standinwindow.h"
+// One print of the real drawing window, filled with the worked example, to a
+// PDF file at the printer's high resolution; reports the process's peak
+// memory.
+#include "common/pdfprinting.h"
+#include "common/programmain.h"
+#include "ui/Unit4.h"
 
-#include <QApplication>
 #include <QFileInfo>
-#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
-#include <cstdlib>
 #include <memory>
 
 namespace {
 
-class PdfChooser final : public vintorp::print::PrinterChooser {
-public:
-    explicit PdfChooser(QString file) : file_(std::move(file)) { }
-    bool choose(QPrinter& printer, QWidget*) override
-    {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file_);
-        return true;
-    }
-
-private:
-    QString file_;
-};
-
 constexpr double kMemoryLimitMegabytes = 200;
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
-}
 
 void BM_PrintToPdf(benchmark::State& state)
 {
     QTemporaryDir dir;
-    vintorp::print::testing::StandInWindow window;
     const QString file = dir.filePath("page.pdf");
-    vintorp::print::DrawingPrinter printer(std::make_unique<PdfChooser>(file));
-    const double before = peakMegabytes();
+    vintorp::ui::TForm4 window(std::make_unique<vintorp::bench::PdfChooser>(file));
+    const QList<std::pair<const char*, const char*>> values
+        = {{"Edit2", "27,5"},  {"Edit3", "44"},    {"Edit4", "39,5"},  {"Edit5", "22,5"},  {"Edit6", "9"},
+           {"Edit7", "29,5"},  {"Edit8", "38"},    {"Edit9", "20,5"},  {"Edit10", "22,5"}, {"Edit11", "9"},
+           {"Edit12", "29,5"}, {"Edit14", "25,5"}, {"Edit16", "27,5"}, {"Edit15", "1"}};
+    for (const auto& [name, text] : values)
+        window.setFieldText(QString::fromLatin1(name), QString::fromLatin1(text));
+    window.showResults();
+    const double before = vintorp::bench::peakMegabytes();
     for (auto _ : state)
-        printer.print(window, window.kPictureArea);
-    const double peak = peakMegabytes();
+        window.btPrintClick();
+    const double peak = vintorp::bench::peakMegabytes();
     state.counters["peak_rss_MB"] = peak;
     if (peak >= kMemoryLimitMegabytes)
         state.SkipWithError("peak memory of one print is 200 MB or more");
@@ -63,12 +44,5 @@ BENCHMARK(BM_PrintToPdf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vintorp::bench::runWithProgramApplication(argc, argv);
 }

@@ -33,6 +33,20 @@ private:
     std::function<bool(QPrinter&)>& answer_;
 };
 
+// Bounding box of the pixels that are not white.
+QRect inkBounds(const QImage& page)
+{
+    const QImage grey = page.convertToFormat(QImage::Format_Grayscale8);
+    QRect bounds;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* line = grey.constScanLine(y);
+        for (int x = 0; x < grey.width(); ++x)
+            if (line[x] < 255)
+                bounds |= QRect(x, y, 1, 1);
+    }
+    return bounds;
+}
+
 QString runTool(const char* name, const QStringList& args)
 {
     QProcess process;
@@ -111,6 +125,33 @@ private slots:
         QCOMPARE(images.size(), 2);  // the table's two header lines, no image rows
     }
 
+    // After Calculate the focus is on «Печать»: Enter presses it, as Space does.
+    void keysPressTheFocusedPrintButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    }
+
+    void keysPressTheFocusedPrintButton()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        calculateWorkedExample();
+        auto* print = drawing_->findChild<QPushButton*>("btPrint");
+        QTRY_COMPARE(QApplication::focusWidget(), print);
+        int asked = 0;
+        answer_ = [&asked](QPrinter&) {
+            ++asked;
+            return false;
+        };
+        QTest::keyClick(print, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(asked, 1);
+        QVERIFY(modals_->seen().isEmpty());
+    }
+
     void cancelPrintsNothingAndTheNextPrintWorks()
     {
         calculateWorkedExample();
@@ -124,6 +165,45 @@ private slots:
         };
         pressPrint();
         QVERIFY(QFile::exists(pdf()));
+    }
+
+    // Nothing outside the picture area reaches the page: rendered without
+    // anti-aliasing, every pixel column and row just outside the picture is
+    // white, while the picture's own frame lines stand just inside.
+    void nothingOutsideThePictureReachesThePage()
+    {
+        constexpr int dpi = 300;
+        QRectF picture;  // in rendered pixels
+        answer_ = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf());
+            printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                              QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+            const QRectF area = printer.pageLayout().paintRectPoints();
+            const qreal scale = dpi / 72.0;
+            picture = QRectF(area.x() * scale, area.y() * scale, area.width() * scale,
+                             area.width() * scale * 400 / 457);
+            return true;
+        };
+        calculateWorkedExample();
+        pressPrint();
+        QVERIFY(modals_->seen().isEmpty());
+
+        QProcess render;
+        render.start(QStandardPaths::findExecutable(QStringLiteral("pdftoppm")),
+                     {"-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-gray", "-singlefile",
+                      pdf(), dir_.filePath(QStringLiteral("page"))});
+        QVERIFY(render.waitForFinished(60000) && render.exitCode() == 0);
+        const QImage page(dir_.filePath(QStringLiteral("page.pgm")));
+        QVERIFY(!page.isNull());
+        // Every inked pixel has its centre within the picture.
+        const QRectF ink = QRectF(inkBounds(page)).translated(0.5, 0.5).adjusted(0, 0, -1, -1);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(picture.contains(ink), qPrintable(QStringLiteral("ink from (%1, %2) to (%3, %4)")
+                                                       .arg(ink.left())
+                                                       .arg(ink.top())
+                                                       .arg(ink.right())
+                                                       .arg(ink.bottom())));
     }
 
     void printerErrorReachesTheReport()

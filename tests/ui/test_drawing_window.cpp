@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <stdexcept>
 
 using namespace vintorp::ui;
 namespace field = vintorp::calc::field;
@@ -208,6 +209,24 @@ private slots:
         QCOMPARE(shown(), workedExample(false));
     }
 
+    // A wrong field name is a programming error: it throws, as the batch
+    // tool's view does, and changes nothing.
+    void unknownFieldNameThrows_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("no such field") << "Edit1";
+        QTest::newRow("empty") << "";
+        QTest::newRow("wrong case") << "edit4";
+    }
+
+    void unknownFieldNameThrows()
+    {
+        QFETCH(QString, name);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, drawing_->setFieldText(name, "1"));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, drawing_->fieldText(name));
+        QCOMPARE(shown(), allFields("0"));
+    }
+
     void fieldGeometry_data()
     {
         QTest::addColumn<QString>("name");
@@ -301,39 +320,70 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("39,5"));
     }
 
-    void overlongValueShowsWhole_data()
+    // A value wider than its field is drawn smaller, just small enough to
+    // show whole, but never below 8 px; below that it is clipped. Shrunk or
+    // clipped, the whole text is in the tooltip and copies whole.
+    void overlongValueShrinksToAReadableFloor_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("fits");
-        const QString cheekWidth = nameOf(field::CheekWidth);
-        QTest::newRow("fits") << cheekWidth << "39,5" << true;
-        QTest::newRow("five digits") << cheekWidth << "1234,5" << false;
-        QTest::newRow("narrowest field") << nameOf(field::PlainWallMiddleHeight) << "12345" << false;
-        QTest::newRow("widest result") << cheekWidth << "2999996,5" << false;
-        QTest::newRow("fifteen digits") << nameOf(field::CheekWindowHeight) << "1,00000000000001E15" << false;
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("fits") << "Edit4"
+                              << "39,5"
+                              << "as is";
+        QTest::newRow("five digits") << "Edit4"
+                                     << "1234,5"
+                                     << "shrunk";
+        QTest::newRow("narrow field") << "Edit11"
+                                      << "1234"
+                                      << "shrunk";
+        QTest::newRow("widest result") << "Edit4"
+                                       << "2999996,5"
+                                       << "clipped";
+        QTest::newRow("window width") << "Edit5"
+                                      << "1000019,48"
+                                      << "clipped";
+        QTest::newRow("fifteen digits") << "Edit2"
+                                        << "1,00000000000001E15"
+                                        << "clipped";
     }
 
-    void overlongValueShowsWhole()
+    void overlongValueShrinksToAReadableFloor()
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
-        QFETCH(bool, fits);
+        QFETCH(QString, shown);
         FitLineEdit* f = edit(name);
         const QRect before = f->geometry();
         drawing_->setFieldText(name, text);
         QCOMPARE(f->geometry(), before);
-        QCOMPARE(f->font().pixelSize() == 11, fits);
         // Whole: the text, with QLineEdit's margins and cursor, fits the field.
-        QVERIFY(QFontMetrics(f->font()).horizontalAdvance(text) + 5 <= f->width());
-        // And no smaller than needed: one pixel larger would not fit.
-        if (!fits) {
-            QFont larger = f->font();
-            larger.setPixelSize(larger.pixelSize() + 1);
-            QVERIFY(QFontMetricsF(larger).horizontalAdvance(text) + 5 > f->width());
+        const auto whole = [&](int pixelSize) {
+            QFont font = f->font();
+            font.setPixelSize(pixelSize);
+            return QFontMetricsF(font).horizontalAdvance(text) + 5 <= f->width();
+        };
+        const int size = f->font().pixelSize();
+        if (shown == "as is") {
+            QCOMPARE(size, 11);
+            QVERIFY(f->toolTip().isEmpty());
+        } else if (shown == "shrunk") {
+            QVERIFY(size >= 8 && size < 11);
+            QVERIFY(whole(size));
+            QVERIFY(!whole(size + 1));  // no smaller than needed
+            QCOMPARE(f->toolTip(), text);
+        } else {
+            QCOMPARE(size, 8);
+            QVERIFY(!whole(size));
+            QCOMPARE(f->toolTip(), text);
+            QCOMPARE(f->cursorPosition(), 0);  // clipped, it shows from its start
         }
+        f->selectAll();
+        f->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
         drawing_->setFieldText(name, "0");
         QCOMPARE(f->font().pixelSize(), 11);
+        QVERIFY(f->toolTip().isEmpty());
     }
 
     // Each field stands on its dimension line: the grey line shows just

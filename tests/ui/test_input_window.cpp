@@ -1,19 +1,26 @@
 // The input window driven through its real widgets: key filter, focus moves,
 // the core type switch, pasting, and the road to the calculation's messages.
 #include "uitest.h"
+#include "ui/errorreport.h"
 
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVersionNumber>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
 using namespace vintorp::ui;
+
+// An error of a type of no standard family.
+struct OddError { };
 
 class TestInputWindow : public QObject, ProgramWindowsFixture {
     Q_OBJECT
@@ -351,24 +358,75 @@ private slots:
     }
 
     // An error that escapes a handler is reported by the application object
-    // itself, and the event loop goes on.
-    void errorEscapingAHandlerIsReportedByTheApplication()
+    // itself, and the event loop goes on; one that ends a command run through
+    // runReportingErrors is reported there. Either way an error of a type the
+    // report does not know still says something, in the report's usual form.
+    void errorsOfEveryTypeAreReported_data()
     {
-        struct Throwing : QObject {
-            bool event(QEvent* e) override
-            {
-                if (e->type() == QEvent::User)
-                    throw std::runtime_error("Floating point division by zero");
-                return QObject::event(e);
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("escapesTheHandler");
+        QTest::addColumn<QString>("expected");
+        const QList<std::pair<int, QString>> kinds = {
+            {0, "Floating point division by zero."},
+            {1, "Error of type std::runtime_error."},
+            {2, "Unknown error of type int."},
+            {3, "Unknown error of type OddError."},
+        };
+        for (const auto& [kind, expected] : kinds) {
+            QTest::addRow("kind %d, escaping", kind) << kind << true << expected;
+            QTest::addRow("kind %d, in a command", kind) << kind << false << expected;
+        }
+    }
+
+    void errorsOfEveryTypeAreReported()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, escapesTheHandler);
+        QFETCH(QString, expected);
+        const auto fail = [kind] {
+            switch (kind) {
+            case 0: throw std::runtime_error("Floating point division by zero");
+            case 1: throw std::runtime_error("");
+            case 2: throw 42;
+            default: throw OddError{};
             }
-        } receiver;
-        QEvent event(QEvent::User);
+        };
         modals_->expectBoxes(1);
-        QVERIFY(!QApplication::sendEvent(&receiver, &event));
+        if (escapesTheHandler) {
+            struct Throwing : QObject {
+                std::function<void()> fail;
+                bool event(QEvent* e) override
+                {
+                    if (e->type() == QEvent::User)
+                        fail();
+                    return QObject::event(e);
+                }
+            } receiver;
+            receiver.fail = fail;
+            QEvent event(QEvent::User);
+            QVERIFY(!QApplication::sendEvent(&receiver, &event));
+        } else {
+            runReportingErrors(form_.get(), fail);
+        }
         QTRY_COMPARE(modals_->seen().size(), 1);
-        QCOMPARE(modals_->seen().first().text, QStringLiteral("Floating point division by zero."));
+        QCOMPARE(modals_->seen().first().text, expected);
         QCOMPARE(modals_->seen().first().icon, QMessageBox::Critical);
+        QCOMPARE(modals_->seen().first().title, QStringLiteral("Vintorp"));
         QVERIFY(form_->isVisible());
+    }
+
+    // The desktop knows the application by its ID, the name of its desktop
+    // file (through which Wayland finds the window's icon); the version
+    // shown is the one the build has.
+    void identityComesFromTheBuild()
+    {
+        const QString desktopFile = QGuiApplication::desktopFileName() + QStringLiteral(".desktop");
+        QVERIFY2(QFileInfo::exists(QStringLiteral(VINTORP_PACKAGING_DIR "/") + desktopFile),
+                 qPrintable(desktopFile));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(VINTORP_PROJECT_VERSION));
+        const QVersionNumber version = QVersionNumber::fromString(QCoreApplication::applicationVersion());
+        QCOMPARE(form_->windowTitle(),
+                 QStringLiteral("Vintorp v.%1.%2").arg(version.majorVersion()).arg(version.minorVersion()));
     }
 };
 

@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Шаблон не построен: окно щеки не меньше самой щеки.</source>
-        <translation>No template: the cheek's window is not smaller than the cheek.</translation>
+        <translation>No template: the cheek&apos;s window is not smaller than the cheek.</translation>
     </message>
     <message>
         <source>Шаблон не построен: у стенки с выступами нет места для выступов (поле %1).</source>
@@ -218,10 +218,6 @@ glue it onto the sheet and cut along the solid lines.</translation>
 </context>
 <context>
     <name>vintorp::ui::TForm1</name>
-    <message>
-        <source>Vintorp v.1.0</source>
-        <translation>Vintorp v.1.0</translation>
-    </message>
     <message>
         <source>Тип сердечника</source>
         <translation>Core type</translation>

@@ -1,0 +1,27 @@
+// main() of a benchmark that drives the program's windows: the program's
+// own application object, set up as at start, on the offscreen platform
+// unless another is asked for.
+#pragma once
+
+#include "ui/application.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace vintorp::bench {
+
+inline int runWithProgramApplication(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ui::Application app(argc, argv);
+    ui::setUpApplication(app);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+}  // namespace vintorp::bench
