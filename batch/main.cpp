@@ -6,7 +6,7 @@
 #include <iostream>
 #include <string>
 
-#include "batch_case.h"
+#include "batch/batch_case.h"
 
 int main()
 {
