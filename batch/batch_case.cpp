@@ -9,6 +9,7 @@
 
 #include "calc/bobbin.h"
 #include "calc/errors.h"
+#include "calc/fpenv.h"
 #include "calc/memoryview.h"
 
 namespace vintorp::batch {
@@ -148,6 +149,9 @@ ordered_json FieldsJson(const calc::MemoryView& view)
 
 LineResult RunLine(std::string_view line, const LineOptions& options)
 {
+    // The JSON reader's number conversion raises arithmetic flags (overflow
+    // for 1e400); the caller gets its own environment back.
+    const calc::ArithmeticEnvironment environment;
     Case c;
     try {
         c = ReadCase(line, options);
