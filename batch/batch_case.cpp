@@ -1,14 +1,16 @@
 #include "batch_case.h"
 
 #include <array>
-#include <map>
-#include <optional>
+#include <cstdint>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
 #include "calc/bobbin.h"
 #include "calc/errors.h"
+#include "calc/fpenv.h"
+#include "calc/memoryview.h"
 
 namespace vintorp::batch {
 
@@ -18,67 +20,13 @@ using calc::InputField;
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-struct InputKey {
-    const char* key;
-    InputField field;
-};
-constexpr std::array<InputKey, 6> kInputKeys = {{{"A", InputField::A},
-                                                 {"B", InputField::B},
-                                                 {"C", InputField::C},
-                                                 {"H", InputField::H},
-                                                 {"K", InputField::K},
-                                                 {"T", InputField::T}}};
+// The keys of the six input texts, in the order of InputField.
+constexpr std::array<const char*, 6> kInputKeys = {"A", "B", "C", "H", "K", "T"};
 
 // A case that does not fit the expected shape.
 class InvalidLine : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
-};
-
-// The windows, as far as Calculate sees them, held in memory.
-class MemoryView : public calc::BobbinView {
-public:
-    MemoryView(std::map<InputField, std::string> inputs, int core_type)
-        : inputs_(std::move(inputs)), core_type_(core_type)
-    {
-        for (const std::string_view name : calc::kDrawingFields) {
-            fields_.emplace(name, "0");
-        }
-    }
-    std::string inputText(InputField field) const override { return inputs_.at(field); }
-    int coreType() const override { return core_type_; }
-    void setDrawingField(std::string_view name, const std::string& text) override { Field(name) = text; }
-    std::string drawingFieldText(std::string_view name) const override
-    {
-        return const_cast<MemoryView*>(this)->Field(name);
-    }
-    void showMessage(const std::string& text) override { message_ = text; }
-    void showDrawing() override { }
-
-    const std::string& message() const { return message_; }
-    ordered_json FieldsJson() const
-    {
-        ordered_json out = ordered_json::object();
-        for (const std::string_view name : calc::kDrawingFields) {
-            out[std::string(name)] = fields_.find(name)->second;
-        }
-        return out;
-    }
-
-private:
-    std::string& Field(std::string_view name)
-    {
-        const auto it = fields_.find(name);
-        if (it == fields_.end()) {
-            throw std::out_of_range("no drawing field " + std::string(name));
-        }
-        return it->second;
-    }
-
-    std::map<InputField, std::string> inputs_;
-    int core_type_;
-    std::map<std::string, std::string, std::less<>> fields_;
-    std::string message_;
 };
 
 const json& Member(const json& object, const char* key)
@@ -90,13 +38,32 @@ const json& Member(const json& object, const char* key)
     return *it;
 }
 
-std::string StringMember(const json& object, const char* key)
+std::string StringValue(const json& value, const std::string& key)
 {
-    const json& value = Member(object, key);
     if (!value.is_string()) {
-        throw InvalidLine(std::string("key \"") + key + "\" must be a string");
+        throw InvalidLine("key \"" + key + "\" must be a string");
     }
     return value.get<std::string>();
+}
+
+std::string StringMember(const json& object, const char* key)
+{
+    return StringValue(Member(object, key), key);
+}
+
+// -1, 0 or 1 as a JSON integer; not 1.0, and not a number that only wraps
+// round to one of them.
+std::optional<int> CoreTypeValue(const json& value)
+{
+    if (value.is_number_unsigned()) {
+        const auto v = value.get<std::uint64_t>();
+        return v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt;
+    }
+    if (value.is_number_integer()) {
+        const auto v = value.get<std::int64_t>();
+        return v >= -1 && v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt;
+    }
+    return std::nullopt;
 }
 
 // Number of UTF-8 characters (the JSON parser has already rejected text that
@@ -112,8 +79,27 @@ std::size_t CharacterCount(std::string_view s)
     return count;
 }
 
+// The line as one JSON value. The JSON reader stops at a NUL byte as at the
+// end of its input, so a line holding one is refused before it is read.
+json ParseLine(std::string_view line)
+{
+    if (const auto nul = line.find('\0'); nul != std::string_view::npos) {
+        throw InvalidLine("not valid JSON (NUL at byte " + std::to_string(nul + 1) + ")");
+    }
+    try {
+        return json::parse(line);
+    } catch (const json::parse_error& e) {
+        throw InvalidLine("not valid JSON (at byte " + std::to_string(e.byte) + ")");
+    } catch (const json::out_of_range&) {
+        // The reader's one range error: a number beyond the range of a double.
+        throw InvalidLine("not valid JSON (a number out of range)");
+    } catch (const json::exception&) {
+        throw InvalidLine("not valid JSON");
+    }
+}
+
 struct Case {
-    std::map<InputField, std::string> inputs;
+    std::array<std::string, 6> inputs;
     int core_type = 0;
     std::string sep;
     std::optional<json> template_path;  // the value of "template", when present
@@ -121,24 +107,19 @@ struct Case {
 
 Case ReadCase(std::string_view line)
 {
-    json object;
-    try {
-        object = json::parse(line);
-    } catch (const json::parse_error& e) {
-        throw InvalidLine("not valid JSON (at byte " + std::to_string(e.byte) + ")");
-    }
+    const json object = ParseLine(line);
     if (!object.is_object()) {
         throw InvalidLine("not a JSON object");
     }
     Case c;
-    for (const InputKey& k : kInputKeys) {
-        c.inputs.emplace(k.field, StringMember(object, k.key));
+    for (std::size_t i = 0; i < kInputKeys.size(); ++i) {
+        c.inputs[i] = StringMember(object, kInputKeys[i]);
     }
-    const json& type = Member(object, "type");
-    if (!type.is_number_integer() || type.get<long long>() < -1 || type.get<long long>() > 1) {
+    const std::optional<int> type = CoreTypeValue(Member(object, "type"));
+    if (!type) {
         throw InvalidLine("key \"type\" must be 0, 1 or -1");
     }
-    c.core_type = type.get<int>();
+    c.core_type = *type;
     c.sep = StringMember(object, "sep");
     if (CharacterCount(c.sep) != 1) {
         throw InvalidLine("key \"sep\" must be one character");
@@ -154,8 +135,17 @@ std::string Dump(const ordered_json& j)
     return j.dump(-1, ' ', false, nlohmann::detail::error_handler_t::replace);
 }
 
+ordered_json FieldsJson(const calc::MemoryView& view)
+{
+    ordered_json out = ordered_json::object();
+    for (const std::string_view name : calc::kDrawingFields) {
+        out[std::string(name)] = view.Field(name);
+    }
+    return out;
+}
+
 // {"status": "written", "path": ...} or {"status": "error", "message": ...}.
-ordered_json TemplateAnswer(const json& path, const std::string& status, const MemoryView& view,
+ordered_json TemplateAnswer(const json& path, const std::string& status, const calc::MemoryView& view,
                             const Case& c, const RunOptions& options)
 {
     const auto error = [](const std::string& why) {
@@ -172,9 +162,8 @@ ordered_json TemplateAnswer(const json& path, const std::string& status, const M
         return error("templates are not available");
     }
     TemplateJob job;
-    const ordered_json fields = view.FieldsJson();
-    for (const auto& [name, text] : fields.items()) {
-        job.fields.emplace(name, text.get<std::string>());
+    for (const std::string_view name : calc::kDrawingFields) {
+        job.fields.emplace(name, view.Field(name));
     }
     job.core_type = c.core_type;
     job.sep = c.sep;
@@ -190,6 +179,9 @@ ordered_json TemplateAnswer(const json& path, const std::string& status, const M
 
 LineResult RunLine(std::string_view line, const RunOptions& options)
 {
+    // The JSON reader's number conversion raises arithmetic flags (overflow
+    // for 1e400); the caller gets its own environment back.
+    const calc::ArithmeticEnvironment environment;
     Case c;
     try {
         c = ReadCase(line);
@@ -198,18 +190,18 @@ LineResult RunLine(std::string_view line, const RunOptions& options)
         return {Dump(out), false, e.what()};
     }
 
-    MemoryView view(std::move(c.inputs), c.core_type);
+    calc::MemoryView view(std::move(c.inputs), c.core_type, "0");
     std::string status;
     std::string message;
     try {
         const calc::CalcOutcome outcome = calc::Calculate(view, c.sep);
         status = outcome == calc::CalcOutcome::Shown ? "ok" : "rejected";
-        message = view.message();
+        message = view.Message();
     } catch (const calc::CalcError& e) {
         status = "error";
         message = e.what();
     }
-    ordered_json out = {{"status", status}, {"message", message}, {"fields", view.FieldsJson()}};
+    ordered_json out = {{"status", status}, {"message", message}, {"fields", FieldsJson(view)}};
     if (c.template_path) {
         out["template"] = TemplateAnswer(*c.template_path, status, view, c, options);
     }

@@ -1,6 +1,6 @@
 // One line of the batch tool: a JSON object with the six input texts, the
 // core type and the decimal separator in; one JSON object with the outcome
-// and the fourteen drawing texts out.
+// and the fourteen drawing texts out. Any line at all gets exactly one answer.
 #pragma once
 
 #include <functional>

@@ -17,7 +17,7 @@
 #include <string>
 #include <string_view>
 
-#include "batch_case.h"
+#include "batch/batch_case.h"
 #include "calc/cutparts.h"
 #include "print/cuttemplate.h"
 #include "print/templateerror.h"

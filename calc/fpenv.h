@@ -151,17 +151,21 @@ inline double StoreDouble(Extended x)
 
 // A stretch of x87 arithmetic with all faults silenced, for code that inspects
 // the outcome itself (the parse scan). On construction: saves the x87 control
-// word, clears pending fault flags, sets nearest-even with a 64-bit
-// significand and masks every fault. On destruction: clears the fault flags
-// and restores the control word. The arithmetic inside must be on Extended
-// values only. The slow instructions (clearing flags, loading the control
-// word) run only when there is something to change.
+// word and flags, clears pending fault flags, sets nearest-even with a 64-bit
+// significand and masks every fault. On destruction: drops the fault flags
+// raised inside, gives back the flags the caller had raised and restores the
+// control word. The arithmetic inside must be on Extended values only. The
+// slow instructions (changing flags, loading the control word) run only when
+// there is something to change.
 class QuietX87Scope {
 public:
     QuietX87Scope() noexcept
     {
         asm volatile("fnstcw %0" : "=m"(saved_cw_));
-        ClearFaultFlags();
+        caller_flags_ = StatusWord() & kAllFlags;
+        if ((caller_flags_ & kFaultFlags) != 0) {
+            asm volatile("fnclex" : : : "memory");
+        }
         if (saved_cw_ != kQuietControlWord) {
             const std::uint16_t cw = kQuietControlWord;
             asm volatile("fldcw %0" : : "m"(cw) : "memory");
@@ -169,8 +173,10 @@ public:
     }
     ~QuietX87Scope()
     {
-        if ((LastStatus() & kFaultFlags) != 0) {
-            asm volatile("fnclex" : : : "memory");
+        const std::uint16_t flags = LastStatus() & kAllFlags;
+        const std::uint16_t wanted = (flags & ~kFaultFlags) | caller_flags_;
+        if (flags != wanted) {
+            SetFlags(wanted);
         }
         if (saved_cw_ != kQuietControlWord) {
             asm volatile("fldcw %0" : : "m"(saved_cw_) : "memory");
@@ -194,6 +200,7 @@ private:
     static constexpr std::uint16_t kDivisionByZeroFlag = 0x0004;
     static constexpr std::uint16_t kOverflowFlag = 0x0008;
     static constexpr std::uint16_t kFaultFlags = kInvalidFlag | kDivisionByZeroFlag | kOverflowFlag;
+    static constexpr std::uint16_t kAllFlags = 0x003F;  // the three faults, denormal, underflow, inexact
 
     static std::uint16_t StatusWord() noexcept
     {
@@ -201,17 +208,25 @@ private:
         asm volatile("fnstsw %0" : "=am"(sw) : : "memory");
         return sw;
     }
-    static void ClearFaultFlags() noexcept
+    // Sets exactly these flags. Other than fnclex, which clears them all, the
+    // x87 unit sets flags only through its whole environment image.
+    static void SetFlags(std::uint16_t flags) noexcept
     {
-        if ((StatusWord() & kFaultFlags) != 0) {
+        if (flags == 0) {
             asm volatile("fnclex" : : : "memory");
+            return;
         }
+        std::uint32_t image[7];  // control, status, tags, then the last instruction and operand
+        asm volatile("fnstenv %0" : "=m"(image) : : "memory");
+        image[1] = (image[1] & ~std::uint32_t{kAllFlags}) | flags;
+        asm volatile("fldenv %0" : : "m"(image) : "memory");
     }
 
     // The status word as InvalidOrOverflow() last read it, or afresh.
     std::uint16_t LastStatus() const noexcept { return status_read_ ? status_ : StatusWord(); }
 
     std::uint16_t saved_cw_ = 0;
+    std::uint16_t caller_flags_ = 0;
     std::uint16_t status_ = 0;
     bool status_read_ = false;
 };

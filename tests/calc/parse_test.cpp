@@ -4,6 +4,7 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -193,8 +194,8 @@ TEST(ParseNumber, RunsUnderItsOwnEnvironmentAndRestoresTheCallers)
     EXPECT_EQ(test::X87ControlWord(), test::kForeignControlWord);
 }
 
-// Fault flags raised by the scan, or pending before it, do not reach the
-// caller; the silent ones (inexact, underflow) may.
+// Fault flags raised by the scan do not reach the caller, nor stop the scan
+// when pending before it; the silent ones (inexact, underflow) may reach it.
 TEST(ParseNumber, LeavesNoFaultFlagBehind)
 {
     const test::ClearedFlags clean;
@@ -202,6 +203,25 @@ TEST(ParseNumber, LeavesNoFaultFlagBehind)
     EXPECT_EQ(std::fetestexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO), 0);
     std::feraiseexcept(FE_OVERFLOW);
     EXPECT_EQ(ParseNumber("1,5", ","), 1.5L);  // a pending fault is no reason to reject
+}
+
+// The fault flags the caller had raised on the x87 unit, where the scan
+// works, are the caller's again afterwards, whether the scan accepts the text
+// or faults and rejects it.
+TEST(ParseNumber, GivesTheCallerItsFaultFlagsBack)
+{
+    const int faults = FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO;
+    const Extended zero = test::Opaque(0.0L);
+    for (const char* text : {"1,5", "1e4999", "x"}) {
+        SCOPED_TRACE(text);
+        (void)test::Opaque(test::Opaque(std::numeric_limits<Extended>::max()) * 2.0L);
+        (void)ParseNumberOrDefault(text, kFallback, ",");
+        EXPECT_EQ(std::fetestexcept(faults), FE_OVERFLOW);
+        (void)test::Opaque(zero / zero + 1.0L / zero);
+        (void)ParseNumberOrDefault(text, kFallback, ",");
+        EXPECT_EQ(std::fetestexcept(faults), faults);
+        std::feclearexcept(FE_ALL_EXCEPT);
+    }
 }
 
 // The value is rounded to extended first and only then to double: a decimal
