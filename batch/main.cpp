@@ -64,7 +64,6 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-
 // The language asked for on the command line; nothing when the arguments are wrong.
 std::optional<Language> LanguageOption(int argc, char** argv)
 {

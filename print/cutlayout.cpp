@@ -102,7 +102,8 @@ TemplateLayout layoutTemplate(const calc::CutSet& set, QSizeF paper, QRectF prin
     const double areaHeight = paged ? printable.height() - kHeaderHeight - kFooterHeight : 1e9;
     layout.area = QRectF(printable.left(), printable.top() + kHeaderHeight, printable.width(), areaHeight);
     if (printable.width() < kNarrowestArea || (paged && printable.height() < kLowestArea))
-        throw TemplateError(CutTemplate::tr("Лист слишком мал для шаблона: нужна область печати не меньше 120 × 100 мм."));
+        throw TemplateError(
+            CutTemplate::tr("Лист слишком мал для шаблона: нужна область печати не меньше 120 × 100 мм."));
 
     // Every piece of every part with its label, tallest first.
     std::vector<PlacedPiece> pieces;
@@ -155,7 +156,8 @@ TemplateLayout layoutTemplate(const calc::CutSet& set, QSizeF paper, QRectF prin
         piece.page = page;
         piece.origin = layout.area.topLeft() + at;
         if (paged && packer.pages() > kMaxSheets)
-            throw TemplateError(CutTemplate::tr("Шаблону нужно больше %1 листов: проверьте размеры.").arg(kMaxSheets));
+            throw TemplateError(
+                CutTemplate::tr("Шаблону нужно больше %1 листов: проверьте размеры.").arg(kMaxSheets));
     }
     layout.pageCount = packer.pages();
     layout.pieces = std::move(pieces);

@@ -158,8 +158,8 @@ void paintRuler(QPainter& painter, const QRectF& printable)
     painter.restore();
     for (int cm = 0; cm <= 10; ++cm)
         drawText(painter, QPointF(x0 + 10 * cm, y - 0.8), QString::number(cm), kRulerEm, Qt::AlignHCenter);
-    drawText(painter, QPointF(square.center().x(), square.top() - 1.2),
-             CutTemplate::tr("10 × 10 мм"), kRulerEm, Qt::AlignHCenter);
+    drawText(painter, QPointF(square.center().x(), square.top() - 1.2), CutTemplate::tr("10 × 10 мм"),
+             kRulerEm, Qt::AlignHCenter);
     const QStringList note = scaleNote();
     drawText(painter, QPointF(x0, y - 8), note.value(0), kLabelEm);
     drawText(painter, QPointF(x0, y - 4.6), note.value(1), kLabelEm);

@@ -124,8 +124,7 @@ QString scaleGroup(const QRectF& printable)
              .arg(mm(x0 + 108), mm(bottom - 11), colour(kTextColour));
     for (int cm = 0; cm <= 10; ++cm)
         g += textElement(QPointF(x0 + 10 * cm, y - 0.8), QString::number(cm), 2.0, "middle");
-    g += textElement(QPointF(x0 + 113, bottom - 12.2),
-                     CutTemplate::tr("10 × 10 мм"), 2.0, "middle");
+    g += textElement(QPointF(x0 + 113, bottom - 12.2), CutTemplate::tr("10 × 10 мм"), 2.0, "middle");
     const QStringList note = scaleNote();
     g += textElement(QPointF(x0, y - 8), note.value(0), kLabelEm);
     g += textElement(QPointF(x0, y - 4.6), note.value(1), kLabelEm);

@@ -34,17 +34,19 @@ QStringList pieceLabel(const calc::CutSet& set, const calc::CutPart& part, const
                           text(set, f::CheekWindowHeight));
         break;
     case PartKind::TabbedWall:
-        lines
-            << CutTemplate::tr("Стенка с выступами %1 из %2").arg(part.number).arg(part.count)
-            << CutTemplate::tr("выс. %1 (%2; %3)")
-                   .arg(text(set, f::TabbedWallHeight), text(set, f::TabbedWallBetweenTabs),
-                        text(set, f::TabbedWallMiddleHeight))
-            << CutTemplate::tr("шир. %1 / %2").arg(text(set, f::TabbedWallWideWidth), text(set, f::TabbedWallNarrowWidth));
+        lines << CutTemplate::tr("Стенка с выступами %1 из %2").arg(part.number).arg(part.count)
+              << CutTemplate::tr("выс. %1 (%2; %3)")
+                     .arg(text(set, f::TabbedWallHeight), text(set, f::TabbedWallBetweenTabs),
+                          text(set, f::TabbedWallMiddleHeight))
+              << CutTemplate::tr("шир. %1 / %2")
+                     .arg(text(set, f::TabbedWallWideWidth), text(set, f::TabbedWallNarrowWidth));
         break;
     case PartKind::PlainWall:
         lines << CutTemplate::tr("Гладкая стенка %1 из %2").arg(part.number).arg(part.count)
-              << CutTemplate::tr("выс. %1 (%2)").arg(text(set, f::PlainWallHeight), text(set, f::PlainWallMiddleHeight))
-              << CutTemplate::tr("шир. %1 / %2").arg(text(set, f::PlainWallWideWidth), text(set, f::PlainWallNarrowWidth));
+              << CutTemplate::tr("выс. %1 (%2)")
+                     .arg(text(set, f::PlainWallHeight), text(set, f::PlainWallMiddleHeight))
+              << CutTemplate::tr("шир. %1 / %2")
+                     .arg(text(set, f::PlainWallWideWidth), text(set, f::PlainWallNarrowWidth));
         break;
     }
     lines << CutTemplate::tr("материал %1 мм").arg(text(set, f::Thickness));
@@ -84,16 +86,21 @@ QString problemMessage(const calc::CutPartsError& error)
     switch (error.problem()) {
     case CutProblem::NotANumber: return CutTemplate::tr("Шаблон не построен: в поле %1 не число.").arg(field);
     case CutProblem::ExponentForm:
-        return CutTemplate::tr("Шаблон не построен: размер в поле %1 записан с порядком (E), такую деталь не вырезать.")
+        return CutTemplate::tr(
+                   "Шаблон не построен: размер в поле %1 записан с порядком (E), такую деталь не вырезать.")
             .arg(field);
     case CutProblem::NotPositive:
         return CutTemplate::tr("Шаблон не построен: размер в поле %1 равен нулю или отрицателен.").arg(field);
-    case CutProblem::TooLarge: return CutTemplate::tr("Шаблон не построен: размер в поле %1 больше 2 м.").arg(field);
-    case CutProblem::WindowTooLarge: return CutTemplate::tr("Шаблон не построен: окно щеки не меньше самой щеки.");
+    case CutProblem::TooLarge:
+        return CutTemplate::tr("Шаблон не построен: размер в поле %1 больше 2 м.").arg(field);
+    case CutProblem::WindowTooLarge:
+        return CutTemplate::tr("Шаблон не построен: окно щеки не меньше самой щеки.");
     case CutProblem::TabsTooShort:
-        return CutTemplate::tr("Шаблон не построен: у стенки с выступами нет места для выступов (поле %1).").arg(field);
+        return CutTemplate::tr("Шаблон не построен: у стенки с выступами нет места для выступов (поле %1).")
+            .arg(field);
     case CutProblem::MiddleTooTall:
-        return CutTemplate::tr("Шаблон не построен: средняя часть стенки не короче самой стенки (поле %1).").arg(field);
+        return CutTemplate::tr("Шаблон не построен: средняя часть стенки не короче самой стенки (поле %1).")
+            .arg(field);
     case CutProblem::BadBobbinCount: return CutTemplate::tr("Число каркасов должно быть от 1 до 4.");
     }
     return QString::fromUtf8(error.what());
