@@ -201,6 +201,9 @@ LineResult RunLine(std::string_view line, const RunOptions& options)
         status = "error";
         message = e.what();
     }
+    if (options.translate_message && !message.empty()) {
+        message = options.translate_message(message);
+    }
     ordered_json out = {{"status", status}, {"message", message}, {"fields", FieldsJson(view)}};
     if (c.template_path) {
         out["template"] = TemplateAnswer(*c.template_path, status, view, c, options);

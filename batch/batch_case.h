@@ -27,8 +27,12 @@ struct TemplateJob {
 // Writes the template; returns an empty string, or why it was not written.
 using TemplateWriter = std::function<std::string(const TemplateJob&)>;
 
+// The message of a rejected or failed case in the language asked for.
+using MessageTranslator = std::function<std::string(const std::string&)>;
+
 struct RunOptions {
     TemplateWriter write_template;  // none: templates are reported as not available
+    MessageTranslator translate_message;  // none: the messages as the calculation gives them
 };
 
 LineResult RunLine(std::string_view line, const RunOptions& options = {});

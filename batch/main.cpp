@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -76,18 +75,6 @@ std::optional<Language> LanguageOption(int argc, char** argv)
     return std::nullopt;
 }
 
-// The answer line with the message of a rejected or failed case translated.
-std::string Translated(const std::string& output, const QTranslator& translator)
-{
-    auto answer = nlohmann::ordered_json::parse(output);
-    const std::string status = answer.value("status", "");
-    if (status == "rejected" || status == "error") {
-        answer["message"]
-            = vintorp::ui::translatedMessage(answer["message"].get<std::string>(), translator).toStdString();
-    }
-    return answer.dump(-1, ' ', false, nlohmann::detail::error_handler_t::replace);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -109,11 +96,16 @@ int main(int argc, char** argv)
     auto writer = std::make_shared<TemplateWriter>(translator ? &*translator : nullptr);
     vintorp::batch::RunOptions options;
     options.write_template = [writer](const vintorp::batch::TemplateJob& job) { return (*writer)(job); };
+    if (translator) {
+        options.translate_message = [&translator](const std::string& message) {
+            return vintorp::ui::translatedMessage(message, *translator).toStdString();
+        };
+    }
     bool all_valid = true;
     std::string line;
     for (long line_number = 1; std::getline(std::cin, line); ++line_number) {
         const vintorp::batch::LineResult result = vintorp::batch::RunLine(line, options);
-        std::cout << (translator ? Translated(result.output, *translator) : result.output) << '\n';
+        std::cout << result.output << '\n';
         if (!result.valid) {
             all_valid = false;
             std::cerr << "vintorp-batch: line " << line_number << ": " << result.problem << '\n';
