@@ -35,8 +35,20 @@ QString colour(const QColor& c)
     return c.name(QColor::HexRgb);
 }
 
+// The characters XML 1.0 can hold, escaped or not.
+bool isXmlCharacter(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
+           || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// Throws TemplateError for a character that no SVG file can hold.
 QString escaped(const QString& text)
 {
+    for (const char32_t c : text.toUcs4()) {
+        if (!isXmlCharacter(c))
+            throw TemplateError(unwritableCharacterMessage(c));
+    }
     return text.toHtmlEscaped();
 }
 

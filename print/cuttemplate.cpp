@@ -5,11 +5,14 @@
 #include "print/cuttexts.h"
 #include "print/templateerror.h"
 
+#include "files/wholefile.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace vintorp::print {
 namespace {
@@ -77,22 +80,36 @@ QByteArray templateSvgFile(const calc::CutSet& set)
     return templateSvg(set, canvasLayout(set));
 }
 
+QByteArray templatePdfFile(const calc::CutSet& set)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    writeTemplatePdf(buffer, set);
+    buffer.close();
+    return pdf;
+}
+
+std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const std::optional<files::WriteFailure> failure = files::writeWholeFile(
+        std::string_view(name.constData(), std::size_t(name.size())),
+        std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (failure)
+        return writeFailureMessage(path, *failure);
+    return std::nullopt;
+}
+
 void saveTemplate(const QString& path, const calc::CutSet& set)
 {
     const std::optional<TemplateFormat> format = templateFormatFor(path);
     if (!format)
         throw TemplateError(CutTemplate::tr("Шаблон сохраняется только в файл .pdf или .svg."));
-    // Laid out before the file is opened, so that nothing is left when it fails.
-    const QByteArray svg = *format == TemplateFormat::Svg ? templateSvgFile(set) : QByteArray();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw TemplateError(CutTemplate::tr("Не удалось записать файл %1: %2").arg(path, file.errorString()));
-    if (*format == TemplateFormat::Svg)
-        file.write(svg);
-    else
-        writeTemplatePdf(file, set);
-    if (!file.commit())
-        throw TemplateError(CutTemplate::tr("Не удалось записать файл %1: %2").arg(path, file.errorString()));
+    // Made in memory before the file is touched.
+    if (const auto why = writeFileWhole(path, *format == TemplateFormat::Svg ? templateSvgFile(set)
+                                                                            : templatePdfFile(set)))
+        throw TemplateError(*why);
 }
 
 }  // namespace vintorp::print

@@ -36,9 +36,15 @@ TemplateLayout canvasLayout(const calc::CutSet& set);
 // A4 pages, vector only, fonts embedded, with a document title.
 void writeTemplatePdf(QIODevice& out, const calc::CutSet& set, int dotsPerInch = 1200);
 QByteArray templateSvgFile(const calc::CutSet& set);
+QByteArray templatePdfFile(const calc::CutSet& set);
+
+// Writes `bytes` to the file at `path` whole. Returns nothing when it is
+// written; else the message for the user, and the file is as it was.
+std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes);
 
 // Writes the PDF or the SVG, by the suffix of `path`, all or nothing.
-// Throws TemplateError.
+// Throws TemplateError, also for a path that holds a NUL character or leads
+// to something other than a regular file.
 void saveTemplate(const QString& path, const calc::CutSet& set);
 
 }  // namespace vintorp::print

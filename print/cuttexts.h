@@ -1,9 +1,10 @@
 // The words of the cut template: labels, page header, the note beside the
-// ruler and the messages for values that make no part. Russian source texts
+// ruler and the messages for values that make no part and files not written. Russian source texts
 // in the translation context "CutTemplate".
 #pragma once
 
 #include "calc/cutparts.h"
+#include "files/wholefile.h"
 #include "print/cutlayout.h"
 
 #include <QString>
@@ -25,5 +26,12 @@ QStringList scaleNote();
 
 // What is wrong with the drawing's values, for the user.
 QString problemMessage(const calc::CutPartsError& error);
+
+// Why the file at `path` was not written, for the user.
+QString writeFailureMessage(const QString& path, const files::WriteFailure& failure);
+
+// Why an SVG cannot hold a character of the template's words (a control
+// character as the decimal separator, say).
+QString unwritableCharacterMessage(char32_t character);
 
 }  // namespace vintorp::print

@@ -1,6 +1,7 @@
 #include "print/drawingprinter.h"
 
 #include "print/picturepaint.h"
+#include "print/printeroutput.h"
 #include "print/printerror.h"
 #include "print/printsize.h"
 
@@ -66,11 +67,14 @@ void DrawingPrinter::print(QWidget& window, const QRect& area)
         throw PrintError(kPrinterNotValid);
     const PrintSize size = printSize(area.width(), area.height(), page.width(), page.height());
 
+    PrinterOutput output(target);
     QPainter painter;
-    if (!painter.begin(&target))
+    if (!painter.begin(&output.device()))
         throw PrintError(kPrinterNotValid);
     paintPicture(painter, window, area, size);
     painter.end();
+    if (const auto why = output.finish())
+        throw PrintError(why->toStdString());
 }
 
 }  // namespace vintorp::print

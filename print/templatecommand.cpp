@@ -3,7 +3,9 @@
 #include "print/cutpaint.h"
 #include "print/cuttemplate.h"
 #include "print/cuttexts.h"
+#include "print/printeroutput.h"
 #include "print/printerror.h"
+#include "print/templateerror.h"
 
 #include <QPrinter>
 
@@ -38,7 +40,10 @@ void printTemplate(QPrinter& printer, const calc::CutSet& set)
     page.setUnits(QPageLayout::Millimeter);
     const TemplateLayout layout = sheetLayout(set, page.fullRect().size(), templatePrintableArea(printer));
     printer.setDocName(templateTitle());
-    paintTemplate(printer, set, layout);
+    PrinterOutput output(printer);
+    paintTemplate(output.device(), set, layout);
+    if (const auto why = output.finish())
+        throw TemplateError(*why);
 }
 
 TemplateCommand::TemplateCommand(std::unique_ptr<TemplateDialogs> dialogs)

@@ -19,7 +19,8 @@ namespace vintorp::print {
 // printable area, and never less than a small margin.
 QRectF templatePrintableArea(const QPrinter& printer);
 
-// Prints every sheet at true size on the paper chosen for `printer`.
+// Prints every sheet at true size on the paper chosen for `printer`; a PDF
+// file chosen in the dialog is written whole or not at all.
 // Throws TemplateError or PrintError.
 void printTemplate(QPrinter& printer, const calc::CutSet& set);
 

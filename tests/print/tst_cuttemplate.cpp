@@ -7,6 +7,7 @@
 #include "print/templatecommand.h"
 #include "print/printerror.h"
 #include "print/templateerror.h"
+#include "smalldisk.h"
 #include "templatetesting.h"
 
 #include <QFile>
@@ -227,6 +228,10 @@ private slots:
     void failuresLeaveNoFile_data();
     void failuresLeaveNoFile();
     void paperTooSmall();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
+    void svgHoldsOnlyXmlCharacters_data();
+    void svgHoldsOnlyXmlCharacters();
 
 private:
     QTemporaryDir dir_;
@@ -568,6 +573,95 @@ void TestCutTemplate::paperTooSmall()
     const calc::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
     const QSizeF a6 = QPageSize(QPageSize::A6).size(QPageSize::Millimeter);
     QVERIFY_THROWS_EXCEPTION(TemplateError, sheetLayout(set, a6, QRectF(QPointF(5, 5), a6 - QSizeF(10, 10))));
+}
+
+void TestCutTemplate::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("printed");  // through the print dialog's PDF file
+    QTest::newRow("saved PDF") << "existing.pdf" << false;
+    QTest::newRow("saved SVG") << "existing.svg" << false;
+    QTest::newRow("printed to a PDF file") << "existing.pdf" << true;
+}
+
+void TestCutTemplate::fullDiskKeepsTheOldFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, printed);
+    const vintorp::testing::SmallDisk disk(12);
+    if (!disk.mounted())
+        QSKIP(disk.why().c_str());
+    const QString path = QString::fromStdString(disk.file(name.toStdString()));
+    const QByteArray old(6000, 'o');
+    {
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        QCOMPARE(existing.write(old), old.size());
+    }
+    const calc::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
+    try {
+        if (printed) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            printTemplate(printer, set);
+        } else {
+            saveTemplate(path, set);
+        }
+        QFAIL("reported as written");
+    } catch (const TemplateError& e) {
+        QVERIFY2(e.message().contains(u"No space left on device"), qPrintable(e.message()));
+    }
+    QFile existing(path);
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), old);
+    QCOMPARE(QDir(QString::fromStdString(disk.folder())).entryList(QDir::AllEntries | QDir::Hidden
+                                                                     | QDir::NoDotAndDotDot),
+             QStringList{name});
+}
+
+void TestCutTemplate::svgHoldsOnlyXmlCharacters_data()
+{
+    QTest::addColumn<QString>("sep");
+    QTest::addColumn<QString>("refused");  // the character named in the message; empty: written
+    QTest::newRow("comma") << "," << QString();
+    QTest::newRow("middle dot") << "·" << QString();
+    QTest::newRow("ampersand") << "&" << QString();
+    QTest::newRow("less-than") << "<" << QString();
+    QTest::newRow("NUL") << QString(QChar(0)) << "U+0000";
+    QTest::newRow("U+0001") << QString(QChar(1)) << "U+0001";
+    QTest::newRow("escape") << QString(QChar(0x1b)) << "U+001B";
+    QTest::newRow("U+FFFE") << QString(QChar(0xfffe)) << "U+FFFE";
+}
+
+void TestCutTemplate::svgHoldsOnlyXmlCharacters()
+{
+    QFETCH(QString, sep);
+    QFETCH(QString, refused);
+    calc::FieldTexts texts = workedETexts();
+    for (auto& [field, text] : texts)
+        text = QString::fromStdString(text).replace(u',', sep).toStdString();
+    const QString path = dir_.filePath(QStringLiteral("sep-%1.svg").arg(QTest::currentDataTag()));
+    try {
+        saveTemplate(path, makeTemplateParts(texts, sep, 1));
+        QVERIFY2(refused.isEmpty(), "written");
+    } catch (const TemplateError& e) {
+        QVERIFY2(!refused.isEmpty() && e.message().contains(refused), qPrintable(e.message()));
+        QVERIFY(!QFile::exists(path));
+        return;
+    }
+    QFile svg(path);
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    // The separator reaches the labels as it is, escaped or not.
+    const QRegularExpression size(QStringLiteral("[0-9]%1[0-9]").arg(QRegularExpression::escape(sep)));
+    int labelsWithSep = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::Characters && size.match(xml.text()).hasMatch())
+            ++labelsWithSep;
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(labelsWithSep > 0);
 }
 
 QTEST_MAIN(TestCutTemplate)

@@ -4,6 +4,7 @@
 #include "print/drawingprinter.h"
 #include "print/printerror.h"
 #include "print/printsize.h"
+#include "smalldisk.h"
 #include "standinwindow.h"
 
 #include <QApplication>
@@ -146,6 +147,7 @@ private slots:
     void errorsEndTheCommand_data();
     void errorsEndTheCommand();
     void printWhilePrintingIsRefused();
+    void fullDiskKeepsTheOldFile();
 
 private:
     std::optional<QTemporaryDir> dir_;
@@ -316,8 +318,9 @@ void DrawingPrinterTest::errorsEndTheCommand_data()
         << int(QPrinter::PdfFormat) << QString() << QString::fromUtf8(kNoDefaultPrinter);
     QTest::newRow("no printer, no file")
         << int(QPrinter::NativeFormat) << QString() << QString::fromUtf8(kNoDefaultPrinter);
-    QTest::newRow("file cannot be opened")
-        << int(QPrinter::PdfFormat) << QString("missing/dir/page.pdf") << QString::fromUtf8(kPrinterNotValid);
+    QTest::newRow("file cannot be written")
+        << int(QPrinter::PdfFormat) << QString("missing/dir/page.pdf")
+        << QStringLiteral("Не удалось записать файл %1: No such file or directory");
 }
 
 void DrawingPrinterTest::errorsEndTheCommand()
@@ -339,7 +342,7 @@ void DrawingPrinterTest::errorsEndTheCommand()
     };
     const std::optional<std::string> failure = printFailure(f.printer, window);
     QVERIFY(failure.has_value());
-    QCOMPARE(QString::fromStdString(*failure), message);
+    QCOMPARE(QString::fromStdString(*failure), message.contains(u"%1") ? message.arg(target) : message);
     QVERIFY(!f.printer.printing());
     QVERIFY(!QFile::exists(path("unused.pdf")));
 
@@ -378,6 +381,29 @@ void DrawingPrinterTest::printWhilePrintingIsRefused()
     f.chooser->answer = toPdf(path("again.pdf"));
     QCOMPARE(printFailure(f.printer, window), std::nullopt);
     QVERIFY(fileHasContent(path("again.pdf")));
+}
+
+void DrawingPrinterTest::fullDiskKeepsTheOldFile()
+{
+    const vintorp::testing::SmallDisk disk(12);
+    if (!disk.mounted())
+        QSKIP(disk.why().c_str());
+    const QString file = QString::fromStdString(disk.file("drawing.pdf"));
+    const QByteArray old(6000, 'o');
+    {
+        QFile existing(file);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        QCOMPARE(existing.write(old), old.size());
+    }
+    StandInWindow window;
+    Fixture f;
+    f.chooser->answer = toPdf(file);
+    const std::optional<std::string> failure = printFailure(f.printer, window);
+    QVERIFY(failure.has_value());
+    QVERIFY2(QString::fromStdString(*failure).endsWith(u": No space left on device"), failure->c_str());
+    QFile existing(file);
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), old);
 }
 
 QTEST_MAIN(DrawingPrinterTest)

@@ -5,6 +5,7 @@
 #include "uitest.h"
 
 #include "print/templatedialog.h"
+#include "smalldisk.h"
 
 #include <QFile>
 #include <QLabel>
@@ -171,6 +172,31 @@ private slots:
         QVERIFY(modals_->seen().front().text.contains(QStringLiteral("Edit4")));
         QCOMPARE(script_.asked, 0);
         QVERIFY(!QFile::exists(script_.file));
+    }
+
+    void fullDiskIsReportedAndKeepsTheOldFile()
+    {
+        const vintorp::testing::SmallDisk disk(12);
+        if (!disk.mounted())
+            QSKIP(disk.why().c_str());
+        script_.file = QString::fromStdString(disk.file("existing.pdf"));
+        const QByteArray old(6000, 'o');
+        {
+            QFile existing(script_.file);
+            QVERIFY(existing.open(QIODevice::WriteOnly));
+            QCOMPARE(existing.write(old), old.size());
+        }
+        calculate("20", 0);
+        script_.output = TemplateChoice{TemplateChoice::Output::File, 1};
+        modals_->expectBoxes(1);
+        QTest::mouseClick(button(), Qt::LeftButton);
+        QTRY_COMPARE(modals_->seen().size(), 1);
+        const QString said = modals_->seen().front().text;
+        QVERIFY2(said.contains(script_.file) && said.contains(QStringLiteral("No space left on device")),
+                 qPrintable(said));
+        QFile existing(script_.file);
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), old);
     }
 
     void dialogOffersBothOutputs()

@@ -147,6 +147,18 @@
         <source>Число каркасов должно быть от 1 до 4.</source>
         <translation>The number of bobbins must be 1 to 4.</translation>
     </message>
+    <message>
+        <source>в имени файла есть знак NUL</source>
+        <translation>the file name holds a NUL character</translation>
+    </message>
+    <message>
+        <source>это не обычный файл, он не будет заменён</source>
+        <translation>it is not a regular file and will not be replaced</translation>
+    </message>
+    <message>
+        <source>Шаблон SVG не записан: знак U+%1 в его тексте недопустим в XML.</source>
+        <translation>The SVG template was not written: the character U+%1 in its text is not allowed in XML.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
