@@ -87,12 +87,12 @@ std::variant<Target, WriteFailure> followLinks(std::string path)
         struct stat status { };
         if (::lstat(path.c_str(), &status) != 0) {
             if (errno == ENOENT)
-                return Target {std::move(path), std::nullopt};
+                return Target{std::move(path), std::nullopt};
             return systemFailure(errno);
         }
         if (!S_ISLNK(status.st_mode))
-            return Target {std::move(path), status};
-        std::array<char, PATH_MAX> buffer {};
+            return Target{std::move(path), status};
+        std::array<char, PATH_MAX> buffer{};
         const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
         if (length < 0)
             return systemFailure(errno);
@@ -153,7 +153,7 @@ std::string WriteFailure::systemReason() const
 std::optional<WriteFailure> writeWholeFile(std::string_view path, std::string_view bytes)
 {
     if (path.find('\0') != std::string_view::npos)
-        return WriteFailure {WriteFault::NulInPath};
+        return WriteFailure{WriteFault::NulInPath};
     if (path.empty())
         return systemFailure(ENOENT);
     auto followed = followLinks(std::string(path));
@@ -161,7 +161,7 @@ std::optional<WriteFailure> writeWholeFile(std::string_view path, std::string_vi
         return *failure;
     const Target target = std::get<Target>(std::move(followed));
     if (target.existing && !S_ISREG(target.existing->st_mode))
-        return WriteFailure {WriteFault::NotARegularFile};
+        return WriteFailure{WriteFault::NotARegularFile};
 
     std::string temporaryName;
     auto created = createTemporary(folderOf(target.path), temporaryName);

@@ -93,9 +93,9 @@ QByteArray templatePdfFile(const calc::CutSet& set)
 std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes)
 {
     const QByteArray name = QFile::encodeName(path);
-    const std::optional<files::WriteFailure> failure = files::writeWholeFile(
-        std::string_view(name.constData(), std::size_t(name.size())),
-        std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    const std::optional<files::WriteFailure> failure
+        = files::writeWholeFile(std::string_view(name.constData(), std::size_t(name.size())),
+                                std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (failure)
         return writeFailureMessage(path, *failure);
     return std::nullopt;
@@ -107,8 +107,8 @@ void saveTemplate(const QString& path, const calc::CutSet& set)
     if (!format)
         throw TemplateError(CutTemplate::tr("Шаблон сохраняется только в файл .pdf или .svg."));
     // Made in memory before the file is touched.
-    if (const auto why = writeFileWhole(path, *format == TemplateFormat::Svg ? templateSvgFile(set)
-                                                                            : templatePdfFile(set)))
+    if (const auto why
+        = writeFileWhole(path, *format == TemplateFormat::Svg ? templateSvgFile(set) : templatePdfFile(set)))
         throw TemplateError(*why);
 }
 

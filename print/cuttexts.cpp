@@ -113,7 +113,9 @@ QString writeFailureMessage(const QString& path, const files::WriteFailure& fail
     QString why;
     switch (failure.fault) {
     case files::WriteFault::NulInPath: why = CutTemplate::tr("в имени файла есть знак NUL"); break;
-    case files::WriteFault::NotARegularFile: why = CutTemplate::tr("это не обычный файл, он не будет заменён"); break;
+    case files::WriteFault::NotARegularFile:
+        why = CutTemplate::tr("это не обычный файл, он не будет заменён");
+        break;
     case files::WriteFault::System: why = QString::fromStdString(failure.systemReason()); break;
     }
     return CutTemplate::tr("Не удалось записать файл %1: %2").arg(shown, why);

@@ -119,8 +119,8 @@ void TestBatchTemplate::filesWrittenWholeOrNotAtAll()
     const QString longest = dir_.filePath(QString(251, u'n') + ".svg");
     const auto templateAt = [](const QString& path, const char* sep = ",") {
         return QByteArray(R"({"A":"20","B":"25","C":"10","H":"30","K":"0","T":"1","type":0,"sep":")") + sep
-               + R"(","template":)" + QJsonDocument(QJsonArray{path}).toJson(QJsonDocument::Compact).mid(1).chopped(1)
-               + '}';
+               + R"(","template":)"
+               + QJsonDocument(QJsonArray{path}).toJson(QJsonDocument::Compact).mid(1).chopped(1) + '}';
     };
     struct Case {
         QByteArray line;

@@ -43,7 +43,8 @@ protected:
     // Nothing but the named entries: no temporary file stays behind.
     static std::size_t entries(const fs::path& folder)
     {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     }
 
     fs::path dir_;
@@ -63,12 +64,9 @@ TEST_F(WholeFileTest, WritesNewAndExistingFilesThroughLinks)
         fs::path written;  // where the bytes end up
     };
     const Case cases[] = {
-        {at("new.pdf"), dir_ / "new.pdf"},
-        {at("old.pdf"), dir_ / "old.pdf"},
-        {at("link.pdf"), dir_ / "linked.pdf"},
-        {at("dangling.svg"), dir_ / "made-by-link.svg"},
-        {at(longest), dir_ / longest},
-        {at(longest), dir_ / longest},  // and once more, over itself
+        {at("new.pdf"), dir_ / "new.pdf"},     {at("old.pdf"), dir_ / "old.pdf"},
+        {at("link.pdf"), dir_ / "linked.pdf"}, {at("dangling.svg"), dir_ / "made-by-link.svg"},
+        {at(longest), dir_ / longest},         {at(longest), dir_ / longest},  // and once more, over itself
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.substr(dir_.string().size()));

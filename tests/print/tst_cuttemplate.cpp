@@ -615,8 +615,8 @@ void TestCutTemplate::fullDiskKeepsTheOldFile()
     QFile existing(path);
     QVERIFY(existing.open(QIODevice::ReadOnly));
     QCOMPARE(existing.readAll(), old);
-    QCOMPARE(QDir(QString::fromStdString(disk.folder())).entryList(QDir::AllEntries | QDir::Hidden
-                                                                     | QDir::NoDotAndDotDot),
+    QCOMPARE(QDir(QString::fromStdString(disk.folder()))
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{name});
 }
 
