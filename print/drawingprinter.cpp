@@ -68,8 +68,10 @@ void DrawingPrinter::print(QWidget& window, const QRect& area)
     const PrintSize size = printSize(area.width(), area.height(), page.width(), page.height());
 
     PrinterOutput output(target);
+    if (const auto why = output.start())
+        throw PrintError(why->toStdString());
     QPainter painter;
-    if (!painter.begin(&output.device()))
+    if (!painter.begin(&target))
         throw PrintError(kPrinterNotValid);
     paintPicture(painter, window, area, size);
     painter.end();

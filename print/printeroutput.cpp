@@ -1,42 +1,79 @@
 #include "print/printeroutput.h"
 
+#include "files/wholefile.h"
 #include "print/cuttemplate.h"
+#include "print/cuttexts.h"
 
-#include <QPdfWriter>
+#include <QByteArray>
 #include <QPrinter>
 
-namespace vintorp::print {
+#include <array>
+#include <cerrno>
 
-PrinterOutput::PrinterOutput(QPrinter& printer) : printer_(printer), buffer_(&pdf_)
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace vintorp::print {
+namespace {
+
+// Every PDF the printer finishes ends with this line; a file cut short by a
+// failed write does not.
+constexpr QByteArrayView kPdfEnd = "%%EOF\n";
+
+// The whole content of the file behind `fd`, from its start.
+std::optional<QByteArray> readAll(int fd)
 {
-    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
-        return;
-    fileName_ = printer.outputFileName();
-    buffer_.open(QIODevice::WriteOnly);
-    writer_ = std::make_unique<QPdfWriter>(&buffer_);
-    writer_->setPdfVersion(printer.pdfVersion());
-    writer_->setResolution(printer.resolution());
-    // The layout carries the printer's full-page mode, and so its origin.
-    writer_->setPageLayout(printer.pageLayout());
-    writer_->setTitle(printer.docName());
-    writer_->setCreator(printer.creator());
+    QByteArray all;
+    std::array<char, 65536> chunk{};
+    for (off_t at = 0;;) {
+        const ssize_t got = ::pread(fd, chunk.data(), chunk.size(), at);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::nullopt;
+        }
+        if (got == 0)
+            return all;
+        all.append(chunk.data(), got);
+        at += got;
+    }
 }
 
-PrinterOutput::~PrinterOutput() = default;
+}  // namespace
 
-QPagedPaintDevice& PrinterOutput::device()
+PrinterOutput::PrinterOutput(QPrinter& printer) : printer_(printer) { }
+
+PrinterOutput::~PrinterOutput()
 {
-    if (writer_)
-        return *writer_;
-    return printer_;
+    if (memory_ >= 0) {
+        printer_.setOutputFileName(fileName_);
+        ::close(memory_);
+    }
+}
+
+std::optional<QString> PrinterOutput::start()
+{
+    if (printer_.outputFormat() != QPrinter::PdfFormat || printer_.outputFileName().isEmpty())
+        return std::nullopt;
+    fileName_ = printer_.outputFileName();
+    memory_ = ::memfd_create("vintorp-print", MFD_CLOEXEC);
+    if (memory_ < 0)
+        return writeFailureMessage(fileName_, files::WriteFailure{files::WriteFault::System, errno});
+    // Opened again by name; a name without a suffix keeps the PDF format.
+    printer_.setOutputFileName(QStringLiteral("/proc/self/fd/%1").arg(memory_));
+    return std::nullopt;
 }
 
 std::optional<QString> PrinterOutput::finish()
 {
-    if (!writer_)
+    if (memory_ < 0)
         return std::nullopt;
-    buffer_.close();
-    return writeFileWhole(fileName_, pdf_);
+    const std::optional<QByteArray> pdf = readAll(memory_);
+    if (!pdf)
+        return writeFailureMessage(fileName_, files::WriteFailure{files::WriteFault::System, errno});
+    if (!pdf->endsWith(kPdfEnd))
+        return writeFailureMessage(fileName_, files::WriteFailure{files::WriteFault::System, EIO});
+    return writeFileWhole(fileName_, *pdf);
 }
 
 }  // namespace vintorp::print

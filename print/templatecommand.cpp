@@ -41,7 +41,9 @@ void printTemplate(QPrinter& printer, const calc::CutSet& set)
     const TemplateLayout layout = sheetLayout(set, page.fullRect().size(), templatePrintableArea(printer));
     printer.setDocName(templateTitle());
     PrinterOutput output(printer);
-    paintTemplate(output.device(), set, layout);
+    if (const auto why = output.start())
+        throw TemplateError(*why);
+    paintTemplate(printer, set, layout);
     if (const auto why = output.finish())
         throw TemplateError(*why);
 }

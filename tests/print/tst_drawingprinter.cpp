@@ -401,6 +401,8 @@ void DrawingPrinterTest::fullDiskKeepsTheOldFile()
     const std::optional<std::string> failure = printFailure(f.printer, window);
     QVERIFY(failure.has_value());
     QVERIFY2(QString::fromStdString(*failure).endsWith(u": No space left on device"), failure->c_str());
+    // The next dialog offers the same file again.
+    QCOMPARE(f.chooser->openings.front().printer->outputFileName(), file);
     QFile existing(file);
     QVERIFY(existing.open(QIODevice::ReadOnly));
     QCOMPARE(existing.readAll(), old);
