@@ -17,9 +17,9 @@
 #include <string_view>
 
 #include "batch/batch_case.h"
-#include "calc/cutparts.h"
-#include "print/cuttemplate.h"
-#include "print/templateerror.h"
+#include "template/parts/cutparts.h"
+#include "template/pages/cuttemplate.h"
+#include "template/pages/templateerror.h"
 #include "ui/language.h"
 #include "ui/messages.h"
 
@@ -45,12 +45,11 @@ public:
                 QCoreApplication::installTranslator(translator_);
         }
         try {
-            const vintorp::calc::CutSet set
-                = vintorp::print::makeTemplateParts(job.fields, QString::fromStdString(job.sep),
-                                                    vintorp::calc::defaultBobbinCount(job.core_type));
-            vintorp::print::saveTemplate(QString::fromStdString(job.path), set);
+            const vintorp::cut::CutSet set = vintorp::cut::makeTemplateParts(
+                job.fields, QString::fromStdString(job.sep), vintorp::cut::defaultBobbinCount(job.core_type));
+            vintorp::cut::saveTemplate(QString::fromStdString(job.path), set);
             return {};
-        } catch (const vintorp::print::TemplateError& e) {
+        } catch (const vintorp::cut::TemplateError& e) {
             return e.what();
         }
     }

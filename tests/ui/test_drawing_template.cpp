@@ -4,7 +4,7 @@
 // clear message at the end.
 #include "uitest.h"
 
-#include "print/templatedialog.h"
+#include "template/command/templatedialog.h"
 #include "smalldisk.h"
 
 #include <QFile>
@@ -20,7 +20,7 @@
 #include <optional>
 
 using namespace vintorp::ui;
-using vintorp::print::TemplateChoice;
+using vintorp::cut::TemplateChoice;
 
 namespace {
 
@@ -32,7 +32,7 @@ struct Script {
     int asked = 0;
 };
 
-class ScriptedDialogs final : public vintorp::print::TemplateDialogs {
+class ScriptedDialogs final : public vintorp::cut::TemplateDialogs {
 public:
     explicit ScriptedDialogs(Script& script) : script_(script) { }
     std::optional<TemplateChoice> chooseOutput(int bobbins, QWidget*) override
@@ -201,7 +201,7 @@ private slots:
 
     void dialogOffersBothOutputs()
     {
-        vintorp::print::TemplateOutputDialog dialog(2);
+        vintorp::cut::TemplateOutputDialog dialog(2);
         auto* spin = dialog.findChild<QSpinBox*>("seBobbins");
         QVERIFY(spin);
         QCOMPARE(spin->value(), 2);
@@ -214,10 +214,9 @@ private slots:
         QCOMPARE(dialog.choice().bobbins, 3);
         QTest::mouseClick(dialog.findChild<QPushButton*>("btTemplateSave"), Qt::LeftButton);
         QCOMPARE(dialog.choice().output, TemplateChoice::Output::File);
-        QCOMPARE(vintorp::print::withTemplateSuffix("/tmp/t", "SVG (*.svg)"), QStringLiteral("/tmp/t.svg"));
-        QCOMPARE(vintorp::print::withTemplateSuffix("/tmp/t", "PDF (*.pdf)"), QStringLiteral("/tmp/t.pdf"));
-        QCOMPARE(vintorp::print::withTemplateSuffix("/tmp/t.svg", "PDF (*.pdf)"),
-                 QStringLiteral("/tmp/t.svg"));
+        QCOMPARE(vintorp::cut::withTemplateSuffix("/tmp/t", "SVG (*.svg)"), QStringLiteral("/tmp/t.svg"));
+        QCOMPARE(vintorp::cut::withTemplateSuffix("/tmp/t", "PDF (*.pdf)"), QStringLiteral("/tmp/t.pdf"));
+        QCOMPARE(vintorp::cut::withTemplateSuffix("/tmp/t.svg", "PDF (*.pdf)"), QStringLiteral("/tmp/t.svg"));
     }
 };
 

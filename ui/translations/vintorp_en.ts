@@ -196,7 +196,7 @@
     </message>
 </context>
 <context>
-    <name>vintorp::print::TemplateOutputDialog</name>
+    <name>vintorp::cut::TemplateOutputDialog</name>
     <message>
         <source>Шаблон в натуральную величину</source>
         <translation>Template at true size</translation>

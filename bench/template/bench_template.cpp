@@ -1,7 +1,7 @@
 // The worked example's cut template (E-type, A 20, B 25, C 10, H 30, T 1):
 // as PDF on A4 at 1200 dpi and as SVG, in memory. Reports the process's peak
 // memory before the first run and after the last.
-#include "print/cuttemplate.h"
+#include "template/pages/cuttemplate.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -21,7 +21,7 @@ double peakMegabytes()
     return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
 }
 
-vintorp::calc::FieldTexts workedExample()
+vintorp::cut::FieldTexts workedExample()
 {
     return {{"Edit15", "1"},   {"Edit2", "27,5"}, {"Edit16", "27,5"}, {"Edit7", "29,5"},  {"Edit12", "29,5"},
             {"Edit8", "38"},   {"Edit6", "9"},    {"Edit11", "9"},    {"Edit14", "25,5"}, {"Edit4", "39,5"},
@@ -41,10 +41,10 @@ void BM_TemplatePdf(benchmark::State& state, double before)
 {
     qint64 bytes = 0;
     for (auto _ : state) {
-        const auto set = vintorp::print::makeTemplateParts(workedExample(), ",", 1);
+        const auto set = vintorp::cut::makeTemplateParts(workedExample(), ",", 1);
         QBuffer out;
         out.open(QIODevice::WriteOnly);
-        vintorp::print::writeTemplatePdf(out, set, 1200);
+        vintorp::cut::writeTemplatePdf(out, set, 1200);
         bytes = out.size();
     }
     report(state, before, bytes);
@@ -54,8 +54,8 @@ void BM_TemplateSvg(benchmark::State& state, double before)
 {
     qint64 bytes = 0;
     for (auto _ : state) {
-        const auto set = vintorp::print::makeTemplateParts(workedExample(), ",", 1);
-        bytes = vintorp::print::templateSvgFile(set).size();
+        const auto set = vintorp::cut::makeTemplateParts(workedExample(), ",", 1);
+        bytes = vintorp::cut::templateSvgFile(set).size();
     }
     report(state, before, bytes);
 }

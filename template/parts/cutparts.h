@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vintorp::calc {
+namespace vintorp::cut {
 
 struct Point {
     double x = 0;
@@ -110,4 +110,4 @@ CutSet makeCutSet(const FieldTexts& texts, std::string_view sep, int bobbins);
 // window comes nearer to the corner than that.
 double cheekCornerRadius(double width, double height, double windowWidth, double windowHeight);
 
-}  // namespace vintorp::calc
+}  // namespace vintorp::cut

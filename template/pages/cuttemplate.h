@@ -3,8 +3,8 @@
 // QGuiApplication (fonts); no widgets.
 #pragma once
 
-#include "calc/cutparts.h"
-#include "print/cutlayout.h"
+#include "template/parts/cutparts.h"
+#include "template/pages/layout.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,7 +13,7 @@
 
 class QIODevice;
 
-namespace vintorp::print {
+namespace vintorp::cut {
 
 enum class TemplateFormat { Pdf, Svg };
 
@@ -22,21 +22,21 @@ std::optional<TemplateFormat> templateFormatFor(const QString& path);
 
 // The parts for `bobbins` bobbins from the field texts as the drawing shows
 // them. Throws TemplateError with a message for the user.
-calc::CutSet makeTemplateParts(const calc::FieldTexts& texts, const QString& sep, int bobbins);
+cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, int bobbins);
 
 inline constexpr double kFileMargin = 10;  // mm around a saved page
 
 // Sheets of `paper` (mm) with parts inside `printable`.
-TemplateLayout sheetLayout(const calc::CutSet& set, QSizeF paper, QRectF printable);
+TemplateLayout sheetLayout(const cut::CutSet& set, QSizeF paper, QRectF printable);
 // A4 sheets with kFileMargin all round.
-TemplateLayout a4Layout(const calc::CutSet& set);
+TemplateLayout a4Layout(const cut::CutSet& set);
 // One canvas for the SVG.
-TemplateLayout canvasLayout(const calc::CutSet& set);
+TemplateLayout canvasLayout(const cut::CutSet& set);
 
 // A4 pages, vector only, fonts embedded, with a document title.
-void writeTemplatePdf(QIODevice& out, const calc::CutSet& set, int dotsPerInch = 1200);
-QByteArray templateSvgFile(const calc::CutSet& set);
-QByteArray templatePdfFile(const calc::CutSet& set);
+void writeTemplatePdf(QIODevice& out, const cut::CutSet& set, int dotsPerInch = 1200);
+QByteArray templateSvgFile(const cut::CutSet& set);
+QByteArray templatePdfFile(const cut::CutSet& set);
 
 // Writes `bytes` to the file at `path` whole. Returns nothing when it is
 // written; else the message for the user, and the file is as it was.
@@ -45,6 +45,6 @@ std::optional<QString> writeFileWhole(const QString& path, const QByteArray& byt
 // Writes the PDF or the SVG, by the suffix of `path`, all or nothing.
 // Throws TemplateError, also for a path that holds a NUL character or leads
 // to something other than a regular file.
-void saveTemplate(const QString& path, const calc::CutSet& set);
+void saveTemplate(const QString& path, const cut::CutSet& set);
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

@@ -1,6 +1,6 @@
-#include "print/cutlayout.h"
+#include "template/pages/layout.h"
 
-#include "print/templateerror.h"
+#include "template/pages/templateerror.h"
 
 #include <QCoreApplication>
 
@@ -9,7 +9,7 @@
 #include <cmath>
 #include <numeric>
 
-namespace vintorp::print {
+namespace vintorp::cut {
 namespace {
 
 // The narrowest printable area: the 100 mm ruler and its square beside it.
@@ -92,7 +92,7 @@ private:
 
 }  // namespace
 
-TemplateLayout layoutTemplate(const calc::CutSet& set, QSizeF paper, QRectF printable, Paging paging,
+TemplateLayout layoutTemplate(const cut::CutSet& set, QSizeF paper, QRectF printable, Paging paging,
                               const TextWidth& width, const PieceLabel& label)
 {
     const bool paged = paging == Paging::Sheets;
@@ -108,7 +108,7 @@ TemplateLayout layoutTemplate(const calc::CutSet& set, QSizeF paper, QRectF prin
     // Every piece of every part with its label, tallest first.
     std::vector<PlacedPiece> pieces;
     for (int index = 0; index < int(set.parts.size()); ++index) {
-        const calc::CutPart& part = set.parts[std::size_t(index)];
+        const cut::CutPart& part = set.parts[std::size_t(index)];
         PlacedPiece whole;
         whole.part = index;
         whole.clip = QRectF(0, 0, part.width, part.height);
@@ -198,4 +198,4 @@ std::vector<QPointF> alignmentMarks(const PlacedPiece& piece)
     return marks;
 }
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

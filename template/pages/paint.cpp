@@ -1,7 +1,7 @@
-#include "print/cutpaint.h"
+#include "template/pages/paint.h"
 
-#include "print/cuttexts.h"
-#include "print/templateerror.h"
+#include "template/pages/texts.h"
+#include "template/pages/templateerror.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace vintorp::print {
+namespace vintorp::cut {
 namespace {
 
 constexpr double kHeaderEm = 2.8;
@@ -22,14 +22,14 @@ double dotsPerMm(const QPainter& painter)
     return painter.device()->logicalDpiX() / 25.4;
 }
 
-QPainterPath toPath(const calc::Outline& outline)
+QPainterPath toPath(const cut::Outline& outline)
 {
     QPainterPath path;
-    for (const calc::PathStep& step : outline) {
+    for (const cut::PathStep& step : outline) {
         switch (step.kind) {
-        case calc::PathStep::Kind::Move: path.moveTo(step.to.x, step.to.y); break;
-        case calc::PathStep::Kind::Line: path.lineTo(step.to.x, step.to.y); break;
-        case calc::PathStep::Kind::Arc:
+        case cut::PathStep::Kind::Move: path.moveTo(step.to.x, step.to.y); break;
+        case cut::PathStep::Kind::Line: path.lineTo(step.to.x, step.to.y); break;
+        case cut::PathStep::Kind::Arc:
             path.arcTo(QRectF(step.centre.x - step.radius, step.centre.y - step.radius, 2 * step.radius,
                               2 * step.radius),
                        step.startDegrees, step.sweepDegrees);
@@ -67,25 +67,25 @@ void drawText(QPainter& painter, QPointF at, const QString& text, double em,
 }
 
 // The part's own outline and marks, in its frame; the painter is in mm.
-void paintPart(QPainter& painter, const calc::CutPart& part)
+void paintPart(QPainter& painter, const cut::CutPart& part)
 {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(pen(kCutColour, kCutLineWidth));
-    for (const calc::Outline& outline : part.cuts)
+    for (const cut::Outline& outline : part.cuts)
         painter.drawPath(toPath(outline));
     painter.setPen(pen(kMarkColour, kMarkLineWidth));
-    for (const calc::Hole& hole : part.holes)
+    for (const cut::Hole& hole : part.holes)
         painter.drawEllipse(QPointF(hole.centre.x, hole.centre.y), hole.diameter / 2, hole.diameter / 2);
-    for (const calc::Segment& s : part.crossLines)
+    for (const cut::Segment& s : part.crossLines)
         painter.drawLine(QPointF(s.from.x, s.from.y), QPointF(s.to.x, s.to.y));
     painter.setPen(pen(kMarkColour, kMarkLineWidth, true));
-    for (const calc::Segment& s : part.dashedLines)
+    for (const cut::Segment& s : part.dashedLines)
         painter.drawLine(QPointF(s.from.x, s.from.y), QPointF(s.to.x, s.to.y));
 }
 
 // A piece's clip, widened where it is the part's own edge so that the
 // outline's stroke stays whole.
-QRectF strokeClip(const PlacedPiece& piece, const calc::CutPart& part)
+QRectF strokeClip(const PlacedPiece& piece, const cut::CutPart& part)
 {
     QRectF clip = piece.clip;
     const double m = 1;
@@ -100,9 +100,9 @@ QRectF strokeClip(const PlacedPiece& piece, const calc::CutPart& part)
     return clip;
 }
 
-void paintPiece(QPainter& painter, const calc::CutSet& set, const PlacedPiece& piece)
+void paintPiece(QPainter& painter, const cut::CutSet& set, const PlacedPiece& piece)
 {
-    const calc::CutPart& part = set.parts[std::size_t(piece.part)];
+    const cut::CutPart& part = set.parts[std::size_t(piece.part)];
     const double s = dotsPerMm(painter);
     painter.save();
     painter.scale(s, s);
@@ -190,7 +190,7 @@ double labelTextWidth(const QString& text)
     return QFontMetricsF(font).horizontalAdvance(text) * kLabelEm / kProbe;
 }
 
-void paintTemplatePage(QPainter& painter, const calc::CutSet& set, const TemplateLayout& layout, int page)
+void paintTemplatePage(QPainter& painter, const cut::CutSet& set, const TemplateLayout& layout, int page)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     drawText(painter, QPointF(layout.printable.left(), layout.printable.top() + kHeaderEm),
@@ -202,7 +202,7 @@ void paintTemplatePage(QPainter& painter, const calc::CutSet& set, const Templat
     paintRuler(painter, layout.printable);
 }
 
-void paintTemplate(QPagedPaintDevice& device, const calc::CutSet& set, const TemplateLayout& layout)
+void paintTemplate(QPagedPaintDevice& device, const cut::CutSet& set, const TemplateLayout& layout)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -215,4 +215,4 @@ void paintTemplate(QPagedPaintDevice& device, const calc::CutSet& set, const Tem
     painter.end();
 }
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

@@ -2,20 +2,20 @@
 // external tools that read PDF and SVG, and measuring ink on a page image.
 #pragma once
 
-#include "calc/cutparts.h"
+#include "template/parts/cutparts.h"
 
 #include <QImage>
 #include <QRectF>
 #include <QStringList>
 
-namespace vintorp::print::testing {
+namespace vintorp::cut::testing {
 
 // The drawing's texts (separator ",") for the worked E-type example
 // (A 20, B 25, C 10, H 30, T 1), the same as a U-type core with K 2, and a
 // core so large that its parts need several A4 sheets.
-calc::FieldTexts workedETexts();
-calc::FieldTexts workedUTexts();
-calc::FieldTexts largeCoreTexts();
+cut::FieldTexts workedETexts();
+cut::FieldTexts workedUTexts();
+cut::FieldTexts largeCoreTexts();
 
 // Runs a program to its end: its exit code (-1 when it crashed or did not
 // finish within a minute) and its standard output.
@@ -29,4 +29,4 @@ ToolRun runTool(const QString& program, const QStringList& arguments);
 // (black or grey, not the blue of the marks) inside `regionMm`.
 QRectF inkBox(const QImage& image, const QRectF& regionMm, double pixelsPerMm);
 
-}  // namespace vintorp::print::testing
+}  // namespace vintorp::cut::testing

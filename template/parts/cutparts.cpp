@@ -1,14 +1,14 @@
-#include "cutparts.h"
+#include "template/parts/cutparts.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "drawingfields.h"
-#include "errors.h"
-#include "numtext.h"
+#include "calc/drawingfields.h"
+#include "calc/errors.h"
+#include "calc/numtext.h"
 
-namespace vintorp::calc {
+namespace vintorp::cut {
 namespace {
 
 // A hole keeps one diameter of material between its centre and any edge.
@@ -40,8 +40,8 @@ double fieldValue(const FieldTexts& texts, std::string_view name, std::string_vi
         throw CutPartsError(CutProblem::ExponentForm, name);
     double value = 0;
     try {
-        value = static_cast<double>(ParseNumber(text, sep));
-    } catch (const CalcError&) {
+        value = static_cast<double>(calc::ParseNumber(text, sep));
+    } catch (const calc::CalcError&) {
         throw CutPartsError(CutProblem::NotANumber, name);
     }
     if (!(value > 0))
@@ -61,30 +61,30 @@ Sizes readSizes(const FieldTexts& texts, std::string_view sep)
 {
     const auto get = [&](std::string_view name) { return fieldValue(texts, name, sep); };
     // In the table's order, so the first bad field is the one reported.
-    get(field::Thickness);
+    get(calc::field::Thickness);
     Sizes s{};
-    s.windowHeight = get(field::CheekWindowHeight);
-    s.cheekHeight = get(field::CheekHeight);
-    s.cheekWidth = get(field::CheekWidth);
-    s.windowWidth = get(field::CheekWindowWidth);
-    s.tabbedMiddle = get(field::TabbedWallMiddleHeight);
-    s.tabbedBetweenTabs = get(field::TabbedWallBetweenTabs);
-    s.tabbedHeight = get(field::TabbedWallHeight);
-    s.tabbedNarrow = get(field::TabbedWallNarrowWidth);
-    s.tabbedWide = get(field::TabbedWallWideWidth);
-    s.plainMiddle = get(field::PlainWallMiddleHeight);
-    s.plainHeight = get(field::PlainWallHeight);
-    s.plainNarrow = get(field::PlainWallNarrowWidth);
-    s.plainWide = get(field::PlainWallWideWidth);
+    s.windowHeight = get(calc::field::CheekWindowHeight);
+    s.cheekHeight = get(calc::field::CheekHeight);
+    s.cheekWidth = get(calc::field::CheekWidth);
+    s.windowWidth = get(calc::field::CheekWindowWidth);
+    s.tabbedMiddle = get(calc::field::TabbedWallMiddleHeight);
+    s.tabbedBetweenTabs = get(calc::field::TabbedWallBetweenTabs);
+    s.tabbedHeight = get(calc::field::TabbedWallHeight);
+    s.tabbedNarrow = get(calc::field::TabbedWallNarrowWidth);
+    s.tabbedWide = get(calc::field::TabbedWallWideWidth);
+    s.plainMiddle = get(calc::field::PlainWallMiddleHeight);
+    s.plainHeight = get(calc::field::PlainWallHeight);
+    s.plainNarrow = get(calc::field::PlainWallNarrowWidth);
+    s.plainWide = get(calc::field::PlainWallWideWidth);
 
     if (s.windowWidth >= s.cheekWidth || s.windowHeight >= s.cheekHeight)
         throw CutPartsError(CutProblem::WindowTooLarge, {});
     if (s.tabbedBetweenTabs >= s.tabbedHeight)
-        throw CutPartsError(CutProblem::TabsTooShort, field::TabbedWallBetweenTabs);
+        throw CutPartsError(CutProblem::TabsTooShort, calc::field::TabbedWallBetweenTabs);
     if (s.tabbedMiddle >= s.tabbedBetweenTabs)
-        throw CutPartsError(CutProblem::MiddleTooTall, field::TabbedWallMiddleHeight);
+        throw CutPartsError(CutProblem::MiddleTooTall, calc::field::TabbedWallMiddleHeight);
     if (s.plainMiddle >= s.plainHeight)
-        throw CutPartsError(CutProblem::MiddleTooTall, field::PlainWallMiddleHeight);
+        throw CutPartsError(CutProblem::MiddleTooTall, calc::field::PlainWallMiddleHeight);
     return s;
 }
 
@@ -267,4 +267,4 @@ CutSet makeCutSet(const FieldTexts& texts, std::string_view sep, int bobbins)
     return set;
 }
 
-}  // namespace vintorp::calc
+}  // namespace vintorp::cut

@@ -1,15 +1,15 @@
-#include "print/cutsvg.h"
+#include "template/pages/svg.h"
 
-#include "print/cutpaint.h"
-#include "print/cuttexts.h"
-#include "print/templateerror.h"
+#include "template/pages/paint.h"
+#include "template/pages/texts.h"
+#include "template/pages/templateerror.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
 
-namespace vintorp::print {
+namespace vintorp::cut {
 namespace {
 
 // A length in millimetres, to a ten-thousandth, without trailing zeros.
@@ -52,15 +52,15 @@ QString escaped(const QString& text)
     return text.toHtmlEscaped();
 }
 
-QString outlineData(const calc::Outline& outline, QPointF shift)
+QString outlineData(const cut::Outline& outline, QPointF shift)
 {
     QString d;
-    for (const calc::PathStep& step : outline) {
+    for (const cut::PathStep& step : outline) {
         const QPointF to = QPointF(step.to.x, step.to.y) + shift;
         switch (step.kind) {
-        case calc::PathStep::Kind::Move: d += u'M' + point(to); break;
-        case calc::PathStep::Kind::Line: d += u'L' + point(to); break;
-        case calc::PathStep::Kind::Arc:
+        case cut::PathStep::Kind::Move: d += u'M' + point(to); break;
+        case cut::PathStep::Kind::Line: d += u'L' + point(to); break;
+        case cut::PathStep::Kind::Arc:
             // Sweep flag 1 runs clockwise on the page, as a negative sweep does here.
             d += QStringLiteral("A%1 %1 0 0 %2 %3")
                      .arg(mm(step.radius), step.sweepDegrees < 0 ? QStringLiteral("1") : QStringLiteral("0"),
@@ -82,26 +82,26 @@ QString textElement(QPointF at, const QString& text, double em, const char* anch
         .arg(mm(at.x()), mm(at.y()), mm(em), QString::fromLatin1(anchor), escaped(text));
 }
 
-QString partGroup(const calc::CutPart& part, const PlacedPiece& piece)
+QString partGroup(const cut::CutPart& part, const PlacedPiece& piece)
 {
     const QPointF shift = piece.origin;
     QString g = QStringLiteral("<g id=\"%1\">\n").arg(partId(part));
     g += QStringLiteral("<g class=\"cut\" fill=\"none\" stroke=\"%1\" stroke-width=\"%2\">\n")
              .arg(colour(kCutColour), mm(kCutLineWidth));
-    for (const calc::Outline& outline : part.cuts)
+    for (const cut::Outline& outline : part.cuts)
         g += QStringLiteral("<path d=\"%1\"/>\n").arg(outlineData(outline, shift));
     g += QStringLiteral("</g>\n");
     if (!part.holes.empty() || !part.dashedLines.empty()) {
         g += QStringLiteral("<g class=\"marks\" fill=\"none\" stroke=\"%1\" stroke-width=\"%2\">\n")
                  .arg(colour(kMarkColour), mm(kMarkLineWidth));
-        for (const calc::Hole& hole : part.holes)
+        for (const cut::Hole& hole : part.holes)
             g += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\"/>\n")
                      .arg(mm(hole.centre.x + shift.x()), mm(hole.centre.y + shift.y()),
                           mm(hole.diameter / 2));
-        for (const calc::Segment& s : part.crossLines)
+        for (const cut::Segment& s : part.crossLines)
             g += QStringLiteral("<path d=\"%1\"/>\n")
                      .arg(segmentData(QPointF(s.from.x, s.from.y) + shift, QPointF(s.to.x, s.to.y) + shift));
-        for (const calc::Segment& s : part.dashedLines)
+        for (const cut::Segment& s : part.dashedLines)
             g += QStringLiteral("<path stroke-dasharray=\"%1 %1\" d=\"%2\"/>\n")
                      .arg(mm(kMarkDash),
                           segmentData(QPointF(s.from.x, s.from.y) + shift, QPointF(s.to.x, s.to.y) + shift));
@@ -145,17 +145,17 @@ QString scaleGroup(const QRectF& printable)
 
 }  // namespace
 
-QString partId(const calc::CutPart& part)
+QString partId(const cut::CutPart& part)
 {
     switch (part.kind) {
-    case calc::PartKind::Cheek: return QStringLiteral("cheek-%1").arg(part.number);
-    case calc::PartKind::TabbedWall: return QStringLiteral("tabbed-wall-%1").arg(part.number);
-    case calc::PartKind::PlainWall: return QStringLiteral("plain-wall-%1").arg(part.number);
+    case cut::PartKind::Cheek: return QStringLiteral("cheek-%1").arg(part.number);
+    case cut::PartKind::TabbedWall: return QStringLiteral("tabbed-wall-%1").arg(part.number);
+    case cut::PartKind::PlainWall: return QStringLiteral("plain-wall-%1").arg(part.number);
     }
     return {};
 }
 
-QByteArray templateSvg(const calc::CutSet& set, const TemplateLayout& layout)
+QByteArray templateSvg(const cut::CutSet& set, const TemplateLayout& layout)
 {
     const QSizeF size = layout.paper;
     QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -174,4 +174,4 @@ QByteArray templateSvg(const calc::CutSet& set, const TemplateLayout& layout)
     return svg.toUtf8();
 }
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

@@ -1,5 +1,5 @@
 // The parts at true size: outlines in millimetres for the worked examples,
-// read from the texts Calculate writes, and every value that makes no part.
+// read from the texts calc::Calculate writes, and every value that makes no part.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,31 +9,31 @@
 #include <vector>
 
 #include "calc/bobbin.h"
-#include "calc/cutparts.h"
 #include "fake_view.h"
+#include "template/parts/cutparts.h"
 
-namespace vintorp::calc {
+namespace vintorp::cut {
 namespace {
 
-using test::FakeView;
+using calc::test::FakeView;
 
 constexpr double kExact = 1e-9;
 
 FieldTexts Calculated(std::array<std::string, 6> inputs, int coreType, const char* sep)
 {
     FakeView view(std::move(inputs), coreType);
-    EXPECT_EQ(Calculate(view, sep), CalcOutcome::Shown);
+    EXPECT_EQ(calc::Calculate(view, sep), calc::CalcOutcome::Shown);
     return FieldTexts(view.Fields().begin(), view.Fields().end());
 }
 
 FieldTexts WorkedE(const char* sep = ",")
 {
-    return Calculated({"20", "25", "10", "30", "0", "1"}, ETypeCore, sep);
+    return Calculated({"20", "25", "10", "30", "0", "1"}, calc::ETypeCore, sep);
 }
 
 FieldTexts WorkedU()
 {
-    return Calculated({"20", "25", "10", "30", "2", "1"}, UTypeCore, ",");
+    return Calculated({"20", "25", "10", "30", "2", "1"}, calc::UTypeCore, ",");
 }
 
 const CutPart& First(const CutSet& set, PartKind kind)
@@ -161,7 +161,7 @@ TEST(CutParts, WorkedETypeWalls)
 
 TEST(CutParts, WorkedUTypeWithClamp)
 {
-    const CutSet set = makeCutSet(WorkedU(), ",", defaultBobbinCount(UTypeCore));
+    const CutSet set = makeCutSet(WorkedU(), ",", defaultBobbinCount(calc::UTypeCore));
     // Two bobbins: four of each part, numbered.
     ASSERT_EQ(set.parts.size(), 12u);
     EXPECT_EQ(set.parts[3].kind, PartKind::Cheek);
@@ -189,8 +189,8 @@ TEST(CutParts, SeparatorOfTheTexts)
 
 TEST(CutParts, DefaultBobbins)
 {
-    EXPECT_EQ(defaultBobbinCount(ETypeCore), 1);
-    EXPECT_EQ(defaultBobbinCount(UTypeCore), 2);
+    EXPECT_EQ(defaultBobbinCount(calc::ETypeCore), 1);
+    EXPECT_EQ(defaultBobbinCount(calc::UTypeCore), 2);
     EXPECT_EQ(defaultBobbinCount(-1), 1);
 }
 
@@ -254,4 +254,4 @@ TEST(CutParts, TwoMetresExactlyIsAccepted)
 }
 
 }  // namespace
-}  // namespace vintorp::calc
+}  // namespace vintorp::cut

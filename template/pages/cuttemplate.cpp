@@ -1,9 +1,9 @@
-#include "print/cuttemplate.h"
+#include "template/pages/cuttemplate.h"
 
-#include "print/cutpaint.h"
-#include "print/cutsvg.h"
-#include "print/cuttexts.h"
-#include "print/templateerror.h"
+#include "template/pages/paint.h"
+#include "template/pages/svg.h"
+#include "template/pages/texts.h"
+#include "template/pages/templateerror.h"
 
 #include "files/wholefile.h"
 
@@ -14,13 +14,13 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 
-namespace vintorp::print {
+namespace vintorp::cut {
 namespace {
 
-PieceLabel labelsOf(const calc::CutSet& set)
+PieceLabel labelsOf(const cut::CutSet& set)
 {
     return
-        [&set](const calc::CutPart& part, const PlacedPiece& piece) { return pieceLabel(set, part, piece); };
+        [&set](const cut::CutPart& part, const PlacedPiece& piece) { return pieceLabel(set, part, piece); };
 }
 
 }  // namespace
@@ -35,35 +35,35 @@ std::optional<TemplateFormat> templateFormatFor(const QString& path)
     return std::nullopt;
 }
 
-calc::CutSet makeTemplateParts(const calc::FieldTexts& texts, const QString& sep, int bobbins)
+cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, int bobbins)
 {
     try {
-        return calc::makeCutSet(texts, sep.toStdString(), bobbins);
-    } catch (const calc::CutPartsError& e) {
+        return cut::makeCutSet(texts, sep.toStdString(), bobbins);
+    } catch (const cut::CutPartsError& e) {
         throw TemplateError(problemMessage(e));
     }
 }
 
-TemplateLayout sheetLayout(const calc::CutSet& set, QSizeF paper, QRectF printable)
+TemplateLayout sheetLayout(const cut::CutSet& set, QSizeF paper, QRectF printable)
 {
     return layoutTemplate(set, paper, printable, Paging::Sheets, labelTextWidth, labelsOf(set));
 }
 
-TemplateLayout a4Layout(const calc::CutSet& set)
+TemplateLayout a4Layout(const cut::CutSet& set)
 {
     const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
     return sheetLayout(
         set, a4, QRectF(QPointF(0, 0), a4).adjusted(kFileMargin, kFileMargin, -kFileMargin, -kFileMargin));
 }
 
-TemplateLayout canvasLayout(const calc::CutSet& set)
+TemplateLayout canvasLayout(const cut::CutSet& set)
 {
     const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
     const QRectF printable(kFileMargin, kFileMargin, a4.width() - 2 * kFileMargin, 0);
     return layoutTemplate(set, a4, printable, Paging::OneCanvas, labelTextWidth, labelsOf(set));
 }
 
-void writeTemplatePdf(QIODevice& out, const calc::CutSet& set, int dotsPerInch)
+void writeTemplatePdf(QIODevice& out, const cut::CutSet& set, int dotsPerInch)
 {
     const TemplateLayout layout = a4Layout(set);
     QPdfWriter writer(&out);
@@ -75,12 +75,12 @@ void writeTemplatePdf(QIODevice& out, const calc::CutSet& set, int dotsPerInch)
     paintTemplate(writer, set, layout);
 }
 
-QByteArray templateSvgFile(const calc::CutSet& set)
+QByteArray templateSvgFile(const cut::CutSet& set)
 {
     return templateSvg(set, canvasLayout(set));
 }
 
-QByteArray templatePdfFile(const calc::CutSet& set)
+QByteArray templatePdfFile(const cut::CutSet& set)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
@@ -101,7 +101,7 @@ std::optional<QString> writeFileWhole(const QString& path, const QByteArray& byt
     return std::nullopt;
 }
 
-void saveTemplate(const QString& path, const calc::CutSet& set)
+void saveTemplate(const QString& path, const cut::CutSet& set)
 {
     const std::optional<TemplateFormat> format = templateFormatFor(path);
     if (!format)
@@ -112,4 +112,4 @@ void saveTemplate(const QString& path, const calc::CutSet& set)
         throw TemplateError(*why);
 }
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

@@ -1,17 +1,17 @@
-#include "print/templatecommand.h"
+#include "template/command/templatecommand.h"
 
-#include "print/cutpaint.h"
-#include "print/cuttemplate.h"
-#include "print/cuttexts.h"
+#include "template/pages/paint.h"
+#include "template/pages/cuttemplate.h"
+#include "template/pages/texts.h"
 #include "print/printeroutput.h"
 #include "print/printerror.h"
-#include "print/templateerror.h"
+#include "template/pages/templateerror.h"
 
 #include <QPrinter>
 
 #include <algorithm>
 
-namespace vintorp::print {
+namespace vintorp::cut {
 namespace {
 
 // Some printers report no unprintable margin; keep a little anyway.
@@ -29,10 +29,10 @@ QRectF templatePrintableArea(const QPrinter& printer)
         .adjusted(margin(least.left()), margin(least.top()), -margin(least.right()), -margin(least.bottom()));
 }
 
-void printTemplate(QPrinter& printer, const calc::CutSet& set)
+void printTemplate(QPrinter& printer, const cut::CutSet& set)
 {
     if (printer.outputFileName().isEmpty() && printer.printerName().isEmpty())
-        throw PrintError(kNoDefaultPrinter);
+        throw print::PrintError(print::kNoDefaultPrinter);
     // Painted from the paper's corner, in millimetres at the printer's own
     // resolution: never scaled to fit.
     printer.setFullPage(true);
@@ -40,7 +40,7 @@ void printTemplate(QPrinter& printer, const calc::CutSet& set)
     page.setUnits(QPageLayout::Millimeter);
     const TemplateLayout layout = sheetLayout(set, page.fullRect().size(), templatePrintableArea(printer));
     printer.setDocName(templateTitle());
-    PrinterOutput output(printer);
+    print::PrinterOutput output(printer);
     if (const auto why = output.start())
         throw TemplateError(*why);
     paintTemplate(printer, set, layout);
@@ -69,15 +69,15 @@ QPrinter& TemplateCommand::printer()
     return *printer_;
 }
 
-void TemplateCommand::run(QWidget* parent, const calc::FieldTexts& texts, const QString& sep, int coreType)
+void TemplateCommand::run(QWidget* parent, const cut::FieldTexts& texts, const QString& sep, int coreType)
 {
     // Values that make no part are reported before any question is asked.
     makeTemplateParts(texts, sep, 1);
     const std::optional<TemplateChoice> choice
-        = dialogs_->chooseOutput(calc::defaultBobbinCount(coreType), parent);
+        = dialogs_->chooseOutput(cut::defaultBobbinCount(coreType), parent);
     if (!choice)
         return;
-    const calc::CutSet set = makeTemplateParts(texts, sep, choice->bobbins);
+    const cut::CutSet set = makeTemplateParts(texts, sep, choice->bobbins);
     if (choice->output == TemplateChoice::Output::File) {
         const QString path = dialogs_->chooseFile(parent);
         if (!path.isEmpty())
@@ -89,4 +89,4 @@ void TemplateCommand::run(QWidget* parent, const calc::FieldTexts& texts, const 
         printTemplate(target, set);
 }
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

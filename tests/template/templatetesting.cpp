@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-namespace vintorp::print::testing {
+namespace vintorp::cut::testing {
 namespace {
 
-calc::FieldTexts texts(std::initializer_list<std::pair<const char*, const char*>> values)
+cut::FieldTexts texts(std::initializer_list<std::pair<const char*, const char*>> values)
 {
-    calc::FieldTexts t;
+    cut::FieldTexts t;
     for (const auto& [name, text] : values)
         t.emplace(name, text);
     return t;
@@ -17,7 +17,7 @@ calc::FieldTexts texts(std::initializer_list<std::pair<const char*, const char*>
 
 }  // namespace
 
-calc::FieldTexts workedETexts()
+cut::FieldTexts workedETexts()
 {
     return texts({{"Edit15", "1"},
                   {"Edit2", "27,5"},
@@ -35,9 +35,9 @@ calc::FieldTexts workedETexts()
                   {"Edit3", "44"}});
 }
 
-calc::FieldTexts workedUTexts()
+cut::FieldTexts workedUTexts()
 {
-    calc::FieldTexts t = workedETexts();
+    cut::FieldTexts t = workedETexts();
     t["Edit4"] = "29,5";
     t["Edit9"] = "22,5";
     t["Edit5"] = "24,5";
@@ -46,7 +46,7 @@ calc::FieldTexts workedUTexts()
     return t;
 }
 
-calc::FieldTexts largeCoreTexts()
+cut::FieldTexts largeCoreTexts()
 {
     // A 150, B 200, C 100, H 250, T 2, E-type.
     return texts({{"Edit15", "2"},
@@ -99,4 +99,4 @@ QRectF inkBox(const QImage& image, const QRectF& regionMm, double pixelsPerMm)
                   (bottom - top + 1) / pixelsPerMm);
 }
 
-}  // namespace vintorp::print::testing
+}  // namespace vintorp::cut::testing

@@ -2,8 +2,8 @@
 // where the template goes, then prints it at 100 % or saves it as PDF or SVG.
 #pragma once
 
-#include "calc/cutparts.h"
-#include "print/templatedialog.h"
+#include "template/parts/cutparts.h"
+#include "template/command/templatedialog.h"
 
 #include <QRectF>
 #include <QString>
@@ -13,7 +13,7 @@
 class QPrinter;
 class QWidget;
 
-namespace vintorp::print {
+namespace vintorp::cut {
 
 // Where the template goes on the printer's paper (mm from its corner): the
 // printable area, and never less than a small margin.
@@ -22,7 +22,7 @@ QRectF templatePrintableArea(const QPrinter& printer);
 // Prints every sheet at true size on the paper chosen for `printer`; a PDF
 // file chosen in the dialog is written whole or not at all.
 // Throws TemplateError or PrintError.
-void printTemplate(QPrinter& printer, const calc::CutSet& set);
+void printTemplate(QPrinter& printer, const cut::CutSet& set);
 
 class TemplateCommand {
 public:
@@ -36,7 +36,7 @@ public:
 
     // Returns quietly when the user cancels. Throws TemplateError (values that
     // make no part, a file that cannot be written) or PrintError.
-    void run(QWidget* parent, const calc::FieldTexts& texts, const QString& sep, int coreType);
+    void run(QWidget* parent, const cut::FieldTexts& texts, const QString& sep, int coreType);
 
 private:
     QPrinter& printer();
@@ -45,4 +45,4 @@ private:
     std::unique_ptr<QPrinter> printer_;
 };
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

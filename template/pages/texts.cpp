@@ -1,14 +1,14 @@
-#include "print/cuttexts.h"
-#include "print/templateerror.h"
+#include "template/pages/texts.h"
+#include "template/pages/templateerror.h"
 
 #include "calc/drawingfields.h"
 
 #include <QCoreApplication>
 
-namespace vintorp::print {
+namespace vintorp::cut {
 namespace {
 
-QString text(const calc::CutSet& set, std::string_view field)
+QString text(const cut::CutSet& set, std::string_view field)
 {
     const auto it = set.texts.find(field);
     return it == set.texts.end() ? QString() : QString::fromStdString(it->second);
@@ -21,9 +21,9 @@ QString templateTitle()
     return CutTemplate::tr("Шаблон каркаса катушки");
 }
 
-QStringList pieceLabel(const calc::CutSet& set, const calc::CutPart& part, const PlacedPiece& piece)
+QStringList pieceLabel(const cut::CutSet& set, const cut::CutPart& part, const PlacedPiece& piece)
 {
-    using calc::PartKind;
+    using cut::PartKind;
     namespace f = calc::field;
     QStringList lines;
     switch (part.kind) {
@@ -64,7 +64,7 @@ QStringList pieceLabel(const calc::CutSet& set, const calc::CutPart& part, const
     return lines;
 }
 
-QString pageHeader(const calc::CutSet& set, int page, int pages)
+QString pageHeader(const cut::CutSet& set, int page, int pages)
 {
     return CutTemplate::tr("%1 · лист %2 из %3 · каркасов: %4 · вырезать по сплошным линиям")
         .arg(templateTitle())
@@ -79,9 +79,9 @@ QStringList scaleNote()
             CutTemplate::tr("Проверьте: линейка ровно 100 мм, квадрат 10 × 10 мм.")};
 }
 
-QString problemMessage(const calc::CutPartsError& error)
+QString problemMessage(const cut::CutPartsError& error)
 {
-    using calc::CutProblem;
+    using cut::CutProblem;
     const QString field = QString::fromStdString(error.field());
     switch (error.problem()) {
     case CutProblem::NotANumber: return CutTemplate::tr("Шаблон не построен: в поле %1 не число.").arg(field);
@@ -127,4 +127,4 @@ QString unwritableCharacterMessage(char32_t character)
         .arg(QString::number(character, 16).toUpper().rightJustified(4, u'0'));
 }
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

@@ -8,7 +8,7 @@
 
 #include <stdexcept>
 
-namespace vintorp::print {
+namespace vintorp::cut {
 
 // CutTemplate::tr(): the template's texts, Russian at the source, in one
 // translation context.
@@ -22,4 +22,4 @@ public:
     QString message() const { return QString::fromUtf8(what()); }
 };
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

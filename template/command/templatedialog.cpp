@@ -1,6 +1,6 @@
 #include "templatedialog.h"  // beside it, so that lupdate sees the class too
 
-#include "calc/cutparts.h"
+#include "template/parts/cutparts.h"
 #include "print/printerchooser.h"
 
 #include <QCoreApplication>
@@ -13,7 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-namespace vintorp::print {
+namespace vintorp::cut {
 
 TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDialog(parent)
 {
@@ -27,7 +27,7 @@ TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDial
     auto* form = new QFormLayout;
     bobbins_ = new QSpinBox(this);
     bobbins_->setObjectName(QStringLiteral("seBobbins"));
-    bobbins_->setRange(1, calc::kMaxBobbins);
+    bobbins_->setRange(1, cut::kMaxBobbins);
     bobbins_->setValue(bobbins);
     form->addRow(tr("Число каркасов:"), bobbins_);
     layout->addLayout(form);
@@ -85,7 +85,7 @@ QString StandardTemplateDialogs::chooseFile(QWidget* parent)
 
 bool StandardTemplateDialogs::choosePrinter(QPrinter& printer, QWidget* parent)
 {
-    return DialogPrinterChooser().choose(printer, parent);
+    return print::DialogPrinterChooser().choose(printer, parent);
 }
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

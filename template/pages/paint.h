@@ -3,8 +3,8 @@
 // for the PDF and for the printer, always at true size.
 #pragma once
 
-#include "calc/cutparts.h"
-#include "print/cutlayout.h"
+#include "template/parts/cutparts.h"
+#include "template/pages/layout.h"
 
 #include <QColor>
 #include <QFont>
@@ -12,7 +12,7 @@
 class QPainter;
 class QPagedPaintDevice;
 
-namespace vintorp::print {
+namespace vintorp::cut {
 
 // The three inks: cut lines, marks (holes, tab and section lines, alignment
 // marks) and words.
@@ -32,11 +32,11 @@ double labelTextWidth(const QString& text);
 
 // Paints one page. The painter's device units are its logical dots, its
 // origin the paper's top-left corner.
-void paintTemplatePage(QPainter& painter, const calc::CutSet& set, const TemplateLayout& layout, int page);
+void paintTemplatePage(QPainter& painter, const cut::CutSet& set, const TemplateLayout& layout, int page);
 
 // All pages onto a paged device (a PDF writer or a printer) whose painting
 // origin is the paper's top-left corner. Throws TemplateError when the
 // device cannot be painted on.
-void paintTemplate(QPagedPaintDevice& device, const calc::CutSet& set, const TemplateLayout& layout);
+void paintTemplate(QPagedPaintDevice& device, const cut::CutSet& set, const TemplateLayout& layout);
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

@@ -1,12 +1,12 @@
 // The cut template as the maker gets it: the SVG read back and measured and
 // rendered by an independent renderer, the PDF rendered at 254 dpi and each
 // part measured on the page, a core that needs tiling, and every failure.
-#include "print/cutlayout.h"
-#include "print/cutsvg.h"
-#include "print/cuttemplate.h"
-#include "print/templatecommand.h"
+#include "template/pages/layout.h"
+#include "template/pages/svg.h"
+#include "template/pages/cuttemplate.h"
+#include "template/command/templatecommand.h"
 #include "print/printerror.h"
-#include "print/templateerror.h"
+#include "template/pages/templateerror.h"
 #include "smalldisk.h"
 #include "templatetesting.h"
 
@@ -21,8 +21,9 @@
 #include <map>
 
 using namespace vintorp;
+using namespace vintorp::cut;
 using namespace vintorp::print;
-using namespace vintorp::print::testing;
+using namespace vintorp::cut::testing;
 
 namespace {
 
@@ -249,7 +250,7 @@ void TestCutTemplate::svgReadBack()
 {
     QFETCH(bool, uType);
     QFETCH(int, bobbins);
-    const calc::CutSet set = makeTemplateParts(uType ? workedUTexts() : workedETexts(), ",", bobbins);
+    const cut::CutSet set = makeTemplateParts(uType ? workedUTexts() : workedETexts(), ",", bobbins);
     const SvgDocument doc = readSvg(templateSvgFile(set));
 
     // Sizes in millimetres, the view box in the same units.
@@ -296,7 +297,7 @@ void TestCutTemplate::svgReadBack()
 
 void TestCutTemplate::svgOpensInAnotherRenderer()
 {
-    const calc::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
+    const cut::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
     const QString svg = dir_.filePath("template.svg");
     saveTemplate(svg, set);
     const QString png = dir_.filePath("template-svg.png");
@@ -308,7 +309,7 @@ void TestCutTemplate::svgOpensInAnotherRenderer()
     const TemplateLayout layout = canvasLayout(set);
     QCOMPARE(image.width(), qRound(layout.paper.width() * kPixelsPerMm));
     for (const PlacedPiece& piece : layout.pieces) {
-        const calc::CutPart& part = set.parts[std::size_t(piece.part)];
+        const cut::CutPart& part = set.parts[std::size_t(piece.part)];
         const QRectF ink = inkBox(image, pieceRegion(piece), kPixelsPerMm);
         QVERIFY(qAbs(ink.width() - 0.1 - part.width) <= kInkTolerance);
         QVERIFY(qAbs(ink.height() - 0.1 - part.height) <= kInkTolerance);
@@ -324,7 +325,7 @@ void TestCutTemplate::pdfPartsMeasured()
 {
     QFETCH(bool, uType);
     QFETCH(int, bobbins);
-    const calc::CutSet set = makeTemplateParts(uType ? workedUTexts() : workedETexts(), ",", bobbins);
+    const cut::CutSet set = makeTemplateParts(uType ? workedUTexts() : workedETexts(), ",", bobbins);
     const QString pdf = dir_.filePath(uType ? "u.pdf" : "e.pdf");
     saveTemplate(pdf, set);
 
@@ -353,7 +354,7 @@ void TestCutTemplate::pdfPartsMeasured()
     QCOMPARE(drawn.size(), qsizetype(layout.pieces.size()) + 1);
     for (qsizetype i = 0; i + 1 < drawn.size(); ++i) {
         const PlacedPiece& piece = layout.pieces[std::size_t(i)];
-        const calc::CutPart& part = set.parts[std::size_t(piece.part)];
+        const cut::CutPart& part = set.parts[std::size_t(piece.part)];
         QVERIFY(qAbs(drawn[i].origin.x() - piece.origin.x()) <= kEdgeTolerance);
         QVERIFY(qAbs(drawn[i].origin.y() - piece.origin.y()) <= kEdgeTolerance);
         QVERIFY(qAbs(drawn[i].contour.left()) <= kEdgeTolerance
@@ -366,7 +367,7 @@ void TestCutTemplate::pdfPartsMeasured()
     QVERIFY(!page.isNull());
     QCOMPARE(page.width(), qRound(210 * kPixelsPerMm));
     for (const PlacedPiece& piece : layout.pieces) {
-        const calc::CutPart& part = set.parts[std::size_t(piece.part)];
+        const cut::CutPart& part = set.parts[std::size_t(piece.part)];
         const QRectF ink = inkBox(page, pieceRegion(piece), kPixelsPerMm);
         const QString where
             = QStringLiteral("part %1 at %2, %3").arg(piece.part).arg(piece.origin.x()).arg(piece.origin.y());
@@ -383,7 +384,7 @@ void TestCutTemplate::pdfPartsMeasured()
 void TestCutTemplate::printerPrintsAtTrueSize()
 {
     // The printer path, printing to a PDF file on A5 paper: never fitted.
-    const calc::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
+    const cut::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
     const QString pdf = dir_.filePath("printed.pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -401,7 +402,7 @@ void TestCutTemplate::printerPrintsAtTrueSize()
     for (const PlacedPiece& piece : layout.pieces) {
         if (piece.page != 0)
             continue;
-        const calc::CutPart& part = set.parts[std::size_t(piece.part)];
+        const cut::CutPart& part = set.parts[std::size_t(piece.part)];
         const QRectF ink = inkBox(page, pieceRegion(piece), kPixelsPerMm);
         QVERIFY2(qAbs(ink.width() - 0.1 - part.width) <= kInkTolerance,
                  qPrintable(QString::number(ink.width())));
@@ -421,8 +422,8 @@ void TestCutTemplate::noPrinterIsAnError()
 
 void TestCutTemplate::packedApart()
 {
-    for (int bobbins = 1; bobbins <= calc::kMaxBobbins; ++bobbins) {
-        const calc::CutSet set = makeTemplateParts(workedETexts(), ",", bobbins);
+    for (int bobbins = 1; bobbins <= cut::kMaxBobbins; ++bobbins) {
+        const cut::CutSet set = makeTemplateParts(workedETexts(), ",", bobbins);
         const TemplateLayout layout = a4Layout(set);
         QCOMPARE(int(layout.pieces.size()), 6 * bobbins);
         QVERIFY(layout.pageCount <= (bobbins + 1) / 2);
@@ -443,7 +444,7 @@ void TestCutTemplate::packedApart()
 
 void TestCutTemplate::largeCoreIsTiled()
 {
-    const calc::CutSet set = makeTemplateParts(largeCoreTexts(), ",", 1);
+    const cut::CutSet set = makeTemplateParts(largeCoreTexts(), ",", 1);
     const TemplateLayout layout = a4Layout(set);
     QVERIFY(layout.pageCount > 1);
     std::map<int, QList<PlacedPiece>> byPart;
@@ -456,7 +457,7 @@ void TestCutTemplate::largeCoreIsTiled()
     QCOMPARE(cheekTiles.size(), cheekTiles.front().columns * cheekTiles.front().rows);
     QVERIFY(cheekTiles.size() > 1);
     for (const auto& [index, tiles] : byPart) {
-        const calc::CutPart& part = set.parts[std::size_t(index)];
+        const cut::CutPart& part = set.parts[std::size_t(index)];
         QRectF covered;
         for (const PlacedPiece& tile : tiles) {
             covered = covered.united(tile.clip);
@@ -514,7 +515,7 @@ void TestCutTemplate::badValuesGiveAMessage()
     QFETCH(QString, text);
     QFETCH(int, bobbins);
     QFETCH(QString, says);
-    calc::FieldTexts texts = workedETexts();
+    cut::FieldTexts texts = workedETexts();
     if (!field.isEmpty())
         texts[field.toStdString()] = text.toStdString();
     try {
@@ -548,7 +549,7 @@ void TestCutTemplate::failuresLeaveNoFile()
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old");
     }
-    calc::FieldTexts texts = workedETexts();
+    cut::FieldTexts texts = workedETexts();
     if (tooManySheets) {
         // Parts just under 2 m: hundreds of A4 sheets.
         texts["Edit4"] = "1990";
@@ -570,7 +571,7 @@ void TestCutTemplate::failuresLeaveNoFile()
 
 void TestCutTemplate::paperTooSmall()
 {
-    const calc::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
+    const cut::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
     const QSizeF a6 = QPageSize(QPageSize::A6).size(QPageSize::Millimeter);
     QVERIFY_THROWS_EXCEPTION(TemplateError, sheetLayout(set, a6, QRectF(QPointF(5, 5), a6 - QSizeF(10, 10))));
 }
@@ -598,7 +599,7 @@ void TestCutTemplate::fullDiskKeepsTheOldFile()
         QVERIFY(existing.open(QIODevice::WriteOnly));
         QCOMPARE(existing.write(old), old.size());
     }
-    const calc::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
+    const cut::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
     try {
         if (printed) {
             QPrinter printer(QPrinter::HighResolution);
@@ -638,7 +639,7 @@ void TestCutTemplate::svgHoldsOnlyXmlCharacters()
 {
     QFETCH(QString, sep);
     QFETCH(QString, refused);
-    calc::FieldTexts texts = workedETexts();
+    cut::FieldTexts texts = workedETexts();
     for (auto& [field, text] : texts)
         text = QString::fromStdString(text).replace(u',', sep).toStdString();
     const QString path = dir_.filePath(QStringLiteral("sep-%1.svg").arg(QTest::currentDataTag()));

@@ -3,29 +3,29 @@
 // in the translation context "CutTemplate".
 #pragma once
 
-#include "calc/cutparts.h"
+#include "template/parts/cutparts.h"
 #include "files/wholefile.h"
-#include "print/cutlayout.h"
+#include "template/pages/layout.h"
 
 #include <QString>
 #include <QStringList>
 
-namespace vintorp::print {
+namespace vintorp::cut {
 
 QString templateTitle();
 
 // The label under a part or a piece of it: which part, how many to cut, its
 // main sizes and the material thickness, and for a piece how to join it.
-QStringList pieceLabel(const calc::CutSet& set, const calc::CutPart& part, const PlacedPiece& piece);
+QStringList pieceLabel(const cut::CutSet& set, const cut::CutPart& part, const PlacedPiece& piece);
 
 // "Шаблон каркаса … лист 1 из 2 …"
-QString pageHeader(const calc::CutSet& set, int page, int pages);
+QString pageHeader(const cut::CutSet& set, int page, int pages);
 
 // The two lines over the ruler: print at 100 % and check the ruler.
 QStringList scaleNote();
 
 // What is wrong with the drawing's values, for the user.
-QString problemMessage(const calc::CutPartsError& error);
+QString problemMessage(const cut::CutPartsError& error);
 
 // Why the file at `path` was not written, for the user.
 QString writeFailureMessage(const QString& path, const files::WriteFailure& failure);
@@ -34,4 +34,4 @@ QString writeFailureMessage(const QString& path, const files::WriteFailure& fail
 // character as the decimal separator, say).
 QString unwritableCharacterMessage(char32_t character);
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

@@ -4,7 +4,7 @@
 // are millimetres on the paper, y downwards.
 #pragma once
 
-#include "calc/cutparts.h"
+#include "template/parts/cutparts.h"
 
 #include <QRectF>
 #include <QStringList>
@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-namespace vintorp::print {
+namespace vintorp::cut {
 
 inline constexpr double kPartGap = 3;  // between the blocks of part and label
 inline constexpr double kTileOverlap = 10;
@@ -45,7 +45,7 @@ struct TemplateLayout {
 // The width of a label line, in millimetres at kLabelEm.
 using TextWidth = std::function<double(const QString&)>;
 // The label lines of a part, or of one tile of it.
-using PieceLabel = std::function<QStringList(const calc::CutPart&, const PlacedPiece&)>;
+using PieceLabel = std::function<QStringList(const cut::CutPart&, const PlacedPiece&)>;
 
 enum class Paging {
     Sheets,  // pages of `paper`; parts larger than a page are tiled
@@ -54,10 +54,10 @@ enum class Paging {
 
 // Throws TemplateError when the printable area cannot hold the header, the
 // ruler and a part's label, or when the parts need more than kMaxSheets.
-TemplateLayout layoutTemplate(const calc::CutSet& set, QSizeF paper, QRectF printable, Paging paging,
+TemplateLayout layoutTemplate(const cut::CutSet& set, QSizeF paper, QRectF printable, Paging paging,
                               const TextWidth& width, const PieceLabel& label);
 
 // Alignment mark centres shared by a tile and its neighbours, in the part's frame.
 std::vector<QPointF> alignmentMarks(const PlacedPiece& piece);
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

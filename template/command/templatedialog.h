@@ -10,7 +10,7 @@
 class QPrinter;
 class QSpinBox;
 
-namespace vintorp::print {
+namespace vintorp::cut {
 
 struct TemplateChoice {
     enum class Output { Printer, File };
@@ -55,4 +55,4 @@ private:
 QString templateFileFilters();
 QString withTemplateSuffix(const QString& name, const QString& chosenFilter);
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut

@@ -3,17 +3,17 @@
 // colour of their own (those of cutpaint.h), no page frame.
 #pragma once
 
-#include "calc/cutparts.h"
-#include "print/cutlayout.h"
+#include "template/parts/cutparts.h"
+#include "template/pages/layout.h"
 
 #include <QByteArray>
 
-namespace vintorp::print {
+namespace vintorp::cut {
 
 // The document for a layout made with Paging::OneCanvas.
-QByteArray templateSvg(const calc::CutSet& set, const TemplateLayout& layout);
+QByteArray templateSvg(const cut::CutSet& set, const TemplateLayout& layout);
 
 // The id of a part's group: "cheek-1", "tabbed-wall-2", "plain-wall-1" …
-QString partId(const calc::CutPart& part);
+QString partId(const cut::CutPart& part);
 
-}  // namespace vintorp::print
+}  // namespace vintorp::cut
