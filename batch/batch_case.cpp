@@ -39,7 +39,8 @@ struct KeyValue {
 
 // The keys a case reads: the six input texts in the order of InputField,
 // then the core type, the separator and the template's path.
-constexpr std::array<std::string_view, 9> kCaseKeys = {"A", "B", "C", "H", "K", "T", "type", "sep", "template"};
+constexpr std::array<std::string_view, 9> kCaseKeys
+    = {"A", "B", "C", "H", "K", "T", "type", "sep", "template"};
 constexpr std::size_t kTypeKey = 6;
 constexpr std::size_t kSepKey = 7;
 constexpr std::size_t kTemplateKey = 8;
@@ -63,10 +64,7 @@ public:
         return Value({}, v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt);
     }
     bool number_float(json::number_float_t, const json::string_t&) { return Value(); }
-    bool string(json::string_t& s)
-    {
-        return Wanted() ? Value(std::move(s)) : true;
-    }
+    bool string(json::string_t& s) { return Wanted() ? Value(std::move(s)) : true; }
     bool binary(json::binary_t&) { return Value(); }
     bool start_object(std::size_t) { return Open(true); }
     bool start_array(std::size_t) { return Open(false); }
@@ -89,7 +87,10 @@ public:
         // The reader's one range error: a number beyond the range of a double.
         return Fail("not valid JSON (a number out of range)");
     }
-    bool parse_error(std::size_t, const std::string&, const json::exception&) { return Fail("not valid JSON"); }
+    bool parse_error(std::size_t, const std::string&, const json::exception&)
+    {
+        return Fail("not valid JSON");
+    }
 
     bool IsObject() const { return is_object_; }
     const std::string& Problem() const { return problem_; }

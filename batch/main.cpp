@@ -121,11 +121,13 @@ int main(int argc, char** argv)
             break;
         }
         if (status == Status::Failed) {
-            std::cerr << "vintorp-batch: cannot read standard input: " << std::strerror(input.Error()) << '\n';
+            std::cerr << "vintorp-batch: cannot read standard input: " << std::strerror(input.Error())
+                      << '\n';
             return kExitInputOutput;
         }
-        vintorp::batch::LineResult result = status == Status::OutOfMemory ? vintorp::batch::LineOutOfMemory()
-                                                                           : vintorp::batch::RunLine(line, options);
+        vintorp::batch::LineResult result = status == Status::OutOfMemory
+                                                ? vintorp::batch::LineOutOfMemory()
+                                                : vintorp::batch::RunLine(line, options);
         result.output += '\n';
         if (const int error = vintorp::batch::WriteAll(STDOUT_FILENO, result.output); error != 0) {
             std::cerr << "vintorp-batch: cannot write standard output: " << std::strerror(error) << '\n';
