@@ -35,6 +35,14 @@ struct RunOptions {
     MessageTranslator translate_message;  // none: the messages as the calculation gives them
 };
 
+// Any line at all, however large or deeply nested, is answered: memory
+// beyond the line's own bytes is taken for the values of the case's keys, not
+// for the rest of the line, and a line that still cannot have the memory it
+// needs is answered as LineOutOfMemory.
 LineResult RunLine(std::string_view line, const RunOptions& options = {});
+
+// The answer to a line for which there was not enough memory: status
+// "invalid", for a reader that could not even hold the line.
+LineResult LineOutOfMemory();
 
 }  // namespace vintorp::batch

@@ -3,13 +3,19 @@
 // are answered with status "invalid", reported on standard error with their
 // line number, and make the exit status 1. A case with the key "template"
 // also writes the cut template of its result to that .pdf or .svg file.
+// Standard input that cannot be read, or standard output that cannot be
+// written, ends the run with a note on standard error and the exit status 3;
+// each answer is written as soon as its line is done.
 //
 // Options: --lang ru (the default) or --lang en, the language of the message
 // of a rejected or failed case, the same text the window shows.
 #include <QGuiApplication>
 #include <QTranslator>
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -17,6 +23,7 @@
 #include <string_view>
 
 #include "batch/batch_case.h"
+#include "batch/lineio.h"
 #include "template/parts/cutparts.h"
 #include "template/pages/cuttemplate.h"
 #include "template/pages/templateerror.h"
@@ -26,6 +33,10 @@
 namespace {
 
 using vintorp::ui::Language;
+
+// The exit status when standard input cannot be read or standard output
+// cannot be written (1: some line was invalid; 2: wrong arguments).
+constexpr int kExitInputOutput = 3;
 
 // Writes templates with Qt's painting and fonts, which need a GUI
 // application; it is made at the first template, without a screen.
@@ -91,7 +102,6 @@ int main(int argc, char** argv)
         return EXIT_FAILURE;
     }
 
-    std::ios::sync_with_stdio(false);
     auto writer = std::make_shared<TemplateWriter>(translator ? &*translator : nullptr);
     vintorp::batch::RunOptions options;
     options.write_template = [writer](const vintorp::batch::TemplateJob& job) { return (*writer)(job); };
@@ -100,16 +110,32 @@ int main(int argc, char** argv)
             return vintorp::ui::translatedMessage(message, *translator).toStdString();
         };
     }
+    using Status = vintorp::batch::LineReader::Status;
+    vintorp::batch::LineReader input(STDIN_FILENO);
     bool all_valid = true;
     std::string line;
-    for (long line_number = 1; std::getline(std::cin, line); ++line_number) {
-        const vintorp::batch::LineResult result = vintorp::batch::RunLine(line, options);
-        std::cout << result.output << '\n';
+    for (long line_number = 1;; ++line_number) {
+        const Status status = input.Next(line);
+        if (status == Status::End) {
+            break;
+        }
+        if (status == Status::Failed) {
+            std::cerr << "vintorp-batch: cannot read standard input: " << std::strerror(input.Error())
+                      << '\n';
+            return kExitInputOutput;
+        }
+        vintorp::batch::LineResult result = status == Status::OutOfMemory
+                                                ? vintorp::batch::LineOutOfMemory()
+                                                : vintorp::batch::RunLine(line, options);
+        result.output += '\n';
+        if (const int error = vintorp::batch::WriteAll(STDOUT_FILENO, result.output); error != 0) {
+            std::cerr << "vintorp-batch: cannot write standard output: " << std::strerror(error) << '\n';
+            return kExitInputOutput;
+        }
         if (!result.valid) {
             all_valid = false;
             std::cerr << "vintorp-batch: line " << line_number << ": " << result.problem << '\n';
         }
     }
-    std::cout.flush();
-    return all_valid && std::cout ? EXIT_SUCCESS : EXIT_FAILURE;
+    return all_valid ? EXIT_SUCCESS : EXIT_FAILURE;
 }
