@@ -3,7 +3,6 @@
 // memory before the first run and after the last.
 #include "template/pages/cuttemplate.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
@@ -42,10 +41,7 @@ void BM_TemplatePdf(benchmark::State& state, double before)
     qint64 bytes = 0;
     for (auto _ : state) {
         const auto set = vintorp::cut::makeTemplateParts(workedExample(), ",", 1);
-        QBuffer out;
-        out.open(QIODevice::WriteOnly);
-        vintorp::cut::writeTemplatePdf(out, set, 1200);
-        bytes = out.size();
+        bytes = vintorp::cut::templatePdfFile(set).size();
     }
     report(state, before, bytes);
 }

@@ -38,12 +38,13 @@ void printTemplate(QPrinter& printer, const cut::CutSet& set)
     printer.setFullPage(true);
     QPageLayout page = printer.pageLayout();
     page.setUnits(QPageLayout::Millimeter);
-    const TemplateLayout layout = sheetLayout(set, page.fullRect().size(), templatePrintableArea(printer));
+    const TemplateDrawing drawing = drawTemplate(
+        set, layOutTemplate(set, {page.fullRect().size(), templatePrintableArea(printer), Paging::Sheets}));
     printer.setDocName(templateTitle());
     print::PrinterOutput output(printer);
     if (const auto why = output.start())
         throw TemplateError(*why);
-    paintTemplate(printer, set, layout);
+    paintTemplate(printer, drawing);
     if (const auto why = output.finish())
         throw TemplateError(*why);
 }

@@ -1,5 +1,6 @@
 #include "template/pages/cuttemplate.h"
 
+#include "template/pages/lettering.h"
 #include "template/pages/paint.h"
 #include "template/pages/svg.h"
 #include "template/pages/texts.h"
@@ -44,50 +45,49 @@ cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, 
     }
 }
 
-TemplateLayout sheetLayout(const cut::CutSet& set, QSizeF paper, QRectF printable)
-{
-    return layoutTemplate(set, paper, printable, Paging::Sheets, labelTextWidth, labelsOf(set));
-}
-
-TemplateLayout a4Layout(const cut::CutSet& set)
+PageSetup a4Sheets()
 {
     const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
-    return sheetLayout(
-        set, a4, QRectF(QPointF(0, 0), a4).adjusted(kFileMargin, kFileMargin, -kFileMargin, -kFileMargin));
+    return {a4, QRectF(QPointF(0, 0), a4).adjusted(kFileMargin, kFileMargin, -kFileMargin, -kFileMargin),
+            Paging::Sheets};
 }
 
-TemplateLayout canvasLayout(const cut::CutSet& set)
+PageSetup svgCanvas()
 {
-    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
-    const QRectF printable(kFileMargin, kFileMargin, a4.width() - 2 * kFileMargin, 0);
-    return layoutTemplate(set, a4, printable, Paging::OneCanvas, labelTextWidth, labelsOf(set));
+    const PageSetup sheets = a4Sheets();
+    return {sheets.paper, QRectF(sheets.printable.topLeft(), QSizeF(sheets.printable.width(), 0)),
+            Paging::OneCanvas};
 }
 
-void writeTemplatePdf(QIODevice& out, const cut::CutSet& set, int dotsPerInch)
+TemplateLayout layOutTemplate(const CutSet& set, const PageSetup& setup)
 {
-    const TemplateLayout layout = a4Layout(set);
+    return layoutTemplate(set, setup.paper, setup.printable, setup.paging, labelTextWidth, labelsOf(set));
+}
+
+void writeTemplatePdf(QIODevice& out, const TemplateDrawing& drawing, int dotsPerInch)
+{
     QPdfWriter writer(&out);
     writer.setResolution(dotsPerInch);
     writer.setTitle(templateTitle());
     writer.setCreator(QStringLiteral("Vintorp"));
-    writer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
-    paintTemplate(writer, set, layout);
+    writer.setPageLayout(QPageLayout(QPageSize(drawing.paper, QPageSize::Millimeter), QPageLayout::Portrait,
+                                     QMarginsF(), QPageLayout::Millimeter));
+    paintTemplate(writer, drawing);
 }
 
-QByteArray templateSvgFile(const cut::CutSet& set)
-{
-    return templateSvg(set, canvasLayout(set));
-}
-
-QByteArray templatePdfFile(const cut::CutSet& set)
+QByteArray templatePdfFile(const CutSet& set)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
-    writeTemplatePdf(buffer, set);
+    writeTemplatePdf(buffer, drawTemplate(set, layOutTemplate(set, a4Sheets())));
     buffer.close();
     return pdf;
+}
+
+QByteArray templateSvgFile(const CutSet& set)
+{
+    return templateSvg(drawTemplate(set, layOutTemplate(set, svgCanvas())), templateTitle());
 }
 
 std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes)

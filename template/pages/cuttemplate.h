@@ -4,6 +4,7 @@
 #pragma once
 
 #include "template/parts/cutparts.h"
+#include "template/pages/drawing.h"
 #include "template/pages/layout.h"
 
 #include <QByteArray>
@@ -26,17 +27,27 @@ cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, 
 
 inline constexpr double kFileMargin = 10;  // mm around a saved page
 
-// Sheets of `paper` (mm) with parts inside `printable`.
-TemplateLayout sheetLayout(const cut::CutSet& set, QSizeF paper, QRectF printable);
-// A4 sheets with kFileMargin all round.
-TemplateLayout a4Layout(const cut::CutSet& set);
-// One canvas for the SVG.
-TemplateLayout canvasLayout(const cut::CutSet& set);
+// Where the parts may go: the paper, the area inside it that holds header,
+// parts and ruler, and how the pages run.
+struct PageSetup {
+    QSizeF paper;
+    QRectF printable;
+    Paging paging = Paging::Sheets;
+};
+// A4 sheets with kFileMargin all round: the PDF file.
+PageSetup a4Sheets();
+// One canvas as wide as those sheets, as long as it needs to be: the SVG file.
+PageSetup svgCanvas();
 
-// A4 pages, vector only, fonts embedded, with a document title.
-void writeTemplatePdf(QIODevice& out, const cut::CutSet& set, int dotsPerInch = 1200);
-QByteArray templateSvgFile(const cut::CutSet& set);
-QByteArray templatePdfFile(const cut::CutSet& set);
+// The one layout of the parts that every writer takes. Throws TemplateError.
+TemplateLayout layOutTemplate(const CutSet& set, const PageSetup& setup);
+
+// PDF pages, vector only, fonts embedded, with a document title.
+void writeTemplatePdf(QIODevice& out, const TemplateDrawing& drawing, int dotsPerInch = 1200);
+
+// The files as saved: A4 sheets as PDF, one canvas as SVG.
+QByteArray templatePdfFile(const CutSet& set);
+QByteArray templateSvgFile(const CutSet& set);
 
 // Writes `bytes` to the file at `path` whole. Returns nothing when it is
 // written; else the message for the user, and the file is as it was.

@@ -103,7 +103,9 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, QSizeF paper, QRectF print
     layout.area = QRectF(printable.left(), printable.top() + kHeaderHeight, printable.width(), areaHeight);
     if (printable.width() < kNarrowestArea || (paged && printable.height() < kLowestArea))
         throw TemplateError(
-            CutTemplate::tr("Лист слишком мал для шаблона: нужна область печати не меньше 120 × 100 мм."));
+            CutTemplate::tr("Лист слишком мал для шаблона: нужна область печати не меньше %1 × %2 мм.")
+                .arg(kNarrowestArea)
+                .arg(kLowestArea));
 
     // Every piece of every part with its label, tallest first.
     std::vector<PlacedPiece> pieces;

@@ -1,6 +1,6 @@
 #include "template/pages/svg.h"
 
-#include "template/pages/paint.h"
+#include "template/pages/lettering.h"
 #include "template/pages/texts.h"
 #include "template/pages/templateerror.h"
 
@@ -52,15 +52,15 @@ QString escaped(const QString& text)
     return text.toHtmlEscaped();
 }
 
-QString outlineData(const cut::Outline& outline, QPointF shift)
+QString outlineData(const Outline& outline, QPointF shift)
 {
     QString d;
-    for (const cut::PathStep& step : outline) {
+    for (const PathStep& step : outline) {
         const QPointF to = QPointF(step.to.x, step.to.y) + shift;
         switch (step.kind) {
-        case cut::PathStep::Kind::Move: d += u'M' + point(to); break;
-        case cut::PathStep::Kind::Line: d += u'L' + point(to); break;
-        case cut::PathStep::Kind::Arc:
+        case PathStep::Kind::Move: d += u'M' + point(to); break;
+        case PathStep::Kind::Line: d += u'L' + point(to); break;
+        case PathStep::Kind::Arc:
             // Sweep flag 1 runs clockwise on the page, as a negative sweep does here.
             d += QStringLiteral("A%1 %1 0 0 %2 %3")
                      .arg(mm(step.radius), step.sweepDegrees < 0 ? QStringLiteral("1") : QStringLiteral("0"),
@@ -71,105 +71,85 @@ QString outlineData(const cut::Outline& outline, QPointF shift)
     return d + u'Z';
 }
 
-QString segmentData(QPointF from, QPointF to)
+QString shapeElement(const Shape& shape)
 {
-    return u'M' + point(from) + u'L' + point(to);
+    return std::visit(
+        [](const auto& s) {
+            using S = std::decay_t<decltype(s)>;
+            if constexpr (std::is_same_v<S, Contour>) {
+                return QStringLiteral("<path d=\"%1\"/>\n").arg(outlineData(s.outline, s.shift));
+            } else if constexpr (std::is_same_v<S, Line>) {
+                const QString d = u'M' + point(s.from) + u'L' + point(s.to);
+                if (s.dashed)
+                    return QStringLiteral("<path stroke-dasharray=\"%1 %1\" d=\"%2\"/>\n").arg(mm(kDash), d);
+                return QStringLiteral("<path d=\"%1\"/>\n").arg(d);
+            } else if constexpr (std::is_same_v<S, Circle>) {
+                return QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\"/>\n")
+                    .arg(mm(s.centre.x()), mm(s.centre.y()), mm(s.radius));
+            } else {
+                return QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\"/>\n")
+                    .arg(mm(s.rect.x()), mm(s.rect.y()), mm(s.rect.width()), mm(s.rect.height()));
+            }
+        },
+        shape);
 }
 
-QString textElement(QPointF at, const QString& text, double em, const char* anchor = "start")
+QString wordsElement(const Words& w)
 {
     return QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"%3\" text-anchor=\"%4\">%5</text>\n")
-        .arg(mm(at.x()), mm(at.y()), mm(em), QString::fromLatin1(anchor), escaped(text));
+        .arg(mm(w.at.x()), mm(w.at.y()), mm(w.em),
+             w.centred ? QStringLiteral("middle") : QStringLiteral("start"), escaped(w.text));
 }
 
-QString partGroup(const cut::CutPart& part, const PlacedPiece& piece)
+// A layer of lines is stroked and never filled, a layer of words filled.
+// `clips` counts the clip paths of the document, for their ids.
+QString layerGroup(const Layer& layer, int& clips)
 {
-    const QPointF shift = piece.origin;
-    QString g = QStringLiteral("<g id=\"%1\">\n").arg(partId(part));
-    g += QStringLiteral("<g class=\"cut\" fill=\"none\" stroke=\"%1\" stroke-width=\"%2\">\n")
-             .arg(colour(kCutColour), mm(kCutLineWidth));
-    for (const cut::Outline& outline : part.cuts)
-        g += QStringLiteral("<path d=\"%1\"/>\n").arg(outlineData(outline, shift));
-    g += QStringLiteral("</g>\n");
-    if (!part.holes.empty() || !part.dashedLines.empty()) {
-        g += QStringLiteral("<g class=\"marks\" fill=\"none\" stroke=\"%1\" stroke-width=\"%2\">\n")
-                 .arg(colour(kMarkColour), mm(kMarkLineWidth));
-        for (const cut::Hole& hole : part.holes)
-            g += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\"/>\n")
-                     .arg(mm(hole.centre.x + shift.x()), mm(hole.centre.y + shift.y()),
-                          mm(hole.diameter / 2));
-        for (const cut::Segment& s : part.crossLines)
-            g += QStringLiteral("<path d=\"%1\"/>\n")
-                     .arg(segmentData(QPointF(s.from.x, s.from.y) + shift, QPointF(s.to.x, s.to.y) + shift));
-        for (const cut::Segment& s : part.dashedLines)
-            g += QStringLiteral("<path stroke-dasharray=\"%1 %1\" d=\"%2\"/>\n")
-                     .arg(mm(kMarkDash),
-                          segmentData(QPointF(s.from.x, s.from.y) + shift, QPointF(s.to.x, s.to.y) + shift));
+    QString g;
+    QString clipAttribute;
+    if (layer.clip) {
+        const QString id = QStringLiteral("clip-%1").arg(++clips);
+        const QRectF& c = *layer.clip;
+        g += QStringLiteral(
+                 "<clipPath id=\"%1\"><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\"/></clipPath>\n")
+                 .arg(id, mm(c.x()), mm(c.y()), mm(c.width()), mm(c.height()));
+        clipAttribute = QStringLiteral(" clip-path=\"url(#%1)\"").arg(id);
+    }
+    if (!layer.shapes.empty()) {
+        g += QStringLiteral("<g class=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\"%4>\n")
+                 .arg(layer.name, colour(inkColour(layer.ink)), mm(kLineWidth), clipAttribute);
+        for (const Shape& shape : layer.shapes)
+            g += shapeElement(shape);
         g += QStringLiteral("</g>\n");
     }
-    g += QStringLiteral("<g class=\"label\" fill=\"%1\">\n").arg(colour(kTextColour));
-    double baseline = shift.y() + piece.clip.height() + kLabelGap + kLabelEm * 0.8;
-    for (const QString& line : piece.label) {
-        g += textElement(QPointF(shift.x(), baseline), line, kLabelEm);
-        baseline += kLabelLine;
+    if (!layer.words.empty()) {
+        g += QStringLiteral("<g class=\"%1\" fill=\"%2\">\n").arg(layer.name, colour(inkColour(layer.ink)));
+        for (const Words& w : layer.words)
+            g += wordsElement(w);
+        g += QStringLiteral("</g>\n");
     }
-    g += QStringLiteral("</g>\n</g>\n");
     return g;
-}
-
-// The 100 mm ruler and the 10 mm square, in the colour of the words.
-QString scaleGroup(const QRectF& printable)
-{
-    const double x0 = printable.left();
-    const double bottom = printable.bottom();
-    const double y = bottom - 5;
-    QString d = segmentData(QPointF(x0, y), QPointF(x0 + 100, y));
-    for (int n = 0; n <= 100; ++n) {
-        const double length = n % 10 == 0 ? 4 : n % 5 == 0 ? 3 : 1.5;
-        d += segmentData(QPointF(x0 + n, y), QPointF(x0 + n, y + length));
-    }
-    QString g = QStringLiteral("<g id=\"scale-check\" fill=\"%1\">\n").arg(colour(kTextColour));
-    g += QStringLiteral("<path fill=\"none\" stroke=\"%1\" stroke-width=\"0.1\" d=\"%2\"/>\n")
-             .arg(colour(kTextColour), d);
-    g += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"10\" height=\"10\" fill=\"none\" stroke=\"%3\" "
-                        "stroke-width=\"0.1\"/>\n")
-             .arg(mm(x0 + 108), mm(bottom - 11), colour(kTextColour));
-    for (int cm = 0; cm <= 10; ++cm)
-        g += textElement(QPointF(x0 + 10 * cm, y - 0.8), QString::number(cm), 2.0, "middle");
-    g += textElement(QPointF(x0 + 113, bottom - 12.2), CutTemplate::tr("10 × 10 мм"), 2.0, "middle");
-    const QStringList note = scaleNote();
-    g += textElement(QPointF(x0, y - 8), note.value(0), kLabelEm);
-    g += textElement(QPointF(x0, y - 4.6), note.value(1), kLabelEm);
-    return g + QStringLiteral("</g>\n");
 }
 
 }  // namespace
 
-QString partId(const cut::CutPart& part)
+QByteArray templateSvg(const TemplateDrawing& drawing, const QString& title)
 {
-    switch (part.kind) {
-    case cut::PartKind::Cheek: return QStringLiteral("cheek-%1").arg(part.number);
-    case cut::PartKind::TabbedWall: return QStringLiteral("tabbed-wall-%1").arg(part.number);
-    case cut::PartKind::PlainWall: return QStringLiteral("plain-wall-%1").arg(part.number);
-    }
-    return {};
-}
-
-QByteArray templateSvg(const cut::CutSet& set, const TemplateLayout& layout)
-{
-    const QSizeF size = layout.paper;
+    const QSizeF size = drawing.paper;
     QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                  "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" "
                                  "width=\"%1mm\" height=\"%2mm\" viewBox=\"0 0 %1 %2\" font-family=\"%3\">\n")
                       .arg(mm(size.width()), mm(size.height()), templateFontFamilies());
-    svg += QStringLiteral("<title>%1</title>\n").arg(escaped(templateTitle()));
-    svg += QStringLiteral("<g id=\"header\" fill=\"%1\">\n").arg(colour(kTextColour))
-           + textElement(QPointF(layout.printable.left(), layout.printable.top() + 2.8),
-                         pageHeader(set, 0, 1), 2.8)
-           + QStringLiteral("</g>\n");
-    for (const PlacedPiece& piece : layout.pieces)
-        svg += partGroup(set.parts[std::size_t(piece.part)], piece);
-    svg += scaleGroup(layout.printable);
+    svg += QStringLiteral("<title>%1</title>\n").arg(escaped(title));
+    int clips = 0;
+    for (const PageDrawing& page : drawing.pages) {
+        for (const Group& group : page.groups) {
+            svg += QStringLiteral("<g id=\"%1\">\n").arg(group.id);
+            for (const Layer& layer : group.layers)
+                svg += layerGroup(layer, clips);
+            svg += QStringLiteral("</g>\n");
+        }
+    }
     svg += QStringLiteral("</svg>\n");
     return svg.toUtf8();
 }

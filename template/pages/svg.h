@@ -1,19 +1,16 @@
-// The cut template as an SVG file for cutters and plotters: sizes in
-// millimetres, one group per part, cut lines, marks and words each in one
-// colour of their own (those of cutpaint.h), no page frame.
+// Renders the template as an SVG file for cutters and plotters: sizes in
+// millimetres, one group per part, each layer of lines or words in the one
+// colour of its ink, no page frame.
 #pragma once
 
-#include "template/parts/cutparts.h"
-#include "template/pages/layout.h"
+#include "template/pages/drawing.h"
 
 #include <QByteArray>
 
 namespace vintorp::cut {
 
-// The document for a layout made with Paging::OneCanvas.
-QByteArray templateSvg(const cut::CutSet& set, const TemplateLayout& layout);
-
-// The id of a part's group: "cheek-1", "tabbed-wall-2", "plain-wall-1" …
-QString partId(const cut::CutPart& part);
+// The document for a drawing of one page (laid out with Paging::OneCanvas).
+// Throws TemplateError for a character that XML cannot hold.
+QByteArray templateSvg(const TemplateDrawing& drawing, const QString& title);
 
 }  // namespace vintorp::cut

@@ -92,7 +92,9 @@ QString problemMessage(const cut::CutPartsError& error)
     case CutProblem::NotPositive:
         return CutTemplate::tr("Шаблон не построен: размер в поле %1 равен нулю или отрицателен.").arg(field);
     case CutProblem::TooLarge:
-        return CutTemplate::tr("Шаблон не построен: размер в поле %1 больше 2 м.").arg(field);
+        return CutTemplate::tr("Шаблон не построен: размер в поле %1 больше %2 м.")
+            .arg(field)
+            .arg(cut::kLargestPart / 1000);
     case CutProblem::WindowTooLarge:
         return CutTemplate::tr("Шаблон не построен: окно щеки не меньше самой щеки.");
     case CutProblem::TabsTooShort:
@@ -101,7 +103,8 @@ QString problemMessage(const cut::CutPartsError& error)
     case CutProblem::MiddleTooTall:
         return CutTemplate::tr("Шаблон не построен: средняя часть стенки не короче самой стенки (поле %1).")
             .arg(field);
-    case CutProblem::BadBobbinCount: return CutTemplate::tr("Число каркасов должно быть от 1 до 4.");
+    case CutProblem::BadBobbinCount:
+        return CutTemplate::tr("Число каркасов должно быть от 1 до %1.").arg(cut::kMaxBobbins);
     }
     return QString::fromUtf8(error.what());
 }

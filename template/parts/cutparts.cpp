@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "calc/bobbin.h"
 #include "calc/drawingfields.h"
 #include "calc/errors.h"
 #include "calc/numtext.h"
@@ -20,11 +21,12 @@ std::string problemText(CutProblem problem)
     case CutProblem::NotANumber: return "not a number";
     case CutProblem::ExponentForm: return "a number in exponent form";
     case CutProblem::NotPositive: return "zero or negative";
-    case CutProblem::TooLarge: return "larger than 2 m";
+    case CutProblem::TooLarge: return "larger than " + std::to_string(int(kLargestPart / 1000)) + " m";
     case CutProblem::WindowTooLarge: return "the window does not fit in the cheek";
     case CutProblem::TabsTooShort: return "the tab lines are not inside the wall";
     case CutProblem::MiddleTooTall: return "the middle section is not shorter than the wall";
-    case CutProblem::BadBobbinCount: return "the number of bobbins is not 1 to 4";
+    case CutProblem::BadBobbinCount:
+        return "the number of bobbins is not 1 to " + std::to_string(kMaxBobbins);
     }
     return "unknown problem";
 }
@@ -237,7 +239,7 @@ CutPartsError::CutPartsError(CutProblem problem, std::string_view field)
 
 int defaultBobbinCount(int coreType)
 {
-    return coreType == 1 ? 2 : 1;
+    return coreType == calc::UTypeCore ? 2 : 1;
 }
 
 double cheekCornerRadius(double width, double height, double windowWidth, double windowHeight)

@@ -32,8 +32,8 @@
         <translation>Save template</translation>
     </message>
     <message>
-        <source>Лист слишком мал для шаблона: нужна область печати не меньше 120 × 100 мм.</source>
-        <translation>The sheet is too small for the template: it needs a printable area of at least 120 × 100 mm.</translation>
+        <source>Лист слишком мал для шаблона: нужна область печати не меньше %1 × %2 мм.</source>
+        <translation>The sheet is too small for the template: it needs a printable area of at least %1 × %2 mm.</translation>
     </message>
     <message>
         <source>Шаблону нужно больше %1 листов: проверьте размеры.</source>
@@ -128,8 +128,8 @@
         <translation>No template: the size in field %1 is zero or negative.</translation>
     </message>
     <message>
-        <source>Шаблон не построен: размер в поле %1 больше 2 м.</source>
-        <translation>No template: the size in field %1 is over 2 m.</translation>
+        <source>Шаблон не построен: размер в поле %1 больше %2 м.</source>
+        <translation>No template: the size in field %1 is over %2 m.</translation>
     </message>
     <message>
         <source>Шаблон не построен: окно щеки не меньше самой щеки.</source>
@@ -144,8 +144,8 @@
         <translation>No template: the middle section of a wall is not shorter than the wall (field %1).</translation>
     </message>
     <message>
-        <source>Число каркасов должно быть от 1 до 4.</source>
-        <translation>The number of bobbins must be 1 to 4.</translation>
+        <source>Число каркасов должно быть от 1 до %1.</source>
+        <translation>The number of bobbins must be 1 to %1.</translation>
     </message>
     <message>
         <source>в имени файла есть знак NUL</source>
