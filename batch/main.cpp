@@ -27,8 +27,8 @@
 #include "template/parts/cutparts.h"
 #include "template/pages/cuttemplate.h"
 #include "template/pages/templateerror.h"
-#include "ui/language.h"
-#include "ui/messages.h"
+#include "lang/language.h"
+#include "lang/messages.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "errorreport.h"
 #include "fonts.h"
-#include "language.h"
+#include "lang/language.h"
 
 namespace vintorp::ui {
 

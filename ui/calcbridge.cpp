@@ -3,7 +3,7 @@
 #include "Unit1.h"
 #include "Unit4.h"
 #include "errorreport.h"
-#include "messages.h"
+#include "lang/messages.h"
 
 namespace vintorp::ui {
 namespace {

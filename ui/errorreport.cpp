@@ -1,6 +1,6 @@
 #include "errorreport.h"
 
-#include "messages.h"
+#include "lang/messages.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -5,8 +5,8 @@
 #include "calc/fpenv.h"
 #include "calc/numtext.h"
 #include "print/printerror.h"
-#include "ui/language.h"
-#include "ui/messages.h"
+#include "lang/language.h"
+#include "lang/messages.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

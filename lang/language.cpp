@@ -1,4 +1,4 @@
-#include "language.h"
+#include "lang/language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
