@@ -32,7 +32,7 @@ QRectF templatePrintableArea(const QPrinter& printer)
 void printTemplate(QPrinter& printer, const calc::CutSet& set)
 {
     if (printer.outputFileName().isEmpty() && printer.printerName().isEmpty())
-        throw PrintError(kNoDefaultPrinter);
+        throw PrintError(PrintErrorKind::NoDefaultPrinter);
     // Painted from the paper's corner, in millimetres at the printer's own
     // resolution: never scaled to fit.
     printer.setFullPage(true);

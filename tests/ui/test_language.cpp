@@ -23,10 +23,14 @@ Q_DECLARE_METATYPE(Language)
 namespace {
 
 // Every fixed message the calculation and the printout can raise.
-const std::string_view kFixedMessages[] = {
-    calc::kRejectMessage,       calc::kInvalidOperationMessage, calc::kDivisionByZeroMessage,
-    calc::kOverflowMessage,     print::kNoDefaultPrinter,       print::kPrinterNotValid,
-    print::kPrintingInProgress,
+const std::string kFixedMessages[] = {
+    std::string(calc::kRejectMessage),
+    std::string(calc::kInvalidOperationMessage),
+    std::string(calc::kDivisionByZeroMessage),
+    std::string(calc::kOverflowMessage),
+    print::sourceText({print::PrintErrorKind::NoDefaultPrinter, {}}),
+    print::sourceText({print::PrintErrorKind::PrinterNotValid, {}}),
+    print::sourceText({print::PrintErrorKind::PrintingInProgress, {}}),
 };
 
 QString text(std::string_view s)
