@@ -271,17 +271,18 @@ LineResult Answer(std::string_view line, const RunOptions& options)
 
     calc::MemoryView view(std::move(c.inputs), c.core_type, "0");
     std::string status;
-    std::string message;
+    std::optional<calc::Error> error;
     try {
         const calc::CalcOutcome outcome = calc::Calculate(view, c.sep);
         status = outcome == calc::CalcOutcome::Shown ? "ok" : "rejected";
-        message = view.Message();
+        error = view.Message();
     } catch (const calc::CalcError& e) {
         status = "error";
-        message = e.what();
+        error = e.error();
     }
-    if (options.translate_message && !message.empty()) {
-        message = options.translate_message(message);
+    std::string message;
+    if (error) {
+        message = options.translate_message ? options.translate_message(*error) : calc::SourceText(*error);
     }
     ordered_json out = {{"status", status}, {"message", message}, {"fields", FieldsJson(view)}};
     if (c.template_path.present) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/errors.h"
+
 namespace vintorp::batch {
 
 struct LineResult {
@@ -28,11 +30,11 @@ struct TemplateJob {
 using TemplateWriter = std::function<std::string(const TemplateJob&)>;
 
 // The message of a rejected or failed case in the language asked for.
-using MessageTranslator = std::function<std::string(const std::string&)>;
+using MessageTranslator = std::function<std::string(const calc::Error&)>;
 
 struct RunOptions {
     TemplateWriter write_template;  // none: templates are reported as not available
-    MessageTranslator translate_message;  // none: the messages as the calculation gives them
+    MessageTranslator translate_message;  // none: the messages in the calculation's own words
 };
 
 // Any line at all, however large or deeply nested, is answered: memory

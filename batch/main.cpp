@@ -105,11 +105,10 @@ int main(int argc, char** argv)
     auto writer = std::make_shared<TemplateWriter>(translator ? &*translator : nullptr);
     vintorp::batch::RunOptions options;
     options.write_template = [writer](const vintorp::batch::TemplateJob& job) { return (*writer)(job); };
-    if (translator) {
-        options.translate_message = [&translator](const std::string& message) {
-            return vintorp::ui::translatedMessage(message, *translator).toStdString();
-        };
-    }
+    options.translate_message = [&translator](const vintorp::calc::Error& error) {
+        return (translator ? vintorp::ui::messageText(error, *translator) : vintorp::ui::messageText(error))
+            .toStdString();
+    };
     using Status = vintorp::batch::LineReader::Status;
     vintorp::batch::LineReader input(STDIN_FILENO);
     bool all_valid = true;

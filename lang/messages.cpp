@@ -3,68 +3,83 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
-#include <array>
-
 namespace vintorp::ui {
 namespace {
 
 constexpr char kContext[] = "Messages";
 
-// Every fixed message of calc/ (bobbin.h, fpenv.h) and print/ (printerror.h),
-// text for text.
-constexpr std::array<const char*, 7> kMessages = {
-    QT_TRANSLATE_NOOP("Messages", "Введите правильно размеры!"),
-    QT_TRANSLATE_NOOP("Messages", "Invalid floating point operation"),
-    QT_TRANSLATE_NOOP("Messages", "Floating point division by zero"),
-    QT_TRANSLATE_NOOP("Messages", "Floating point overflow"),
-    QT_TRANSLATE_NOOP("Messages", "There is no default printer currently selected"),
-    QT_TRANSLATE_NOOP("Messages", "Printer selected is not valid"),
-    QT_TRANSLATE_NOOP("Messages", "Printing in progress"),
-};
-
-// The conversion error names the text it could not read: "'<text>' is not a
-// valid floating point value" (calc/parse.cpp).
-constexpr std::string_view kConversionStart = "'";
-constexpr std::string_view kConversionEnd = "' is not a valid floating point value";
-constexpr const char* kConversionMessage
-    = QT_TRANSLATE_NOOP("Messages", "'%1' is not a valid floating point value");
-
-QString fromView(std::string_view text)
+// The source text of each kind, in the context kContext; nullptr for a value
+// that is no kind. The calculation's NotANumber puts its argument for %1.
+const char* sourceText(calc::ErrorKind kind)
 {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    using calc::ErrorKind;
+    switch (kind) {
+    case ErrorKind::Rejected: return QT_TRANSLATE_NOOP("Messages", "Введите правильно размеры!");
+    case ErrorKind::InvalidOperation:
+        return QT_TRANSLATE_NOOP("Messages", "Invalid floating point operation");
+    case ErrorKind::DivisionByZero: return QT_TRANSLATE_NOOP("Messages", "Floating point division by zero");
+    case ErrorKind::Overflow: return QT_TRANSLATE_NOOP("Messages", "Floating point overflow");
+    case ErrorKind::NotANumber:
+        return QT_TRANSLATE_NOOP("Messages", "'%1' is not a valid floating point value");
+    case ErrorKind::Count: break;
+    }
+    return nullptr;
+}
+
+// The printout's OutputFailed carries its message already worded: no source text.
+const char* sourceText(print::PrintErrorKind kind)
+{
+    using print::PrintErrorKind;
+    switch (kind) {
+    case PrintErrorKind::NoDefaultPrinter:
+        return QT_TRANSLATE_NOOP("Messages", "There is no default printer currently selected");
+    case PrintErrorKind::PrinterNotValid:
+        return QT_TRANSLATE_NOOP("Messages", "Printer selected is not valid");
+    case PrintErrorKind::PrintingInProgress: return QT_TRANSLATE_NOOP("Messages", "Printing in progress");
+    case PrintErrorKind::OutputFailed:
+    case PrintErrorKind::Count: break;
+    }
+    return nullptr;
+}
+
+QString installedTranslation(const char* source)
+{
+    return QCoreApplication::translate(kContext, source);
 }
 
 // Translate(source) gives the translation of a text of kContext.
 template <typename Translate>
-QString translated(std::string_view message, const Translate& translate)
+QString calcMessage(const calc::Error& error, const Translate& translate)
 {
-    for (const char* source : kMessages) {
-        if (message == source)
-            return translate(source);
-    }
-    if (message.size() >= kConversionStart.size() + kConversionEnd.size()
-        && message.starts_with(kConversionStart) && message.ends_with(kConversionEnd)) {
-        const std::string_view text = message.substr(
-            kConversionStart.size(), message.size() - kConversionStart.size() - kConversionEnd.size());
-        return translate(kConversionMessage).arg(fromView(text));
-    }
-    return fromView(message);
+    const char* source = sourceText(error.kind);
+    if (!source)
+        return QString::fromStdString(calc::SourceText(error));
+    const QString text = translate(source);
+    if (error.kind == calc::ErrorKind::NotANumber)
+        return text.arg(QString::fromStdString(error.argument));
+    return text;
 }
 
 }  // namespace
 
-QString translatedMessage(std::string_view message)
+QString messageText(const calc::Error& error)
 {
-    return translated(message,
-                      [](const char* source) { return QCoreApplication::translate(kContext, source); });
+    return calcMessage(error, installedTranslation);
 }
 
-QString translatedMessage(std::string_view message, const QTranslator& translator)
+QString messageText(const calc::Error& error, const QTranslator& translator)
 {
-    return translated(message, [&translator](const char* source) {
+    return calcMessage(error, [&translator](const char* source) {
         const QString text = translator.translate(kContext, source);
         return text.isNull() ? QString::fromUtf8(source) : text;
     });
+}
+
+QString messageText(const print::PrintFailure& failure)
+{
+    if (const char* source = sourceText(failure.kind))
+        return installedTranslation(source);
+    return QString::fromStdString(print::sourceText(failure));
 }
 
 }  // namespace vintorp::ui

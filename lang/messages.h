@@ -1,22 +1,25 @@
-// Messages that reach the user from the layers without Qt (the calculation's
-// rejection and its arithmetic and conversion errors, the printing errors):
-// their texts are fixed there, and the window and the batch tool show them
-// through this translation.
+// The words for what the layers without Qt report by kind: the calculation's
+// rejection and its arithmetic and conversion errors, the printing errors.
+// This is the one place that turns a kind into text; the window and the batch
+// tool both show these messages through it.
 #pragma once
 
-#include <QString>
+#include "calc/errors.h"
+#include "print/errors/printerror.h"
 
-#include <string_view>
+#include <QString>
 
 class QTranslator;
 
 namespace vintorp::ui {
 
-// The message in the interface language of the installed translators; a
-// message not known here comes back unchanged.
-QString translatedMessage(std::string_view message);
+// The message in the interface language of the installed translators.
+QString messageText(const calc::Error& error);
 
 // The same with one translator, for a program without an application object.
-QString translatedMessage(std::string_view message, const QTranslator& translator);
+QString messageText(const calc::Error& error, const QTranslator& translator);
+
+// A printing error in the interface language of the installed translators.
+QString messageText(const print::PrintFailure& failure);
 
 }  // namespace vintorp::ui

@@ -33,9 +33,9 @@ std::string CalcBridge::drawingFieldText(std::string_view name) const
     return drawing_.fieldText(fromView(name)).toStdString();
 }
 
-void CalcBridge::showMessage(const std::string& text)
+void CalcBridge::showMessage(const calc::Error& message)
 {
-    showPlainMessage(translatedMessage(text), &input_);
+    showPlainMessage(messageText(message), &input_);
 }
 
 void CalcBridge::showDrawing()

@@ -4,7 +4,7 @@
 #include "template/pages/cuttemplate.h"
 #include "template/pages/texts.h"
 #include "print/printeroutput.h"
-#include "print/printerror.h"
+#include "print/errors/printerror.h"
 #include "template/pages/templateerror.h"
 
 #include <QPrinter>
@@ -32,7 +32,7 @@ QRectF templatePrintableArea(const QPrinter& printer)
 void printTemplate(QPrinter& printer, const cut::CutSet& set)
 {
     if (printer.outputFileName().isEmpty() && printer.printerName().isEmpty())
-        throw print::PrintError(print::kNoDefaultPrinter);
+        throw print::PrintError(print::PrintErrorKind::NoDefaultPrinter);
     // Painted from the paper's corner, in millimetres at the printer's own
     // resolution: never scaled to fit.
     printer.setFullPage(true);

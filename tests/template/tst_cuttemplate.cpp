@@ -5,7 +5,7 @@
 #include "template/pages/svg.h"
 #include "template/pages/cuttemplate.h"
 #include "template/command/templatecommand.h"
-#include "print/printerror.h"
+#include "print/errors/printerror.h"
 #include "template/pages/templateerror.h"
 #include "smalldisk.h"
 #include "templatetesting.h"
