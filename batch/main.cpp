@@ -32,7 +32,7 @@
 
 namespace {
 
-using vintorp::ui::Language;
+using vintorp::lang::Language;
 
 // The exit status when standard input cannot be read or standard output
 // cannot be written (1: some line was invalid; 2: wrong arguments).
@@ -80,7 +80,7 @@ std::optional<Language> LanguageOption(int argc, char** argv)
         return Language::Russian;
     }
     if (argc == 3 && std::string_view(argv[1]) == "--lang") {
-        return vintorp::ui::languageNamed(QString::fromLocal8Bit(argv[2]));
+        return vintorp::lang::languageNamed(QString::fromLocal8Bit(argv[2]));
     }
     return std::nullopt;
 }
@@ -97,7 +97,7 @@ int main(int argc, char** argv)
     // The texts are Russian; only English needs a translator.
     std::optional<QTranslator> translator;
     if (*language == Language::English
-        && !vintorp::ui::loadProgramTranslation(translator.emplace(), *language)) {
+        && !vintorp::lang::loadProgramTranslation(translator.emplace(), *language)) {
         std::cerr << "vintorp-batch: the English translation is missing\n";
         return EXIT_FAILURE;
     }
@@ -106,7 +106,8 @@ int main(int argc, char** argv)
     vintorp::batch::RunOptions options;
     options.write_template = [writer](const vintorp::batch::TemplateJob& job) { return (*writer)(job); };
     options.translate_message = [&translator](const vintorp::calc::Error& error) {
-        return (translator ? vintorp::ui::messageText(error, *translator) : vintorp::ui::messageText(error))
+        return (translator ? vintorp::lang::messageText(error, *translator)
+                           : vintorp::lang::messageText(error))
             .toStdString();
     };
     using Status = vintorp::batch::LineReader::Status;

@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-namespace vintorp::ui {
+namespace vintorp::lang {
 namespace {
 
 // Languages whose speakers get the Russian interface.
@@ -73,4 +73,4 @@ void installTranslations(QCoreApplication& app, Language language)
         QCoreApplication::installTranslator(translator);
 }
 
-}  // namespace vintorp::ui
+}  // namespace vintorp::lang

@@ -10,7 +10,7 @@
 class QCoreApplication;
 class QTranslator;
 
-namespace vintorp::ui {
+namespace vintorp::lang {
 
 enum class Language { Russian, English };
 
@@ -37,4 +37,4 @@ bool loadProgramTranslation(QTranslator& translator, Language language);
 // and Qt's built-in English texts.
 void installTranslations(QCoreApplication& app, Language language);
 
-}  // namespace vintorp::ui
+}  // namespace vintorp::lang

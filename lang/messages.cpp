@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
-namespace vintorp::ui {
+namespace vintorp::lang {
 namespace {
 
 constexpr char kContext[] = "Messages";
@@ -82,4 +82,4 @@ QString messageText(const print::PrintFailure& failure)
     return QString::fromStdString(print::sourceText(failure));
 }
 
-}  // namespace vintorp::ui
+}  // namespace vintorp::lang

@@ -11,7 +11,7 @@
 
 class QTranslator;
 
-namespace vintorp::ui {
+namespace vintorp::lang {
 
 // The message in the interface language of the installed translators.
 QString messageText(const calc::Error& error);
@@ -22,4 +22,4 @@ QString messageText(const calc::Error& error, const QTranslator& translator);
 // A printing error in the interface language of the installed translators.
 QString messageText(const print::PrintFailure& failure);
 
-}  // namespace vintorp::ui
+}  // namespace vintorp::lang

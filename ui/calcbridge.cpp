@@ -35,7 +35,7 @@ std::string CalcBridge::drawingFieldText(std::string_view name) const
 
 void CalcBridge::showMessage(const calc::Error& message)
 {
-    showPlainMessage(messageText(message), &input_);
+    showPlainMessage(lang::messageText(message), &input_);
 }
 
 void CalcBridge::showDrawing()

@@ -44,9 +44,9 @@ QString currentErrorMessage()
     try {
         throw;
     } catch (const calc::CalcError& e) {
-        return messageText(e.error());
+        return lang::messageText(e.error());
     } catch (const print::PrintError& e) {
-        return messageText(e.failure());
+        return lang::messageText(e.failure());
     } catch (const std::exception& e) {
         const QString message = QString::fromUtf8(e.what());
         if (!message.isEmpty())

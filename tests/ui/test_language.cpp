@@ -17,7 +17,7 @@
 #include <vector>
 
 using namespace vintorp;
-using ui::Language;
+using lang::Language;
 
 Q_DECLARE_METATYPE(Language)
 
@@ -74,7 +74,7 @@ class TestLanguage : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { ui::installTranslations(*QCoreApplication::instance(), Language::Russian); }
+    void cleanup() { lang::installTranslations(*QCoreApplication::instance(), Language::Russian); }
 
     void chosenFromThePreferredLanguages_data()
     {
@@ -106,16 +106,16 @@ private slots:
     {
         QFETCH(QStringList, uiLanguages);
         QFETCH(Language, expected);
-        QCOMPARE(ui::languageFor(uiLanguages), expected);
+        QCOMPARE(lang::languageFor(uiLanguages), expected);
     }
 
     void namedOnTheCommandLine()
     {
-        QCOMPARE(ui::languageNamed(u"ru"), Language::Russian);
-        QCOMPARE(ui::languageNamed(u"en"), Language::English);
-        QVERIFY(!ui::languageNamed(u"de"));
-        QVERIFY(!ui::languageNamed(u"EN"));
-        QVERIFY(!ui::languageNamed(u""));
+        QCOMPARE(lang::languageNamed(u"ru"), Language::Russian);
+        QCOMPARE(lang::languageNamed(u"en"), Language::English);
+        QVERIFY(!lang::languageNamed(u"de"));
+        QVERIFY(!lang::languageNamed(u"EN"));
+        QVERIFY(!lang::languageNamed(u""));
     }
 
     // A kind added in calc/ or print/ without its words here would reach the
@@ -123,11 +123,11 @@ private slots:
     void everyKindHasItsOwnWordsInBothLanguages()
     {
         QTranslator english;
-        QVERIFY(ui::loadProgramTranslation(english, Language::English));
+        QVERIFY(lang::loadProgramTranslation(english, Language::English));
         QStringList russianTexts, englishTexts;
         for (const calc::Error& error : everyCalcError()) {
-            const QString russian = ui::messageText(error);
-            const QString inEnglish = ui::messageText(error, english);
+            const QString russian = lang::messageText(error);
+            const QString inEnglish = lang::messageText(error, english);
             const QByteArray kind = QByteArray::number(int(error.kind));
             QVERIFY2(!russian.isEmpty() && !inEnglish.isEmpty(), kind);
             QVERIFY2(!hasCyrillic(inEnglish), kind);
@@ -137,7 +137,7 @@ private slots:
             englishTexts << inEnglish;
         }
         for (const print::PrintFailure& failure : everyPrintFailure()) {
-            const QString russian = ui::messageText(failure);
+            const QString russian = lang::messageText(failure);
             QVERIFY2(!russian.isEmpty(), QByteArray::number(int(failure.kind)));
             QCOMPARE(russian, QString::fromStdString(print::sourceText(failure)));
             russianTexts << russian;
@@ -146,11 +146,11 @@ private slots:
         QCOMPARE(QSet<QString>(russianTexts.begin(), russianTexts.end()).size(), russianTexts.size());
         QCOMPARE(QSet<QString>(englishTexts.begin(), englishTexts.end()).size(), englishTexts.size());
 
-        ui::installTranslations(*QCoreApplication::instance(), Language::English);
+        lang::installTranslations(*QCoreApplication::instance(), Language::English);
         for (const calc::Error& error : everyCalcError())
-            QCOMPARE(ui::messageText(error), ui::messageText(error, english));
+            QCOMPARE(lang::messageText(error), lang::messageText(error, english));
         for (const print::PrintFailure& failure : everyPrintFailure())
-            QVERIFY(!hasCyrillic(ui::messageText(failure)));
+            QVERIFY(!hasCyrillic(lang::messageText(failure)));
     }
 
     // Every kind is looked up in the context "Messages" (the printout's
@@ -159,15 +159,15 @@ private slots:
     void everyKindGoesThroughTheTranslation()
     {
         QTranslator english;
-        QVERIFY(ui::loadProgramTranslation(english, Language::English));
+        QVERIFY(lang::loadProgramTranslation(english, Language::English));
         MarkingTranslator marking;
         QVERIFY(QCoreApplication::installTranslator(&marking));
         for (const calc::Error& error : everyCalcError()) {
-            const QString shown = ui::messageText(error);
+            const QString shown = lang::messageText(error);
             QVERIFY2(shown.startsWith(u"<Messages|"), qPrintable(shown));
         }
         for (const print::PrintFailure& failure : everyPrintFailure()) {
-            const QString shown = ui::messageText(failure);
+            const QString shown = lang::messageText(failure);
             if (failure.kind == print::PrintErrorKind::OutputFailed)
                 QCOMPARE(shown, text(kArgument));
             else
@@ -198,12 +198,12 @@ private slots:
         QFETCH(Language, language);
         QFETCH(QString, input);
         QFETCH(QString, expected);
-        ui::installTranslations(*QCoreApplication::instance(), language);
+        lang::installTranslations(*QCoreApplication::instance(), language);
         try {
             calc::ParseNumber(input.toStdString(), ".");
             QFAIL("the text was accepted");
         } catch (const calc::ConversionError& e) {
-            QCOMPARE(ui::messageText(e.error()), expected);
+            QCOMPARE(lang::messageText(e.error()), expected);
         }
     }
 
@@ -211,24 +211,24 @@ private slots:
     void englishWithoutInstalling()
     {
         QTranslator english;
-        QVERIFY(ui::loadProgramTranslation(english, Language::English));
-        QVERIFY(!ui::loadProgramTranslation(english, Language::Russian));
+        QVERIFY(lang::loadProgramTranslation(english, Language::English));
+        QVERIFY(!lang::loadProgramTranslation(english, Language::Russian));
         const calc::Error rejected{calc::ErrorKind::Rejected, {}};
-        QCOMPARE(ui::messageText(rejected, english), QStringLiteral("Enter valid dimensions!"));
-        QCOMPARE(ui::messageText(rejected), QStringLiteral("Введите правильно размеры!"));
+        QCOMPARE(lang::messageText(rejected, english), QStringLiteral("Enter valid dimensions!"));
+        QCOMPARE(lang::messageText(rejected), QStringLiteral("Введите правильно размеры!"));
     }
 
     // Qt's own dialogs: Russian from Qt's translation, English as Qt has it.
     void qtsOwnTextsFollowTheLanguage()
     {
-        ui::installTranslations(*QCoreApplication::instance(), Language::Russian);
+        lang::installTranslations(*QCoreApplication::instance(), Language::Russian);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
         QCOMPARE(QCoreApplication::translate("vintorp::ui::TForm4", "Печать"), QStringLiteral("Печать"));
-        ui::installTranslations(*QCoreApplication::instance(), Language::English);
+        lang::installTranslations(*QCoreApplication::instance(), Language::English);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
         QCOMPARE(QCoreApplication::translate("vintorp::ui::TForm4", "Печать"), QStringLiteral("Print"));
         // Switching back leaves no English behind.
-        ui::installTranslations(*QCoreApplication::instance(), Language::Russian);
+        lang::installTranslations(*QCoreApplication::instance(), Language::Russian);
         QCOMPARE(QCoreApplication::translate("vintorp::ui::TForm4", "Печать"), QStringLiteral("Печать"));
     }
 };

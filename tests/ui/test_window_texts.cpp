@@ -14,6 +14,7 @@
 #include <QtTest>
 
 using namespace vintorp::ui;
+using namespace vintorp::lang;
 
 Q_DECLARE_METATYPE(Language)
 
