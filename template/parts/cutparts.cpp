@@ -62,7 +62,8 @@ struct Sizes {
 Sizes readSizes(const FieldTexts& texts, std::string_view sep)
 {
     const auto get = [&](std::string_view name) { return fieldValue(texts, name, sep); };
-    // In the table's order, so the first bad field is the one reported.
+    // The thickness first, then the parts' fields in the drawing's tab order
+    // (calc/drawingfields.h): the first bad field read is the one reported.
     get(calc::field::Thickness);
     Sizes s{};
     s.windowHeight = get(calc::field::CheekWindowHeight);

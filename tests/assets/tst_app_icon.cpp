@@ -1,4 +1,6 @@
 // The application icon and the icon files made for installation.
+#include "headless.h"
+#include <QGuiApplication>
 #include "assets/artwork.h"
 
 #include <QTest>
@@ -67,5 +69,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAppIcon)
+VINTORP_TEST_MAIN(TestAppIcon, QGuiApplication)
 #include "tst_app_icon.moc"

@@ -1,5 +1,7 @@
 // Pixel checks of the bobbin drawing at 96 dpi: the fields of the drawing
 // window must sit on their dimension lines, and nothing else may lie under them.
+#include "headless.h"
+#include <QGuiApplication>
 #include "assets/artwork.h"
 #include "calc/drawingfields.h"
 #include "pixels.h"
@@ -657,5 +659,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBobbinDrawing)
+VINTORP_TEST_MAIN(TestBobbinDrawing, QGuiApplication)
 #include "tst_bobbin_drawing.moc"

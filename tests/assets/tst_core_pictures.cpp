@@ -1,4 +1,6 @@
 // Checks of the two core pictures of the input window.
+#include "headless.h"
+#include <QGuiApplication>
 #include "assets/artwork.h"
 #include "pixels.h"
 
@@ -260,5 +262,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCorePictures)
+VINTORP_TEST_MAIN(TestCorePictures, QGuiApplication)
 #include "tst_core_pictures.moc"

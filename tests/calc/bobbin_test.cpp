@@ -386,7 +386,7 @@ TEST(Calculate, UnreadableCheekWidthIsAConversionError)
     EXPECT_FALSE(view.Shown());
 }
 
-TEST(Calculate, RepeatedRunsAgreeAndARejectionClearsTheFields)
+TEST(Calculate, RepeatedRunsAgreeOnOneViewAndAcrossViews)
 {
     FakeView view = MakeView(kWorked, ETypeCore, ",");
     Calculate(view, ",");

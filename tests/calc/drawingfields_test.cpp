@@ -1,9 +1,8 @@
-// The drawing's field table itself, checked once against the drawing
-// window's design: every other test and the windows read their fields from
-// the table.
+// The drawing's field table itself: what every other test, the windows and
+// the artwork rely on. Where each field stands is checked against the
+// drawing's dimension lines by the artwork test.
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -13,37 +12,41 @@
 namespace vintorp::calc {
 namespace {
 
-struct Expected {
-    std::string_view name;
-    PixelRect place;
-    bool onDimensionLine;
-};
+// The part of the drawing window's client area that shows the picture: the
+// fields stand on it, over the drawing's dimension lines.
+constexpr PixelRect kPictureArea{0, 0, 457, 406};
 
-// In the window's tab order.
-constexpr Expected kDesign[] = {
-    {"Edit2", {43, 138, 33, 16}, true},   {"Edit3", {20, 110, 33, 16}, true},
-    {"Edit4", {125, 15, 33, 16}, true},   {"Edit5", {126, 31, 30, 16}, true},
-    {"Edit6", {60, 280, 33, 16}, true},   {"Edit7", {43, 317, 33, 16}, true},
-    {"Edit8", {20, 251, 33, 16}, true},   {"Edit9", {273, 357, 33, 16}, true},
-    {"Edit10", {273, 377, 33, 16}, true}, {"Edit11", {408, 282, 25, 16}, true},
-    {"Edit12", {418, 317, 33, 16}, true}, {"Edit14", {352, 357, 33, 16}, true},
-    {"Edit16", {352, 376, 33, 16}, true}, {"Edit15", {117, 375, 27, 15}, false},
-};
-
-TEST(DrawingFieldTable, MatchesTheWindowDesignInTabOrder)
+bool inside(const PixelRect& r, const PixelRect& area)
 {
-    ASSERT_EQ(std::size(kDesign), kDrawingFieldTable.size());
+    return r.left >= area.left && r.top >= area.top && r.left + r.width <= area.left + area.width
+           && r.top + r.height <= area.top + area.height;
+}
+
+bool overlap(const PixelRect& a, const PixelRect& b)
+{
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height
+           && b.top < a.top + a.height;
+}
+
+// What the windows and the artwork test rely on: every field on the
+// picture, none covering another, each with a meaning of its own, and only
+// the thickness (last in the tab order) off the dimension lines.
+TEST(DrawingFieldTable, FieldsStandApartOnThePicture)
+{
+    std::set<std::string_view> meanings;
     for (std::size_t i = 0; i < kDrawingFieldTable.size(); ++i) {
         const DrawingField& f = kDrawingFieldTable[i];
-        const Expected& e = kDesign[i];
-        EXPECT_EQ(f.name, e.name) << i;
-        EXPECT_EQ(f.place.left, e.place.left) << e.name;
-        EXPECT_EQ(f.place.top, e.place.top) << e.name;
-        EXPECT_EQ(f.place.width, e.place.width) << e.name;
-        EXPECT_EQ(f.place.height, e.place.height) << e.name;
-        EXPECT_EQ(f.onDimensionLine, e.onDimensionLine) << e.name;
-        EXPECT_FALSE(f.meaning.empty()) << e.name;
+        EXPECT_TRUE(inside(f.place, kPictureArea)) << f.name;
+        EXPECT_GT(f.place.width, 0) << f.name;
+        EXPECT_GT(f.place.height, 0) << f.name;
+        EXPECT_FALSE(f.meaning.empty()) << f.name;
+        EXPECT_TRUE(meanings.insert(f.meaning).second) << f.name;
+        EXPECT_EQ(f.onDimensionLine, f.name != field::Thickness) << f.name;
+        for (std::size_t j = i + 1; j < kDrawingFieldTable.size(); ++j)
+            EXPECT_FALSE(overlap(f.place, kDrawingFieldTable[j].place))
+                << f.name << kDrawingFieldTable[j].name;
     }
+    EXPECT_EQ(kDrawingFieldTable.back().name, field::Thickness);
 }
 
 TEST(DrawingFieldTable, ResetOrderHoldsEachFieldOnce)

@@ -1,5 +1,6 @@
 // The print command end to end, with a stand-in for the print dialog and a
 // PDF file as the printer.
+#include "headless.h"
 #include "imagecheck.h"
 #include "print/drawingprinter.h"
 #include "print/errors/printerror.h"
@@ -414,5 +415,5 @@ void DrawingPrinterTest::fullDiskKeepsTheOldFile()
     QCOMPARE(existing.readAll(), old);
 }
 
-QTEST_MAIN(DrawingPrinterTest)
+VINTORP_TEST_MAIN(DrawingPrinterTest, QApplication)
 #include "tst_drawingprinter.moc"

@@ -1,4 +1,6 @@
 // The picture area rendered onto an image: place, size, what is left out.
+#include "headless.h"
+#include <QApplication>
 #include "imagecheck.h"
 #include "print/picturepaint.h"
 #include "standinwindow.h"
@@ -212,5 +214,5 @@ void PicturePaintTest::linesKeepTheirScreenWidth()
     QVERIFY2(std::abs(dark - screenWidth * zoom) <= 1, qPrintable(QString::number(dark)));
 }
 
-QTEST_MAIN(PicturePaintTest)
+VINTORP_TEST_MAIN(PicturePaintTest, QApplication)
 #include "tst_picturepaint.moc"

@@ -1,5 +1,6 @@
 // Qt's print dialog as the print command opens it, driven as the user would:
 // no page range on offer, and the paper chosen once stays for the next print.
+#include "headless.h"
 #include "print/printerchooser.h"
 
 #include <QApplication>
@@ -164,6 +165,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(PrinterChooserTest)
+VINTORP_TEST_MAIN(PrinterChooserTest, QApplication)
 
 #include "tst_printerchooser.moc"

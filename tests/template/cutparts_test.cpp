@@ -246,6 +246,33 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"fiveBobbins", "", "", 5, CutProblem::BadBobbinCount, ""}),
     [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
 
+// With two bad fields the thickness is reported first, then the fields in
+// the drawing's tab order, whichever is named first in the texts.
+TEST(CutParts, TwoBadFieldsReportTheFirstRead)
+{
+    struct Case {
+        std::pair<const char*, const char*> first, second;
+        const char* reported;
+    };
+    const Case cases[] = {
+        {{"Edit4", "x"}, {"Edit15", "0"}, "Edit15"},
+        {{"Edit16", "x"}, {"Edit3", "-1"}, "Edit3"},
+        {{"Edit2", "1E3"}, {"Edit14", "x"}, "Edit2"},
+        {{"Edit12", "3000"}, {"Edit6", "x"}, "Edit6"},
+    };
+    for (const Case& c : cases) {
+        FieldTexts texts = WorkedE();
+        texts[c.first.first] = c.first.second;
+        texts[c.second.first] = c.second.second;
+        try {
+            makeCutSet(texts, ",", 1);
+            ADD_FAILURE() << "accepted with " << c.first.first << " and " << c.second.first;
+        } catch (const CutPartsError& e) {
+            EXPECT_EQ(e.field(), c.reported);
+        }
+    }
+}
+
 TEST(CutParts, TwoMetresExactlyIsAccepted)
 {
     FieldTexts texts = WorkedE();

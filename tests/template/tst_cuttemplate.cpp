@@ -1,6 +1,8 @@
 // The cut template as the maker gets it: the SVG read back and measured and
 // rendered by an independent renderer, the PDF rendered at 254 dpi and each
 // part measured on the page, a core that needs tiling, and every failure.
+#include "headless.h"
+#include <QApplication>
 #include "template/pages/layout.h"
 #include "template/pages/svg.h"
 #include "template/pages/cuttemplate.h"
@@ -682,5 +684,5 @@ void TestCutTemplate::svgHoldsOnlyXmlCharacters()
     QVERIFY(labelsWithSep > 0);
 }
 
-QTEST_MAIN(TestCutTemplate)
+VINTORP_TEST_MAIN(TestCutTemplate, QApplication)
 #include "tst_cuttemplate.moc"

@@ -1,5 +1,7 @@
 // The window tests' modal watcher: it closes every modal window, and names
 // the ones the test did not expect, so that the test fails.
+#include "headless.h"
+#include <QApplication>
 #include "modalwatcher.h"
 
 #include <QDialog>
@@ -63,6 +65,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestModalWatcher)
+VINTORP_TEST_MAIN(TestModalWatcher, QApplication)
 
 #include "test_modal_watcher.moc"

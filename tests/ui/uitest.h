@@ -4,6 +4,7 @@
 // the program's own application.
 #pragma once
 
+#include "headless.h"
 #include "modalwatcher.h"
 #include "print/printerchooser.h"
 #include "ui/Unit1.h"
@@ -54,6 +55,7 @@ protected:
 #define VINTORP_UI_TEST_MAIN(TestClass)                                                                      \
     int main(int argc, char** argv)                                                                          \
     {                                                                                                        \
+        const vintorp::testing::Headless headless;                                                           \
         vintorp::ui::Application app(argc, argv);                                                            \
         vintorp::ui::setUpApplication(app);                                                                  \
         TestClass test;                                                                                      \
