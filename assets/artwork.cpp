@@ -16,7 +16,8 @@ constexpr char kBobbinSource[] = ":/vintorp/bobbin-drawing.svg";
 constexpr char kECoreSource[] = ":/vintorp/e-core.svg";
 constexpr char kUCoreSource[] = ":/vintorp/u-core.svg";
 
-constexpr std::array kIconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+// The sizes of the installed bitmaps, from the build.
+constexpr std::array kIconSizes{VINTORP_ICON_SIZES};
 
 qreal sanitisedRatio(qreal ratio)
 {

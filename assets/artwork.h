@@ -38,10 +38,10 @@ void paintBobbinDrawing(QPainter& painter, const QRectF& target);
 // spare odd pixel left on the right and bottom.
 QPoint centredOffset(QSize box, QSize picture);
 
-// The application icon with images at the usual icon sizes.
+// The application icon with images at the sizes the build installs.
 QIcon appIcon();
 
 // Resource path of the scalable icon source.
-inline constexpr char kAppIconSource[] = ":/vintorp/icons/io.github.vintorp.Vintorp.svg";
+inline constexpr char kAppIconSource[] = ":/vintorp/icons/app-icon.svg";
 
 }  // namespace vintorp::art
