@@ -3,7 +3,9 @@
 //
 // Every picture comes from a vector source compiled into the program, so it
 // is exact at 96 dpi and sharp at any higher screen scale or on paper. The
-// images are opaque (white where nothing is drawn).
+// images are opaque (white where nothing is drawn). The E-core picture, the
+// one the input window opens with, is rendered from its source by the build
+// for ratios 1 and 2, so that start-up need not draw it.
 #pragma once
 
 #include <QIcon>
