@@ -1,4 +1,4 @@
-// Build tool: renders an SVG file to a PNG of a given size.
+// Build tool: renders an SVG file to a PNG, or to bare pixels, of a given size.
 //   vintorp_svg2png <in.svg> <out> <width> <height> [--opaque | --rgb]
 // Without an option the background stays transparent (icons); with --opaque
 // the image is painted on white (pictures). --rgb paints on white too and
