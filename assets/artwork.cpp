@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 #include <QSvgRenderer>
 
 #include <array>
@@ -15,8 +16,13 @@ namespace {
 constexpr char kBobbinSource[] = ":/vintorp/bobbin-drawing.svg";
 constexpr char kECoreSource[] = ":/vintorp/e-core.svg";
 constexpr char kUCoreSource[] = ":/vintorp/u-core.svg";
+// The E core, the picture the input window opens with, rendered from its
+// source by the build for screens at 1x and 2x.
+constexpr char kECore1x[] = ":/vintorp/e-core@1x.rgb";
+constexpr char kECore2x[] = ":/vintorp/e-core@2x.rgb";
 
-constexpr std::array kIconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+// The sizes of the installed bitmaps, from the build.
+constexpr std::array kIconSizes{VINTORP_ICON_SIZES};
 
 qreal sanitisedRatio(qreal ratio)
 {
@@ -41,6 +47,24 @@ QImage render(const char* source, QSize logical, qreal ratio)
     return image;
 }
 
+// A picture the build rendered from its source, as render() would make it;
+// null when the resource is missing or not the size it should be. The
+// resource holds bare 8-bit RGB rows, top to bottom.
+QImage prerendered(const char* resource, QSize logical, qreal ratio)
+{
+    const QSize device = logical * ratio;
+    const QByteArray rows = QResource(QString::fromLatin1(resource)).uncompressedData();
+    const qsizetype rowBytes = qsizetype(device.width()) * 3;
+    if (device.isEmpty() || rows.size() != rowBytes * device.height())
+        return {};
+    // The wrapper borrows rows; the conversion makes an image of its own.
+    const QImage borrowed(reinterpret_cast<const uchar*>(rows.constData()), device.width(), device.height(),
+                          rowBytes, QImage::Format_RGB888);
+    QImage image = borrowed.convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
 }  // namespace
 
 QImage bobbinDrawing(qreal devicePixelRatio)
@@ -50,7 +74,12 @@ QImage bobbinDrawing(qreal devicePixelRatio)
 
 QImage eCorePicture(qreal devicePixelRatio)
 {
-    return render(kECoreSource, kECorePictureSize, devicePixelRatio);
+    const qreal ratio = sanitisedRatio(devicePixelRatio);
+    if (const char* file = ratio == 1.0 ? kECore1x : ratio == 2.0 ? kECore2x : nullptr) {
+        if (QImage image = prerendered(file, kECorePictureSize, ratio); !image.isNull())
+            return image;
+    }
+    return render(kECoreSource, kECorePictureSize, ratio);
 }
 
 QImage uCorePicture(qreal devicePixelRatio)

@@ -3,7 +3,9 @@
 //
 // Every picture comes from a vector source compiled into the program, so it
 // is exact at 96 dpi and sharp at any higher screen scale or on paper. The
-// images are opaque (white where nothing is drawn).
+// images are opaque (white where nothing is drawn). The E-core picture, the
+// one the input window opens with, is rendered from its source by the build
+// for ratios 1 and 2, so that start-up need not draw it.
 #pragma once
 
 #include <QIcon>
@@ -38,10 +40,10 @@ void paintBobbinDrawing(QPainter& painter, const QRectF& target);
 // spare odd pixel left on the right and bottom.
 QPoint centredOffset(QSize box, QSize picture);
 
-// The application icon with images at the usual icon sizes.
+// The application icon with images at the sizes the build installs.
 QIcon appIcon();
 
 // Resource path of the scalable icon source.
-inline constexpr char kAppIconSource[] = ":/vintorp/icons/io.github.vintorp.Vintorp.svg";
+inline constexpr char kAppIconSource[] = ":/vintorp/icons/app-icon.svg";
 
 }  // namespace vintorp::art

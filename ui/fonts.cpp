@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 
 namespace vintorp::ui {
 namespace {
@@ -9,6 +10,34 @@ namespace {
 // 11 px; DejaVu Sans, the usual fallback, is 15 % wider.
 const QStringList kSubstitutes
     = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Arimo")};
+
+// The first of family and its substitutes that is installed, or family when
+// none is. Asked for a family it does not have, Qt looks through the other
+// names of the installed fonts and only then through the substitutes, again
+// for each script the first time a font of that family lays out text; a
+// font made with an installed family is found at once.
+QString installedFamily(const QString& family)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& candidate : QStringList{family} + kSubstitutes) {
+        if (installed.contains(candidate, Qt::CaseInsensitive))
+            return candidate;
+    }
+    return family;
+}
+
+// Each family is resolved once, when its first font is made.
+const QString& windowFamily()
+{
+    static const QString family = installedFamily(QStringLiteral("Tahoma"));
+    return family;
+}
+
+const QString& labelFamily()
+{
+    static const QString family = installedFamily(QStringLiteral("MS Sans Serif"));
+    return family;
+}
 
 QFont pixelFont(const QString& family, bool bold)
 {
@@ -25,12 +54,12 @@ QFont pixelFont(const QString& family, bool bold)
 
 QFont windowFont()
 {
-    return pixelFont(QStringLiteral("Tahoma"), false);
+    return pixelFont(windowFamily(), false);
 }
 
 QFont labelFont(bool bold)
 {
-    return pixelFont(QStringLiteral("MS Sans Serif"), bold);
+    return pixelFont(labelFamily(), bold);
 }
 
 void installFonts(QApplication& app)

@@ -1,6 +1,8 @@
 // The window fonts. The windows ask for Tahoma and MS Sans Serif at 11 px;
 // where those are missing, metric-close substitutes take their place so that
-// every label still fits in front of its field.
+// every label still fits in front of its field. Which family stands in is
+// settled once, the first time a font is asked for (after the application
+// object is made).
 #pragma once
 
 #include <QFont>

@@ -7,7 +7,9 @@
 
 namespace {
 
-constexpr const char* kIconId = "io.github.vintorp.Vintorp";
+// The ID and the sizes the build installs the icon under.
+constexpr const char* kIconId = VINTORP_APP_ID;
+constexpr int kIconSizes[] = {VINTORP_ICON_SIZES};
 
 int countRed(const QImage& image)
 {
@@ -33,7 +35,7 @@ class TestAppIcon : public QObject {
     static void addSizes()
     {
         QTest::addColumn<int>("size");
-        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        for (const int size : kIconSizes)
             QTest::newRow(qPrintable(QStringLiteral("%1 px").arg(size))) << size;
     }
 

@@ -5,6 +5,8 @@
 #include "pixels.h"
 
 #include <QPainter>
+#include <QResource>
+#include <QSvgRenderer>
 #include <QTest>
 
 using pixels::grey;
@@ -246,6 +248,39 @@ private slots:
                                                                              .arg(dark.y())
                                                                              .arg(dark.width())
                                                                              .arg(dark.height())));
+    }
+
+    // The build renders the E core for 1x and 2x screens. What it made is
+    // the source drawn now, pixel for pixel, and it is what the program shows.
+    void prerenderedECore_data()
+    {
+        QTest::addColumn<int>("ratio");
+        QTest::newRow("1x") << 1;
+        QTest::newRow("2x") << 2;
+    }
+    void prerenderedECore()
+    {
+        QFETCH(int, ratio);
+        const QString file = QStringLiteral(":/vintorp/e-core@%1x.rgb").arg(ratio);
+        const QByteArray rows = QResource(file).uncompressedData();
+        const QSize device = vintorp::art::kECorePictureSize * ratio;
+        QCOMPARE(rows.size(), qsizetype(device.width()) * device.height() * 3);
+        const QImage built = QImage(reinterpret_cast<const uchar*>(rows.constData()), device.width(),
+                                    device.height(), device.width() * 3, QImage::Format_RGB888)
+                                 .convertToFormat(QImage::Format_RGB32);
+
+        QImage drawn(device, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        {
+            QPainter painter(&drawn);
+            QSvgRenderer(QStringLiteral(":/vintorp/e-core.svg")).render(&painter, QRectF(drawn.rect()));
+        }
+        QCOMPARE(built, drawn);
+
+        QImage shown = picture(Core::E, ratio);
+        QCOMPARE(shown.devicePixelRatio(), qreal(ratio));
+        shown.setDevicePixelRatio(1);
+        QCOMPARE(shown, drawn);
     }
 
     // At twice the density the outline is drawn anew, not enlarged: the
