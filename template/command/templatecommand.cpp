@@ -5,6 +5,7 @@
 #include "template/pages/texts.h"
 #include "print/printeroutput.h"
 #include "print/printerror.h"
+#include "print/sharedprinter.h"
 #include "template/pages/templateerror.h"
 
 #include <QPrinter>
@@ -31,7 +32,7 @@ QRectF templatePrintableArea(const QPrinter& printer)
 
 void printTemplate(QPrinter& printer, const cut::CutSet& set)
 {
-    if (printer.outputFileName().isEmpty() && printer.printerName().isEmpty())
+    if (!print::hasDestination(printer))
         throw print::PrintError(print::kNoDefaultPrinter);
     // Painted from the paper's corner, in millimetres at the printer's own
     // resolution: never scaled to fit.
@@ -49,8 +50,8 @@ void printTemplate(QPrinter& printer, const cut::CutSet& set)
         throw TemplateError(*why);
 }
 
-TemplateCommand::TemplateCommand(std::unique_ptr<TemplateDialogs> dialogs)
-    : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<StandardTemplateDialogs>())
+TemplateCommand::TemplateCommand(print::SharedPrinter& printer, std::unique_ptr<TemplateDialogs> dialogs)
+    : printer_(printer), dialogs_(dialogs ? std::move(dialogs) : std::make_unique<StandardTemplateDialogs>())
 {
 }
 
@@ -59,15 +60,6 @@ TemplateCommand::~TemplateCommand() = default;
 void TemplateCommand::setDialogs(std::unique_ptr<TemplateDialogs> dialogs)
 {
     dialogs_ = std::move(dialogs);
-}
-
-QPrinter& TemplateCommand::printer()
-{
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setPageSize(QPageSize(QPageSize::A4));
-    }
-    return *printer_;
 }
 
 void TemplateCommand::run(QWidget* parent, const cut::FieldTexts& texts, const QString& sep, int coreType)
@@ -85,7 +77,7 @@ void TemplateCommand::run(QWidget* parent, const cut::FieldTexts& texts, const Q
             saveTemplate(path, set);
         return;
     }
-    QPrinter& target = printer();
+    QPrinter& target = printer_.get();
     if (dialogs_->choosePrinter(target, parent))
         printTemplate(target, set);
 }

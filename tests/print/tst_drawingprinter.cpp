@@ -66,10 +66,11 @@ std::function<bool(QPrinter&)> toPdf(const QString& file,
 }
 
 struct Fixture {
+    SharedPrinter shared;
     FakeChooser* chooser;
     DrawingPrinter printer;
     explicit Fixture(std::unique_ptr<FakeChooser> fake = std::make_unique<FakeChooser>())
-        : chooser(fake.get()), printer(std::move(fake))
+        : chooser(fake.get()), printer(shared, std::move(fake))
     {
     }
 };
@@ -163,7 +164,8 @@ void DrawingPrinterTest::init()
 void DrawingPrinterTest::realDialogOpensAndCancels()
 {
     StandInWindow window;
-    DrawingPrinter printer;  // Qt's print dialog
+    SharedPrinter shared;
+    DrawingPrinter printer(shared);  // Qt's print dialog
     struct Seen {
         QString name;
         QWidget* parent;
