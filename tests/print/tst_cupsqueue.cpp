@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <exception>
 #include <memory>
 #include <optional>
 
@@ -154,18 +155,25 @@ private slots:
             const QString queue = QString::fromLatin1(step.queue);
             const int before = cups_.lastJob(queue);
             picker.queue = queue;
-            if (step.command == Command::Template)
-                templateCommand.run(&window, cut::testing::workedETexts(), QStringLiteral(","), 0);
-            else
-                drawing.print(window, print::testing::StandInWindow::kPictureArea);
+            try {
+                if (step.command == Command::Template)
+                    templateCommand.run(&window, cut::testing::workedETexts(), QStringLiteral(","), 0);
+                else
+                    drawing.print(window, print::testing::StandInWindow::kPictureArea);
+            } catch (const std::exception& error) {
+                QFAIL(qPrintable(QStringLiteral("%1: %2").arg(step.what, error.what())));
+            }
             QVERIFY2(picker.picked, step.what);
             const int job = cups_.lastJob(queue);
             QVERIFY2(job > before, step.what);
             const auto attributes
                 = cups_.jobAttributes(queue, job, {QStringLiteral("media"), QStringLiteral("print-scaling")});
             QVERIFY2(attributes, step.what);
-            QCOMPARE(attributes->value(QStringLiteral("media")), QString::fromLatin1(step.media));
-            QCOMPARE(attributes->value(QStringLiteral("print-scaling")), QString::fromLatin1(step.scaling));
+            const QString media = attributes->value(QStringLiteral("media"));
+            const QString scaling = attributes->value(QStringLiteral("print-scaling"));
+            QVERIFY2(
+                media == step.media && scaling == step.scaling,
+                qPrintable(QStringLiteral("%1: media %2, print-scaling %3").arg(step.what, media, scaling)));
             // Nothing of the template's job stays on the printer for the next
             // print (Qt's dialog sets the options again, a later print without
             // it would not).
