@@ -7,6 +7,8 @@
 #   deb       make the Debian package (the dependency scan)
 #   checks    check the Debian package (.ci/check-package)
 #   fuzz      the libFuzzer targets (clang and its run-time libraries)
+#   cups      the print test against a real queue (a private CUPS scheduler
+#             with a PDF printer; run as root, skipped otherwise)
 
 packages_of() {
     local group
@@ -18,6 +20,7 @@ packages_of() {
             deb) echo dpkg-dev ;;
             checks) echo desktop-file-utils appstream lintian file ;;
             fuzz) echo clang libclang-rt-14-dev ;;
+            cups) echo cups cups-ipp-utils printer-driver-cups-pdf ;;
             *) echo "unknown package group: $group" >&2; return 2 ;;
         esac
     done

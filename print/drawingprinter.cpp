@@ -24,29 +24,14 @@ private:
     bool& busy_;
 };
 
-bool hasDestination(const QPrinter& printer)
-{
-    if (!printer.outputFileName().isEmpty())
-        return true;
-    return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty();
-}
-
 }  // namespace
 
-DrawingPrinter::DrawingPrinter() : DrawingPrinter(std::make_unique<DialogPrinterChooser>()) { }
-
-DrawingPrinter::DrawingPrinter(std::unique_ptr<PrinterChooser> chooser) : chooser_(std::move(chooser)) { }
+DrawingPrinter::DrawingPrinter(SharedPrinter& printer, std::unique_ptr<PrinterChooser> chooser)
+    : printer_(printer), chooser_(chooser ? std::move(chooser) : std::make_unique<DialogPrinterChooser>())
+{
+}
 
 DrawingPrinter::~DrawingPrinter() = default;
-
-QPrinter& DrawingPrinter::printer()
-{
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setFullPage(false);
-    }
-    return *printer_;
-}
 
 void DrawingPrinter::print(QWidget& window, const QRect& area)
 {
@@ -56,7 +41,9 @@ void DrawingPrinter::print(QWidget& window, const QRect& area)
     if (area.isEmpty())
         return;
 
-    QPrinter& target = printer();
+    QPrinter& target = printer_.get();
+    // The drawing is placed within the printable area.
+    target.setFullPage(false);
     if (!chooser_->choose(target, &window))
         return;
     if (!hasDestination(target))

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "print/printerchooser.h"
+#include "print/sharedprinter.h"
 
 #include <QRect>
 
@@ -14,13 +15,12 @@ class QWidget;
 
 namespace vintorp::print {
 
-// Owns the application's one printer, so the printer and the settings
-// chosen in the dialog stay for every later print of the same run.
+// Prints on the run's one printer, so the printer and the settings chosen
+// in the dialog stay for every later print of the same run.
 class DrawingPrinter {
 public:
-    // Asks with Qt's print dialog.
-    DrawingPrinter();
-    explicit DrawingPrinter(std::unique_ptr<PrinterChooser> chooser);
+    // Asks with Qt's print dialog unless given another chooser.
+    explicit DrawingPrinter(SharedPrinter& printer, std::unique_ptr<PrinterChooser> chooser = {});
     ~DrawingPrinter();
 
     DrawingPrinter(const DrawingPrinter&) = delete;
@@ -36,10 +36,8 @@ public:
     bool printing() const { return printing_; }
 
 private:
-    QPrinter& printer();
-
+    SharedPrinter& printer_;
     std::unique_ptr<PrinterChooser> chooser_;
-    std::unique_ptr<QPrinter> printer_;
     bool printing_ = false;
 };
 

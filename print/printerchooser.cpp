@@ -13,11 +13,13 @@ namespace {
 // Qt's print dialog, mended where it falls short for a one-page printout:
 // - the page range group ("print all", "pages from ... to ...") is hidden;
 //   the printout is always its one page;
-// - the paper stays as the printer has it. Qt's page setup cannot show a
-//   paper that is not in its list (a custom size): it falls back to the
-//   first size of the list and writes that back on every confirmation. So
-//   Properties is set to the custom size when it opens, and the paper is
-//   put back after a confirmation in which Properties was not confirmed.
+// - the job goes out on the paper the dialog shows: the page setup shows a
+//   paper of the chosen printer (for a printer of the printing system, its
+//   default paper) and writes it on confirmation. A custom size, though, is
+//   in no printer's list: the page setup falls back to a size of the list
+//   and would write that back on every confirmation. So Properties is set
+//   to the custom size when it opens, and a custom paper alone is put back
+//   after a confirmation in which Properties was not confirmed.
 class PrintDialog1 final : public QPrintDialog {
 public:
     PrintDialog1(QPrinter* printer, QWidget* parent)
@@ -41,7 +43,8 @@ public:
     void accept() override
     {
         QPrintDialog::accept();
-        if (!paperSetUp_ && !(printer()->pageLayout().pageSize() == layout_.pageSize()))
+        if (!paperSetUp_ && layout_.pageSize().id() == QPageSize::Custom
+            && !(printer()->pageLayout().pageSize() == layout_.pageSize()))
             printer()->setPageSize(layout_.pageSize());
     }
 

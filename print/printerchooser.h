@@ -15,9 +15,9 @@ public:
 };
 
 // Qt's standard print dialog, object name "PrintDialog1": no page range on
-// offer (the printout is one page), printing to a PDF file kept, and the
-// printer's paper, custom sizes included, kept unless the user sets it up
-// again in the dialog's Properties.
+// offer (the printout is one page), printing to a PDF file kept; the paper
+// is the one the dialog shows, and a custom size the user set up earlier is
+// kept unless the user sets the paper up again in the dialog's Properties.
 class DialogPrinterChooser final : public PrinterChooser {
 public:
     bool choose(QPrinter& printer, QWidget* parent) override;

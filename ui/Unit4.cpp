@@ -61,7 +61,7 @@ QString fieldName(const calc::DrawingField& place)
 }  // namespace
 
 TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
-    : QWidget(parent), chooser_(std::move(chooser))
+    : QWidget(parent), drawingPrinter_(std::make_unique<print::DrawingPrinter>(printer_, std::move(chooser)))
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(tr("Чертёж катушки"));
@@ -210,13 +210,7 @@ QRect TForm4::pictureArea() const
 
 void TForm4::btPrintClick()
 {
-    runReportingErrors(this, [this] {
-        if (!printer_) {
-            printer_ = std::make_unique<print::DrawingPrinter>(
-                chooser_ ? std::move(chooser_) : std::make_unique<print::DialogPrinterChooser>());
-        }
-        printer_->print(*this, pictureArea());
-    });
+    runReportingErrors(this, [this] { drawingPrinter_->print(*this, pictureArea()); });
 }
 
 void TForm4::btTemplateClick()

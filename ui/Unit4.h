@@ -10,10 +10,12 @@
 // The window is made at start-up but stays hidden until the first
 // calculation, so its controls are made only when it is first polished: on
 // its first showing, or when a field is first set or read (ensurePolished()
-// makes them too). The printer is made on the first print.
+// makes them too). The window owns the run's one printer, which the Print
+// button and the template share; it is made on the first print.
 #pragma once
 
 #include "print/printerchooser.h"
+#include "print/sharedprinter.h"
 #include "template/command/templatecommand.h"
 #include "windowplacement.h"
 
@@ -74,13 +76,13 @@ private:
     FitLineEdit& field(const QString& name) const;
 
     FirstShowCentring placement_;
-    std::unique_ptr<print::PrinterChooser> chooser_;
-    std::unique_ptr<print::DrawingPrinter> printer_;
+    print::SharedPrinter printer_;  // before the two commands that print on it
+    std::unique_ptr<print::DrawingPrinter> drawingPrinter_;
     VectorPicture* Image1 = nullptr;
     QHash<QString, FitLineEdit*> fields_;
     QPushButton* btPrint = nullptr;
     QPushButton* btTemplate = nullptr;
-    cut::TemplateCommand template_;
+    cut::TemplateCommand template_{printer_};
     int coreType_ = 0;
 };
 

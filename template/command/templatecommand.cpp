@@ -5,9 +5,12 @@
 #include "template/pages/texts.h"
 #include "print/printeroutput.h"
 #include "print/errors/printerror.h"
+#include "print/sharedprinter.h"
 #include "template/pages/templateerror.h"
 
+#include <QPrintEngine>
 #include <QPrinter>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -16,6 +19,65 @@ namespace {
 
 // Some printers report no unprintable margin; keep a little anyway.
 constexpr double kLeastPrinterMargin = 5;
+
+// Qt's print engine for the printing system (CUPS) takes further job
+// options under this key, as a list of names and values.
+constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// The options of the template's job: the printing system must not scale the
+// pages to fit its paper, or the parts are no longer true to size.
+QStringList withoutScaling(QStringList options)
+{
+    for (qsizetype i = 0; i + 1 < options.size();) {
+        if (options[i] == u"print-scaling")
+            options.remove(i, 2);
+        else
+            i += 2;
+    }
+    return options << QStringLiteral("print-scaling") << QStringLiteral("none");
+}
+
+// The template job's own settings on the run's printer, and the printer's
+// settings put back when the job is done, so that the drawing's next print
+// gets none of them.
+class TemplateJob {
+public:
+    explicit TemplateJob(QPrinter& printer)
+        : printer_(printer), fullPage_(printer.fullPage()), docName_(printer.docName()),
+          options_(engineOptions(printer))
+    {
+        // Painted from the paper's corner, in millimetres at the printer's
+        // own resolution: never scaled to fit.
+        printer.setFullPage(true);
+        printer.setDocName(templateTitle());
+        setEngineOptions(printer, withoutScaling(options_));
+    }
+
+    ~TemplateJob()
+    {
+        setEngineOptions(printer_, options_);
+        printer_.setDocName(docName_);
+        printer_.setFullPage(fullPage_);
+    }
+
+    TemplateJob(const TemplateJob&) = delete;
+    TemplateJob& operator=(const TemplateJob&) = delete;
+
+private:
+    static QStringList engineOptions(const QPrinter& printer)
+    {
+        return printer.printEngine()->property(kCupsOptions).toStringList();
+    }
+    static void setEngineOptions(QPrinter& printer, const QStringList& options)
+    {
+        printer.printEngine()->setProperty(kCupsOptions, options);
+    }
+
+    QPrinter& printer_;
+    bool fullPage_;
+    QString docName_;
+    QStringList options_;
+};
 
 }  // namespace
 
@@ -31,16 +93,13 @@ QRectF templatePrintableArea(const QPrinter& printer)
 
 void printTemplate(QPrinter& printer, const cut::CutSet& set)
 {
-    if (printer.outputFileName().isEmpty() && printer.printerName().isEmpty())
+    if (!print::hasDestination(printer))
         throw print::PrintError(print::PrintErrorKind::NoDefaultPrinter);
-    // Painted from the paper's corner, in millimetres at the printer's own
-    // resolution: never scaled to fit.
-    printer.setFullPage(true);
+    const TemplateJob job(printer);
     QPageLayout page = printer.pageLayout();
     page.setUnits(QPageLayout::Millimeter);
     const TemplateDrawing drawing = drawTemplate(
         set, layOutTemplate(set, {page.fullRect().size(), templatePrintableArea(printer), Paging::Sheets}));
-    printer.setDocName(templateTitle());
     print::PrinterOutput output(printer);
     if (const auto why = output.start())
         throw TemplateError(*why);
@@ -49,8 +108,8 @@ void printTemplate(QPrinter& printer, const cut::CutSet& set)
         throw TemplateError(*why);
 }
 
-TemplateCommand::TemplateCommand(std::unique_ptr<TemplateDialogs> dialogs)
-    : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<StandardTemplateDialogs>())
+TemplateCommand::TemplateCommand(print::SharedPrinter& printer, std::unique_ptr<TemplateDialogs> dialogs)
+    : printer_(printer), dialogs_(dialogs ? std::move(dialogs) : std::make_unique<StandardTemplateDialogs>())
 {
 }
 
@@ -59,15 +118,6 @@ TemplateCommand::~TemplateCommand() = default;
 void TemplateCommand::setDialogs(std::unique_ptr<TemplateDialogs> dialogs)
 {
     dialogs_ = std::move(dialogs);
-}
-
-QPrinter& TemplateCommand::printer()
-{
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setPageSize(QPageSize(QPageSize::A4));
-    }
-    return *printer_;
 }
 
 void TemplateCommand::run(QWidget* parent, const cut::FieldTexts& texts, const QString& sep, int coreType)
@@ -85,7 +135,7 @@ void TemplateCommand::run(QWidget* parent, const cut::FieldTexts& texts, const Q
             saveTemplate(path, set);
         return;
     }
-    QPrinter& target = printer();
+    QPrinter& target = printer_.get();
     if (dialogs_->choosePrinter(target, parent))
         printTemplate(target, set);
 }

@@ -4,6 +4,7 @@
 
 #include "template/parts/cutparts.h"
 #include "template/command/templatedialog.h"
+#include "print/sharedprinter.h"
 
 #include <QRectF>
 #include <QString>
@@ -20,14 +21,16 @@ namespace vintorp::cut {
 QRectF templatePrintableArea(const QPrinter& printer);
 
 // Prints every sheet at true size on the paper chosen for `printer`; a PDF
-// file chosen in the dialog is written whole or not at all.
+// file chosen in the dialog is written whole or not at all. The printer's
+// own settings are as they were when it returns.
 // Throws TemplateError or PrintError.
 void printTemplate(QPrinter& printer, const cut::CutSet& set);
 
 class TemplateCommand {
 public:
-    // Asks with the standard dialogs unless given others.
-    explicit TemplateCommand(std::unique_ptr<TemplateDialogs> dialogs = {});
+    // Prints on `printer`, the run's one printer; asks with the standard
+    // dialogs unless given others.
+    explicit TemplateCommand(print::SharedPrinter& printer, std::unique_ptr<TemplateDialogs> dialogs = {});
     ~TemplateCommand();
     TemplateCommand(const TemplateCommand&) = delete;
     TemplateCommand& operator=(const TemplateCommand&) = delete;
@@ -39,10 +42,8 @@ public:
     void run(QWidget* parent, const cut::FieldTexts& texts, const QString& sep, int coreType);
 
 private:
-    QPrinter& printer();
-
+    print::SharedPrinter& printer_;
     std::unique_ptr<TemplateDialogs> dialogs_;
-    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace vintorp::cut

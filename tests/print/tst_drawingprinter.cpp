@@ -67,10 +67,11 @@ std::function<bool(QPrinter&)> toPdf(const QString& file,
 }
 
 struct Fixture {
+    SharedPrinter shared;
     FakeChooser* chooser;
     DrawingPrinter printer;
     explicit Fixture(std::unique_ptr<FakeChooser> fake = std::make_unique<FakeChooser>())
-        : chooser(fake.get()), printer(std::move(fake))
+        : chooser(fake.get()), printer(shared, std::move(fake))
     {
     }
 };
@@ -164,7 +165,8 @@ void DrawingPrinterTest::init()
 void DrawingPrinterTest::realDialogOpensAndCancels()
 {
     StandInWindow window;
-    DrawingPrinter printer;  // Qt's print dialog
+    SharedPrinter shared;
+    DrawingPrinter printer(shared);  // Qt's print dialog
     struct Seen {
         QString name;
         QWidget* parent;
@@ -310,38 +312,51 @@ void DrawingPrinterTest::printerAndSettingsStay()
     QVERIFY(fileHasContent(path("second.pdf")));
 }
 
+// How the user leaves the dialog in errorsEndTheCommand. A printer without
+// a file name goes to the system's default printer if there is one, so each
+// answer ends on the PDF format: no step may reach a real printer.
+enum class Answer { FileCleared, PrinterCleared, FileUnwritable };
+
 void DrawingPrinterTest::errorsEndTheCommand_data()
 {
-    QTest::addColumn<int>("format");
-    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("answer");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("message");  // the argument
     QTest::newRow("PDF without a file")
-        << int(QPrinter::PdfFormat) << QString() << int(PrintErrorKind::NoDefaultPrinter) << QString();
+        << int(Answer::FileCleared) << int(PrintErrorKind::NoDefaultPrinter) << QString();
     QTest::newRow("no printer, no file")
-        << int(QPrinter::NativeFormat) << QString() << int(PrintErrorKind::NoDefaultPrinter) << QString();
+        << int(Answer::PrinterCleared) << int(PrintErrorKind::NoDefaultPrinter) << QString();
     QTest::newRow("file cannot be written")
-        << int(QPrinter::PdfFormat) << QString("missing/dir/page.pdf") << int(PrintErrorKind::OutputFailed)
+        << int(Answer::FileUnwritable) << int(PrintErrorKind::OutputFailed)
         << QStringLiteral("Не удалось записать файл %1: No such file or directory");
 }
 
 void DrawingPrinterTest::errorsEndTheCommand()
 {
-    QFETCH(int, format);
-    QFETCH(QString, file);
+    QFETCH(int, answer);
     QFETCH(int, kind);
     QFETCH(QString, message);
 
     StandInWindow window;
     Fixture f;
-    const QString target = file.isEmpty() ? QString() : dir_->filePath(file);
+    const QString target
+        = Answer(answer) == Answer::FileUnwritable ? path("missing/dir/page.pdf") : QString();
     f.chooser->answer = [&](QPrinter& printer) {
         toPdf(path("unused.pdf"))(printer);
-        printer.setOutputFormat(QPrinter::OutputFormat(format));
-        printer.setOutputFileName(target);
-        if (format == int(QPrinter::NativeFormat))
+        switch (Answer(answer)) {
+        case Answer::FileCleared:
+            printer.setOutputFileName(QString());
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            break;
+        case Answer::PrinterCleared:
+            printer.setOutputFileName(QString());
             printer.setPrinterName(QString());
-        return true;
+            break;
+        case Answer::FileUnwritable: printer.setOutputFileName(target); break;
+        }
+        // Cancelled rather than printed, should Qt have chosen a printer (the
+        // command then ends without the error the row expects).
+        return printer.outputFormat() == QPrinter::PdfFormat;
     };
     const std::optional<PrintFailure> failure = printFailure(f.printer, window);
     QVERIFY(failure.has_value());

@@ -431,10 +431,14 @@ void TestCutTemplate::printerPrintsAtTrueSize()
 
 void TestCutTemplate::noPrinterIsAnError()
 {
+    // Neither a file nor a printer. A printer without a file name goes to
+    // the system's default printer if there is one; the PDF format comes
+    // last, so that this printer can reach no real printer whatever
+    // printTemplate does with it.
     QPrinter printer;
-    printer.setOutputFormat(QPrinter::NativeFormat);
-    printer.setPrinterName({});
     printer.setOutputFileName({});
+    printer.setPrinterName({});
+    printer.setOutputFormat(QPrinter::PdfFormat);
     QVERIFY_THROWS_EXCEPTION(PrintError, printTemplate(printer, makeTemplateParts(workedETexts(), ",", 1)));
 }
 

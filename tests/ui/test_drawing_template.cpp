@@ -10,12 +10,15 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageSize>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -24,12 +27,39 @@ using vintorp::cut::TemplateChoice;
 
 namespace {
 
+// A print dialog: what it was opened on, and how the user answers it
+// (cancels, unless told otherwise).
+struct PrinterQuestion {
+    std::function<bool(QPrinter&)> answer = [](QPrinter&) { return false; };
+    QPrinter* printer = nullptr;
+    QString file;
+    QPageSize paper;
+
+    bool ask(QPrinter& asked)
+    {
+        printer = &asked;
+        file = asked.outputFileName();
+        paper = asked.pageLayout().pageSize();
+        return answer(asked);
+    }
+};
+
+class QuestionChooser final : public vintorp::print::PrinterChooser {
+public:
+    explicit QuestionChooser(PrinterQuestion& question) : question_(question) { }
+    bool choose(QPrinter& printer, QWidget*) override { return question_.ask(printer); }
+
+private:
+    PrinterQuestion& question_;
+};
+
 // The user's answers to the template's questions, and what was asked.
 struct Script {
     std::optional<TemplateChoice> output;
     QString file;
     int askedBobbins = 0;
     int asked = 0;
+    PrinterQuestion printer;
 };
 
 class ScriptedDialogs final : public vintorp::cut::TemplateDialogs {
@@ -42,7 +72,7 @@ public:
         return script_.output;
     }
     QString chooseFile(QWidget*) override { return script_.file; }
-    bool choosePrinter(QPrinter&, QWidget*) override { return false; }
+    bool choosePrinter(QPrinter& printer, QWidget*) override { return script_.printer.ask(printer); }
 
 private:
     Script& script_;
@@ -55,6 +85,7 @@ class TestDrawingTemplate : public QObject, ProgramWindowsFixture {
 
 private:
     Script script_;
+    PrinterQuestion drawingPrinter_;  // the Print button's dialog
     QTemporaryDir dir_;
 
     QPushButton* button() const { return drawing_->findChild<QPushButton*>("btTemplate"); }
@@ -73,7 +104,8 @@ private slots:
     void init()
     {
         script_ = {};
-        QVERIFY(openWindows());
+        drawingPrinter_ = {};
+        QVERIFY(openWindows(std::make_unique<QuestionChooser>(drawingPrinter_)));
         drawing_->ensurePolished();  // the drawing window makes its controls then
         drawing_->setTemplateDialogs(std::make_unique<ScriptedDialogs>(script_));
     }
@@ -197,6 +229,43 @@ private slots:
         QFile existing(script_.file);
         QVERIFY(existing.open(QIODevice::ReadOnly));
         QCOMPARE(existing.readAll(), old);
+    }
+
+    // One printer for the run: the printer, paper and file the user chose
+    // for one print are what the other print's dialog opens on.
+    void printerChosenOnceIsOfferedToBoth_data()
+    {
+        QTest::addColumn<bool>("templateFirst");
+        QTest::newRow("drawing, then template") << false;
+        QTest::newRow("template, then drawing") << true;
+    }
+
+    void printerChosenOnceIsOfferedToBoth()
+    {
+        QFETCH(bool, templateFirst);
+        calculate("20", 0);
+        script_.output = TemplateChoice{TemplateChoice::Output::Printer, 1};
+        const QString pdf = dir_.filePath(QStringLiteral("first.pdf"));
+        QFile::remove(pdf);
+        const QPageSize letter(QPageSize::Letter);
+        PrinterQuestion& first = templateFirst ? script_.printer : drawingPrinter_;
+        PrinterQuestion& second = templateFirst ? drawingPrinter_ : script_.printer;
+        first.answer = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageSize(letter);
+            return true;
+        };
+        QPushButton* print = drawing_->findChild<QPushButton*>("btPrint");
+        QTest::mouseClick(templateFirst ? button() : print, Qt::LeftButton);
+        QTest::mouseClick(templateFirst ? print : button(), Qt::LeftButton);
+
+        QVERIFY(QFile::exists(pdf));
+        QVERIFY(first.printer);
+        QCOMPARE(second.printer, first.printer);
+        QCOMPARE(second.file, pdf);
+        QVERIFY2(second.paper.isEquivalentTo(letter), qPrintable(second.paper.name()));
+        QVERIFY(modals_->seen().isEmpty());
     }
 
     void dialogOffersBothOutputs()
