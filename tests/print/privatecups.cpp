@@ -91,8 +91,13 @@ PrivateCups::PrivateCups()
         why_ = QStringLiteral("cupsd does not start: ") + cupsd_.errorString();
         return;
     }
+    // lpstat -r succeeds either way; it says whether the scheduler answers.
     const QDeadlineTimer deadline(kStartTimeoutMs);
-    while (!run(findTool("lpstat"), {QStringLiteral("-r")})) {
+    const auto answers = [this] {
+        const std::optional<QString> said = run(findTool("lpstat"), {QStringLiteral("-r")});
+        return said && said->trimmed() == u"scheduler is running";
+    };
+    while (!answers()) {
         if (deadline.hasExpired() || cupsd_.state() != QProcess::Running) {
             why_ = QStringLiteral("cupsd did not come up: ") + QString::fromLocal8Bit(cupsd_.readAll())
                    + lastError_;
@@ -116,6 +121,10 @@ PrivateCups::~PrivateCups()
 std::optional<QString> PrivateCups::run(const QString& program, const QStringList& arguments)
 {
     QProcess tool;
+    // The tools' words are read: in English whatever the caller's language.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    tool.setProcessEnvironment(environment);
     tool.start(program, arguments);
     if (!tool.waitForFinished(kToolTimeoutMs) || tool.exitStatus() != QProcess::NormalExit
         || tool.exitCode() != 0) {
