@@ -1,5 +1,6 @@
 #include "batch_case.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <nlohmann/json.hpp>
@@ -20,50 +21,132 @@ using calc::InputField;
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-// The keys of the six input texts, in the order of InputField.
-constexpr std::array<const char*, 6> kInputKeys = {"A", "B", "C", "H", "K", "T"};
-
 // A case that does not fit the expected shape.
 class InvalidLine : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-const json& Member(const json& object, const char* key)
-{
-    const auto it = object.find(key);
-    if (it == object.end()) {
-        throw InvalidLine(std::string("missing key \"") + key + "\"");
-    }
-    return *it;
-}
+// What a case needs of the value of one of its keys: the text of a string,
+// the core type of an integer from -1 to 1 (not 1.0, and not a number that
+// only wraps round to one of them). A value of any other kind, nested ones
+// included, is only noted as there.
+struct KeyValue {
+    bool present = false;
+    std::optional<std::string> text;
+    std::optional<int> core_type;
+};
 
-std::string StringValue(const json& value, const std::string& key)
-{
-    if (!value.is_string()) {
-        throw InvalidLine("key \"" + key + "\" must be a string");
-    }
-    return value.get<std::string>();
-}
+// The keys a case reads: the six input texts in the order of InputField,
+// then the core type, the separator and the template's path.
+constexpr std::array<std::string_view, 9> kCaseKeys
+    = {"A", "B", "C", "H", "K", "T", "type", "sep", "template"};
+constexpr std::size_t kTypeKey = 6;
+constexpr std::size_t kSepKey = 7;
+constexpr std::size_t kTemplateKey = 8;
+using KeyValues = std::array<KeyValue, kCaseKeys.size()>;
 
-std::string StringMember(const json& object, const char* key)
-{
-    return StringValue(Member(object, key), key);
-}
+// Reads a line as the JSON reader's events, keeping only the values of the
+// case's own keys of a top-level object; as the reader, the last of
+// repeated keys counts. Everything else, however large or deeply nested, is
+// passed over without being built: beyond the line itself, a line costs the
+// reader's buffers for its longest string or number (about twice its size)
+// and one bit a level of nesting, and nothing recurses.
+class CaseEvents {
+public:
+    bool null() { return Value(); }
+    bool boolean(bool) { return Value(); }
+    bool number_integer(json::number_integer_t v)
+    {
+        return Value({}, v >= -1 && v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt);
+    }
+    bool number_unsigned(json::number_unsigned_t v)
+    {
+        return Value({}, v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt);
+    }
+    bool number_float(json::number_float_t, const json::string_t&) { return Value(); }
+    bool string(json::string_t& s) { return Wanted() ? Value(std::move(s)) : true; }
+    bool binary(json::binary_t&) { return Value(); }
+    bool start_object(std::size_t) { return Open(true); }
+    bool start_array(std::size_t) { return Open(false); }
+    bool end_object() { return Close(); }
+    bool end_array() { return Close(); }
+    bool key(json::string_t& name)
+    {
+        if (depth_ == 1) {
+            const auto found = std::find(kCaseKeys.begin(), kCaseKeys.end(), name);
+            current_ = static_cast<std::size_t>(found - kCaseKeys.begin());
+        }
+        return true;
+    }
+    bool parse_error(std::size_t, const std::string&, const json::parse_error& e)
+    {
+        return Fail("not valid JSON (at byte " + std::to_string(e.byte) + ")");
+    }
+    bool parse_error(std::size_t, const std::string&, const json::out_of_range&)
+    {
+        // The reader's one range error: a number beyond the range of a double.
+        return Fail("not valid JSON (a number out of range)");
+    }
+    bool parse_error(std::size_t, const std::string&, const json::exception&)
+    {
+        return Fail("not valid JSON");
+    }
 
-// -1, 0 or 1 as a JSON integer; not 1.0, and not a number that only wraps
-// round to one of them.
-std::optional<int> CoreTypeValue(const json& value)
+    bool IsObject() const { return is_object_; }
+    const std::string& Problem() const { return problem_; }
+    KeyValues& Values() { return values_; }
+
+private:
+    // A value directly under one of the case's keys.
+    bool Wanted() const { return is_object_ && depth_ == 1 && current_ < values_.size(); }
+
+    bool Value(std::optional<std::string> text = {}, std::optional<int> core_type = {})
+    {
+        if (Wanted()) {
+            values_[current_] = {true, std::move(text), core_type};
+        }
+        return true;
+    }
+
+    bool Open(bool object)
+    {
+        if (depth_ == 0) {
+            is_object_ = object;
+        }
+        Value();  // an array or object under a key of the case: the wrong kind
+        ++depth_;
+        return true;
+    }
+
+    bool Close()
+    {
+        --depth_;
+        return true;
+    }
+
+    bool Fail(std::string problem)
+    {
+        problem_ = std::move(problem);
+        return false;
+    }
+
+    std::size_t depth_ = 0;  // arrays and objects open around the next value
+    bool is_object_ = false;
+    std::size_t current_ = kCaseKeys.size();  // the case's key of the next value at depth 1, or none
+    KeyValues values_;
+    std::string problem_;
+};
+
+std::string StringValue(const KeyValue& value, std::size_t key)
 {
-    if (value.is_number_unsigned()) {
-        const auto v = value.get<std::uint64_t>();
-        return v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt;
+    if (!value.present) {
+        throw InvalidLine("missing key \"" + std::string(kCaseKeys[key]) + "\"");
     }
-    if (value.is_number_integer()) {
-        const auto v = value.get<std::int64_t>();
-        return v >= -1 && v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt;
+    if (!value.text) {
+        throw InvalidLine("key \"" + std::string(kCaseKeys[key]) + "\" must be a string");
     }
-    return std::nullopt;
+    return std::move(*value.text);
 }
 
 // Number of UTF-8 characters (the JSON parser has already rejected text that
@@ -79,54 +162,51 @@ std::size_t CharacterCount(std::string_view s)
     return count;
 }
 
-// The line as one JSON value. The JSON reader stops at a NUL byte as at the
-// end of its input, so a line holding one is refused before it is read.
-json ParseLine(std::string_view line)
+// The values of the case's keys in the line, which must be a JSON object.
+// The JSON reader stops at a NUL byte as at the end of its input, so a line
+// holding one is refused before it is read.
+KeyValues ReadKeys(std::string_view line)
 {
     if (const auto nul = line.find('\0'); nul != std::string_view::npos) {
         throw InvalidLine("not valid JSON (NUL at byte " + std::to_string(nul + 1) + ")");
     }
-    try {
-        return json::parse(line);
-    } catch (const json::parse_error& e) {
-        throw InvalidLine("not valid JSON (at byte " + std::to_string(e.byte) + ")");
-    } catch (const json::out_of_range&) {
-        // The reader's one range error: a number beyond the range of a double.
-        throw InvalidLine("not valid JSON (a number out of range)");
-    } catch (const json::exception&) {
-        throw InvalidLine("not valid JSON");
+    CaseEvents events;
+    if (!json::sax_parse(line, &events)) {
+        throw InvalidLine(events.Problem());
     }
+    if (!events.IsObject()) {
+        throw InvalidLine("not a JSON object");
+    }
+    return std::move(events.Values());
 }
 
 struct Case {
     std::array<std::string, 6> inputs;
     int core_type = 0;
     std::string sep;
-    std::optional<json> template_path;  // the value of "template", when present
+    KeyValue template_path;  // the value of "template", when present
 };
 
 Case ReadCase(std::string_view line)
 {
-    const json object = ParseLine(line);
-    if (!object.is_object()) {
-        throw InvalidLine("not a JSON object");
-    }
+    KeyValues values = ReadKeys(line);
     Case c;
-    for (std::size_t i = 0; i < kInputKeys.size(); ++i) {
-        c.inputs[i] = StringMember(object, kInputKeys[i]);
+    for (std::size_t i = 0; i < c.inputs.size(); ++i) {
+        c.inputs[i] = StringValue(values[i], i);
     }
-    const std::optional<int> type = CoreTypeValue(Member(object, "type"));
-    if (!type) {
+    const KeyValue& type = values[kTypeKey];
+    if (!type.present) {
+        throw InvalidLine("missing key \"type\"");
+    }
+    if (!type.core_type) {
         throw InvalidLine("key \"type\" must be 0, 1 or -1");
     }
-    c.core_type = *type;
-    c.sep = StringMember(object, "sep");
+    c.core_type = *type.core_type;
+    c.sep = StringValue(values[kSepKey], kSepKey);
     if (CharacterCount(c.sep) != 1) {
         throw InvalidLine("key \"sep\" must be one character");
     }
-    if (const auto it = object.find("template"); it != object.end()) {
-        c.template_path = *it;
-    }
+    c.template_path = std::move(values[kTemplateKey]);
     return c;
 }
 
@@ -145,16 +225,16 @@ ordered_json FieldsJson(const calc::MemoryView& view)
 }
 
 // {"status": "written", "path": ...} or {"status": "error", "message": ...}.
-ordered_json TemplateAnswer(const json& path, const std::string& status, const calc::MemoryView& view,
+ordered_json TemplateAnswer(const KeyValue& path, const std::string& status, const calc::MemoryView& view,
                             const Case& c, const RunOptions& options)
 {
     const auto error = [](const std::string& why) {
         return ordered_json{{"status", "error"}, {"message", why}};
     };
-    if (!path.is_string()) {
+    if (!path.text) {
         return error("key \"template\" must be a string");
     }
-    const std::string file = path.get<std::string>();
+    const std::string& file = *path.text;
     if (status != "ok") {
         return error("nothing to cut: the calculation did not succeed");
     }
@@ -175,9 +255,8 @@ ordered_json TemplateAnswer(const json& path, const std::string& status, const c
     return {{"status", "written"}, {"path", file}};
 }
 
-}  // namespace
-
-LineResult RunLine(std::string_view line, const RunOptions& options)
+// One line's answer; allocation failures are the caller's.
+LineResult Answer(std::string_view line, const RunOptions& options)
 {
     // The JSON reader's number conversion raises arithmetic flags (overflow
     // for 1e400); the caller gets its own environment back.
@@ -192,23 +271,45 @@ LineResult RunLine(std::string_view line, const RunOptions& options)
 
     calc::MemoryView view(std::move(c.inputs), c.core_type, "0");
     std::string status;
-    std::string message;
+    std::optional<calc::Error> error;
     try {
         const calc::CalcOutcome outcome = calc::Calculate(view, c.sep);
         status = outcome == calc::CalcOutcome::Shown ? "ok" : "rejected";
-        message = view.Message();
+        error = view.Message();
     } catch (const calc::CalcError& e) {
         status = "error";
-        message = e.what();
+        error = e.error();
     }
-    if (options.translate_message && !message.empty()) {
-        message = options.translate_message(message);
+    std::string message;
+    if (error) {
+        message = options.translate_message ? options.translate_message(*error) : calc::SourceText(*error);
     }
     ordered_json out = {{"status", status}, {"message", message}, {"fields", FieldsJson(view)}};
-    if (c.template_path) {
-        out["template"] = TemplateAnswer(*c.template_path, status, view, c, options);
+    if (c.template_path.present) {
+        out["template"] = TemplateAnswer(c.template_path, status, view, c, options);
     }
     return {Dump(out), true, {}};
+}
+
+}  // namespace
+
+LineResult RunLine(std::string_view line, const RunOptions& options)
+{
+    // Whatever a line holds, it costs no more than a few times its own size;
+    // should even that not be had, the line is answered and the next one read.
+    try {
+        return Answer(line, options);
+    } catch (const std::bad_alloc&) {
+        return LineOutOfMemory();
+    } catch (const std::length_error&) {
+        return LineOutOfMemory();
+    }
+}
+
+LineResult LineOutOfMemory()
+{
+    const std::string problem = "not enough memory for the line";
+    return {Dump({{"status", "invalid"}, {"message", problem}}), false, problem};
 }
 
 }  // namespace vintorp::batch

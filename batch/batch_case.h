@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/errors.h"
+
 namespace vintorp::batch {
 
 struct LineResult {
@@ -28,13 +30,21 @@ struct TemplateJob {
 using TemplateWriter = std::function<std::string(const TemplateJob&)>;
 
 // The message of a rejected or failed case in the language asked for.
-using MessageTranslator = std::function<std::string(const std::string&)>;
+using MessageTranslator = std::function<std::string(const calc::Error&)>;
 
 struct RunOptions {
     TemplateWriter write_template;  // none: templates are reported as not available
-    MessageTranslator translate_message;  // none: the messages as the calculation gives them
+    MessageTranslator translate_message;  // none: the messages in the calculation's own words
 };
 
+// Any line at all, however large or deeply nested, is answered: memory
+// beyond the line's own bytes is taken for the values of the case's keys, not
+// for the rest of the line, and a line that still cannot have the memory it
+// needs is answered as LineOutOfMemory.
 LineResult RunLine(std::string_view line, const RunOptions& options = {});
+
+// The answer to a line for which there was not enough memory: status
+// "invalid", for a reader that could not even hold the line.
+LineResult LineOutOfMemory();
 
 }  // namespace vintorp::batch

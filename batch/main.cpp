@@ -3,13 +3,19 @@
 // are answered with status "invalid", reported on standard error with their
 // line number, and make the exit status 1. A case with the key "template"
 // also writes the cut template of its result to that .pdf or .svg file.
+// Standard input that cannot be read, or standard output that cannot be
+// written, ends the run with a note on standard error and the exit status 3;
+// each answer is written as soon as its line is done.
 //
 // Options: --lang ru (the default) or --lang en, the language of the message
 // of a rejected or failed case, the same text the window shows.
 #include <QGuiApplication>
 #include <QTranslator>
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -17,15 +23,20 @@
 #include <string_view>
 
 #include "batch/batch_case.h"
-#include "calc/cutparts.h"
-#include "print/cuttemplate.h"
-#include "print/templateerror.h"
-#include "ui/language.h"
-#include "ui/messages.h"
+#include "batch/lineio.h"
+#include "template/parts/cutparts.h"
+#include "template/pages/cuttemplate.h"
+#include "template/pages/templateerror.h"
+#include "lang/language.h"
+#include "lang/messages.h"
 
 namespace {
 
-using vintorp::ui::Language;
+using vintorp::lang::Language;
+
+// The exit status when standard input cannot be read or standard output
+// cannot be written (1: some line was invalid; 2: wrong arguments).
+constexpr int kExitInputOutput = 3;
 
 // Writes templates with Qt's painting and fonts, which need a GUI
 // application; it is made at the first template, without a screen.
@@ -45,12 +56,11 @@ public:
                 QCoreApplication::installTranslator(translator_);
         }
         try {
-            const vintorp::calc::CutSet set
-                = vintorp::print::makeTemplateParts(job.fields, QString::fromStdString(job.sep),
-                                                    vintorp::calc::defaultBobbinCount(job.core_type));
-            vintorp::print::saveTemplate(QString::fromStdString(job.path), set);
+            const vintorp::cut::CutSet set = vintorp::cut::makeTemplateParts(
+                job.fields, QString::fromStdString(job.sep), vintorp::cut::defaultBobbinCount(job.core_type));
+            vintorp::cut::saveTemplate(QString::fromStdString(job.path), set);
             return {};
-        } catch (const vintorp::print::TemplateError& e) {
+        } catch (const vintorp::cut::TemplateError& e) {
             return e.what();
         }
     }
@@ -70,7 +80,7 @@ std::optional<Language> LanguageOption(int argc, char** argv)
         return Language::Russian;
     }
     if (argc == 3 && std::string_view(argv[1]) == "--lang") {
-        return vintorp::ui::languageNamed(QString::fromLocal8Bit(argv[2]));
+        return vintorp::lang::languageNamed(QString::fromLocal8Bit(argv[2]));
     }
     return std::nullopt;
 }
@@ -87,30 +97,45 @@ int main(int argc, char** argv)
     // The texts are Russian; only English needs a translator.
     std::optional<QTranslator> translator;
     if (*language == Language::English
-        && !vintorp::ui::loadProgramTranslation(translator.emplace(), *language)) {
+        && !vintorp::lang::loadProgramTranslation(translator.emplace(), *language)) {
         std::cerr << "vintorp-batch: the English translation is missing\n";
         return EXIT_FAILURE;
     }
 
-    std::ios::sync_with_stdio(false);
     auto writer = std::make_shared<TemplateWriter>(translator ? &*translator : nullptr);
     vintorp::batch::RunOptions options;
     options.write_template = [writer](const vintorp::batch::TemplateJob& job) { return (*writer)(job); };
-    if (translator) {
-        options.translate_message = [&translator](const std::string& message) {
-            return vintorp::ui::translatedMessage(message, *translator).toStdString();
-        };
-    }
+    options.translate_message = [&translator](const vintorp::calc::Error& error) {
+        return (translator ? vintorp::lang::messageText(error, *translator)
+                           : vintorp::lang::messageText(error))
+            .toStdString();
+    };
+    using Status = vintorp::batch::LineReader::Status;
+    vintorp::batch::LineReader input(STDIN_FILENO);
     bool all_valid = true;
     std::string line;
-    for (long line_number = 1; std::getline(std::cin, line); ++line_number) {
-        const vintorp::batch::LineResult result = vintorp::batch::RunLine(line, options);
-        std::cout << result.output << '\n';
+    for (long line_number = 1;; ++line_number) {
+        const Status status = input.Next(line);
+        if (status == Status::End) {
+            break;
+        }
+        if (status == Status::Failed) {
+            std::cerr << "vintorp-batch: cannot read standard input: " << std::strerror(input.Error())
+                      << '\n';
+            return kExitInputOutput;
+        }
+        vintorp::batch::LineResult result = status == Status::OutOfMemory
+                                                ? vintorp::batch::LineOutOfMemory()
+                                                : vintorp::batch::RunLine(line, options);
+        result.output += '\n';
+        if (const int error = vintorp::batch::WriteAll(STDOUT_FILENO, result.output); error != 0) {
+            std::cerr << "vintorp-batch: cannot write standard output: " << std::strerror(error) << '\n';
+            return kExitInputOutput;
+        }
         if (!result.valid) {
             all_valid = false;
             std::cerr << "vintorp-batch: line " << line_number << ": " << result.problem << '\n';
         }
     }
-    std::cout.flush();
-    return all_valid && std::cout ? EXIT_SUCCESS : EXIT_FAILURE;
+    return all_valid ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -48,10 +48,10 @@ public:
         const ArithmeticStateGuard guard;
         return view_.drawingFieldText(name);
     }
-    void showMessage(const std::string& text)
+    void showMessage(const Error& message)
     {
         const ArithmeticStateGuard guard;
-        view_.showMessage(text);
+        view_.showMessage(message);
     }
     void showDrawing()
     {
@@ -161,7 +161,7 @@ CalcOutcome Calculate(BobbinView& window, std::string_view sep)
 
     const int core_type = view.coreType();
     if (!Acceptable(in, core_type)) {
-        view.showMessage(std::string(kRejectMessage));
+        view.showMessage(Error{ErrorKind::Rejected, {}});
         return CalcOutcome::Rejected;
     }
 

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "drawingfields.h"
+#include "errors.h"
 
 namespace vintorp::calc {
 
@@ -33,12 +34,11 @@ public:
     virtual int coreType() const = 0;
     virtual void setDrawingField(std::string_view name, const std::string& text) = 0;
     virtual std::string drawingFieldText(std::string_view name) const = 0;
-    virtual void showMessage(const std::string& text) = 0;
+    // Shows a message that does not end the program's work: the rejection.
+    virtual void showMessage(const Error& message) = 0;
     // Shows (or raises) the drawing window and focuses its Print button.
     virtual void showDrawing() = 0;
 };
-
-inline constexpr std::string_view kRejectMessage = "Введите правильно размеры!";
 
 enum class CalcOutcome { Shown, Rejected };
 

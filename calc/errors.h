@@ -1,29 +1,57 @@
-// Errors that end a command and reach the program's general error report.
+// What the calculation tells the user: the rejection of the inputs and the
+// errors that end a command. Each is known by its kind; the words for it are
+// the language layer's (lang/messages.cpp), in the interface language.
 #pragma once
 
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace vintorp::calc {
 
-// Base of every error the calculation lets escape: its what() is the message
-// shown to the user (before the report adds its full stop).
+enum class ErrorKind : int {
+    Rejected,  // the inputs do not make a bobbin: the plain message, not an error report
+    InvalidOperation,
+    DivisionByZero,
+    Overflow,
+    NotANumber,  // argument: the text ParseNumber rejected
+    Count  // the number of kinds, not a kind
+};
+
+struct Error {
+    ErrorKind kind = ErrorKind::Rejected;
+    std::string argument;  // empty unless the kind says what it holds
+
+    bool operator==(const Error&) const = default;
+};
+
+// The message in the calculation's own words (Russian for the rejection,
+// English for the rest, as the window shows them untranslated): the what()
+// of the exceptions below, for code that shows an exception it does not know.
+std::string SourceText(const Error& error);
+
+// Base of every error the calculation lets escape.
 class CalcError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit CalcError(Error error);
+    const Error& error() const noexcept { return *error_; }
+
+private:
+    // Shared, so that copying the exception cannot throw.
+    std::shared_ptr<const Error> error_;
 };
 
-// An arithmetic fault: "Invalid floating point operation",
-// "Floating point division by zero" or "Floating point overflow".
+// An arithmetic fault: InvalidOperation, DivisionByZero or Overflow.
 class ArithmeticError : public CalcError {
 public:
-    using CalcError::CalcError;
+    explicit ArithmeticError(ErrorKind kind) : CalcError(Error{kind, {}}) { }
 };
 
-// A text that ParseNumber rejected.
+// A text that ParseNumber rejected: NotANumber.
 class ConversionError : public CalcError {
 public:
-    using CalcError::CalcError;
+    explicit ConversionError(std::string text) : CalcError(Error{ErrorKind::NotANumber, std::move(text)}) { }
 };
 
 }  // namespace vintorp::calc

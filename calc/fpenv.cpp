@@ -30,7 +30,7 @@ static_assert(sizeof(X87Environment) == 28);
 
 void ThrowInvalidOperation()
 {
-    throw ArithmeticError(std::string(kInvalidOperationMessage));
+    throw ArithmeticError(ErrorKind::InvalidOperation);
 }
 
 ArithmeticEnvironment::ArithmeticEnvironment() noexcept
@@ -82,9 +82,9 @@ void RaisePendingFault()
         ThrowInvalidOperation();
     }
     if ((raised & FE_DIVBYZERO) != 0) {
-        throw ArithmeticError(std::string(kDivisionByZeroMessage));
+        throw ArithmeticError(ErrorKind::DivisionByZero);
     }
-    throw ArithmeticError(std::string(kOverflowMessage));
+    throw ArithmeticError(ErrorKind::Overflow);
 }
 
 }  // namespace vintorp::calc

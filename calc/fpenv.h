@@ -35,11 +35,7 @@ static_assert(std::numeric_limits<vintorp::calc::Extended>::digits == 64,
 
 namespace vintorp::calc {
 
-inline constexpr std::string_view kInvalidOperationMessage = "Invalid floating point operation";
-inline constexpr std::string_view kDivisionByZeroMessage = "Floating point division by zero";
-inline constexpr std::string_view kOverflowMessage = "Floating point overflow";
-
-// Throws ArithmeticError(kInvalidOperationMessage).
+// Throws ArithmeticError(ErrorKind::InvalidOperation).
 [[noreturn]] void ThrowInvalidOperation();
 
 // For the lifetime of the object: round to nearest-even, 64-bit significand on
@@ -141,8 +137,8 @@ inline Extended Div(Extended a, Extended b)
     return Checked(a / b);
 }
 
-// Stores an extended value into a double: nearest-even; "Floating point
-// overflow" when the rounded magnitude exceeds the largest double.
+// Stores an extended value into a double: nearest-even; an Overflow fault
+// when the rounded magnitude exceeds the largest double.
 inline double StoreDouble(Extended x)
 {
     Settle(x);

@@ -48,9 +48,9 @@ std::string MemoryView::drawingFieldText(std::string_view name) const
     return Field(name);
 }
 
-void MemoryView::showMessage(const std::string& text)
+void MemoryView::showMessage(const Error& message)
 {
-    message_ = text;
+    message_ = message;
 }
 
 void MemoryView::showDrawing()

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,21 +25,21 @@ public:
     // An unknown field name is a programming error: std::out_of_range.
     void setDrawingField(std::string_view name, const std::string& text) override;
     std::string drawingFieldText(std::string_view name) const override;
-    void showMessage(const std::string& text) override;
+    void showMessage(const Error& message) override;
     void showDrawing() override;
 
     const std::string& Field(std::string_view name) const;
     // Every drawing field, ordered by name.
     const std::map<std::string, std::string, std::less<>>& Fields() const { return fields_; }
-    // The last message shown, empty when there was none.
-    const std::string& Message() const { return message_; }
+    // The last message shown, if there was one.
+    const std::optional<Error>& Message() const { return message_; }
     bool Shown() const { return shown_; }
 
 private:
     std::array<std::string, 6> inputs_;
     int core_type_;
     std::map<std::string, std::string, std::less<>> fields_;
-    std::string message_;
+    std::optional<Error> message_;
     bool shown_ = false;
 };
 

@@ -25,7 +25,7 @@ Extended ScaleByPowerOfTen(Extended v, int k);
 // character (for example "," or "."; at most four bytes); the window layer
 // owns the current value.
 
-// Parses text; throws ConversionError("'<text>' is not a valid floating point value")
+// Parses text; throws ConversionError (kind NotANumber, the text its argument)
 // when the text is rejected. Never raises an arithmetic fault.
 Extended ParseNumber(std::string_view text, std::string_view sep);
 

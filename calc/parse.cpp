@@ -149,10 +149,7 @@ Extended ParseNumber(std::string_view text, std::string_view sep)
     if (const auto value = Scan(text, sep)) {
         return *value;
     }
-    std::string message;
-    message.reserve(text.size() + 40);
-    message.append("'").append(text).append("' is not a valid floating point value");
-    throw ConversionError(message);
+    throw ConversionError(std::string(text));
 }
 
 Extended ParseNumberOrDefault(std::string_view text, Extended fallback, std::string_view sep)

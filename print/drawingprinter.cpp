@@ -1,7 +1,8 @@
 #include "print/drawingprinter.h"
 
 #include "print/picturepaint.h"
-#include "print/printerror.h"
+#include "print/printeroutput.h"
+#include "print/errors/printerror.h"
 #include "print/printsize.h"
 
 #include <QPainter>
@@ -50,7 +51,7 @@ QPrinter& DrawingPrinter::printer()
 void DrawingPrinter::print(QWidget& window, const QRect& area)
 {
     if (printing_)
-        throw PrintError(kPrintingInProgress);
+        throw PrintError(PrintErrorKind::PrintingInProgress);
     const BusyScope busy(printing_);
     if (area.isEmpty())
         return;
@@ -59,18 +60,23 @@ void DrawingPrinter::print(QWidget& window, const QRect& area)
     if (!chooser_->choose(target, &window))
         return;
     if (!hasDestination(target))
-        throw PrintError(kNoDefaultPrinter);
+        throw PrintError(PrintErrorKind::NoDefaultPrinter);
 
     const QRect page = target.pageRect(QPrinter::DevicePixel).toRect();
     if (page.isEmpty())
-        throw PrintError(kPrinterNotValid);
+        throw PrintError(PrintErrorKind::PrinterNotValid);
     const PrintSize size = printSize(area.width(), area.height(), page.width(), page.height());
 
+    PrinterOutput output(target);
+    if (const auto why = output.start())
+        throw PrintError(PrintErrorKind::OutputFailed, why->toStdString());
     QPainter painter;
     if (!painter.begin(&target))
-        throw PrintError(kPrinterNotValid);
+        throw PrintError(PrintErrorKind::PrinterNotValid);
     paintPicture(painter, window, area, size);
     painter.end();
+    if (const auto why = output.finish())
+        throw PrintError(PrintErrorKind::OutputFailed, why->toStdString());
 }
 
 }  // namespace vintorp::print

@@ -29,7 +29,8 @@ public:
     // Prints `area` of the window, rendered from the window's own widgets.
     // Returns without printing when the user cancels. Throws PrintError when
     // no printer or output file is chosen, when the printer cannot be opened,
-    // or when called while an earlier print is still running.
+    // when the PDF file chosen in the dialog cannot be written whole (it then
+    // stays as it was), or when called while an earlier print is still running.
     void print(QWidget& window, const QRect& area);
 
     bool printing() const { return printing_; }

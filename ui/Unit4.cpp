@@ -222,14 +222,14 @@ void TForm4::btPrintClick()
 void TForm4::btTemplateClick()
 {
     runReportingErrors(this, [this] {
-        calc::FieldTexts texts;
+        cut::FieldTexts texts;
         for (const calc::DrawingField& place : calc::kDrawingFieldTable)
             texts.emplace(std::string(place.name), fieldText(fieldName(place)).toStdString());
         template_.run(this, texts, decimalSeparator(), coreType_);
     });
 }
 
-void TForm4::setTemplateDialogs(std::unique_ptr<print::TemplateDialogs> dialogs)
+void TForm4::setTemplateDialogs(std::unique_ptr<cut::TemplateDialogs> dialogs)
 {
     template_.setDialogs(std::move(dialogs));
 }

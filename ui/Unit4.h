@@ -14,7 +14,7 @@
 #pragma once
 
 #include "print/printerchooser.h"
-#include "print/templatecommand.h"
+#include "template/command/templatecommand.h"
 #include "windowplacement.h"
 
 #include <QHash>
@@ -57,7 +57,7 @@ public:
     void btTemplateClick();
     void setCoreType(int coreType) { coreType_ = coreType; }
     // How btTemplate asks the user; by default the program's dialogs.
-    void setTemplateDialogs(std::unique_ptr<print::TemplateDialogs> dialogs);
+    void setTemplateDialogs(std::unique_ptr<cut::TemplateDialogs> dialogs);
 
 protected:
     bool event(QEvent* event) override;
@@ -80,7 +80,7 @@ private:
     QHash<QString, FitLineEdit*> fields_;
     QPushButton* btPrint = nullptr;
     QPushButton* btTemplate = nullptr;
-    print::TemplateCommand template_;
+    cut::TemplateCommand template_;
     int coreType_ = 0;
 };
 

@@ -2,7 +2,7 @@
 
 #include "errorreport.h"
 #include "fonts.h"
-#include "language.h"
+#include "lang/language.h"
 
 namespace vintorp::ui {
 
@@ -28,7 +28,7 @@ void setUpApplication(QApplication& app)
     installFonts(app);
 
     // The system's language chooses the interface's, and that of Qt's own dialogs.
-    installTranslations(app, systemLanguage());
+    lang::installTranslations(app, lang::systemLanguage());
 }
 
 }  // namespace vintorp::ui

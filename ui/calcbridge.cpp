@@ -3,7 +3,7 @@
 #include "Unit1.h"
 #include "Unit4.h"
 #include "errorreport.h"
-#include "messages.h"
+#include "lang/messages.h"
 
 namespace vintorp::ui {
 namespace {
@@ -33,9 +33,9 @@ std::string CalcBridge::drawingFieldText(std::string_view name) const
     return drawing_.fieldText(fromView(name)).toStdString();
 }
 
-void CalcBridge::showMessage(const std::string& text)
+void CalcBridge::showMessage(const calc::Error& message)
 {
-    showPlainMessage(translatedMessage(text), &input_);
+    showPlainMessage(lang::messageText(message), &input_);
 }
 
 void CalcBridge::showDrawing()

@@ -17,7 +17,7 @@ public:
     int coreType() const override;
     void setDrawingField(std::string_view name, const std::string& text) override;
     std::string drawingFieldText(std::string_view name) const override;
-    void showMessage(const std::string& text) override;
+    void showMessage(const calc::Error& message) override;
     void showDrawing() override;
 
 private:

@@ -1,6 +1,9 @@
 #include "errorreport.h"
 
-#include "messages.h"
+#include "lang/messages.h"
+
+#include "calc/errors.h"
+#include "print/errors/printerror.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -40,6 +43,10 @@ QString currentErrorMessage()
 {
     try {
         throw;
+    } catch (const calc::CalcError& e) {
+        return lang::messageText(e.error());
+    } catch (const print::PrintError& e) {
+        return lang::messageText(e.failure());
     } catch (const std::exception& e) {
         const QString message = QString::fromUtf8(e.what());
         if (!message.isEmpty())
@@ -61,8 +68,7 @@ QString reportText(const QString& message)
 
 void reportError(const QString& message, QWidget* parent)
 {
-    showBox(QMessageBox::Critical, reportText(translatedMessage(message.toStdString())),
-            QStringLiteral("errorReport"), parent);
+    showBox(QMessageBox::Critical, reportText(message), QStringLiteral("errorReport"), parent);
 }
 
 void showPlainMessage(const QString& message, QWidget* parent)

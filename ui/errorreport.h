@@ -18,8 +18,10 @@ QString reportText(const QString& message);
 void reportError(const QString& message, QWidget* parent = nullptr);
 
 // The message of the exception being handled; call only inside a catch
-// block. A standard exception gives its what(), or its type when that is
-// empty; an exception of any other type says that it is unknown and its type.
+// block. An error of the calculation or the printout is worded by its kind in
+// the interface language (messages.h); any other standard exception gives its
+// what(), or its type when that is empty; an exception of any other type says
+// that it is unknown and its type.
 QString currentErrorMessage();
 
 // Runs a command; an error that ends it, of whatever type, goes to the report.

@@ -98,7 +98,7 @@ public:
     {
         return fields_.at(std::string(name));
     }
-    void showMessage(const std::string&) override { }
+    void showMessage(const vintorp::calc::Error&) override { }
     void showDrawing() override { }
 
 private:

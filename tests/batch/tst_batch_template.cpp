@@ -1,11 +1,16 @@
 // The batch tool's "template" key: the answer line says whether the file was
 // written, or why not, and the other lines go on.
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
+
+#include "smalldisk.h"
 
 class TestBatchTemplate : public QObject {
     Q_OBJECT
@@ -42,6 +47,7 @@ private:
     }
 
 private slots:
+    void filesWrittenWholeOrNotAtAll();
     void answersEachLine()
     {
         const QString pdf = dir_.filePath("e.pdf");
@@ -95,6 +101,74 @@ private slots:
         QCOMPARE(svgFile.readAll().count("<g id=\"cheek-"), 4);
     }
 };
+
+// What a hostile or unlucky line meets: a full disk, a NUL in the path, a
+// device as the target, a name as long as a name can be, a separator that
+// XML cannot hold. Each is answered as it went, and nothing is destroyed.
+void TestBatchTemplate::filesWrittenWholeOrNotAtAll()
+{
+    const vintorp::testing::SmallDisk disk(12);
+    const QString existing = QString::fromStdString(disk.file("existing.pdf"));
+    const QByteArray old(6000, 'o');
+    if (disk.mounted()) {
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(old), old.size());
+    }
+    QVERIFY(QFile::link("/dev/full", dir_.filePath("full.pdf")));
+    const QString longest = dir_.filePath(QString(251, u'n') + ".svg");
+    const auto templateAt = [](const QString& path, const char* sep = ",") {
+        return QByteArray(R"({"A":"20","B":"25","C":"10","H":"30","K":"0","T":"1","type":0,"sep":")") + sep
+               + R"(","template":)"
+               + QJsonDocument(QJsonArray{path}).toJson(QJsonDocument::Compact).mid(1).chopped(1) + '}';
+    };
+    struct Case {
+        QByteArray line;
+        QString says;  // empty: written
+    };
+    QList<Case> cases = {
+        {templateAt(dir_.filePath("nul") + QChar(0) + "x.pdf"), "NUL"},
+        {templateAt(dir_.filePath("full.pdf")), "не обычный файл"},
+        {templateAt(longest), {}},
+        {templateAt(longest), {}},
+        {templateAt(dir_.filePath("sep0.svg"), R"(\u0000)"), "U+0000"},
+        {templateAt(dir_.filePath("sep1.svg"), R"(\u0001)"), "U+0001"},
+        {templateAt(dir_.filePath("sep1b.svg"), R"(\u001b)"), "U+001B"},
+        {templateAt(dir_.filePath("sepfffe.svg"), R"(\ufffe)"), "U+FFFE"},
+        {templateAt(dir_.filePath("sep-amp.svg"), "&"), {}},
+    };
+    if (disk.mounted()) {
+        cases.append({templateAt(existing), "No space left on device"});
+        cases.append({templateAt(QString::fromStdString(disk.file("new.svg"))), "No space left on device"});
+    }
+    QList<QByteArray> lines;
+    for (const Case& c : cases)
+        lines << c.line;
+    const QList<QJsonObject> answers = run(lines);
+    QCOMPARE(answers.size(), cases.size());
+    for (qsizetype i = 0; i < cases.size(); ++i) {
+        const QJsonObject t = answers[i].value("template").toObject();
+        const QString message = t.value("message").toString();
+        QCOMPARE(t.value("status").toString(), cases[i].says.isEmpty() ? "written" : "error");
+        QVERIFY2(message.contains(cases[i].says), qPrintable(message));
+    }
+    QVERIFY(!QFile::exists(dir_.filePath("nul")));
+    QCOMPARE(QFileInfo(dir_.filePath("full.pdf")).symLinkTarget(), QStringLiteral("/dev/full"));
+    for (const char* name : {"sep0.svg", "sep1.svg", "sep1b.svg", "sepfffe.svg"})
+        QVERIFY2(!QFile::exists(dir_.filePath(name)), name);
+    QFile svg(dir_.filePath("sep-amp.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    while (!xml.atEnd())
+        xml.readNext();
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    if (!disk.mounted())
+        QSKIP(disk.why().c_str());
+    QFile file(existing);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QVERIFY(!QFile::exists(QString::fromStdString(disk.file("new.svg"))));
+}
 
 QTEST_GUILESS_MAIN(TestBatchTemplate)
 #include "tst_batch_template.moc"

@@ -31,11 +31,11 @@ public:
         const auto shown = shown_instead_.find(std::string(name));
         MemoryView::setDrawingField(name, shown == shown_instead_.end() ? text : shown->second);
     }
-    void showMessage(const std::string& text) override
+    void showMessage(const Error& message) override
     {
         events_.push_back("message");
-        messages_.push_back(text);
-        MemoryView::showMessage(text);
+        messages_.push_back(message);
+        MemoryView::showMessage(message);
     }
     void showDrawing() override
     {
@@ -47,12 +47,12 @@ public:
     void ShowInstead(const std::string& field, const std::string& text) { shown_instead_[field] = text; }
 
     const std::vector<std::string>& Events() const { return events_; }
-    const std::vector<std::string>& Messages() const { return messages_; }
+    const std::vector<Error>& Messages() const { return messages_; }
 
 private:
     std::map<std::string, std::string> shown_instead_;
     mutable std::vector<std::string> events_;
-    std::vector<std::string> messages_;
+    std::vector<Error> messages_;
 };
 
 }  // namespace vintorp::calc::test

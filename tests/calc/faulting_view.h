@@ -85,10 +85,10 @@ public:
         Raise(kFieldTextFaults);
         return inner_.drawingFieldText(name);
     }
-    void showMessage(const std::string& text) override
+    void showMessage(const Error& message) override
     {
         Raise(kMessageFaults);
-        inner_.showMessage(text);
+        inner_.showMessage(message);
     }
     void showDrawing() override
     {

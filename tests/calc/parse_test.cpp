@@ -167,6 +167,7 @@ TEST(ParseNumber, RejectionNamesTheWholeTextWithItsSpaces)
         ParseNumber(" 12.5 ", ",");
         FAIL() << "the text was accepted";
     } catch (const ConversionError& e) {
+        EXPECT_EQ(e.error(), (Error{ErrorKind::NotANumber, " 12.5 "}));
         EXPECT_STREQ(e.what(), "' 12.5 ' is not a valid floating point value");
     }
 }

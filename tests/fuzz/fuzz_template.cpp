@@ -1,6 +1,6 @@
 // Fuzz target for the cut template: the parts from the drawing's field texts
 // (makeTemplateParts), their layout on A4 sheets and on one canvas, and both
-// writers, SVG and PDF, into memory.
+// writers, SVG (templateSvgFile) and PDF (writeTemplatePdf), into memory.
 //
 // Input: the decimal separator as one character, then a core type byte, a
 // bobbin count byte and an environment byte, then the fourteen field texts,
@@ -49,20 +49,21 @@
 #include <vector>
 
 #include "calc/bobbin.h"
-#include "calc/cutparts.h"
 #include "calc/drawingfields.h"
 #include "fuzz_support.h"
-#include "print/cutlayout.h"
-#include "print/cuttemplate.h"
-#include "print/templateerror.h"
+#include "template/pages/cuttemplate.h"
+#include "template/pages/drawing.h"
+#include "template/pages/layout.h"
+#include "template/pages/templateerror.h"
+#include "template/parts/cutparts.h"
 
 namespace {
 
-using vintorp::calc::CutSet;
+using vintorp::cut::CutSet;
+using vintorp::cut::PlacedPiece;
+using vintorp::cut::TemplateError;
+using vintorp::cut::TemplateLayout;
 using vintorp::fuzz::Require;
-using vintorp::print::PlacedPiece;
-using vintorp::print::TemplateError;
-using vintorp::print::TemplateLayout;
 
 // The fonts and the paint engines need a GUI application, made once, on the
 // offscreen platform.
@@ -125,19 +126,19 @@ int Bobbins(std::uint8_t byte, int coreType)
 {
     const std::uint8_t choice = FromDigitZero(byte);
     if (choice == 0) {
-        return vintorp::calc::defaultBobbinCount(coreType);
+        return vintorp::cut::defaultBobbinCount(coreType);
     }
-    if (choice <= vintorp::calc::kMaxBobbins) {
+    if (choice <= vintorp::cut::kMaxBobbins) {
         return choice;
     }
-    constexpr int kOutOfRange[] = {0, vintorp::calc::kMaxBobbins + 1, -1, INT_MAX, INT_MIN};
+    constexpr int kOutOfRange[] = {0, vintorp::cut::kMaxBobbins + 1, -1, INT_MAX, INT_MIN};
     return kOutOfRange[choice % std::size(kOutOfRange)];
 }
 
 // The field texts, '#' replaced by the separator as the parts read it.
-vintorp::calc::FieldTexts ReadFieldTexts(std::string_view in, const std::string& sep)
+vintorp::cut::FieldTexts ReadFieldTexts(std::string_view in, const std::string& sep)
 {
-    vintorp::calc::FieldTexts texts;
+    vintorp::cut::FieldTexts texts;
     for (const vintorp::calc::DrawingField& field : vintorp::calc::kDrawingFieldTable) {
         if (in.empty()) {
             break;
@@ -174,7 +175,7 @@ void CheckLayout(const CutSet& set, const TemplateLayout& layout)
     for (const PlacedPiece& piece : layout.pieces) {
         Require(piece.part >= 0 && piece.part < int(set.parts.size()), "a piece is of one of the parts");
         Require(piece.page >= 0 && piece.page < layout.pageCount, "a piece is on one of the pages");
-        const vintorp::calc::CutPart& part = set.parts[std::size_t(piece.part)];
+        const vintorp::cut::CutPart& part = set.parts[std::size_t(piece.part)];
         Require(!piece.clip.isEmpty() && Within(piece.clip, QRectF(0, 0, part.width, part.height)),
                 "a piece shows a part of its part");
         Require(Within(QRectF(piece.origin, piece.clip.size()), layout.area),
@@ -186,8 +187,8 @@ void CheckLayout(const CutSet& set, const TemplateLayout& layout)
 
 void CheckSvg(const CutSet& set)
 {
-    CheckLayout(set, vintorp::print::canvasLayout(set));
-    const QByteArray svg = vintorp::print::templateSvgFile(set);
+    CheckLayout(set, vintorp::cut::layOutTemplate(set, vintorp::cut::svgCanvas()));
+    const QByteArray svg = vintorp::cut::templateSvgFile(set);
     QXmlStreamReader xml(svg);
     while (!xml.atEnd()) {
         xml.readNext();
@@ -197,11 +198,12 @@ void CheckSvg(const CutSet& set)
 
 void CheckPdf(const CutSet& set)
 {
-    CheckLayout(set, vintorp::print::a4Layout(set));
+    const TemplateLayout layout = vintorp::cut::layOutTemplate(set, vintorp::cut::a4Sheets());
+    CheckLayout(set, layout);
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
-    vintorp::print::writeTemplatePdf(buffer, set);
+    vintorp::cut::writeTemplatePdf(buffer, vintorp::cut::drawTemplate(set, layout));
     buffer.close();
     Require(pdf.startsWith("%PDF-"), "the PDF begins with %PDF-");
 }
@@ -244,7 +246,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (in.starts_with('\n')) {
         in.remove_prefix(1);
     }
-    const vintorp::calc::FieldTexts texts = ReadFieldTexts(in, sep.toStdString());
+    const vintorp::cut::FieldTexts texts = ReadFieldTexts(in, sep.toStdString());
 
     EnsureApplication();
     const vintorp::fuzz::FpState start = vintorp::fuzz::FpState::Read();
@@ -252,7 +254,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool made = false;
     vintorp::fuzz::KeepsEnvironment(caller, "makeTemplateParts keeps the environment", [&] {
         Refusable([&] {
-            set = vintorp::print::makeTemplateParts(texts, sep, bobbins);
+            set = vintorp::cut::makeTemplateParts(texts, sep, bobbins);
             made = true;
         });
     });
@@ -260,7 +262,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!made) {
         return 0;
     }
-    Require(bobbins >= 1 && bobbins <= vintorp::calc::kMaxBobbins, "parts only for 1 to 4 bobbins");
+    Require(bobbins >= 1 && bobbins <= vintorp::cut::kMaxBobbins, "parts only for 1 to 4 bobbins");
     Require(set.parts.size() == 6 * std::size_t(bobbins), "six parts a bobbin");
     vintorp::fuzz::KeepsEnvironment(caller, "the SVG keeps the environment",
                                     [&] { Refusable([&] { CheckSvg(set); }); });

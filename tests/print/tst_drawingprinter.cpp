@@ -2,8 +2,9 @@
 // PDF file as the printer.
 #include "imagecheck.h"
 #include "print/drawingprinter.h"
-#include "print/printerror.h"
+#include "print/errors/printerror.h"
 #include "print/printsize.h"
+#include "smalldisk.h"
 #include "standinwindow.h"
 
 #include <QApplication>
@@ -73,13 +74,13 @@ struct Fixture {
     }
 };
 
-// The message of the PrintError the command ended with, if any.
-std::optional<std::string> printFailure(DrawingPrinter& printer, StandInWindow& window)
+// What the PrintError the command ended with carries, if there was one.
+std::optional<PrintFailure> printFailure(DrawingPrinter& printer, StandInWindow& window)
 {
     try {
         printer.print(window, StandInWindow::kPictureArea);
     } catch (const PrintError& error) {
-        return error.what();
+        return error.failure();
     }
     return std::nullopt;
 }
@@ -146,6 +147,7 @@ private slots:
     void errorsEndTheCommand_data();
     void errorsEndTheCommand();
     void printWhilePrintingIsRefused();
+    void fullDiskKeepsTheOldFile();
 
 private:
     std::optional<QTemporaryDir> dir_;
@@ -311,19 +313,22 @@ void DrawingPrinterTest::errorsEndTheCommand_data()
 {
     QTest::addColumn<int>("format");
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("message");  // the argument
     QTest::newRow("PDF without a file")
-        << int(QPrinter::PdfFormat) << QString() << QString::fromUtf8(kNoDefaultPrinter);
+        << int(QPrinter::PdfFormat) << QString() << int(PrintErrorKind::NoDefaultPrinter) << QString();
     QTest::newRow("no printer, no file")
-        << int(QPrinter::NativeFormat) << QString() << QString::fromUtf8(kNoDefaultPrinter);
-    QTest::newRow("file cannot be opened")
-        << int(QPrinter::PdfFormat) << QString("missing/dir/page.pdf") << QString::fromUtf8(kPrinterNotValid);
+        << int(QPrinter::NativeFormat) << QString() << int(PrintErrorKind::NoDefaultPrinter) << QString();
+    QTest::newRow("file cannot be written")
+        << int(QPrinter::PdfFormat) << QString("missing/dir/page.pdf") << int(PrintErrorKind::OutputFailed)
+        << QStringLiteral("Не удалось записать файл %1: No such file or directory");
 }
 
 void DrawingPrinterTest::errorsEndTheCommand()
 {
     QFETCH(int, format);
     QFETCH(QString, file);
+    QFETCH(int, kind);
     QFETCH(QString, message);
 
     StandInWindow window;
@@ -337,9 +342,11 @@ void DrawingPrinterTest::errorsEndTheCommand()
             printer.setPrinterName(QString());
         return true;
     };
-    const std::optional<std::string> failure = printFailure(f.printer, window);
+    const std::optional<PrintFailure> failure = printFailure(f.printer, window);
     QVERIFY(failure.has_value());
-    QCOMPARE(QString::fromStdString(*failure), message);
+    QCOMPARE(int(failure->kind), kind);
+    QCOMPARE(QString::fromStdString(failure->argument),
+             message.contains(u"%1") ? message.arg(target) : message);
     QVERIFY(!f.printer.printing());
     QVERIFY(!QFile::exists(path("unused.pdf")));
 
@@ -354,7 +361,7 @@ void DrawingPrinterTest::printWhilePrintingIsRefused()
 {
     StandInWindow window;
     Fixture f;
-    std::vector<std::optional<std::string>> inner;
+    std::vector<std::optional<PrintFailure>> inner;
     bool printingSeen = false;
     f.chooser->answer = [&](QPrinter& printer) {
         // Once the page is being drawn, the drawing tries to print again.
@@ -370,7 +377,7 @@ void DrawingPrinterTest::printWhilePrintingIsRefused()
     QVERIFY(printingSeen);
     QVERIFY(!inner.empty());
     for (const auto& failure : inner)
-        QCOMPARE(failure, std::optional<std::string>(kPrintingInProgress));
+        QCOMPARE(failure, std::optional<PrintFailure>(PrintFailure{PrintErrorKind::PrintingInProgress, {}}));
     QCOMPARE(f.chooser->openings.size(), size_t(1));
     QVERIFY(fileHasContent(path("page.pdf")));
     QVERIFY(!f.printer.printing());
@@ -378,6 +385,33 @@ void DrawingPrinterTest::printWhilePrintingIsRefused()
     f.chooser->answer = toPdf(path("again.pdf"));
     QCOMPARE(printFailure(f.printer, window), std::nullopt);
     QVERIFY(fileHasContent(path("again.pdf")));
+}
+
+void DrawingPrinterTest::fullDiskKeepsTheOldFile()
+{
+    const vintorp::testing::SmallDisk disk(12);
+    if (!disk.mounted())
+        QSKIP(disk.why().c_str());
+    const QString file = QString::fromStdString(disk.file("drawing.pdf"));
+    const QByteArray old(6000, 'o');
+    {
+        QFile existing(file);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        QCOMPARE(existing.write(old), old.size());
+    }
+    StandInWindow window;
+    Fixture f;
+    f.chooser->answer = toPdf(file);
+    const std::optional<PrintFailure> failure = printFailure(f.printer, window);
+    QVERIFY(failure.has_value());
+    QCOMPARE(failure->kind, PrintErrorKind::OutputFailed);
+    QVERIFY2(QString::fromStdString(failure->argument).endsWith(u": No space left on device"),
+             failure->argument.c_str());
+    // The next dialog offers the same file again.
+    QCOMPARE(f.chooser->openings.front().printer->outputFileName(), file);
+    QFile existing(file);
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), old);
 }
 
 QTEST_MAIN(DrawingPrinterTest)

@@ -217,7 +217,10 @@ private slots:
         modals_->expectBoxes(1);
         pressPrint();
         QTRY_COMPARE(modals_->seen().size(), 1);
-        QCOMPARE(modals_->seen().first().text, QStringLiteral("Printer selected is not valid."));
+        // The PDF file cannot be written: the report says which and why.
+        QCOMPARE(modals_->seen().first().text,
+                 QStringLiteral(
+                     "Не удалось записать файл /nonexistent-folder/drawing.pdf: No such file or directory."));
         QCOMPARE(modals_->seen().first().icon, QMessageBox::Critical);
         QVERIFY(drawing_->isVisible());
     }

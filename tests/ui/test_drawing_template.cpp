@@ -4,7 +4,8 @@
 // clear message at the end.
 #include "uitest.h"
 
-#include "print/templatedialog.h"
+#include "template/command/templatedialog.h"
+#include "smalldisk.h"
 
 #include <QFile>
 #include <QLabel>
@@ -19,7 +20,7 @@
 #include <optional>
 
 using namespace vintorp::ui;
-using vintorp::print::TemplateChoice;
+using vintorp::cut::TemplateChoice;
 
 namespace {
 
@@ -31,7 +32,7 @@ struct Script {
     int asked = 0;
 };
 
-class ScriptedDialogs final : public vintorp::print::TemplateDialogs {
+class ScriptedDialogs final : public vintorp::cut::TemplateDialogs {
 public:
     explicit ScriptedDialogs(Script& script) : script_(script) { }
     std::optional<TemplateChoice> chooseOutput(int bobbins, QWidget*) override
@@ -173,9 +174,34 @@ private slots:
         QVERIFY(!QFile::exists(script_.file));
     }
 
+    void fullDiskIsReportedAndKeepsTheOldFile()
+    {
+        const vintorp::testing::SmallDisk disk(12);
+        if (!disk.mounted())
+            QSKIP(disk.why().c_str());
+        script_.file = QString::fromStdString(disk.file("existing.pdf"));
+        const QByteArray old(6000, 'o');
+        {
+            QFile existing(script_.file);
+            QVERIFY(existing.open(QIODevice::WriteOnly));
+            QCOMPARE(existing.write(old), old.size());
+        }
+        calculate("20", 0);
+        script_.output = TemplateChoice{TemplateChoice::Output::File, 1};
+        modals_->expectBoxes(1);
+        QTest::mouseClick(button(), Qt::LeftButton);
+        QTRY_COMPARE(modals_->seen().size(), 1);
+        const QString said = modals_->seen().front().text;
+        QVERIFY2(said.contains(script_.file) && said.contains(QStringLiteral("No space left on device")),
+                 qPrintable(said));
+        QFile existing(script_.file);
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), old);
+    }
+
     void dialogOffersBothOutputs()
     {
-        vintorp::print::TemplateOutputDialog dialog(2);
+        vintorp::cut::TemplateOutputDialog dialog(2);
         auto* spin = dialog.findChild<QSpinBox*>("seBobbins");
         QVERIFY(spin);
         QCOMPARE(spin->value(), 2);
@@ -188,10 +214,9 @@ private slots:
         QCOMPARE(dialog.choice().bobbins, 3);
         QTest::mouseClick(dialog.findChild<QPushButton*>("btTemplateSave"), Qt::LeftButton);
         QCOMPARE(dialog.choice().output, TemplateChoice::Output::File);
-        QCOMPARE(vintorp::print::withTemplateSuffix("/tmp/t", "SVG (*.svg)"), QStringLiteral("/tmp/t.svg"));
-        QCOMPARE(vintorp::print::withTemplateSuffix("/tmp/t", "PDF (*.pdf)"), QStringLiteral("/tmp/t.pdf"));
-        QCOMPARE(vintorp::print::withTemplateSuffix("/tmp/t.svg", "PDF (*.pdf)"),
-                 QStringLiteral("/tmp/t.svg"));
+        QCOMPARE(vintorp::cut::withTemplateSuffix("/tmp/t", "SVG (*.svg)"), QStringLiteral("/tmp/t.svg"));
+        QCOMPARE(vintorp::cut::withTemplateSuffix("/tmp/t", "PDF (*.pdf)"), QStringLiteral("/tmp/t.pdf"));
+        QCOMPARE(vintorp::cut::withTemplateSuffix("/tmp/t.svg", "PDF (*.pdf)"), QStringLiteral("/tmp/t.svg"));
     }
 };
 

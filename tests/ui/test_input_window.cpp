@@ -2,6 +2,8 @@
 // the core type switch, pasting, and the road to the calculation's messages.
 #include "uitest.h"
 #include "ui/errorreport.h"
+#include "calc/errors.h"
+#include "print/errors/printerror.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -10,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTranslator>
 #include <QVersionNumber>
 #include <QtTest>
 
@@ -21,6 +24,18 @@ using namespace vintorp::ui;
 
 // An error of a type of no standard family.
 struct OddError { };
+
+// Marks the texts of the context "Messages" it translates; leaves the rest.
+class MarkingMessages : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (qstrcmp(context, "Messages") != 0)
+            return {};
+        return QStringLiteral("<%1>").arg(QString::fromUtf8(source));
+    }
+    bool isEmpty() const override { return false; }
+};
 
 class TestInputWindow : public QObject, ProgramWindowsFixture {
     Q_OBJECT
@@ -413,6 +428,24 @@ private slots:
         QCOMPARE(modals_->seen().first().icon, QMessageBox::Critical);
         QCOMPARE(modals_->seen().first().title, QStringLiteral("Vintorp"));
         QVERIFY(form_->isVisible());
+    }
+
+    // The report words the calculation's and the printout's errors by their
+    // kind, through the translation, not by the text the exception carries.
+    void errorsOfOurOwnAreWordedByKind()
+    {
+        MarkingMessages marking;
+        QVERIFY(QCoreApplication::installTranslator(&marking));
+        modals_->expectBoxes(2);
+        runReportingErrors(form_.get(),
+                           [] { throw vintorp::calc::ArithmeticError(vintorp::calc::ErrorKind::Overflow); });
+        runReportingErrors(form_.get(), [] {
+            throw vintorp::print::PrintError(vintorp::print::PrintErrorKind::OutputFailed, "Файл не записан");
+        });
+        QTRY_COMPARE(modals_->seen().size(), 2);
+        QCoreApplication::removeTranslator(&marking);
+        QCOMPARE(modals_->seen().at(0).text, QStringLiteral("<Floating point overflow>."));
+        QCOMPARE(modals_->seen().at(1).text, QStringLiteral("Файл не записан."));
     }
 
     // The desktop knows the application by its ID, the name of its desktop

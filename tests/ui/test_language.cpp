@@ -1,58 +1,71 @@
 // The interface language: which one the system's preferred languages choose,
 // and what the translators make of the messages of the layers without Qt.
-#include "calc/bobbin.h"
 #include "calc/errors.h"
-#include "calc/fpenv.h"
 #include "calc/numtext.h"
-#include "print/printerror.h"
-#include "ui/language.h"
-#include "ui/messages.h"
+#include "print/errors/printerror.h"
+#include "lang/language.h"
+#include "lang/messages.h"
 
 #include <QCoreApplication>
+#include <QSet>
 #include <QTranslator>
 #include <QtTest>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using namespace vintorp;
-using ui::Language;
+using lang::Language;
 
 Q_DECLARE_METATYPE(Language)
 
 namespace {
 
-// Every fixed message the calculation and the printout can raise.
-const std::string_view kFixedMessages[] = {
-    calc::kRejectMessage,       calc::kInvalidOperationMessage, calc::kDivisionByZeroMessage,
-    calc::kOverflowMessage,     print::kNoDefaultPrinter,       print::kPrinterNotValid,
-    print::kPrintingInProgress,
-};
+// The argument every kind below is given; a kind that takes none leaves it out.
+const std::string kArgument = "1x";
+
+// Every kind of the calculation, and of the printout.
+std::vector<calc::Error> everyCalcError()
+{
+    std::vector<calc::Error> errors;
+    for (int kind = 0; kind < int(calc::ErrorKind::Count); ++kind)
+        errors.push_back({calc::ErrorKind(kind), kArgument});
+    return errors;
+}
+
+std::vector<print::PrintFailure> everyPrintFailure()
+{
+    std::vector<print::PrintFailure> failures;
+    for (int kind = 0; kind < int(print::PrintErrorKind::Count); ++kind)
+        failures.push_back({print::PrintErrorKind(kind), kArgument});
+    return failures;
+}
 
 QString text(std::string_view s)
 {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
-std::string conversionMessage(const char* input)
+bool hasCyrillic(const QString& s)
 {
-    try {
-        calc::ParseNumber(input, ".");
-    } catch (const calc::ConversionError& e) {
-        return e.what();
-    }
-    qFatal("ParseNumber accepted %s", input);
+    return std::any_of(s.begin(), s.end(),
+                       [](QChar c) { return c.unicode() >= 0x400 && c.unicode() <= 0x4FF; });
 }
 
 // Marks every text it translates, so that a test sees which texts went
-// through the translation.
+// through the translation, and keeps their sources.
 class MarkingTranslator : public QTranslator {
 public:
     QString translate(const char* context, const char* source, const char*, int) const override
     {
+        sources.emplace_back(source);
         return QStringLiteral("<%1|%2>").arg(QString::fromUtf8(context), QString::fromUtf8(source));
     }
     bool isEmpty() const override { return false; }
+
+    mutable std::vector<std::string> sources;
 };
 
 }  // namespace
@@ -61,7 +74,7 @@ class TestLanguage : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { ui::installTranslations(*QCoreApplication::instance(), Language::Russian); }
+    void cleanup() { lang::installTranslations(*QCoreApplication::instance(), Language::Russian); }
 
     void chosenFromThePreferredLanguages_data()
     {
@@ -93,79 +106,129 @@ private slots:
     {
         QFETCH(QStringList, uiLanguages);
         QFETCH(Language, expected);
-        QCOMPARE(ui::languageFor(uiLanguages), expected);
+        QCOMPARE(lang::languageFor(uiLanguages), expected);
     }
 
     void namedOnTheCommandLine()
     {
-        QCOMPARE(ui::languageNamed(u"ru"), Language::Russian);
-        QCOMPARE(ui::languageNamed(u"en"), Language::English);
-        QVERIFY(!ui::languageNamed(u"de"));
-        QVERIFY(!ui::languageNamed(u"EN"));
-        QVERIFY(!ui::languageNamed(u""));
+        QCOMPARE(lang::languageNamed(u"ru"), Language::Russian);
+        QCOMPARE(lang::languageNamed(u"en"), Language::English);
+        QVERIFY(!lang::languageNamed(u"de"));
+        QVERIFY(!lang::languageNamed(u"EN"));
+        QVERIFY(!lang::languageNamed(u""));
     }
 
-    // A message changed in calc/ or print/ but not in the table (or the
-    // translation file) would reach an English user untranslated.
-    void everyFixedMessageHasItsEnglish()
+    // A kind added in calc/ or print/ without its words here would reach the
+    // user as the source's fallback, in English or as a number.
+    void everyKindHasItsOwnWordsInBothLanguages()
     {
         QTranslator english;
-        QVERIFY(ui::loadProgramTranslation(english, Language::English));
-        QVERIFY(!ui::loadProgramTranslation(english, Language::Russian));
-        for (const std::string_view message : kFixedMessages) {
-            const std::string source(message);
-            QVERIFY2(!english.translate("Messages", source.c_str()).isEmpty(), source.c_str());
+        QVERIFY(lang::loadProgramTranslation(english, Language::English));
+        QStringList russianTexts, englishTexts;
+        for (const calc::Error& error : everyCalcError()) {
+            const QString russian = lang::messageText(error);
+            const QString inEnglish = lang::messageText(error, english);
+            const QByteArray kind = QByteArray::number(int(error.kind));
+            QVERIFY2(!russian.isEmpty() && !inEnglish.isEmpty(), kind);
+            QVERIFY2(!hasCyrillic(inEnglish), kind);
+            // An exception that escapes the report says the same.
+            QCOMPARE(russian, QString::fromStdString(calc::SourceText(error)));
+            russianTexts << russian;
+            englishTexts << inEnglish;
         }
-        QVERIFY(!english.translate("Messages", "'%1' is not a valid floating point value").isEmpty());
-        // As the batch tool uses it, without installing it.
-        QCOMPARE(ui::translatedMessage(calc::kRejectMessage, english),
-                 QStringLiteral("Enter valid dimensions!"));
-        QCOMPARE(ui::translatedMessage(calc::kRejectMessage), text(calc::kRejectMessage));
-        QCOMPARE(ui::translatedMessage("something else", english), QStringLiteral("something else"));
+        for (const print::PrintFailure& failure : everyPrintFailure()) {
+            const QString russian = lang::messageText(failure);
+            QVERIFY2(!russian.isEmpty(), QByteArray::number(int(failure.kind)));
+            QCOMPARE(russian, QString::fromStdString(print::sourceText(failure)));
+            russianTexts << russian;
+        }
+        QCOMPARE(russianTexts.size(), int(calc::ErrorKind::Count) + int(print::PrintErrorKind::Count));
+        QCOMPARE(QSet<QString>(russianTexts.begin(), russianTexts.end()).size(), russianTexts.size());
+        QCOMPARE(QSet<QString>(englishTexts.begin(), englishTexts.end()).size(), englishTexts.size());
+
+        lang::installTranslations(*QCoreApplication::instance(), Language::English);
+        for (const calc::Error& error : everyCalcError())
+            QCOMPARE(lang::messageText(error), lang::messageText(error, english));
+        for (const print::PrintFailure& failure : everyPrintFailure())
+            QVERIFY(!hasCyrillic(lang::messageText(failure)));
     }
 
-    void everyFixedMessageGoesThroughTheTranslation()
+    // Every kind is looked up in the context "Messages" (the printout's
+    // OutputFailed comes worded already), and each source it is looked up by
+    // has its entry in the English translation.
+    void everyKindGoesThroughTheTranslation()
     {
+        QTranslator english;
+        QVERIFY(lang::loadProgramTranslation(english, Language::English));
         MarkingTranslator marking;
         QVERIFY(QCoreApplication::installTranslator(&marking));
-        for (const std::string_view message : kFixedMessages)
-            QCOMPARE(ui::translatedMessage(message), QStringLiteral("<Messages|%1>").arg(text(message)));
-        QCOMPARE(ui::translatedMessage(conversionMessage("1x")),
-                 QStringLiteral("<Messages|'1x' is not a valid floating point value>"));
+        for (const calc::Error& error : everyCalcError()) {
+            const QString shown = lang::messageText(error);
+            QVERIFY2(shown.startsWith(u"<Messages|"), qPrintable(shown));
+        }
+        for (const print::PrintFailure& failure : everyPrintFailure()) {
+            const QString shown = lang::messageText(failure);
+            if (failure.kind == print::PrintErrorKind::OutputFailed)
+                QCOMPARE(shown, text(kArgument));
+            else
+                QVERIFY2(shown.startsWith(u"<Messages|"), qPrintable(shown));
+        }
         QCoreApplication::removeTranslator(&marking);
+        QCOMPARE(marking.sources.size(),
+                 size_t(calc::ErrorKind::Count) + size_t(print::PrintErrorKind::Count) - 1);
+        for (const std::string& source : marking.sources)
+            QVERIFY2(!english.translate("Messages", source.c_str()).isEmpty(), source.c_str());
     }
 
-    void russianMessagesStayAsTheyAre()
+    void theConversionErrorNamesItsText_data()
     {
-        for (const std::string_view message : kFixedMessages)
-            QCOMPARE(ui::translatedMessage(message), text(message));
-        const std::string conversion = conversionMessage("1x");
-        QCOMPARE(ui::translatedMessage(conversion), text(conversion));
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Russian") << Language::Russian << "1x"
+                                 << "'1x' is not a valid floating point value";
+        QTest::newRow("English, a %1 in the text") << Language::English << "1,5%1"
+                                                   << "'1,5%1' is not a valid floating point value";
+        QTest::newRow("Russian, Cyrillic") << Language::Russian << "два"
+                                           << "'два' is not a valid floating point value";
     }
 
-    void englishMessages()
+    void theConversionErrorNamesItsText()
     {
-        ui::installTranslations(*QCoreApplication::instance(), Language::English);
-        QCOMPARE(ui::translatedMessage(calc::kRejectMessage), QStringLiteral("Enter valid dimensions!"));
-        QCOMPARE(ui::translatedMessage(calc::kOverflowMessage), QStringLiteral("Floating point overflow"));
-        QCOMPARE(ui::translatedMessage(conversionMessage("1,5%1")),
-                 QStringLiteral("'1,5%1' is not a valid floating point value"));
-        QCOMPARE(ui::translatedMessage("something else"), QStringLiteral("something else"));
-        QCOMPARE(ui::translatedMessage("' is not a valid floating point value"),
-                 QStringLiteral("' is not a valid floating point value"));
+        QFETCH(Language, language);
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        lang::installTranslations(*QCoreApplication::instance(), language);
+        try {
+            calc::ParseNumber(input.toStdString(), ".");
+            QFAIL("the text was accepted");
+        } catch (const calc::ConversionError& e) {
+            QCOMPARE(lang::messageText(e.error()), expected);
+        }
+    }
+
+    // As the batch tool uses the translation, without installing it.
+    void englishWithoutInstalling()
+    {
+        QTranslator english;
+        QVERIFY(lang::loadProgramTranslation(english, Language::English));
+        QVERIFY(!lang::loadProgramTranslation(english, Language::Russian));
+        const calc::Error rejected{calc::ErrorKind::Rejected, {}};
+        QCOMPARE(lang::messageText(rejected, english), QStringLiteral("Enter valid dimensions!"));
+        QCOMPARE(lang::messageText(rejected), QStringLiteral("Введите правильно размеры!"));
     }
 
     // Qt's own dialogs: Russian from Qt's translation, English as Qt has it.
     void qtsOwnTextsFollowTheLanguage()
     {
-        ui::installTranslations(*QCoreApplication::instance(), Language::Russian);
+        lang::installTranslations(*QCoreApplication::instance(), Language::Russian);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
         QCOMPARE(QCoreApplication::translate("vintorp::ui::TForm4", "Печать"), QStringLiteral("Печать"));
-        ui::installTranslations(*QCoreApplication::instance(), Language::English);
+        lang::installTranslations(*QCoreApplication::instance(), Language::English);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
         QCOMPARE(QCoreApplication::translate("vintorp::ui::TForm4", "Печать"), QStringLiteral("Print"));
         // Switching back leaves no English behind.
-        ui::installTranslations(*QCoreApplication::instance(), Language::Russian);
+        lang::installTranslations(*QCoreApplication::instance(), Language::Russian);
         QCOMPARE(QCoreApplication::translate("vintorp::ui::TForm4", "Печать"), QStringLiteral("Печать"));
     }
 };

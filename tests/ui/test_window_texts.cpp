@@ -3,7 +3,7 @@
 // scale 1 and 2).
 #include "uitest.h"
 #include "ui/fitlineedit.h"
-#include "ui/language.h"
+#include "lang/language.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +14,7 @@
 #include <QtTest>
 
 using namespace vintorp::ui;
+using namespace vintorp::lang;
 
 Q_DECLARE_METATYPE(Language)
 

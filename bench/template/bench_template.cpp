@@ -1,0 +1,76 @@
+// The worked example's cut template (E-type, A 20, B 25, C 10, H 30, T 1):
+// as PDF on A4 at 1200 dpi and as SVG, in memory. Reports the process's peak
+// memory before the first run and after the last.
+#include "template/pages/cuttemplate.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <cstdlib>
+
+namespace {
+
+double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+}
+
+vintorp::cut::FieldTexts workedExample()
+{
+    return {{"Edit15", "1"},   {"Edit2", "27,5"}, {"Edit16", "27,5"}, {"Edit7", "29,5"},  {"Edit12", "29,5"},
+            {"Edit8", "38"},   {"Edit6", "9"},    {"Edit11", "9"},    {"Edit14", "25,5"}, {"Edit4", "39,5"},
+            {"Edit9", "20,5"}, {"Edit5", "22,5"}, {"Edit10", "22,5"}, {"Edit3", "44"}};
+}
+
+void report(benchmark::State& state, double before, qint64 bytes)
+{
+    const double peak = peakMegabytes();
+    state.counters["peak_rss_before_MB"] = before;
+    state.counters["peak_rss_MB"] = peak;
+    state.counters["added_MB"] = peak - before;
+    state.counters["file_KB"] = static_cast<double>(bytes) / 1024.0;
+}
+
+void BM_TemplatePdf(benchmark::State& state, double before)
+{
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const auto set = vintorp::cut::makeTemplateParts(workedExample(), ",", 1);
+        bytes = vintorp::cut::templatePdfFile(set).size();
+    }
+    report(state, before, bytes);
+}
+
+void BM_TemplateSvg(benchmark::State& state, double before)
+{
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const auto set = vintorp::cut::makeTemplateParts(workedExample(), ",", 1);
+        bytes = vintorp::cut::templateSvgFile(set).size();
+    }
+    report(state, before, bytes);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    // Memory added by templates: the peak over the program with its
+    // application object but before any template was made.
+    const double before = peakMegabytes();
+    benchmark::RegisterBenchmark("BM_TemplatePdf", BM_TemplatePdf, before)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_TemplateSvg", BM_TemplateSvg, before)->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,48 @@
+// The drawing window's template command: asks for the number of bobbins and
+// where the template goes, then prints it at 100 % or saves it as PDF or SVG.
+#pragma once
+
+#include "template/parts/cutparts.h"
+#include "template/command/templatedialog.h"
+
+#include <QRectF>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace vintorp::cut {
+
+// Where the template goes on the printer's paper (mm from its corner): the
+// printable area, and never less than a small margin.
+QRectF templatePrintableArea(const QPrinter& printer);
+
+// Prints every sheet at true size on the paper chosen for `printer`; a PDF
+// file chosen in the dialog is written whole or not at all.
+// Throws TemplateError or PrintError.
+void printTemplate(QPrinter& printer, const cut::CutSet& set);
+
+class TemplateCommand {
+public:
+    // Asks with the standard dialogs unless given others.
+    explicit TemplateCommand(std::unique_ptr<TemplateDialogs> dialogs = {});
+    ~TemplateCommand();
+    TemplateCommand(const TemplateCommand&) = delete;
+    TemplateCommand& operator=(const TemplateCommand&) = delete;
+
+    void setDialogs(std::unique_ptr<TemplateDialogs> dialogs);
+
+    // Returns quietly when the user cancels. Throws TemplateError (values that
+    // make no part, a file that cannot be written) or PrintError.
+    void run(QWidget* parent, const cut::FieldTexts& texts, const QString& sep, int coreType);
+
+private:
+    QPrinter& printer();
+
+    std::unique_ptr<TemplateDialogs> dialogs_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace vintorp::cut

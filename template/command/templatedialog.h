@@ -1,0 +1,58 @@
+// How the template command asks the user: the number of bobbins and where
+// the template goes, the file to save it in, and the printer. Tests inject
+// their own answers.
+#pragma once
+
+#include <QDialog>
+
+#include <optional>
+
+class QPrinter;
+class QSpinBox;
+
+namespace vintorp::cut {
+
+struct TemplateChoice {
+    enum class Output { Printer, File };
+    Output output = Output::File;
+    int bobbins = 1;
+};
+
+class TemplateDialogs {
+public:
+    virtual ~TemplateDialogs() = default;
+    // Nothing when the user cancels.
+    virtual std::optional<TemplateChoice> chooseOutput(int bobbins, QWidget* parent) = 0;
+    // A file name ending in .pdf or .svg; empty when the user cancels.
+    virtual QString chooseFile(QWidget* parent) = 0;
+    // False when the user cancels.
+    virtual bool choosePrinter(QPrinter& printer, QWidget* parent) = 0;
+};
+
+// The program's own dialog, Qt's file dialog and Qt's print dialog.
+class StandardTemplateDialogs final : public TemplateDialogs {
+public:
+    std::optional<TemplateChoice> chooseOutput(int bobbins, QWidget* parent) override;
+    QString chooseFile(QWidget* parent) override;
+    bool choosePrinter(QPrinter& printer, QWidget* parent) override;
+};
+
+// The small dialog: a spin box "seBobbins" (1 to 4) and the buttons
+// "btTemplatePrint", "btTemplateSave" and "btTemplateCancel".
+class TemplateOutputDialog : public QDialog {
+    Q_OBJECT
+public:
+    TemplateOutputDialog(int bobbins, QWidget* parent = nullptr);
+    TemplateChoice choice() const;
+
+private:
+    QSpinBox* bobbins_ = nullptr;
+    TemplateChoice::Output output_ = TemplateChoice::Output::File;
+};
+
+// The file dialog's filters, PDF first; and the name with the suffix of the
+// chosen filter added when it has none of its own.
+QString templateFileFilters();
+QString withTemplateSuffix(const QString& name, const QString& chosenFilter);
+
+}  // namespace vintorp::cut

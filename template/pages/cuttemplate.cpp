@@ -1,0 +1,115 @@
+#include "template/pages/cuttemplate.h"
+
+#include "template/pages/lettering.h"
+#include "template/pages/paint.h"
+#include "template/pages/svg.h"
+#include "template/pages/texts.h"
+#include "template/pages/templateerror.h"
+
+#include "files/wholefile.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPdfWriter>
+
+namespace vintorp::cut {
+namespace {
+
+PieceLabel labelsOf(const cut::CutSet& set)
+{
+    return
+        [&set](const cut::CutPart& part, const PlacedPiece& piece) { return pieceLabel(set, part, piece); };
+}
+
+}  // namespace
+
+std::optional<TemplateFormat> templateFormatFor(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"pdf")
+        return TemplateFormat::Pdf;
+    if (suffix == u"svg")
+        return TemplateFormat::Svg;
+    return std::nullopt;
+}
+
+cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, int bobbins)
+{
+    try {
+        return cut::makeCutSet(texts, sep.toStdString(), bobbins);
+    } catch (const cut::CutPartsError& e) {
+        throw TemplateError(problemMessage(e));
+    }
+}
+
+PageSetup a4Sheets()
+{
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    return {a4, QRectF(QPointF(0, 0), a4).adjusted(kFileMargin, kFileMargin, -kFileMargin, -kFileMargin),
+            Paging::Sheets};
+}
+
+PageSetup svgCanvas()
+{
+    const PageSetup sheets = a4Sheets();
+    return {sheets.paper, QRectF(sheets.printable.topLeft(), QSizeF(sheets.printable.width(), 0)),
+            Paging::OneCanvas};
+}
+
+TemplateLayout layOutTemplate(const CutSet& set, const PageSetup& setup)
+{
+    return layoutTemplate(set, setup.paper, setup.printable, setup.paging, labelTextWidth, labelsOf(set));
+}
+
+void writeTemplatePdf(QIODevice& out, const TemplateDrawing& drawing, int dotsPerInch)
+{
+    QPdfWriter writer(&out);
+    writer.setResolution(dotsPerInch);
+    writer.setTitle(templateTitle());
+    writer.setCreator(QStringLiteral("Vintorp"));
+    writer.setPageLayout(QPageLayout(QPageSize(drawing.paper, QPageSize::Millimeter), QPageLayout::Portrait,
+                                     QMarginsF(), QPageLayout::Millimeter));
+    paintTemplate(writer, drawing);
+}
+
+QByteArray templatePdfFile(const CutSet& set)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    writeTemplatePdf(buffer, drawTemplate(set, layOutTemplate(set, a4Sheets())));
+    buffer.close();
+    return pdf;
+}
+
+QByteArray templateSvgFile(const CutSet& set)
+{
+    return templateSvg(drawTemplate(set, layOutTemplate(set, svgCanvas())), templateTitle());
+}
+
+std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const std::optional<files::WriteFailure> failure
+        = files::writeWholeFile(std::string_view(name.constData(), std::size_t(name.size())),
+                                std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (failure)
+        return writeFailureMessage(path, *failure);
+    return std::nullopt;
+}
+
+void saveTemplate(const QString& path, const cut::CutSet& set)
+{
+    const std::optional<TemplateFormat> format = templateFormatFor(path);
+    if (!format)
+        throw TemplateError(CutTemplate::tr("Шаблон сохраняется только в файл .pdf или .svg."));
+    // Made in memory before the file is touched.
+    if (const auto why
+        = writeFileWhole(path, *format == TemplateFormat::Svg ? templateSvgFile(set) : templatePdfFile(set)))
+        throw TemplateError(*why);
+}
+
+}  // namespace vintorp::cut

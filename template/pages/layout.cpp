@@ -1,0 +1,205 @@
+#include "template/pages/layout.h"
+
+#include "template/pages/templateerror.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numeric>
+
+namespace vintorp::cut {
+namespace {
+
+// The narrowest printable area: the 100 mm ruler and its square beside it.
+constexpr double kNarrowestArea = 120;
+// The lowest: header, footer and room for a tile with its label.
+constexpr double kLowestArea = 100;
+
+double labelHeight(const QStringList& lines)
+{
+    return kLabelGap + kLabelLine * double(lines.size());
+}
+
+double labelWidth(const QStringList& lines, const TextWidth& width)
+{
+    double widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, width(line));
+    return widest;
+}
+
+// Start and end of each tile along one side of a part.
+std::vector<std::pair<double, double>> tileSpans(double length, double room)
+{
+    if (length <= room)
+        return {{0, length}};
+    const double step = room - kTileOverlap;
+    const int count = int(std::ceil((length - kTileOverlap) / step - 1e-9));
+    std::vector<std::pair<double, double>> spans;
+    for (int i = 0; i < count; ++i)
+        spans.emplace_back(i * step, std::min(length, i * step + room));
+    return spans;
+}
+
+struct Shelf {
+    int page;
+    double top;
+    double height;
+    double used;
+};
+
+class Packer {
+public:
+    Packer(QSizeF room, bool paged) : room_(room), paged_(paged) { }
+
+    // Returns the page and the top-left corner of a block of `size`.
+    std::pair<int, QPointF> place(QSizeF size)
+    {
+        for (Shelf& shelf : shelves_) {
+            const double x = shelf.used + kPartGap;
+            if (size.height() <= shelf.height && x + size.width() <= room_.width()) {
+                shelf.used = x + size.width();
+                return {shelf.page, {x, shelf.top}};
+            }
+        }
+        for (int page = 0; page < int(pageBottoms_.size()); ++page) {
+            const double top = pageBottoms_[page] + kPartGap;
+            if (!paged_ || top + size.height() <= room_.height())
+                return open(page, top, size);
+        }
+        pageBottoms_.push_back(-kPartGap);
+        return open(int(pageBottoms_.size()) - 1, 0, size);
+    }
+
+    int pages() const { return int(pageBottoms_.size()); }
+    double bottom() const { return pageBottoms_.empty() ? 0 : pageBottoms_.back(); }
+
+private:
+    std::pair<int, QPointF> open(int page, double top, QSizeF size)
+    {
+        shelves_.push_back({page, top, size.height(), size.width()});
+        pageBottoms_[page] = top + size.height();
+        return {page, {0, top}};
+    }
+
+    QSizeF room_;
+    bool paged_;
+    std::vector<Shelf> shelves_;
+    std::vector<double> pageBottoms_;
+};
+
+}  // namespace
+
+TemplateLayout layoutTemplate(const cut::CutSet& set, QSizeF paper, QRectF printable, Paging paging,
+                              const TextWidth& width, const PieceLabel& label)
+{
+    const bool paged = paging == Paging::Sheets;
+    TemplateLayout layout;
+    layout.paper = paper;
+    layout.printable = printable;
+    const double areaHeight = paged ? printable.height() - kHeaderHeight - kFooterHeight : 1e9;
+    layout.area = QRectF(printable.left(), printable.top() + kHeaderHeight, printable.width(), areaHeight);
+    if (printable.width() < kNarrowestArea || (paged && printable.height() < kLowestArea))
+        throw TemplateError(
+            CutTemplate::tr("Лист слишком мал для шаблона: нужна область печати не меньше %1 × %2 мм.")
+                .arg(kNarrowestArea)
+                .arg(kLowestArea));
+
+    // Every piece of every part with its label, tallest first.
+    std::vector<PlacedPiece> pieces;
+    for (int index = 0; index < int(set.parts.size()); ++index) {
+        const cut::CutPart& part = set.parts[std::size_t(index)];
+        PlacedPiece whole;
+        whole.part = index;
+        whole.clip = QRectF(0, 0, part.width, part.height);
+        const double labelRoom = labelHeight(label(part, whole));
+        const bool fits
+            = !paged || (part.width <= layout.area.width() && part.height + labelRoom <= areaHeight);
+        if (fits) {
+            whole.label = label(part, whole);
+            pieces.push_back(whole);
+            continue;
+        }
+        PlacedPiece probe = whole;
+        probe.columns = probe.rows = 2;
+        const double tileLabelRoom = labelHeight(label(part, probe));
+        const auto columns = tileSpans(part.width, layout.area.width());
+        const auto rows = tileSpans(part.height, areaHeight - tileLabelRoom);
+        for (int r = 0; r < int(rows.size()); ++r) {
+            for (int c = 0; c < int(columns.size()); ++c) {
+                PlacedPiece tile = whole;
+                tile.column = c;
+                tile.row = r;
+                tile.columns = int(columns.size());
+                tile.rows = int(rows.size());
+                const auto [x0, x1] = columns[std::size_t(c)];
+                const auto [y0, y1] = rows[std::size_t(r)];
+                tile.clip = QRectF(x0, y0, x1 - x0, y1 - y0);
+                tile.label = label(part, tile);
+                pieces.push_back(tile);
+            }
+        }
+    }
+    std::stable_sort(pieces.begin(), pieces.end(), [](const PlacedPiece& a, const PlacedPiece& b) {
+        return a.clip.height() + labelHeight(a.label) > b.clip.height() + labelHeight(b.label);
+    });
+
+    const double widest = std::accumulate(
+        pieces.begin(), pieces.end(), layout.area.width(), [&](double w, const PlacedPiece& p) {
+            return std::max({w, p.clip.width(), labelWidth(p.label, width)});
+        });
+    // On sheets the parts stay within the area: a block with a label wider
+    // than that has a shelf to itself. The canvas is as wide as the widest.
+    Packer packer(QSizeF(paged ? layout.area.width() : widest, areaHeight), paged);
+    for (PlacedPiece& piece : pieces) {
+        const QSizeF block(std::max(piece.clip.width(), labelWidth(piece.label, width)),
+                           piece.clip.height() + labelHeight(piece.label));
+        const auto [page, at] = packer.place(block);
+        piece.page = page;
+        piece.origin = layout.area.topLeft() + at;
+        if (paged && packer.pages() > kMaxSheets)
+            throw TemplateError(
+                CutTemplate::tr("Шаблону нужно больше %1 листов: проверьте размеры.").arg(kMaxSheets));
+    }
+    layout.pageCount = packer.pages();
+    layout.pieces = std::move(pieces);
+    if (!paged) {
+        // One canvas that holds everything, with the ruler below the parts.
+        layout.area.setWidth(widest);
+        layout.area.setHeight(packer.bottom());
+        layout.printable.setSize(QSizeF(widest, kHeaderHeight + packer.bottom() + kPartGap + kFooterHeight));
+        layout.paper = QSizeF(layout.printable.right() + printable.left(),
+                              layout.printable.bottom() + printable.top());
+    }
+    return layout;
+}
+
+std::vector<QPointF> alignmentMarks(const PlacedPiece& piece)
+{
+    std::vector<QPointF> marks;
+    if (!piece.tiled())
+        return marks;
+    const QRectF& clip = piece.clip;
+    const auto across = [](double from, double length) {
+        return std::array<double, 2>{from + length / 4, from + length * 3 / 4};
+    };
+    const double half = kTileOverlap / 2;
+    // A seam lies in the overlap at the start of every tile but the first.
+    if (piece.column > 0)
+        for (double y : across(clip.top(), clip.height()))
+            marks.emplace_back(clip.left() + half, y);
+    if (piece.column + 1 < piece.columns)
+        for (double y : across(clip.top(), clip.height()))
+            marks.emplace_back(clip.right() - half, y);
+    if (piece.row > 0)
+        for (double x : across(clip.left(), clip.width()))
+            marks.emplace_back(x, clip.top() + half);
+    if (piece.row + 1 < piece.rows)
+        for (double x : across(clip.left(), clip.width()))
+            marks.emplace_back(x, clip.bottom() - half);
+    return marks;
+}
+
+}  // namespace vintorp::cut

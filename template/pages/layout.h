@@ -1,0 +1,63 @@
+// Where the template's parts go on the pages: packed onto as few sheets as
+// the paper allows, each with a label below it; a part larger than a sheet is
+// split into pieces that overlap so they can be glued together. All lengths
+// are millimetres on the paper, y downwards.
+#pragma once
+
+#include "template/parts/cutparts.h"
+
+#include <QRectF>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+namespace vintorp::cut {
+
+inline constexpr double kPartGap = 3;  // between the blocks of part and label
+inline constexpr double kTileOverlap = 10;
+inline constexpr double kLabelEm = 2.2;  // font size of the labels
+inline constexpr double kLabelLine = 2.8;  // line spacing of the labels
+inline constexpr double kLabelGap = 1.5;  // from a part down to its label
+inline constexpr double kHeaderHeight = 6;
+inline constexpr double kFooterHeight = 17;
+inline constexpr int kMaxSheets = 50;
+
+// One piece of a part on a page: the whole part, or one tile of it.
+struct PlacedPiece {
+    int part = 0;  // index into CutSet::parts
+    QRectF clip;  // what of the part's frame this piece shows
+    int column = 0, row = 0, columns = 1, rows = 1;  // the tile, when split
+    QStringList label;
+    int page = 0;
+    QPointF origin;  // where clip's top-left corner lies on the page
+    bool tiled() const { return columns * rows > 1; }
+};
+
+struct TemplateLayout {
+    QSizeF paper;
+    QRectF printable;  // header, parts and footer lie inside it
+    QRectF area;  // where the parts go
+    int pageCount = 0;
+    std::vector<PlacedPiece> pieces;
+};
+
+// The width of a label line, in millimetres at kLabelEm.
+using TextWidth = std::function<double(const QString&)>;
+// The label lines of a part, or of one tile of it.
+using PieceLabel = std::function<QStringList(const cut::CutPart&, const PlacedPiece&)>;
+
+enum class Paging {
+    Sheets,  // pages of `paper`; parts larger than a page are tiled
+    OneCanvas,  // one page as long as it needs to be, never tiled
+};
+
+// Throws TemplateError when the printable area cannot hold the header, the
+// ruler and a part's label, or when the parts need more than kMaxSheets.
+TemplateLayout layoutTemplate(const cut::CutSet& set, QSizeF paper, QRectF printable, Paging paging,
+                              const TextWidth& width, const PieceLabel& label);
+
+// Alignment mark centres shared by a tile and its neighbours, in the part's frame.
+std::vector<QPointF> alignmentMarks(const PlacedPiece& piece);
+
+}  // namespace vintorp::cut

@@ -1,0 +1,121 @@
+#include "template/pages/paint.h"
+
+#include "template/pages/lettering.h"
+#include "template/pages/templateerror.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace vintorp::cut {
+namespace {
+
+double dotsPerMm(const QPainter& painter)
+{
+    return painter.device()->logicalDpiX() / 25.4;
+}
+
+QPainterPath toPath(const Outline& outline)
+{
+    QPainterPath path;
+    for (const PathStep& step : outline) {
+        switch (step.kind) {
+        case PathStep::Kind::Move: path.moveTo(step.to.x, step.to.y); break;
+        case PathStep::Kind::Line: path.lineTo(step.to.x, step.to.y); break;
+        case PathStep::Kind::Arc:
+            path.arcTo(QRectF(step.centre.x - step.radius, step.centre.y - step.radius, 2 * step.radius,
+                              2 * step.radius),
+                       step.startDegrees, step.sweepDegrees);
+            break;
+        }
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QPen pen(Ink ink, bool dashed)
+{
+    QPen p(inkColour(ink), kLineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    if (dashed)
+        p.setDashPattern({kDash / kLineWidth, kDash / kLineWidth});
+    return p;
+}
+
+// The painter is in millimetres.
+void paintShape(QPainter& painter, Ink ink, const Shape& shape)
+{
+    std::visit(
+        [&](const auto& s) {
+            using S = std::decay_t<decltype(s)>;
+            if constexpr (std::is_same_v<S, Contour>) {
+                painter.setPen(pen(ink, false));
+                painter.drawPath(toPath(s.outline).translated(s.shift));
+            } else if constexpr (std::is_same_v<S, Line>) {
+                painter.setPen(pen(ink, s.dashed));
+                painter.drawLine(s.from, s.to);
+            } else if constexpr (std::is_same_v<S, Circle>) {
+                painter.setPen(pen(ink, false));
+                painter.drawEllipse(s.centre, s.radius, s.radius);
+            } else {
+                painter.setPen(pen(ink, false));
+                painter.drawRect(s.rect);
+            }
+        },
+        shape);
+}
+
+// Text at the device's own resolution, so that it is laid out at its size.
+void paintWords(QPainter& painter, Ink ink, const Words& words)
+{
+    const double s = dotsPerMm(painter);
+    QFont font = templateFont();
+    font.setPointSizeF(words.em * 72 / 25.4);
+    painter.setFont(font);
+    painter.setPen(inkColour(ink));
+    double x = words.at.x() * s;
+    if (words.centred)
+        x -= QFontMetricsF(font, painter.device()).horizontalAdvance(words.text) / 2;
+    painter.drawText(QPointF(x, words.at.y() * s), words.text);
+}
+
+void paintLayer(QPainter& painter, const Layer& layer)
+{
+    const double s = dotsPerMm(painter);
+    painter.save();
+    painter.scale(s, s);
+    painter.setBrush(Qt::NoBrush);
+    if (layer.clip)
+        painter.setClipRect(*layer.clip);
+    for (const Shape& shape : layer.shapes)
+        paintShape(painter, layer.ink, shape);
+    painter.restore();
+    for (const Words& words : layer.words)
+        paintWords(painter, layer.ink, words);
+}
+
+}  // namespace
+
+void paintTemplatePage(QPainter& painter, const PageDrawing& page)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const Group& group : page.groups) {
+        for (const Layer& layer : group.layers)
+            paintLayer(painter, layer);
+    }
+}
+
+void paintTemplate(QPagedPaintDevice& device, const TemplateDrawing& drawing)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw TemplateError(CutTemplate::tr("Не удалось начать вывод шаблона."));
+    for (std::size_t page = 0; page < drawing.pages.size(); ++page) {
+        if (page > 0 && !device.newPage())
+            throw TemplateError(CutTemplate::tr("Не удалось начать новый лист."));
+        paintTemplatePage(painter, drawing.pages[page]);
+    }
+    painter.end();
+}
+
+}  // namespace vintorp::cut

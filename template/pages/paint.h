@@ -1,0 +1,21 @@
+// Renders the template's pages with QPainter, for PDF files and printers,
+// always at true size.
+#pragma once
+
+#include "template/pages/drawing.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace vintorp::cut {
+
+// Paints one page. The painter's device units are its logical dots, its
+// origin the paper's top-left corner.
+void paintTemplatePage(QPainter& painter, const PageDrawing& page);
+
+// All pages onto a paged device (a PDF writer or a printer) whose painting
+// origin is the paper's top-left corner. Throws TemplateError when the
+// device cannot be painted on.
+void paintTemplate(QPagedPaintDevice& device, const TemplateDrawing& drawing);
+
+}  // namespace vintorp::cut

@@ -1,0 +1,37 @@
+// The words of the cut template: labels, page header, the note beside the
+// ruler and the messages for values that make no part and files not written. Russian source texts
+// in the translation context "CutTemplate".
+#pragma once
+
+#include "template/parts/cutparts.h"
+#include "files/wholefile.h"
+#include "template/pages/layout.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vintorp::cut {
+
+QString templateTitle();
+
+// The label under a part or a piece of it: which part, how many to cut, its
+// main sizes and the material thickness, and for a piece how to join it.
+QStringList pieceLabel(const cut::CutSet& set, const cut::CutPart& part, const PlacedPiece& piece);
+
+// "Шаблон каркаса … лист 1 из 2 …"
+QString pageHeader(const cut::CutSet& set, int page, int pages);
+
+// The two lines over the ruler: print at 100 % and check the ruler.
+QStringList scaleNote();
+
+// What is wrong with the drawing's values, for the user.
+QString problemMessage(const cut::CutPartsError& error);
+
+// Why the file at `path` was not written, for the user.
+QString writeFailureMessage(const QString& path, const files::WriteFailure& failure);
+
+// Why an SVG cannot hold a character of the template's words (a control
+// character as the decimal separator, say).
+QString unwritableCharacterMessage(char32_t character);
+
+}  // namespace vintorp::cut

@@ -1,0 +1,113 @@
+// The bobbin's parts at true size: outlines in millimetres, read from the
+// texts the drawing fields show, so that what the maker reads on the drawing
+// is what the template cuts.
+//
+// Each part has its own frame: origin at the top-left corner of its bounding
+// box, x to the right, y downwards. Per bobbin: two cheeks, two tabbed walls
+// (walls 1 and 3) and two plain walls (walls 2 and 4).
+#pragma once
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vintorp::cut {
+
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+
+// One step of a closed outline. Angles are in degrees from the +x axis,
+// counted anticlockwise as seen on the page (y downwards); a negative sweep
+// runs clockwise.
+struct PathStep {
+    enum class Kind { Move, Line, Arc };
+    Kind kind = Kind::Line;
+    Point to;  // where the step ends
+    Point centre;  // Arc only
+    double radius = 0;  // Arc only
+    double startDegrees = 0;  // Arc only
+    double sweepDegrees = 0;  // Arc only
+};
+
+// A closed outline: a Move, then Lines and Arcs back to the start.
+using Outline = std::vector<PathStep>;
+
+struct Hole {
+    Point centre;
+    double diameter = 0;
+};
+
+struct Segment {
+    Point from;
+    Point to;
+};
+
+enum class PartKind { Cheek, TabbedWall, PlainWall };
+
+struct CutPart {
+    PartKind kind = PartKind::Cheek;
+    int number = 1;  // 1-based among the parts of its kind
+    int count = 1;  // how many of its kind to cut
+    double width = 0;  // bounding box, from (0, 0)
+    double height = 0;
+    std::vector<Outline> cuts;  // the outer contour first, then the window
+    std::vector<Hole> holes;  // lead holes
+    std::vector<Segment> crossLines;  // the centre cross of each hole
+    std::vector<Segment> dashedLines;  // tab lines and section lines
+    bool holesLeftOut = false;  // the bands above and below the window are too narrow
+};
+
+using FieldTexts = std::map<std::string, std::string, std::less<>>;
+
+struct CutSet {
+    FieldTexts texts;  // the field texts the parts were read from
+    int bobbins = 1;
+    std::vector<CutPart> parts;
+};
+
+inline constexpr double kLeadHoleDiameter = 1.5;
+inline constexpr double kHoleCrossLength = 2.5;
+inline constexpr double kLargestPart = 2000;  // mm
+inline constexpr int kMaxBobbins = 4;
+
+// Why the field texts make no physical part.
+enum class CutProblem {
+    NotANumber,  // field: a text ParseNumber rejects (or a missing field)
+    ExponentForm,  // field: a text like "1E5"
+    NotPositive,  // field: zero or negative
+    TooLarge,  // field: more than kLargestPart
+    WindowTooLarge,  // the cheek's window is not smaller than the cheek
+    TabsTooShort,  // the tab lines are not closer together than the wall is high
+    MiddleTooTall,  // field: a middle section not shorter than its wall
+    BadBobbinCount,  // not 1 to kMaxBobbins
+};
+
+class CutPartsError : public std::runtime_error {
+public:
+    CutPartsError(CutProblem problem, std::string_view field);
+    CutProblem problem() const { return problem_; }
+    // The drawing field at fault, or empty.
+    const std::string& field() const { return field_; }
+
+private:
+    CutProblem problem_;
+    std::string field_;
+};
+
+// The default number of bobbins: one for an E-type core, two for a U-type
+// core (it needs two bobbins).
+int defaultBobbinCount(int coreType);
+
+// All parts for `bobbins` bobbins, cheeks first, then the tabbed and the
+// plain walls. Throws CutPartsError.
+CutSet makeCutSet(const FieldTexts& texts, std::string_view sep, int bobbins);
+
+// The corner radius of a cheek: a twelfth of its width, less where the
+// window comes nearer to the corner than that.
+double cheekCornerRadius(double width, double height, double windowWidth, double windowHeight);
+
+}  // namespace vintorp::cut

@@ -1,0 +1,257 @@
+// The parts at true size: outlines in millimetres for the worked examples,
+// read from the texts calc::Calculate writes, and every value that makes no part.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "calc/bobbin.h"
+#include "fake_view.h"
+#include "template/parts/cutparts.h"
+
+namespace vintorp::cut {
+namespace {
+
+using calc::test::FakeView;
+
+constexpr double kExact = 1e-9;
+
+FieldTexts Calculated(std::array<std::string, 6> inputs, int coreType, const char* sep)
+{
+    FakeView view(std::move(inputs), coreType);
+    EXPECT_EQ(calc::Calculate(view, sep), calc::CalcOutcome::Shown);
+    return FieldTexts(view.Fields().begin(), view.Fields().end());
+}
+
+FieldTexts WorkedE(const char* sep = ",")
+{
+    return Calculated({"20", "25", "10", "30", "0", "1"}, calc::ETypeCore, sep);
+}
+
+FieldTexts WorkedU()
+{
+    return Calculated({"20", "25", "10", "30", "2", "1"}, calc::UTypeCore, ",");
+}
+
+const CutPart& First(const CutSet& set, PartKind kind)
+{
+    return *std::find_if(set.parts.begin(), set.parts.end(),
+                         [&](const CutPart& p) { return p.kind == kind; });
+}
+
+// The corners of a polygon outline, in order.
+std::vector<std::pair<double, double>> Corners(const Outline& outline)
+{
+    std::vector<std::pair<double, double>> points;
+    for (const PathStep& step : outline) {
+        EXPECT_NE(step.kind, PathStep::Kind::Arc);
+        points.emplace_back(step.to.x, step.to.y);
+    }
+    return points;
+}
+
+void ExpectCorners(const Outline& outline, const std::vector<std::pair<double, double>>& expected)
+{
+    const auto corners = Corners(outline);
+    ASSERT_EQ(corners.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_NEAR(corners[i].first, expected[i].first, kExact) << "corner " << i;
+        EXPECT_NEAR(corners[i].second, expected[i].second, kExact) << "corner " << i;
+    }
+}
+
+// Every step of an outline starts where the one before ended and the last
+// ends at the first point; arcs end on their circle at start + sweep.
+void ExpectClosedAndConsistent(const Outline& outline)
+{
+    ASSERT_FALSE(outline.empty());
+    EXPECT_EQ(outline.front().kind, PathStep::Kind::Move);
+    for (const PathStep& step : outline) {
+        if (step.kind != PathStep::Kind::Arc)
+            continue;
+        const double end = (step.startDegrees + step.sweepDegrees) * std::numbers::pi / 180;
+        EXPECT_NEAR(step.to.x, step.centre.x + step.radius * std::cos(end), kExact);
+        EXPECT_NEAR(step.to.y, step.centre.y - step.radius * std::sin(end), kExact);
+    }
+    EXPECT_NEAR(outline.back().to.x, outline.front().to.x, kExact);
+    EXPECT_NEAR(outline.back().to.y, outline.front().to.y, kExact);
+}
+
+TEST(CutParts, WorkedETypeCheek)
+{
+    const CutSet set = makeCutSet(WorkedE(), ",", 1);
+    ASSERT_EQ(set.parts.size(), 6u);
+    const CutPart& cheek = First(set, PartKind::Cheek);
+    EXPECT_DOUBLE_EQ(cheek.width, 39.5);
+    EXPECT_DOUBLE_EQ(cheek.height, 44);
+    ASSERT_EQ(cheek.cuts.size(), 2u);
+    ExpectClosedAndConsistent(cheek.cuts[0]);
+    // Rounded corners of a twelfth of the width: four arcs of 39.5 / 12.
+    int arcs = 0;
+    for (const PathStep& step : cheek.cuts[0]) {
+        if (step.kind == PathStep::Kind::Arc) {
+            ++arcs;
+            EXPECT_NEAR(step.radius, 39.5 / 12, kExact);
+            EXPECT_DOUBLE_EQ(step.sweepDegrees, -90);
+        }
+    }
+    EXPECT_EQ(arcs, 4);
+    // The window: 22.5 x 27.5, centred, square corners.
+    ExpectCorners(cheek.cuts[1], {{8.5, 8.25}, {31, 8.25}, {31, 35.75}, {8.5, 35.75}, {8.5, 8.25}});
+    // Four holes above and four below, the first over the window's left edge,
+    // the fourth over its right edge, each row falling to the right.
+    ASSERT_EQ(cheek.holes.size(), 8u);
+    EXPECT_FALSE(cheek.holesLeftOut);
+    for (int row = 0; row < 2; ++row) {
+        const double bandTop = row == 0 ? 0 : 35.75;
+        for (int i = 0; i < 4; ++i) {
+            const Hole& hole = cheek.holes[std::size_t(row * 4 + i)];
+            EXPECT_DOUBLE_EQ(hole.diameter, 1.5);
+            EXPECT_NEAR(hole.centre.x, 8.5 + 7.5 * i, kExact);
+            EXPECT_NEAR(hole.centre.y, bandTop + 8.25 * (0.25 + i / 6.0), kExact);
+        }
+    }
+    EXPECT_EQ(cheek.crossLines.size(), 16u);
+    EXPECT_TRUE(cheek.dashedLines.empty());
+}
+
+TEST(CutParts, WorkedETypeWalls)
+{
+    const CutSet set = makeCutSet(WorkedE(), ",", 1);
+    // Tabbed wall: 38 high, tab lines 29.5 apart (tabs 4.25), middle 9 high;
+    // tabs and middle 22.5 wide, the sections between 20.5.
+    const CutPart& tabbed = First(set, PartKind::TabbedWall);
+    EXPECT_DOUBLE_EQ(tabbed.width, 22.5);
+    EXPECT_DOUBLE_EQ(tabbed.height, 38);
+    ExpectCorners(tabbed.cuts.at(0),
+                  {{0, 0},       {22.5, 0},    {22.5, 4.25},  {21.5, 4.25},  {21.5, 14.5}, {22.5, 14.5},
+                   {22.5, 23.5}, {21.5, 23.5}, {21.5, 33.75}, {22.5, 33.75}, {22.5, 38},   {0, 38},
+                   {0, 33.75},   {1, 33.75},   {1, 23.5},     {0, 23.5},     {0, 14.5},    {1, 14.5},
+                   {1, 4.25},    {0, 4.25},    {0, 0}});
+    // Dashed: the two tab lines and the two section lines, across the narrow width.
+    ASSERT_EQ(tabbed.dashedLines.size(), 4u);
+    const double ys[] = {4.25, 14.5, 23.5, 33.75};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_DOUBLE_EQ(tabbed.dashedLines[i].from.y, ys[i]);
+        EXPECT_DOUBLE_EQ(tabbed.dashedLines[i].from.x, 1);
+        EXPECT_DOUBLE_EQ(tabbed.dashedLines[i].to.x, 21.5);
+    }
+    // Plain wall: 29.5 high, 27.5 wide above and below, 25.5 wide and 9 high in the middle.
+    const CutPart& plain = First(set, PartKind::PlainWall);
+    EXPECT_DOUBLE_EQ(plain.width, 27.5);
+    EXPECT_DOUBLE_EQ(plain.height, 29.5);
+    ExpectCorners(plain.cuts.at(0), {{0, 0},
+                                     {27.5, 0},
+                                     {27.5, 10.25},
+                                     {26.5, 10.25},
+                                     {26.5, 19.25},
+                                     {27.5, 19.25},
+                                     {27.5, 29.5},
+                                     {0, 29.5},
+                                     {0, 19.25},
+                                     {1, 19.25},
+                                     {1, 10.25},
+                                     {0, 10.25},
+                                     {0, 0}});
+    EXPECT_EQ(plain.dashedLines.size(), 2u);
+}
+
+TEST(CutParts, WorkedUTypeWithClamp)
+{
+    const CutSet set = makeCutSet(WorkedU(), ",", defaultBobbinCount(calc::UTypeCore));
+    // Two bobbins: four of each part, numbered.
+    ASSERT_EQ(set.parts.size(), 12u);
+    EXPECT_EQ(set.parts[3].kind, PartKind::Cheek);
+    EXPECT_EQ(set.parts[3].number, 4);
+    EXPECT_EQ(set.parts[3].count, 4);
+    const CutPart& cheek = First(set, PartKind::Cheek);
+    EXPECT_DOUBLE_EQ(cheek.width, 29.5);
+    EXPECT_DOUBLE_EQ(cheek.height, 33);
+    ExpectCorners(cheek.cuts[1], {{2.5, 2.75}, {27, 2.75}, {27, 30.25}, {2.5, 30.25}, {2.5, 2.75}});
+    // Bands of 2.75 mm are too narrow for the lead holes.
+    EXPECT_TRUE(cheek.holesLeftOut);
+    EXPECT_TRUE(cheek.holes.empty());
+    const CutPart& tabbed = First(set, PartKind::TabbedWall);
+    EXPECT_DOUBLE_EQ(tabbed.width, 24.5);
+    EXPECT_NEAR(Corners(tabbed.cuts[0])[3].first, 23.5, kExact);  // (24.5 + 22.5) / 2
+}
+
+TEST(CutParts, SeparatorOfTheTexts)
+{
+    const CutSet comma = makeCutSet(WorkedE(","), ",", 1);
+    const CutSet dot = makeCutSet(WorkedE("."), ".", 1);
+    EXPECT_DOUBLE_EQ(comma.parts[0].width, dot.parts[0].width);
+    EXPECT_THROW(makeCutSet(WorkedE(","), ".", 1), CutPartsError);
+}
+
+TEST(CutParts, DefaultBobbins)
+{
+    EXPECT_EQ(defaultBobbinCount(calc::ETypeCore), 1);
+    EXPECT_EQ(defaultBobbinCount(calc::UTypeCore), 2);
+    EXPECT_EQ(defaultBobbinCount(-1), 1);
+}
+
+TEST(CutParts, CornerRadiusKeepsClearOfTheWindow)
+{
+    // A twelfth of the width where the bands allow it, the wider band otherwise.
+    EXPECT_DOUBLE_EQ(cheekCornerRadius(120, 130, 60, 70), 10);
+    EXPECT_DOUBLE_EQ(cheekCornerRadius(120, 130, 116, 124), 3);
+}
+
+struct BadCase {
+    const char* name;
+    const char* field;
+    const char* text;
+    int bobbins;
+    CutProblem problem;
+    const char* reportedField;
+};
+
+class BadValues : public ::testing::TestWithParam<BadCase> { };
+
+TEST_P(BadValues, MakeNoPart)
+{
+    const BadCase& c = GetParam();
+    FieldTexts texts = WorkedE();
+    if (*c.field)
+        texts[c.field] = c.text;
+    try {
+        makeCutSet(texts, ",", c.bobbins);
+        FAIL() << "accepted";
+    } catch (const CutPartsError& e) {
+        EXPECT_EQ(e.problem(), c.problem);
+        EXPECT_EQ(e.field(), c.reportedField);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CutParts, BadValues,
+    ::testing::Values(BadCase{"zero", "Edit4", "0", 1, CutProblem::NotPositive, "Edit4"},
+                      BadCase{"negative", "Edit9", "-20,5", 1, CutProblem::NotPositive, "Edit9"},
+                      BadCase{"negativeThickness", "Edit15", "-1", 1, CutProblem::NotPositive, "Edit15"},
+                      BadCase{"exponent", "Edit3", "1E15", 1, CutProblem::ExponentForm, "Edit3"},
+                      BadCase{"exponentSmall", "Edit6", "1e-5", 1, CutProblem::ExponentForm, "Edit6"},
+                      BadCase{"text", "Edit16", "abc", 1, CutProblem::NotANumber, "Edit16"},
+                      BadCase{"empty", "Edit12", "", 1, CutProblem::NotANumber, "Edit12"},
+                      BadCase{"overTwoMetres", "Edit8", "2000,5", 1, CutProblem::TooLarge, "Edit8"},
+                      BadCase{"windowWide", "Edit5", "39,5", 1, CutProblem::WindowTooLarge, ""},
+                      BadCase{"windowTall", "Edit2", "44", 1, CutProblem::WindowTooLarge, ""},
+                      BadCase{"noTabs", "Edit7", "38", 1, CutProblem::TabsTooShort, "Edit7"},
+                      BadCase{"tabbedMiddle", "Edit6", "29,5", 1, CutProblem::MiddleTooTall, "Edit6"},
+                      BadCase{"plainMiddle", "Edit11", "29,5", 1, CutProblem::MiddleTooTall, "Edit11"},
+                      BadCase{"noBobbin", "", "", 0, CutProblem::BadBobbinCount, ""},
+                      BadCase{"fiveBobbins", "", "", 5, CutProblem::BadBobbinCount, ""}),
+    [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
+
+TEST(CutParts, TwoMetresExactlyIsAccepted)
+{
+    FieldTexts texts = WorkedE();
+    texts["Edit8"] = "2000";
+    EXPECT_DOUBLE_EQ(makeCutSet(texts, ",", 1).parts[2].height, 2000);
+}
+
+}  // namespace
+}  // namespace vintorp::cut

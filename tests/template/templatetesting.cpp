@@ -1,0 +1,102 @@
+#include "templatetesting.h"
+
+#include <QProcess>
+
+#include <algorithm>
+
+namespace vintorp::cut::testing {
+namespace {
+
+cut::FieldTexts texts(std::initializer_list<std::pair<const char*, const char*>> values)
+{
+    cut::FieldTexts t;
+    for (const auto& [name, text] : values)
+        t.emplace(name, text);
+    return t;
+}
+
+}  // namespace
+
+cut::FieldTexts workedETexts()
+{
+    return texts({{"Edit15", "1"},
+                  {"Edit2", "27,5"},
+                  {"Edit16", "27,5"},
+                  {"Edit7", "29,5"},
+                  {"Edit12", "29,5"},
+                  {"Edit8", "38"},
+                  {"Edit6", "9"},
+                  {"Edit11", "9"},
+                  {"Edit14", "25,5"},
+                  {"Edit4", "39,5"},
+                  {"Edit9", "20,5"},
+                  {"Edit5", "22,5"},
+                  {"Edit10", "22,5"},
+                  {"Edit3", "44"}});
+}
+
+cut::FieldTexts workedUTexts()
+{
+    cut::FieldTexts t = workedETexts();
+    t["Edit4"] = "29,5";
+    t["Edit9"] = "22,5";
+    t["Edit5"] = "24,5";
+    t["Edit10"] = "24,5";
+    t["Edit3"] = "33";
+    return t;
+}
+
+cut::FieldTexts largeCoreTexts()
+{
+    // A 150, B 200, C 100, H 250, T 2, E-type.
+    return texts({{"Edit15", "2"},
+                  {"Edit2", "204,5"},
+                  {"Edit16", "204,5"},
+                  {"Edit7", "249,5"},
+                  {"Edit12", "249,5"},
+                  {"Edit8", "266"},
+                  {"Edit6", "75"},
+                  {"Edit11", "75"},
+                  {"Edit14", "200,5"},
+                  {"Edit4", "349,5"},
+                  {"Edit9", "150,5"},
+                  {"Edit5", "154,5"},
+                  {"Edit10", "154,5"},
+                  {"Edit3", "385"}});
+}
+
+ToolRun runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput()};
+}
+
+QRectF inkBox(const QImage& image, const QRectF& regionMm, double pixelsPerMm)
+{
+    const QRect region = QRectF(regionMm.topLeft() * pixelsPerMm, regionMm.size() * pixelsPerMm)
+                             .toAlignedRect()
+                             .intersected(image.rect());
+    int left = region.right() + 1, right = region.left() - 1, top = region.bottom() + 1,
+        bottom = region.top() - 1;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qRed(p) < 160 && qBlue(p) < 160) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    if (right < left)
+        return {};
+    return QRectF(left / pixelsPerMm, top / pixelsPerMm, (right - left + 1) / pixelsPerMm,
+                  (bottom - top + 1) / pixelsPerMm);
+}
+
+}  // namespace vintorp::cut::testing

@@ -1,0 +1,32 @@
+// What the template tests share: the drawing's texts for a few cores, the
+// external tools that read PDF and SVG, and measuring ink on a page image.
+#pragma once
+
+#include "template/parts/cutparts.h"
+
+#include <QImage>
+#include <QRectF>
+#include <QStringList>
+
+namespace vintorp::cut::testing {
+
+// The drawing's texts (separator ",") for the worked E-type example
+// (A 20, B 25, C 10, H 30, T 1), the same as a U-type core with K 2, and a
+// core so large that its parts need several A4 sheets.
+cut::FieldTexts workedETexts();
+cut::FieldTexts workedUTexts();
+cut::FieldTexts largeCoreTexts();
+
+// Runs a program to its end: its exit code (-1 when it crashed or did not
+// finish within a minute) and its standard output.
+struct ToolRun {
+    int exitCode = -1;
+    QByteArray out;
+};
+ToolRun runTool(const QString& program, const QStringList& arguments);
+
+// The bounding box, in millimetres at `pixelsPerMm`, of the dark pixels
+// (black or grey, not the blue of the marks) inside `regionMm`.
+QRectF inkBox(const QImage& image, const QRectF& regionMm, double pixelsPerMm);
+
+}  // namespace vintorp::cut::testing

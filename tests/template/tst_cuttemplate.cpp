@@ -1,0 +1,686 @@
+// The cut template as the maker gets it: the SVG read back and measured and
+// rendered by an independent renderer, the PDF rendered at 254 dpi and each
+// part measured on the page, a core that needs tiling, and every failure.
+#include "template/pages/layout.h"
+#include "template/pages/svg.h"
+#include "template/pages/cuttemplate.h"
+#include "template/command/templatecommand.h"
+#include "print/errors/printerror.h"
+#include "template/pages/templateerror.h"
+#include "smalldisk.h"
+#include "templatetesting.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <algorithm>
+#include <map>
+
+using namespace vintorp;
+using namespace vintorp::cut;
+using namespace vintorp::print;
+using namespace vintorp::cut::testing;
+
+namespace {
+
+constexpr double kPixelsPerMm = 10;  // 254 dpi
+constexpr double kEdgeTolerance = 0.05;  // a cut line in a file
+constexpr double kInkTolerance = 0.15;  // a part measured on a rendered page
+
+// The bounding box of a path's end points (arcs here are quarter circles
+// between their end points, so these bound them too).
+QRectF pathBox(const QString& d)
+{
+    static const QRegularExpression token(QStringLiteral("([MLAZ])|(-?[0-9.]+)"));
+    QList<double> numbers;
+    QChar command;
+    double minX = 1e9, minY = 1e9, maxX = -1e9, maxY = -1e9;
+    const auto flush = [&] {
+        if (numbers.size() >= 2 && command != u'Z') {
+            const double x = numbers[numbers.size() - 2], y = numbers.back();
+            minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y),
+            maxY = std::max(maxY, y);
+        }
+        numbers.clear();
+    };
+    for (auto it = token.globalMatch(d); it.hasNext();) {
+        const auto m = it.next();
+        if (m.hasCaptured(1)) {
+            flush();
+            command = m.captured(1).at(0);
+        } else {
+            numbers << m.captured(2).toDouble();
+        }
+    }
+    flush();
+    return QRectF(QPointF(minX, minY), QPointF(maxX, maxY));
+}
+
+struct SvgGroup {
+    QString cutStroke, markStroke, labelFill;
+    QList<QRectF> cutBoxes;
+    QRectF rulerBox;  // all lines of the ruler layer
+    QList<QSizeF> frames;  // rectangles
+    int holes = 0;
+    QStringList texts;
+};
+
+struct SvgDocument {
+    QString width, height, viewBox;
+    std::map<QString, SvgGroup> groups;  // by id, top-level groups only
+    int rects = 0;  // outside the scale check
+};
+
+SvgDocument readSvg(const QByteArray& data)
+{
+    SvgDocument doc;
+    QXmlStreamReader xml(data);
+    QString group;
+    QString inner;  // class of the inner group
+    int depth = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            ++depth;
+            const auto a = xml.attributes();
+            const QStringView name = xml.name();
+            if (name == u"svg") {
+                doc.width = a.value("width").toString();
+                doc.height = a.value("height").toString();
+                doc.viewBox = a.value("viewBox").toString();
+            } else if (name == u"g" && depth == 2) {
+                group = a.value("id").toString();
+                doc.groups[group];
+            } else if (name == u"g" && depth == 3) {
+                inner = a.value("class").toString();
+                SvgGroup& g = doc.groups[group];
+                if (inner == u"cut")
+                    g.cutStroke = a.value("stroke").toString();
+                else if (inner == u"marks")
+                    g.markStroke = a.value("stroke").toString();
+                else if (inner == u"label")
+                    g.labelFill = a.value("fill").toString();
+            } else if (name == u"path" && inner == u"cut") {
+                doc.groups[group].cutBoxes << pathBox(a.value("d").toString());
+            } else if (name == u"path" && inner == u"ruler") {
+                QRectF& box = doc.groups[group].rulerBox;
+                box = box.united(pathBox(a.value("d").toString()));
+            } else if (name == u"circle") {
+                ++doc.groups[group].holes;
+            } else if (name == u"rect") {
+                doc.groups[group].frames << QSizeF(a.value("width").toDouble(), a.value("height").toDouble());
+                if (group != u"scale-check")
+                    ++doc.rects;
+            } else if (name == u"text") {
+                doc.groups[group].texts << xml.readElementText();
+                --depth;
+            }
+        } else if (xml.isEndElement()) {
+            if (depth == 3)
+                inner.clear();
+            --depth;
+        }
+    }
+    if (xml.hasError())
+        qWarning() << "SVG does not parse:" << xml.errorString();
+    return doc;
+}
+
+QImage renderPdfPage(const QString& pdf, int page)
+{
+    const QString base = pdf + QStringLiteral("-page");
+    const ToolRun run
+        = runTool(QStringLiteral("pdftoppm"), {"-r", "254", "-png", "-f", QString::number(page), "-l",
+                                               QString::number(page), "-singlefile", pdf, base});
+    if (run.exitCode != 0)
+        return {};
+    return QImage(base + QStringLiteral(".png"));
+}
+
+QString pdfInfo(const QString& pdf, const QString& key)
+{
+    const ToolRun run = runTool(QStringLiteral("pdfinfo"), {pdf});
+    for (const QString& line : QString::fromUtf8(run.out).split(u'\n')) {
+        if (line.startsWith(key + u':'))
+            return line.mid(key.size() + 1).trimmed();
+    }
+    return {};
+}
+
+// The content streams of a PDF, inflated.
+QList<QByteArray> pdfStreams(const QString& pdf)
+{
+    QFile file(pdf);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = file.readAll();
+    QList<QByteArray> streams;
+    for (qsizetype at = 0; (at = data.indexOf("stream", at)) >= 0;) {
+        const qsizetype begin = data.indexOf('\n', at) + 1;
+        const qsizetype end = data.indexOf("endstream", begin);
+        if (begin <= 0 || end < 0)
+            break;
+        // qUncompress wants the zlib data behind a big-endian size hint.
+        const QByteArray inflated
+            = qUncompress(QByteArray("\x00\x10\x00\x00", 4) + data.mid(begin, end - begin));
+        if (!inflated.isEmpty())
+            streams << inflated;
+        at = end + 9;
+    }
+    return streams;
+}
+
+// The cut lines as the PDF draws them: the bounding box, in millimetres on
+// the page, of every path stroked in black. The painter draws in a
+// millimetre frame ("s 0 0 s x y cm" at 1200 dpi).
+QList<QRectF> pdfCutPaths(const QByteArray& content)
+{
+    constexpr double kDotsPerMm = 1200 / 25.4;
+    static const QRegularExpression frame(QStringLiteral("^([0-9.]+) 0 0 \\1 ([-0-9.]+) ([-0-9.]+) cm$"));
+    QList<QRectF> paths;
+    QPointF shift;
+    bool millimetres = false;
+    bool black = false;
+    double minX = 1e9, minY = 1e9, maxX = -1e9, maxY = -1e9;
+    for (const QByteArray& line : content.split('\n')) {
+        const QList<QByteArray> words = line.split(' ');
+        if (const auto m = frame.match(QString::fromLatin1(line)); m.hasMatch()) {
+            millimetres = qAbs(m.captured(1).toDouble() - kDotsPerMm) <= 1e-3;
+            shift = QPointF(m.captured(2).toDouble(), m.captured(3).toDouble()) / kDotsPerMm;
+        } else if (words.endsWith("SCN")) {
+            black = words.size() == 4 && words[0].toDouble() == 0 && words[1].toDouble() == 0
+                    && words[2].toDouble() == 0;
+        } else if (words.endsWith("m") || words.endsWith("l") || words.endsWith("c")) {
+            for (qsizetype k = 0; k + 2 < words.size(); k += 2) {
+                minX = std::min(minX, words[k].toDouble()), maxX = std::max(maxX, words[k].toDouble());
+                minY = std::min(minY, words[k + 1].toDouble()),
+                maxY = std::max(maxY, words[k + 1].toDouble());
+            }
+        } else if (line == "S" || line == "h" || line == "f" || line == "n" || line == "B") {
+            if (millimetres && black && minX <= maxX)
+                paths << QRectF(QPointF(minX, minY), QPointF(maxX, maxY)).translated(shift);
+            minX = minY = 1e9, maxX = maxY = -1e9;
+        }
+    }
+    return paths;
+}
+
+// The area a piece's part takes on the page, with a millimetre round it.
+QRectF pieceRegion(const PlacedPiece& piece)
+{
+    return QRectF(piece.origin, piece.clip.size()).adjusted(-1, -1, 1, 1);
+}
+
+}  // namespace
+
+class TestCutTemplate : public QObject {
+    Q_OBJECT
+
+private slots:
+    void svgReadBack_data();
+    void svgReadBack();
+    void svgOpensInAnotherRenderer();
+    void pdfPartsMeasured_data();
+    void pdfPartsMeasured();
+    void printerPrintsAtTrueSize();
+    void noPrinterIsAnError();
+    void packedApart();
+    void largeCoreIsTiled();
+    void badValuesGiveAMessage_data();
+    void badValuesGiveAMessage();
+    void failuresLeaveNoFile_data();
+    void failuresLeaveNoFile();
+    void paperTooSmall();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
+    void svgHoldsOnlyXmlCharacters_data();
+    void svgHoldsOnlyXmlCharacters();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestCutTemplate::svgReadBack_data()
+{
+    QTest::addColumn<bool>("uType");
+    QTest::addColumn<int>("bobbins");
+    QTest::newRow("E-type") << false << 1;
+    QTest::newRow("U-type, K 2") << true << 2;
+}
+
+void TestCutTemplate::svgReadBack()
+{
+    QFETCH(bool, uType);
+    QFETCH(int, bobbins);
+    const cut::CutSet set = makeTemplateParts(uType ? workedUTexts() : workedETexts(), ",", bobbins);
+    const SvgDocument doc = readSvg(templateSvgFile(set));
+
+    // Sizes in millimetres, the view box in the same units.
+    QVERIFY(doc.width.endsWith(u"mm"));
+    QVERIFY(doc.height.endsWith(u"mm"));
+    QCOMPARE(doc.viewBox, QStringLiteral("0 0 %1 %2").arg(doc.width.chopped(2), doc.height.chopped(2)));
+    QCOMPARE(doc.rects, 0);  // no page frame
+    // The scale check: 100 mm from the first tick to the last, the square 10 mm.
+    const SvgGroup& scale = doc.groups.at(QStringLiteral("scale-check"));
+    QVERIFY2(qAbs(scale.rulerBox.width() - 100) <= kEdgeTolerance,
+             qPrintable(QString::number(scale.rulerBox.width())));
+    QCOMPARE(scale.frames.size(), 1);
+    QVERIFY(qAbs(scale.frames.front().width() - 10) <= kEdgeTolerance);
+    QVERIFY(qAbs(scale.frames.front().height() - 10) <= kEdgeTolerance);
+
+    // One group per part, each measured against the value the drawing shows.
+    const std::map<QString, QSizeF> sizes = uType ? std::map<QString, QSizeF>{{"cheek", {29.5, 33}},
+                                                                              {"tabbed-wall", {24.5, 38}},
+                                                                              {"plain-wall", {27.5, 29.5}}}
+                                                  : std::map<QString, QSizeF>{{"cheek", {39.5, 44}},
+                                                                              {"tabbed-wall", {22.5, 38}},
+                                                                              {"plain-wall", {27.5, 29.5}}};
+    int parts = 0;
+    QSet<QString> cut, marks, words;
+    for (const auto& [id, group] : doc.groups) {
+        const QString kind = id.section(u'-', 0, -2);
+        if (!sizes.count(kind))
+            continue;
+        ++parts;
+        QVERIFY2(!group.cutBoxes.isEmpty(), qPrintable(id));
+        const QSizeF size = group.cutBoxes.front().size();
+        QVERIFY2(qAbs(size.width() - sizes.at(kind).width()) <= kEdgeTolerance, qPrintable(id));
+        QVERIFY2(qAbs(size.height() - sizes.at(kind).height()) <= kEdgeTolerance, qPrintable(id));
+        cut << group.cutStroke;
+        words << group.labelFill;
+        if (!group.markStroke.isEmpty())
+            marks << group.markStroke;
+        QVERIFY2(group.texts.join(u' ').contains(QStringLiteral("материал 1 мм")), qPrintable(id));
+        if (kind == u"cheek") {
+            QCOMPARE(group.cutBoxes.size(), 2);  // the contour and the window
+            QCOMPARE(group.holes, uType ? 0 : 8);
+        }
+    }
+    QCOMPARE(parts, 6 * bobbins);
+    // Three inks, one each.
+    QCOMPARE(cut.size(), 1);
+    QCOMPARE(marks.size(), 1);
+    QCOMPARE(words.size(), 1);
+    QVERIFY(!cut.intersects(marks) && !cut.intersects(words) && !marks.intersects(words));
+}
+
+void TestCutTemplate::svgOpensInAnotherRenderer()
+{
+    const cut::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
+    const QString svg = dir_.filePath("template.svg");
+    saveTemplate(svg, set);
+    const QString png = dir_.filePath("template-svg.png");
+    const ToolRun run = runTool("rsvg-convert", {"-d", "254", "-p", "254", "-b", "white", "-o", png, svg});
+    QCOMPARE(run.exitCode, 0);
+    const QImage image(png);
+    QVERIFY(!image.isNull());
+    // Each part where the layout put it, at true size.
+    const TemplateLayout layout = layOutTemplate(set, svgCanvas());
+    QCOMPARE(image.width(), qRound(layout.paper.width() * kPixelsPerMm));
+    for (const PlacedPiece& piece : layout.pieces) {
+        const cut::CutPart& part = set.parts[std::size_t(piece.part)];
+        const QRectF ink = inkBox(image, pieceRegion(piece), kPixelsPerMm);
+        QVERIFY(qAbs(ink.width() - 0.1 - part.width) <= kInkTolerance);
+        QVERIFY(qAbs(ink.height() - 0.1 - part.height) <= kInkTolerance);
+    }
+}
+
+void TestCutTemplate::pdfPartsMeasured_data()
+{
+    svgReadBack_data();
+}
+
+void TestCutTemplate::pdfPartsMeasured()
+{
+    QFETCH(bool, uType);
+    QFETCH(int, bobbins);
+    const cut::CutSet set = makeTemplateParts(uType ? workedUTexts() : workedETexts(), ",", bobbins);
+    const QString pdf = dir_.filePath(uType ? "u.pdf" : "e.pdf");
+    saveTemplate(pdf, set);
+
+    QCOMPARE(pdfInfo(pdf, "Title"), QStringLiteral("Шаблон каркаса катушки"));
+    QVERIFY2(pdfInfo(pdf, "Page size").endsWith(u"(A4)"), qPrintable(pdfInfo(pdf, "Page size")));
+    const TemplateLayout layout = layOutTemplate(set, a4Sheets());
+    QCOMPARE(layout.pageCount, 1);
+    QCOMPARE(pdfInfo(pdf, "Pages"), QStringLiteral("1"));
+    // Vector only, fonts embedded.
+    const QStringList images
+        = QString::fromUtf8(runTool("pdfimages", {"-list", pdf}).out).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(images.size(), 2);  // the header lines only
+    const QStringList fonts
+        = QString::fromUtf8(runTool("pdffonts", {pdf}).out).split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY(fonts.size() > 2);
+    for (const QString& font : fonts.mid(2))
+        QVERIFY2(font.contains(
+                     QRegularExpression(QStringLiteral("\\byes\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+$"))),
+                 qPrintable(font));
+
+    // The cut lines as the file holds them: each part's outline where the
+    // layout puts it, each edge within 0.05 mm, and no other cut line.
+    QList<QRectF> cuts;
+    for (const QByteArray& content : pdfStreams(pdf))
+        cuts << pdfCutPaths(content);
+    qsizetype outlines = 0;
+    for (const PlacedPiece& piece : layout.pieces) {
+        const cut::CutPart& part = set.parts[std::size_t(piece.part)];
+        outlines += qsizetype(part.cuts.size());
+        const QRectF expected(piece.origin, QSizeF(part.width, part.height));
+        const bool found = std::any_of(cuts.begin(), cuts.end(), [&](const QRectF& c) {
+            return qAbs(c.left() - expected.left()) <= kEdgeTolerance
+                   && qAbs(c.top() - expected.top()) <= kEdgeTolerance
+                   && qAbs(c.right() - expected.right()) <= kEdgeTolerance
+                   && qAbs(c.bottom() - expected.bottom()) <= kEdgeTolerance;
+        });
+        QVERIFY2(found, qPrintable(QStringLiteral("part %1").arg(piece.part)));
+    }
+    QCOMPARE(cuts.size(), outlines);
+
+    const QImage page = renderPdfPage(pdf, 1);
+    QVERIFY(!page.isNull());
+    QCOMPARE(page.width(), qRound(210 * kPixelsPerMm));
+    for (const PlacedPiece& piece : layout.pieces) {
+        const cut::CutPart& part = set.parts[std::size_t(piece.part)];
+        const QRectF ink = inkBox(page, pieceRegion(piece), kPixelsPerMm);
+        const QString where
+            = QStringLiteral("part %1 at %2, %3").arg(piece.part).arg(piece.origin.x()).arg(piece.origin.y());
+        QVERIFY2(qAbs(ink.width() - 0.1 - part.width) <= kInkTolerance, qPrintable(where));
+        QVERIFY2(qAbs(ink.height() - 0.1 - part.height) <= kInkTolerance, qPrintable(where));
+        QVERIFY2(qAbs(ink.left() + 0.05 - piece.origin.x()) <= kInkTolerance, qPrintable(where));
+        QVERIFY2(qAbs(ink.top() + 0.05 - piece.origin.y()) <= kInkTolerance, qPrintable(where));
+    }
+    // The ruler: 100 mm between its end ticks.
+    const QRectF ruler = inkBox(page, QRectF(kFileMargin - 1, 297 - kFileMargin - 5.5, 102, 1), kPixelsPerMm);
+    QVERIFY(qAbs(ruler.width() - 0.1 - 100) <= kInkTolerance);
+}
+
+void TestCutTemplate::printerPrintsAtTrueSize()
+{
+    // The printer path, printing to a PDF file on A5 paper: never fitted.
+    const cut::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
+    const QString pdf = dir_.filePath("printed.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::A5));
+    printTemplate(printer, set);
+    QVERIFY2(pdfInfo(pdf, "Page size").endsWith(u"(A5)"), qPrintable(pdfInfo(pdf, "Page size")));
+    const int pages = pdfInfo(pdf, "Pages").toInt();
+    QVERIFY(pages >= 1);
+    const QImage page = renderPdfPage(pdf, 1);
+    QVERIFY(!page.isNull());
+    const QSizeF a5 = QPageSize(QPageSize::A5).size(QPageSize::Millimeter);
+    const TemplateLayout layout = layOutTemplate(set, {a5, templatePrintableArea(printer), Paging::Sheets});
+    QCOMPARE(pages, layout.pageCount);
+    for (const PlacedPiece& piece : layout.pieces) {
+        if (piece.page != 0)
+            continue;
+        const cut::CutPart& part = set.parts[std::size_t(piece.part)];
+        const QRectF ink = inkBox(page, pieceRegion(piece), kPixelsPerMm);
+        QVERIFY2(qAbs(ink.width() - 0.1 - part.width) <= kInkTolerance,
+                 qPrintable(QString::number(ink.width())));
+        QVERIFY2(qAbs(ink.height() - 0.1 - part.height) <= kInkTolerance,
+                 qPrintable(QString::number(ink.height())));
+    }
+}
+
+void TestCutTemplate::noPrinterIsAnError()
+{
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    printer.setPrinterName({});
+    printer.setOutputFileName({});
+    QVERIFY_THROWS_EXCEPTION(PrintError, printTemplate(printer, makeTemplateParts(workedETexts(), ",", 1)));
+}
+
+void TestCutTemplate::packedApart()
+{
+    for (int bobbins = 1; bobbins <= cut::kMaxBobbins; ++bobbins) {
+        const cut::CutSet set = makeTemplateParts(workedETexts(), ",", bobbins);
+        const TemplateLayout layout = layOutTemplate(set, a4Sheets());
+        QCOMPARE(int(layout.pieces.size()), 6 * bobbins);
+        QVERIFY(layout.pageCount <= (bobbins + 1) / 2);
+        for (const PlacedPiece& a : layout.pieces) {
+            const QRectF boxA(a.origin, a.clip.size());
+            QVERIFY(layout.area.contains(boxA));
+            for (const PlacedPiece& b : layout.pieces) {
+                if (&a == &b || a.page != b.page)
+                    continue;
+                // Parts keep at least 3 mm apart.
+                const QRectF grown
+                    = boxA.adjusted(-kPartGap + 1e-9, -kPartGap + 1e-9, kPartGap - 1e-9, kPartGap - 1e-9);
+                QVERIFY(!grown.intersects(QRectF(b.origin, b.clip.size())));
+            }
+        }
+    }
+}
+
+void TestCutTemplate::largeCoreIsTiled()
+{
+    const cut::CutSet set = makeTemplateParts(largeCoreTexts(), ",", 1);
+    const TemplateLayout layout = layOutTemplate(set, a4Sheets());
+    QVERIFY(layout.pageCount > 1);
+    std::map<int, QList<PlacedPiece>> byPart;
+    for (const PlacedPiece& piece : layout.pieces) {
+        QVERIFY(layout.area.contains(QRectF(piece.origin, piece.clip.size())));
+        byPart[piece.part] << piece;
+    }
+    QCOMPARE(int(byPart.size()), 6);
+    const auto& cheekTiles = byPart.at(0);
+    QCOMPARE(cheekTiles.size(), cheekTiles.front().columns * cheekTiles.front().rows);
+    QVERIFY(cheekTiles.size() > 1);
+    for (const auto& [index, tiles] : byPart) {
+        const cut::CutPart& part = set.parts[std::size_t(index)];
+        QRectF covered;
+        for (const PlacedPiece& tile : tiles) {
+            covered = covered.united(tile.clip);
+            QVERIFY(tile.label.join(u' ').contains(QStringLiteral("часть")) == tile.tiled());
+            for (const PlacedPiece& other : tiles) {
+                // Neighbours overlap by 10 mm and share their alignment marks.
+                const bool right = other.row == tile.row && other.column == tile.column + 1;
+                const bool below = other.column == tile.column && other.row == tile.row + 1;
+                if (!right && !below)
+                    continue;
+                const QRectF overlap = tile.clip.intersected(other.clip);
+                QCOMPARE(right ? overlap.width() : overlap.height(), kTileOverlap);
+                int shared = 0;
+                const std::vector<QPointF> theirs = alignmentMarks(other);
+                for (const QPointF& m : alignmentMarks(tile)) {
+                    if (overlap.contains(m) && std::find(theirs.begin(), theirs.end(), m) != theirs.end())
+                        ++shared;
+                }
+                QCOMPARE(shared, 2);
+            }
+        }
+        QCOMPARE(covered, QRectF(0, 0, part.width, part.height));
+    }
+    // The PDF has every sheet.
+    const QString pdf = dir_.filePath("large.pdf");
+    saveTemplate(pdf, set);
+    QCOMPARE(pdfInfo(pdf, "Pages").toInt(), layout.pageCount);
+}
+
+void TestCutTemplate::badValuesGiveAMessage_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("bobbins");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("zero") << "Edit4"
+                          << "0" << 1 << "Edit4 равен нулю";
+    QTest::newRow("negative") << "Edit15"
+                              << "-1" << 1 << "Edit15 равен нулю или отрицателен";
+    QTest::newRow("exponent") << "Edit3"
+                              << "1E15" << 1 << "с порядком";
+    QTest::newRow("not a number") << "Edit16"
+                                  << "x" << 1 << "Edit16 не число";
+    QTest::newRow("over 2 m") << "Edit8"
+                              << "2001" << 1 << "больше 2 м";
+    QTest::newRow("window") << "Edit5"
+                            << "40" << 1 << "окно щеки";
+    QTest::newRow("bobbins") << ""
+                             << "" << 5 << "от 1 до 4";
+}
+
+void TestCutTemplate::badValuesGiveAMessage()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(int, bobbins);
+    QFETCH(QString, says);
+    cut::FieldTexts texts = workedETexts();
+    if (!field.isEmpty())
+        texts[field.toStdString()] = text.toStdString();
+    try {
+        makeTemplateParts(texts, ",", bobbins);
+        QFAIL("accepted");
+    } catch (const TemplateError& e) {
+        QVERIFY2(e.message().contains(says), qPrintable(e.message()));
+    }
+}
+
+void TestCutTemplate::failuresLeaveNoFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("tooManySheets");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("no such folder") << "missing/t.pdf" << false << "Не удалось записать файл";
+    QTest::newRow("wrong suffix") << "t.png" << false << ".pdf или .svg";
+    QTest::newRow("more than 50 sheets, PDF") << "many.pdf" << true << "больше 50 листов";
+    QTest::newRow("existing file kept") << "kept.pdf" << true << "больше 50 листов";
+}
+
+void TestCutTemplate::failuresLeaveNoFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, tooManySheets);
+    QFETCH(QString, says);
+    const QString path = dir_.filePath(name);
+    const bool existed = name.startsWith(u"kept");
+    if (existed) {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    cut::FieldTexts texts = workedETexts();
+    if (tooManySheets) {
+        // Parts just under 2 m: hundreds of A4 sheets.
+        texts["Edit4"] = "1990";
+        texts["Edit3"] = "1990";
+    }
+    try {
+        saveTemplate(path, makeTemplateParts(texts, ",", 4));
+        QFAIL("written");
+    } catch (const TemplateError& e) {
+        QVERIFY2(e.message().contains(says), qPrintable(e.message()));
+    }
+    QCOMPARE(QFile::exists(path), existed);
+    if (existed) {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+    }
+}
+
+void TestCutTemplate::paperTooSmall()
+{
+    const cut::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
+    const QSizeF a6 = QPageSize(QPageSize::A6).size(QPageSize::Millimeter);
+    QVERIFY_THROWS_EXCEPTION(
+        TemplateError, layOutTemplate(set, {a6, QRectF(QPointF(5, 5), a6 - QSizeF(10, 10)), Paging::Sheets}));
+}
+
+void TestCutTemplate::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("printed");  // through the print dialog's PDF file
+    QTest::newRow("saved PDF") << "existing.pdf" << false;
+    QTest::newRow("saved SVG") << "existing.svg" << false;
+    QTest::newRow("printed to a PDF file") << "existing.pdf" << true;
+}
+
+void TestCutTemplate::fullDiskKeepsTheOldFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, printed);
+    const vintorp::testing::SmallDisk disk(12);
+    if (!disk.mounted())
+        QSKIP(disk.why().c_str());
+    const QString path = QString::fromStdString(disk.file(name.toStdString()));
+    const QByteArray old(6000, 'o');
+    {
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        QCOMPARE(existing.write(old), old.size());
+    }
+    const cut::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
+    try {
+        if (printed) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            printTemplate(printer, set);
+        } else {
+            saveTemplate(path, set);
+        }
+        QFAIL("reported as written");
+    } catch (const TemplateError& e) {
+        QVERIFY2(e.message().contains(u"No space left on device"), qPrintable(e.message()));
+    }
+    QFile existing(path);
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), old);
+    QCOMPARE(QDir(QString::fromStdString(disk.folder()))
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{name});
+}
+
+void TestCutTemplate::svgHoldsOnlyXmlCharacters_data()
+{
+    QTest::addColumn<QString>("sep");
+    QTest::addColumn<QString>("refused");  // the character named in the message; empty: written
+    QTest::newRow("comma") << "," << QString();
+    QTest::newRow("middle dot") << "·" << QString();
+    QTest::newRow("ampersand") << "&" << QString();
+    QTest::newRow("less-than") << "<" << QString();
+    QTest::newRow("NUL") << QString(QChar(0)) << "U+0000";
+    QTest::newRow("U+0001") << QString(QChar(1)) << "U+0001";
+    QTest::newRow("escape") << QString(QChar(0x1b)) << "U+001B";
+    QTest::newRow("U+FFFE") << QString(QChar(0xfffe)) << "U+FFFE";
+}
+
+void TestCutTemplate::svgHoldsOnlyXmlCharacters()
+{
+    QFETCH(QString, sep);
+    QFETCH(QString, refused);
+    cut::FieldTexts texts = workedETexts();
+    for (auto& [field, text] : texts)
+        text = QString::fromStdString(text).replace(u',', sep).toStdString();
+    const QString path = dir_.filePath(QStringLiteral("sep-%1.svg").arg(QTest::currentDataTag()));
+    try {
+        saveTemplate(path, makeTemplateParts(texts, sep, 1));
+        QVERIFY2(refused.isEmpty(), "written");
+    } catch (const TemplateError& e) {
+        QVERIFY2(!refused.isEmpty() && e.message().contains(refused), qPrintable(e.message()));
+        QVERIFY(!QFile::exists(path));
+        return;
+    }
+    QFile svg(path);
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    // The separator reaches the labels as it is, escaped or not.
+    const QRegularExpression size(QStringLiteral("[0-9]%1[0-9]").arg(QRegularExpression::escape(sep)));
+    int labelsWithSep = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::Characters && size.match(xml.text()).hasMatch())
+            ++labelsWithSep;
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(labelsWithSep > 0);
+}
+
+QTEST_MAIN(TestCutTemplate)
+#include "tst_cuttemplate.moc"
