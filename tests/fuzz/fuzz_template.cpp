@@ -44,6 +44,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
