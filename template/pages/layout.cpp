@@ -150,7 +150,9 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, QSizeF paper, QRectF print
         pieces.begin(), pieces.end(), layout.area.width(), [&](double w, const PlacedPiece& p) {
             return std::max({w, p.clip.width(), labelWidth(p.label, width)});
         });
-    Packer packer(QSizeF(widest, areaHeight), paged);
+    // On sheets the parts stay within the area: a block with a label wider
+    // than that has a shelf to itself. The canvas is as wide as the widest.
+    Packer packer(QSizeF(paged ? layout.area.width() : widest, areaHeight), paged);
     for (PlacedPiece& piece : pieces) {
         const QSizeF block(std::max(piece.clip.width(), labelWidth(piece.label, width)),
                            piece.clip.height() + labelHeight(piece.label));

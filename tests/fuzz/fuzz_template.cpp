@@ -1,0 +1,274 @@
+// Fuzz target for the cut template: the parts from the drawing's field texts
+// (makeTemplateParts), their layout on A4 sheets and on one canvas, and both
+// writers, SVG (templateSvgFile) and PDF (writeTemplatePdf), into memory.
+//
+// Input: the decimal separator as one character, then a core type byte, a
+// bobbin count byte and an environment byte, then the fourteen field texts,
+// one a line, in the drawing window's tab order (kDrawingFieldTable). A line
+// break right after the header bytes is skipped. Fewer lines leave the last
+// fields out. In the texts '#' stands for the separator, so that a number
+// stays a number whatever separator the input chooses.
+//
+// The separator is read as UTF-8 without its checks, so every code point can
+// be chosen: a lead byte gives the length, each following byte its low six
+// bits (surrogates, U+FFFE and overlong forms included, beyond U+10FFFF
+// wrapped); a byte that cannot lead stands for itself (U+0080 to U+00BF,
+// U+00F8 to U+00FF). So "," is a comma, a NUL byte U+0000.
+//
+// The header bytes are read relative to '0':
+// - core type: 0 E-type, 1 U-type, 2 neither (-1), then round again;
+// - bobbins: 0 the default for the core type, 1 to 4 that many, others a
+//   count out of range (0, 5, -1, the largest and the smallest int);
+// - environment: the caller's, see fuzz_support.h.
+// So ",000\n27#5\n44\n..." is the worked example with a comma.
+//
+// Properties:
+// - a TemplateError is a normal end and says something; any other exception
+//   or a sanitizer report is a fault;
+// - parts are made only for 1 to kMaxBobbins bobbins, six per bobbin;
+// - making the parts, laying them out and writing both files keep the
+//   caller's environment (fuzz_support.h). The calculation sets its own and
+//   puts the caller's back; the layout and the writers run in the caller's
+//   and, with Qt's painting, leave it as they found it. When that breaks in
+//   the writers, look first at whether Qt raised the flag;
+// - in both layouts every piece lies inside the part area of its page, shows
+//   a part of its part, and every part has a piece;
+// - the SVG is well-formed XML, read to its end;
+// - the PDF is not empty and begins with "%PDF-".
+#include <QBuffer>
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QString>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/bobbin.h"
+#include "calc/drawingfields.h"
+#include "fuzz_support.h"
+#include "template/pages/cuttemplate.h"
+#include "template/pages/drawing.h"
+#include "template/pages/layout.h"
+#include "template/pages/templateerror.h"
+#include "template/parts/cutparts.h"
+
+namespace {
+
+using vintorp::cut::CutSet;
+using vintorp::cut::PlacedPiece;
+using vintorp::cut::TemplateError;
+using vintorp::cut::TemplateLayout;
+using vintorp::fuzz::Require;
+
+// The fonts and the paint engines need a GUI application, made once, on the
+// offscreen platform.
+void EnsureApplication()
+{
+    static int argc = 1;
+    static char name[] = "fuzz_template";
+    static char* argv[] = {name, nullptr};
+    static const bool offscreen = qputenv("QT_QPA_PLATFORM", "offscreen");
+    static const QGuiApplication application(argc, argv);
+    (void)offscreen;
+}
+
+std::uint8_t FromDigitZero(std::uint8_t byte)
+{
+    return static_cast<std::uint8_t>(byte - '0');
+}
+
+// One character of the separator, see above; consumes its bytes.
+char32_t TakeCodePoint(std::string_view& in)
+{
+    const auto lead = static_cast<std::uint8_t>(in.front());
+    std::size_t length = 1;
+    char32_t cp = lead;
+    if (lead >= 0xC0 && lead < 0xE0) {
+        length = 2;
+        cp = lead & 0x1FU;
+    } else if (lead >= 0xE0 && lead < 0xF0) {
+        length = 3;
+        cp = lead & 0x0FU;
+    } else if (lead >= 0xF0 && lead < 0xF8) {
+        length = 4;
+        cp = lead & 0x07U;
+    }
+    length = std::min(length, in.size());
+    for (std::size_t i = 1; i < length; ++i) {
+        cp = (cp << 6) | (static_cast<std::uint8_t>(in[i]) & 0x3FU);
+    }
+    in.remove_prefix(length);
+    return cp % 0x110000;
+}
+
+// The code point as a QString, a lone surrogate kept as it is.
+QString SeparatorText(char32_t cp)
+{
+    if (QChar::requiresSurrogates(cp)) {
+        const QChar pair[2] = {QChar(QChar::highSurrogate(cp)), QChar(QChar::lowSurrogate(cp))};
+        return QString(pair, 2);
+    }
+    return QString(QChar(static_cast<char16_t>(cp)));
+}
+
+int CoreType(std::uint8_t byte)
+{
+    constexpr int kTypes[] = {vintorp::calc::ETypeCore, vintorp::calc::UTypeCore, -1};
+    return kTypes[FromDigitZero(byte) % 3];
+}
+
+int Bobbins(std::uint8_t byte, int coreType)
+{
+    const std::uint8_t choice = FromDigitZero(byte);
+    if (choice == 0) {
+        return vintorp::cut::defaultBobbinCount(coreType);
+    }
+    if (choice <= vintorp::cut::kMaxBobbins) {
+        return choice;
+    }
+    constexpr int kOutOfRange[] = {0, vintorp::cut::kMaxBobbins + 1, -1, INT_MAX, INT_MIN};
+    return kOutOfRange[choice % std::size(kOutOfRange)];
+}
+
+// The field texts, '#' replaced by the separator as the parts read it.
+vintorp::cut::FieldTexts ReadFieldTexts(std::string_view in, const std::string& sep)
+{
+    vintorp::cut::FieldTexts texts;
+    for (const vintorp::calc::DrawingField& field : vintorp::calc::kDrawingFieldTable) {
+        if (in.empty()) {
+            break;
+        }
+        const std::size_t end = std::min(in.find('\n'), in.size());
+        std::string text;
+        for (const char c : in.substr(0, end)) {
+            if (c == '#') {
+                text += sep;
+            } else {
+                text += c;
+            }
+        }
+        texts.emplace(field.name, std::move(text));
+        in.remove_prefix(std::min(end + 1, in.size()));
+    }
+    return texts;
+}
+
+// Whether `inner` lies within `outer`, to a millionth of a millimetre.
+bool Within(const QRectF& inner, const QRectF& outer)
+{
+    constexpr double kSlack = 1e-6;
+    return inner.left() >= outer.left() - kSlack && inner.top() >= outer.top() - kSlack
+           && inner.right() <= outer.right() + kSlack && inner.bottom() <= outer.bottom() + kSlack;
+}
+
+void CheckLayout(const CutSet& set, const TemplateLayout& layout)
+{
+    Require(Within(layout.printable, QRectF(QPointF(0, 0), layout.paper)),
+            "the printable area is on the paper");
+    Require(Within(layout.area, layout.printable), "the parts' area is in the printable area");
+    std::vector<bool> placed(set.parts.size(), false);
+    for (const PlacedPiece& piece : layout.pieces) {
+        Require(piece.part >= 0 && piece.part < int(set.parts.size()), "a piece is of one of the parts");
+        Require(piece.page >= 0 && piece.page < layout.pageCount, "a piece is on one of the pages");
+        const vintorp::cut::CutPart& part = set.parts[std::size_t(piece.part)];
+        Require(!piece.clip.isEmpty() && Within(piece.clip, QRectF(0, 0, part.width, part.height)),
+                "a piece shows a part of its part");
+        Require(Within(QRectF(piece.origin, piece.clip.size()), layout.area),
+                "every piece lies inside its page");
+        placed[std::size_t(piece.part)] = true;
+    }
+    Require(std::all_of(placed.begin(), placed.end(), [](bool p) { return p; }), "every part is laid out");
+}
+
+void CheckSvg(const CutSet& set)
+{
+    CheckLayout(set, vintorp::cut::layOutTemplate(set, vintorp::cut::svgCanvas()));
+    const QByteArray svg = vintorp::cut::templateSvgFile(set);
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd()) {
+        xml.readNext();
+    }
+    Require(!xml.hasError(), "the SVG is well-formed XML");
+}
+
+void CheckPdf(const CutSet& set)
+{
+    const TemplateLayout layout = vintorp::cut::layOutTemplate(set, vintorp::cut::a4Sheets());
+    CheckLayout(set, layout);
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    vintorp::cut::writeTemplatePdf(buffer, vintorp::cut::drawTemplate(set, layout));
+    buffer.close();
+    Require(pdf.startsWith("%PDF-"), "the PDF begins with %PDF-");
+}
+
+// Runs one stage; its TemplateError ends the stage and must say something.
+template <typename Stage>
+void Refusable(Stage&& stage)
+{
+    try {
+        stage();
+    } catch (const TemplateError& e) {
+        Require(!e.message().isEmpty(), "a TemplateError says what is wrong");
+    }
+}
+
+}  // namespace
+
+// Qt's font fallback leaks fontconfig's match patterns (libQt6Gui and
+// libfontconfig, not built with the sanitizers); the leak checker is told to
+// pass over allocations made inside fontconfig, and only those.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    std::string_view in(reinterpret_cast<const char*>(data), size);
+    if (in.empty()) {
+        return 0;
+    }
+    const QString sep = SeparatorText(TakeCodePoint(in));
+    if (in.size() < 3) {
+        return 0;
+    }
+    const int coreType = CoreType(static_cast<std::uint8_t>(in[0]));
+    const int bobbins = Bobbins(static_cast<std::uint8_t>(in[1]), coreType);
+    const vintorp::fuzz::FpState caller = vintorp::fuzz::CallerEnvironment(FromDigitZero(in[2]));
+    in.remove_prefix(3);
+    if (in.starts_with('\n')) {
+        in.remove_prefix(1);
+    }
+    const vintorp::cut::FieldTexts texts = ReadFieldTexts(in, sep.toStdString());
+
+    EnsureApplication();
+    const vintorp::fuzz::FpState start = vintorp::fuzz::FpState::Read();
+    CutSet set;
+    bool made = false;
+    vintorp::fuzz::KeepsEnvironment(caller, "makeTemplateParts keeps the environment", [&] {
+        Refusable([&] {
+            set = vintorp::cut::makeTemplateParts(texts, sep, bobbins);
+            made = true;
+        });
+    });
+    start.Load();
+    if (!made) {
+        return 0;
+    }
+    Require(bobbins >= 1 && bobbins <= vintorp::cut::kMaxBobbins, "parts only for 1 to 4 bobbins");
+    Require(set.parts.size() == 6 * std::size_t(bobbins), "six parts a bobbin");
+    vintorp::fuzz::KeepsEnvironment(caller, "the SVG keeps the environment",
+                                    [&] { Refusable([&] { CheckSvg(set); }); });
+    vintorp::fuzz::KeepsEnvironment(caller, "the PDF keeps the environment",
+                                    [&] { Refusable([&] { CheckPdf(set); }); });
+    start.Load();
+    return 0;
+}
