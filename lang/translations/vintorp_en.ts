@@ -159,6 +159,22 @@
         <source>Шаблон SVG не записан: знак U+%1 в его тексте недопустим в XML.</source>
         <translation>The SVG template was not written: the character U+%1 in its text is not allowed in XML.</translation>
     </message>
+    <message>
+        <source>линия реза</source>
+        <translation>cut line</translation>
+    </message>
+    <message>
+        <source>линия сгиба</source>
+        <translation>fold line</translation>
+    </message>
+    <message>
+        <source>опорная линия</source>
+        <translation>reference line</translation>
+    </message>
+    <message>
+        <source>отход</source>
+        <translation>waste</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

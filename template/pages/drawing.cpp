@@ -3,6 +3,9 @@
 #include "template/pages/templateerror.h"
 #include "template/pages/texts.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace vintorp::cut {
 namespace {
 
@@ -14,7 +17,7 @@ constexpr double kHeaderEm = 2.8;
 constexpr double kRulerLength = 100;
 constexpr double kRulerAboveBottom = 5;
 constexpr double kCentimetreTick = 4, kHalfTick = 3, kMillimetreTick = 1.5;
-constexpr double kRulerEm = 2.0;
+constexpr double kRulerEm = 2.5;
 constexpr double kNumbersAboveRuler = 0.8;
 constexpr double kSquareSide = 10;
 constexpr double kSquareLeft = 108;  // from the ruler's start
@@ -22,13 +25,35 @@ constexpr double kSquareAboveBottom = 1;
 constexpr double kSquareCaptionAbove = 1.2;
 constexpr double kNoteLinesAboveRuler[] = {8, 4.6};
 
-// Alignment marks of a tiled part: a circle and a cross over it.
-constexpr double kAlignmentRadius = 2.0;
+// Alignment marks of a tiled part: a diamond and a cross over it, unlike
+// the round lead holes.
 constexpr double kAlignmentArm = 3.0;
+
+// The legend, from the printable area's left and bottom edges.
+constexpr double kLegendLeft = 124;
+constexpr double kLegendBottom = 1.5;
+constexpr double kLegendRow = 3.4;
+constexpr double kLegendSample = 12;
+
+// Hatching: lines rising at 45 degrees, this far apart.
+constexpr double kHatchStep = 2.5;
+
+// Lines rising to the right at 45 degrees across `r`, cut at its edges.
+std::vector<Line> hatching(const QRectF& r)
+{
+    std::vector<Line> lines;
+    // Each line is x + y = c; c runs from the top-left corner to the bottom-right.
+    const double first = r.left() + r.top(), last = r.right() + r.bottom();
+    for (double c = first + kHatchStep / 2; c < last; c += kHatchStep) {
+        const QPointF from(std::max(r.left(), c - r.bottom()), 0), to(std::min(r.right(), c - r.top()), 0);
+        lines.push_back(Line{QPointF(from.x(), c - from.x()), QPointF(to.x(), c - to.x())});
+    }
+    return lines;
+}
 
 Group header(const CutSet& set, const TemplateLayout& layout, int page)
 {
-    Layer words(QStringLiteral("words"), Ink::Words);
+    Layer words(Job::Labels);
     words.words.push_back({QPointF(layout.printable.left(), layout.printable.top() + kHeaderEm),
                            pageHeader(set, page, layout.pageCount), kHeaderEm});
     return {QStringLiteral("header"), {std::move(words)}};
@@ -38,7 +63,7 @@ Group scaleCheck(const QRectF& printable)
 {
     const double x0 = printable.left();
     const double y = printable.bottom() - kRulerAboveBottom;
-    Layer ruler(QStringLiteral("ruler"), Ink::Words);
+    Layer ruler(Job::Calibration);
     ruler.shapes.emplace_back(Line{QPointF(x0, y), QPointF(x0 + kRulerLength, y)});
     for (int mm = 0; mm <= int(kRulerLength); ++mm) {
         const double length = mm % 10 == 0 ? kCentimetreTick : mm % 5 == 0 ? kHalfTick : kMillimetreTick;
@@ -48,7 +73,7 @@ Group scaleCheck(const QRectF& printable)
                         kSquareSide);
     ruler.shapes.emplace_back(Frame{square});
 
-    Layer words(QStringLiteral("words"), Ink::Words);
+    Layer words(Job::Labels);
     for (int cm = 0; cm * 10 <= int(kRulerLength); ++cm)
         words.words.push_back(
             {QPointF(x0 + 10 * cm, y - kNumbersAboveRuler), QString::number(cm), kRulerEm, true});
@@ -58,6 +83,35 @@ Group scaleCheck(const QRectF& printable)
     for (int i = 0; i < int(std::size(kNoteLinesAboveRuler)); ++i)
         words.words.push_back({QPointF(x0, y - kNoteLinesAboveRuler[i]), note.value(i), kLabelEm});
     return {QStringLiteral("scale-check"), {std::move(ruler), std::move(words)}};
+}
+
+// What each kind of line means, in the footer's right-hand part: a short
+// sample of the line and its meaning on each row.
+Group legend(const QRectF& printable)
+{
+    const double x0 = printable.left() + kLegendLeft;
+    Group group{QStringLiteral("legend"), {}};
+    Layer words(Job::Labels);
+    const QStringList meanings = legendLines();
+    const Job jobs[] = {Job::Cut, Job::Fold, Job::Reference, Job::Waste};
+    for (std::size_t row = 0; row < std::size(jobs); ++row) {
+        const double y = printable.bottom() - kLegendBottom - kLegendRow * double(std::size(jobs) - 1 - row);
+        Layer sample(jobs[row]);
+        const QPointF from(x0, y - kLabelEm * 0.35), to(x0 + kLegendSample, y - kLabelEm * 0.35);
+        switch (jobs[row]) {
+        case Job::Fold: sample.shapes.emplace_back(Line{from, to, Dash::DashDot}); break;
+        case Job::Reference: sample.shapes.emplace_back(Line{from, to, Dash::Dashed}); break;
+        case Job::Waste:
+            for (const Line& l : hatching(QRectF(from - QPointF(0, 1.2), to + QPointF(0, 1.2))))
+                sample.shapes.emplace_back(l);
+            break;
+        default: sample.shapes.emplace_back(Line{from, to}); break;
+        }
+        group.layers.push_back(std::move(sample));
+        words.words.push_back({QPointF(x0 + kLegendSample + 2, y), meanings.value(int(row)), kLabelEm});
+    }
+    group.layers.push_back(std::move(words));
+    return group;
 }
 
 // A tile's clip, widened where it is the part's own edge so that the
@@ -87,48 +141,67 @@ Group pieceGroup(const CutPart& part, const PlacedPiece& piece)
         clip = strokeClip(piece, part).translated(shift);
 
     Group group{partId(part), {}};
-    Layer cuts(QStringLiteral("cut"), Ink::Cut, clip);
+    Layer cuts(Job::Cut, clip);
     for (const Outline& outline : part.cuts)
         cuts.shapes.emplace_back(Contour{outline, shift});
     group.layers.push_back(std::move(cuts));
 
-    Layer marks(QStringLiteral("marks"), Ink::Mark, clip);
+    // Every layer but the cuts is left out when it is empty.
+    const auto add = [&group](Layer&& layer) {
+        if (!layer.shapes.empty())
+            group.layers.push_back(std::move(layer));
+    };
+    Layer waste(Job::Waste, clip);
+    if (part.kind == PartKind::Cheek && part.cuts.size() > 1) {
+        const Outline& window = part.cuts[1];
+        const auto byX = [](const PathStep& a, const PathStep& b) { return a.to.x < b.to.x; };
+        const auto byY = [](const PathStep& a, const PathStep& b) { return a.to.y < b.to.y; };
+        const auto [left, right] = std::minmax_element(window.begin(), window.end(), byX);
+        const auto [top, bottom] = std::minmax_element(window.begin(), window.end(), byY);
+        for (const Line& l : hatching(QRectF(on(Point{left->to.x, top->to.y}), on(Point{right->to.x, bottom->to.y}))))
+            waste.shapes.emplace_back(l);
+    }
+    add(std::move(waste));
+
+    Layer folds(Job::Fold, clip);
+    for (const Segment& s : part.foldLines)
+        folds.shapes.emplace_back(Line{on(s.from), on(s.to), Dash::DashDot});
+    add(std::move(folds));
+    Layer references(Job::Reference, clip);
+    for (const Segment& s : part.referenceLines)
+        references.shapes.emplace_back(Line{on(s.from), on(s.to), Dash::Dashed});
+    add(std::move(references));
+    Layer holes(Job::Holes, clip);
     for (const Hole& hole : part.holes)
-        marks.shapes.emplace_back(Circle{on(hole.centre), hole.diameter / 2});
+        holes.shapes.emplace_back(Circle{on(hole.centre), hole.diameter / 2});
+    add(std::move(holes));
+    Layer centres(Job::Centres, clip);
     for (const Segment& s : part.crossLines)
-        marks.shapes.emplace_back(Line{on(s.from), on(s.to)});
-    for (const Segment& s : part.dashedLines)
-        marks.shapes.emplace_back(Line{on(s.from), on(s.to), true});
-    if (!marks.shapes.empty())
-        group.layers.push_back(std::move(marks));
+        centres.shapes.emplace_back(Line{on(s.from), on(s.to)});
+    add(std::move(centres));
 
     if (piece.tiled()) {
         // The sheet's edges inside the part, and the marks the neighbours share.
-        Layer edges(QStringLiteral("sheet-edges"), Ink::Words);
+        Layer edges(Job::Reference);
         const QRectF c = piece.clip.translated(shift);
         if (piece.clip.left() > 0)
-            edges.shapes.emplace_back(Line{c.topLeft(), c.bottomLeft(), true});
+            edges.shapes.emplace_back(Line{c.topLeft(), c.bottomLeft(), Dash::Dashed});
         if (piece.clip.right() < part.width)
-            edges.shapes.emplace_back(Line{c.topRight(), c.bottomRight(), true});
+            edges.shapes.emplace_back(Line{c.topRight(), c.bottomRight(), Dash::Dashed});
         if (piece.clip.top() > 0)
-            edges.shapes.emplace_back(Line{c.topLeft(), c.topRight(), true});
+            edges.shapes.emplace_back(Line{c.topLeft(), c.topRight(), Dash::Dashed});
         if (piece.clip.bottom() < part.height)
-            edges.shapes.emplace_back(Line{c.bottomLeft(), c.bottomRight(), true});
-        group.layers.push_back(std::move(edges));
-
-        Layer alignment(QStringLiteral("alignment"), Ink::Mark);
+            edges.shapes.emplace_back(Line{c.bottomLeft(), c.bottomRight(), Dash::Dashed});
         for (const QPointF& m : alignmentMarks(piece)) {
             const QPointF at = m + shift;
-            alignment.shapes.emplace_back(Circle{at, kAlignmentRadius});
-            alignment.shapes.emplace_back(
-                Line{at - QPointF(kAlignmentArm, 0), at + QPointF(kAlignmentArm, 0)});
-            alignment.shapes.emplace_back(
-                Line{at - QPointF(0, kAlignmentArm), at + QPointF(0, kAlignmentArm)});
+            const QPointF n(0, -kAlignmentArm), e(kAlignmentArm, 0), s(0, kAlignmentArm), w(-kAlignmentArm, 0);
+            for (const auto& [a, b] : {std::pair{n, e}, {e, s}, {s, w}, {w, n}, {n, s}, {w, e}})
+                edges.shapes.emplace_back(Line{at + a, at + b});
         }
-        group.layers.push_back(std::move(alignment));
+        add(std::move(edges));
     }
 
-    Layer label(QStringLiteral("label"), Ink::Words);
+    Layer label(Job::Labels);
     double baseline = piece.origin.y() + piece.clip.height() + kLabelGap + kLabelEm * 0.8;
     for (const QString& line : piece.label) {
         label.words.push_back({QPointF(piece.origin.x(), baseline), line, kLabelEm});
@@ -140,12 +213,32 @@ Group pieceGroup(const CutPart& part, const PlacedPiece& piece)
 
 }  // namespace
 
-QColor inkColour(Ink ink)
+QColor jobColour(Job job)
 {
-    switch (ink) {
-    case Ink::Cut: return QColor(0, 0, 0);
-    case Ink::Mark: return QColor(0, 0, 255);
-    case Ink::Words: return QColor(0x55, 0x55, 0x55);
+    switch (job) {
+    case Job::Cut: return QColor(0, 0, 0);
+    case Job::Fold: return QColor(0xd4, 0, 0);
+    case Job::Reference:
+    case Job::Calibration: return QColor(0, 0, 0xff);
+    case Job::Holes: return QColor(0, 0x80, 0);
+    case Job::Centres: return QColor(0xa0, 0, 0xa0);
+    case Job::Waste: return QColor(0xa0, 0xa0, 0xa0);
+    case Job::Labels: return QColor(0x1a, 0x1a, 0x1a);
+    }
+    return {};
+}
+
+QString jobName(Job job)
+{
+    switch (job) {
+    case Job::Cut: return QStringLiteral("cut");
+    case Job::Fold: return QStringLiteral("fold");
+    case Job::Reference: return QStringLiteral("reference");
+    case Job::Holes: return QStringLiteral("holes");
+    case Job::Centres: return QStringLiteral("centres");
+    case Job::Waste: return QStringLiteral("waste");
+    case Job::Calibration: return QStringLiteral("calibration");
+    case Job::Labels: return QStringLiteral("labels");
     }
     return {};
 }
@@ -168,8 +261,10 @@ TemplateDrawing drawTemplate(const CutSet& set, const TemplateLayout& layout)
     for (const PlacedPiece& piece : layout.pieces)
         drawing.pages[std::size_t(piece.page)].groups.push_back(
             pieceGroup(set.parts[std::size_t(piece.part)], piece));
-    for (PageDrawing& page : drawing.pages)
+    for (PageDrawing& page : drawing.pages) {
         page.groups.push_back(scaleCheck(layout.printable));
+        page.groups.push_back(legend(layout.printable));
+    }
     return drawing;
 }
 

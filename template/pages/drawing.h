@@ -20,10 +20,23 @@
 
 namespace vintorp::cut {
 
-// The three inks: cut lines; marks (holes, tab and section lines, alignment
-// marks); words, with the sheet edges of a tiled part and the ruler.
-enum class Ink { Cut, Mark, Words };
-QColor inkColour(Ink ink);
+// What a layer's things are for. The job gives them their colour and their
+// place in a file's layers, so that a cutter's program can sort them.
+enum class Job {
+    Cut,  // outlines to cut along
+    Fold,  // where a tab bends
+    Reference,  // where a wall changes width, a tiled part's sheet edges and alignment marks
+    Holes,  // the lead holes to drill
+    Centres,  // the crosses on the holes' centres
+    Waste,  // hatching over what is thrown away
+    Calibration,  // the ruler and the 10 mm square
+    Labels,  // words
+};
+inline constexpr Job kJobs[] = {Job::Cut,   Job::Fold,        Job::Reference, Job::Holes,
+                                Job::Centres, Job::Waste, Job::Calibration, Job::Labels};
+QColor jobColour(Job job);
+// "cut", "fold", "reference", "holes", "centres", "waste", "calibration", "labels"
+QString jobName(Job job);
 
 inline constexpr double kLineWidth = 0.1;  // mm, every line
 inline constexpr double kDash = 1.0;  // mm of dash, and of gap
@@ -33,9 +46,15 @@ struct Contour {
     Outline outline;
     QPointF shift;
 };
+enum class Dash {
+    None,
+    Dashed,  // kDash of line, kDash of gap
+    DashDot,  // kLongDash of line, then a dot between two gaps of kDash
+};
+inline constexpr double kLongDash = 3.0;  // mm
 struct Line {
     QPointF from, to;
-    bool dashed = false;
+    Dash dash = Dash::None;
 };
 struct Circle {
     QPointF centre;
@@ -56,15 +75,11 @@ struct Words {
     bool centred = false;
 };
 
-// Things of one kind in one ink: lines, or words.
+// Things of one job: lines, or words.
 struct Layer {
-    Layer(QString name, Ink ink, std::optional<QRectF> clip = {})
-        : name(std::move(name)), ink(ink), clip(clip)
-    {
-    }
+    explicit Layer(Job job, std::optional<QRectF> clip = {}) : job(job), clip(clip) { }
 
-    QString name;  // "cut", "marks", "label" …
-    Ink ink;
+    Job job;
     std::vector<Shape> shapes;
     std::vector<Words> words;
     std::optional<QRectF> clip;  // shapes outside it are not drawn

@@ -16,8 +16,8 @@ namespace vintorp::cut {
 
 inline constexpr double kPartGap = 3;  // between the blocks of part and label
 inline constexpr double kTileOverlap = 10;
-inline constexpr double kLabelEm = 2.2;  // font size of the labels
-inline constexpr double kLabelLine = 2.8;  // line spacing of the labels
+inline constexpr double kLabelEm = 2.5;  // font size of the labels, 7.1 pt
+inline constexpr double kLabelLine = 3.1;  // line spacing of the labels
 inline constexpr double kLabelGap = 1.5;  // from a part down to its label
 inline constexpr double kHeaderHeight = 6;
 inline constexpr double kFooterHeight = 17;

@@ -34,31 +34,36 @@ QPainterPath toPath(const Outline& outline)
     return path;
 }
 
-QPen pen(Ink ink, bool dashed)
+QPen pen(Job job, Dash dash)
 {
-    QPen p(inkColour(ink), kLineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    if (dashed)
-        p.setDashPattern({kDash / kLineWidth, kDash / kLineWidth});
+    QPen p(jobColour(job), kLineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    // Dash patterns are in units of the pen's width.
+    const double unit = 1 / kLineWidth;
+    switch (dash) {
+    case Dash::None: break;
+    case Dash::Dashed: p.setDashPattern({kDash * unit, kDash * unit}); break;
+    case Dash::DashDot: p.setDashPattern({kLongDash * unit, kDash * unit, 1, kDash * unit}); break;
+    }
     return p;
 }
 
 // The painter is in millimetres.
-void paintShape(QPainter& painter, Ink ink, const Shape& shape)
+void paintShape(QPainter& painter, Job job, const Shape& shape)
 {
     std::visit(
         [&](const auto& s) {
             using S = std::decay_t<decltype(s)>;
             if constexpr (std::is_same_v<S, Contour>) {
-                painter.setPen(pen(ink, false));
+                painter.setPen(pen(job, Dash::None));
                 painter.drawPath(toPath(s.outline).translated(s.shift));
             } else if constexpr (std::is_same_v<S, Line>) {
-                painter.setPen(pen(ink, s.dashed));
+                painter.setPen(pen(job, s.dash));
                 painter.drawLine(s.from, s.to);
             } else if constexpr (std::is_same_v<S, Circle>) {
-                painter.setPen(pen(ink, false));
+                painter.setPen(pen(job, Dash::None));
                 painter.drawEllipse(s.centre, s.radius, s.radius);
             } else {
-                painter.setPen(pen(ink, false));
+                painter.setPen(pen(job, Dash::None));
                 painter.drawRect(s.rect);
             }
         },
@@ -66,13 +71,13 @@ void paintShape(QPainter& painter, Ink ink, const Shape& shape)
 }
 
 // Text at the device's own resolution, so that it is laid out at its size.
-void paintWords(QPainter& painter, Ink ink, const Words& words)
+void paintWords(QPainter& painter, Job job, const Words& words)
 {
     const double s = dotsPerMm(painter);
     QFont font = templateFont();
     font.setPointSizeF(words.em * 72 / 25.4);
     painter.setFont(font);
-    painter.setPen(inkColour(ink));
+    painter.setPen(jobColour(job));
     double x = words.at.x() * s;
     if (words.centred)
         x -= QFontMetricsF(font, painter.device()).horizontalAdvance(words.text) / 2;
@@ -88,10 +93,10 @@ void paintLayer(QPainter& painter, const Layer& layer)
     if (layer.clip)
         painter.setClipRect(*layer.clip);
     for (const Shape& shape : layer.shapes)
-        paintShape(painter, layer.ink, shape);
+        paintShape(painter, layer.job, shape);
     painter.restore();
     for (const Words& words : layer.words)
-        paintWords(painter, layer.ink, words);
+        paintWords(painter, layer.job, words);
 }
 
 }  // namespace

@@ -71,39 +71,54 @@ QString outlineData(const Outline& outline, QPointF shift)
     return d + u'Z';
 }
 
-QString shapeElement(const Shape& shape)
+// The stroke of a line of `job`, on the element itself as well as on its
+// groups, for programs that read only an element's own attributes.
+QString strokeAttributes(Job job, Dash dash)
+{
+    QString a = QStringLiteral(" stroke=\"%1\"").arg(colour(jobColour(job)));
+    switch (dash) {
+    case Dash::None: break;
+    case Dash::Dashed: a += QStringLiteral(" stroke-dasharray=\"%1 %1\"").arg(mm(kDash)); break;
+    case Dash::DashDot:
+        a += QStringLiteral(" stroke-dasharray=\"%1 %2 %3 %2\"").arg(mm(kLongDash), mm(kDash), mm(kLineWidth));
+        break;
+    }
+    return a;
+}
+
+QString shapeElement(Job job, const Shape& shape)
 {
     return std::visit(
-        [](const auto& s) {
+        [job](const auto& s) {
             using S = std::decay_t<decltype(s)>;
             if constexpr (std::is_same_v<S, Contour>) {
-                return QStringLiteral("<path d=\"%1\"/>\n").arg(outlineData(s.outline, s.shift));
+                return QStringLiteral("<path%1 d=\"%2\"/>\n")
+                    .arg(strokeAttributes(job, Dash::None), outlineData(s.outline, s.shift));
             } else if constexpr (std::is_same_v<S, Line>) {
-                const QString d = u'M' + point(s.from) + u'L' + point(s.to);
-                if (s.dashed)
-                    return QStringLiteral("<path stroke-dasharray=\"%1 %1\" d=\"%2\"/>\n").arg(mm(kDash), d);
-                return QStringLiteral("<path d=\"%1\"/>\n").arg(d);
+                return QStringLiteral("<path%1 d=\"M%2L%3\"/>\n")
+                    .arg(strokeAttributes(job, s.dash), point(s.from), point(s.to));
             } else if constexpr (std::is_same_v<S, Circle>) {
-                return QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\"/>\n")
-                    .arg(mm(s.centre.x()), mm(s.centre.y()), mm(s.radius));
+                return QStringLiteral("<circle%1 cx=\"%2\" cy=\"%3\" r=\"%4\"/>\n")
+                    .arg(strokeAttributes(job, Dash::None), mm(s.centre.x()), mm(s.centre.y()), mm(s.radius));
             } else {
-                return QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\"/>\n")
-                    .arg(mm(s.rect.x()), mm(s.rect.y()), mm(s.rect.width()), mm(s.rect.height()));
+                return QStringLiteral("<rect%1 x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\"/>\n")
+                    .arg(strokeAttributes(job, Dash::None), mm(s.rect.x()), mm(s.rect.y()), mm(s.rect.width()),
+                         mm(s.rect.height()));
             }
         },
         shape);
 }
 
-QString wordsElement(const Words& w)
+QString wordsElement(Job job, const Words& w)
 {
-    return QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"%3\" text-anchor=\"%4\">%5</text>\n")
-        .arg(mm(w.at.x()), mm(w.at.y()), mm(w.em),
+    return QStringLiteral("<text fill=\"%1\" x=\"%2\" y=\"%3\" font-size=\"%4\" text-anchor=\"%5\">%6</text>\n")
+        .arg(colour(jobColour(job)), mm(w.at.x()), mm(w.at.y()), mm(w.em),
              w.centred ? QStringLiteral("middle") : QStringLiteral("start"), escaped(w.text));
 }
 
-// A layer of lines is stroked and never filled, a layer of words filled.
-// `clips` counts the clip paths of the document, for their ids.
-QString layerGroup(const Layer& layer, int& clips)
+// One group's things of one layer: lines are stroked and never filled, words
+// filled. `clips` counts the clip paths of the document, for their ids.
+QString layerGroup(const QString& groupId, const Layer& layer, int& clips)
 {
     QString g;
     QString clipAttribute;
@@ -115,20 +130,18 @@ QString layerGroup(const Layer& layer, int& clips)
                  .arg(id, mm(c.x()), mm(c.y()), mm(c.width()), mm(c.height()));
         clipAttribute = QStringLiteral(" clip-path=\"url(#%1)\"").arg(id);
     }
-    if (!layer.shapes.empty()) {
-        g += QStringLiteral("<g class=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\"%4>\n")
-                 .arg(layer.name, colour(inkColour(layer.ink)), mm(kLineWidth), clipAttribute);
-        for (const Shape& shape : layer.shapes)
-            g += shapeElement(shape);
-        g += QStringLiteral("</g>\n");
-    }
-    if (!layer.words.empty()) {
-        g += QStringLiteral("<g class=\"%1\" fill=\"%2\">\n").arg(layer.name, colour(inkColour(layer.ink)));
-        for (const Words& w : layer.words)
-            g += wordsElement(w);
-        g += QStringLiteral("</g>\n");
-    }
-    return g;
+    const QString colourName = colour(jobColour(layer.job));
+    g += QStringLiteral("<g class=\"%1\"").arg(groupId);
+    if (!layer.shapes.empty())
+        g += QStringLiteral(" fill=\"none\" stroke=\"%1\" stroke-width=\"%2\"").arg(colourName, mm(kLineWidth));
+    else
+        g += QStringLiteral(" fill=\"%1\"").arg(colourName);
+    g += clipAttribute + QStringLiteral(">\n");
+    for (const Shape& shape : layer.shapes)
+        g += shapeElement(layer.job, shape);
+    for (const Words& w : layer.words)
+        g += wordsElement(layer.job, w);
+    return g + QStringLiteral("</g>\n");
 }
 
 }  // namespace
@@ -137,18 +150,29 @@ QByteArray templateSvg(const TemplateDrawing& drawing, const QString& title)
 {
     const QSizeF size = drawing.paper;
     QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" "
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                                 "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" version=\"1.1\" "
                                  "width=\"%1mm\" height=\"%2mm\" viewBox=\"0 0 %1 %2\" font-family=\"%3\">\n")
                       .arg(mm(size.width()), mm(size.height()), templateFontFamilies());
     svg += QStringLiteral("<title>%1</title>\n").arg(escaped(title));
+    // One top-level layer per job, as a drawing program shows layers; in each
+    // the things of every part, header and scale check, grouped by their owner.
     int clips = 0;
-    for (const PageDrawing& page : drawing.pages) {
-        for (const Group& group : page.groups) {
-            svg += QStringLiteral("<g id=\"%1\">\n").arg(group.id);
-            for (const Layer& layer : group.layers)
-                svg += layerGroup(layer, clips);
-            svg += QStringLiteral("</g>\n");
+    for (const Job job : kJobs) {
+        QString content;
+        for (const PageDrawing& page : drawing.pages) {
+            for (const Group& group : page.groups) {
+                for (const Layer& layer : group.layers) {
+                    if (layer.job == job)
+                        content += layerGroup(group.id, layer, clips);
+                }
+            }
         }
+        if (content.isEmpty())
+            continue;
+        svg += QStringLiteral("<g id=\"%1\" inkscape:groupmode=\"layer\" inkscape:label=\"%1\">\n")
+                   .arg(jobName(job));
+        svg += content + QStringLiteral("</g>\n");
     }
     svg += QStringLiteral("</svg>\n");
     return svg.toUtf8();

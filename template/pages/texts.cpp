@@ -79,6 +79,12 @@ QStringList scaleNote()
             CutTemplate::tr("Проверьте: линейка ровно 100 мм, квадрат 10 × 10 мм.")};
 }
 
+QStringList legendLines()
+{
+    return {CutTemplate::tr("линия реза"), CutTemplate::tr("линия сгиба"), CutTemplate::tr("опорная линия"),
+            CutTemplate::tr("отход")};
+}
+
 QString problemMessage(const cut::CutPartsError& error)
 {
     using cut::CutProblem;

@@ -24,6 +24,9 @@ QString pageHeader(const cut::CutSet& set, int page, int pages);
 // The two lines over the ruler: print at 100 % and check the ruler.
 QStringList scaleNote();
 
+// The legend's rows: cut lines, fold lines, reference lines, waste.
+QStringList legendLines();
+
 // What is wrong with the drawing's values, for the user.
 QString problemMessage(const cut::CutPartsError& error);
 

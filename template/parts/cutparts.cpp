@@ -12,9 +12,6 @@
 namespace vintorp::cut {
 namespace {
 
-// A hole keeps one diameter of material between its centre and any edge.
-constexpr double kHoleClearance = kLeadHoleDiameter;
-
 std::string problemText(CutProblem problem)
 {
     switch (problem) {
@@ -54,6 +51,7 @@ double fieldValue(const FieldTexts& texts, std::string_view name, std::string_vi
 }
 
 struct Sizes {
+    double thickness;
     double cheekWidth, cheekHeight, windowWidth, windowHeight;
     double tabbedHeight, tabbedBetweenTabs, tabbedMiddle, tabbedNarrow, tabbedWide;
     double plainHeight, plainMiddle, plainNarrow, plainWide;
@@ -64,8 +62,8 @@ Sizes readSizes(const FieldTexts& texts, std::string_view sep)
     const auto get = [&](std::string_view name) { return fieldValue(texts, name, sep); };
     // The thickness first, then the parts' fields in the drawing's tab order
     // (calc/drawingfields.h): the first bad field read is the one reported.
-    get(calc::field::Thickness);
     Sizes s{};
+    s.thickness = get(calc::field::Thickness);
     s.windowHeight = get(calc::field::CheekWindowHeight);
     s.cheekHeight = get(calc::field::CheekHeight);
     s.cheekWidth = get(calc::field::CheekWidth);
@@ -129,6 +127,18 @@ Outline roundedRectangle(double w, double h, double r)
             quarterClockwise(r, r, r, 180)};
 }
 
+// An axis-aligned rectangle by its edges.
+struct Box {
+    double left, top, right, bottom;
+    // From a point outside (or on the edge) to the nearest point of the rectangle.
+    double distanceTo(Point p) const
+    {
+        const double dx = std::max({left - p.x, 0.0, p.x - right});
+        const double dy = std::max({top - p.y, 0.0, p.y - bottom});
+        return std::hypot(dx, dy);
+    }
+};
+
 // Whether p lies inside the rounded rectangle shrunk by `margin`.
 bool insideRounded(Point p, double w, double h, double r, double margin)
 {
@@ -155,18 +165,23 @@ CutPart cheek(const Sizes& s)
 
     // Four holes in each band, from over the window's left edge to over its
     // right edge, each row falling to the right from a quarter to three
-    // quarters of its band.
+    // quarters of its band, or less where that would bring a hole nearer to
+    // an edge than its margin.
+    const double clearance = kLeadHoleDiameter / 2 + leadHoleMargin(s.thickness);  // centre to edge
+    const double first = std::max(band / 4, clearance);
+    const double last = std::min(band * 3 / 4, band - clearance);
     std::vector<Hole> holes;
     for (const double bandTop : {0.0, band + s.windowHeight}) {
         for (int i = 0; i < 4; ++i) {
-            const Point c{left + s.windowWidth * i / 3, bandTop + band * (0.25 + 0.5 * i / 3)};
+            const Point c{left + s.windowWidth * i / 3, bandTop + first + (last - first) * i / 3};
             holes.push_back({c, kLeadHoleDiameter});
         }
     }
-    const bool fit
-        = band >= 4 * kHoleClearance && std::all_of(holes.begin(), holes.end(), [&](const Hole& h) {
-              return insideRounded(h.centre, s.cheekWidth, s.cheekHeight, r, kHoleClearance);
-          });
+    const Box window{left, band, left + s.windowWidth, band + s.windowHeight};
+    const bool fit = first <= last && std::all_of(holes.begin(), holes.end(), [&](const Hole& h) {
+        return insideRounded(h.centre, s.cheekWidth, s.cheekHeight, r, clearance)
+               && window.distanceTo(h.centre) >= clearance;
+    });
     if (!fit) {
         part.holesLeftOut = true;
         return part;
@@ -205,10 +220,13 @@ CutPart wall(PartKind kind, const std::vector<double>& ys, const std::vector<dou
         outline.push_back(line(cx - widths[i] / 2, upper));
     }
     part.cuts = {outline};
-    // The lines between sections, where they lie inside the part.
+    // The lines between sections, where they lie inside the part: tabs fold
+    // along theirs, the others mark where the width changes.
+    const bool tabbed = kind == PartKind::TabbedWall;
     for (std::size_t i = 0; i + 1 < widths.size(); ++i) {
         const double half = std::min(widths[i], widths[i + 1]) / 2;
-        part.dashedLines.push_back({{cx - half, ys[i]}, {cx + half, ys[i]}});
+        const bool tabLine = tabbed && (i == 0 || i + 2 == widths.size());
+        (tabLine ? part.foldLines : part.referenceLines).push_back({{cx - half, ys[i]}, {cx + half, ys[i]}});
     }
     return part;
 }
@@ -236,6 +254,11 @@ CutPartsError::CutPartsError(CutProblem problem, std::string_view field)
                                        : std::string(field) + ": " + problemText(problem)),
       problem_(problem), field_(field)
 {
+}
+
+double leadHoleMargin(double thickness)
+{
+    return std::max(kLeadHoleDiameter, thickness);
 }
 
 int defaultBobbinCount(int coreType)

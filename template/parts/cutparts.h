@@ -57,7 +57,8 @@ struct CutPart {
     std::vector<Outline> cuts;  // the outer contour first, then the window
     std::vector<Hole> holes;  // lead holes
     std::vector<Segment> crossLines;  // the centre cross of each hole
-    std::vector<Segment> dashedLines;  // tab lines and section lines
+    std::vector<Segment> foldLines;  // where a tab bends: the tab lines
+    std::vector<Segment> referenceLines;  // where a wall changes width
     bool holesLeftOut = false;  // the bands above and below the window are too narrow
 };
 
@@ -70,6 +71,9 @@ struct CutSet {
 };
 
 inline constexpr double kLeadHoleDiameter = 1.5;
+// The least material between a lead hole's edge and any edge of its cheek:
+// the hole's own diameter, and no less than the sheet is thick.
+double leadHoleMargin(double thickness);
 inline constexpr double kHoleCrossLength = 2.5;
 inline constexpr double kLargestPart = 2000;  // mm
 inline constexpr int kMaxBobbins = 4;

@@ -102,7 +102,9 @@ TEST(CutParts, WorkedETypeCheek)
     // The window: 22.5 x 27.5, centred, square corners.
     ExpectCorners(cheek.cuts[1], {{8.5, 8.25}, {31, 8.25}, {31, 35.75}, {8.5, 35.75}, {8.5, 8.25}});
     // Four holes above and four below, the first over the window's left edge,
-    // the fourth over its right edge, each row falling to the right.
+    // the fourth over its right edge, each row falling to the right from a
+    // hole's margin (1.5 mm from its edge) below the cheek's edge to one above
+    // the window's.
     ASSERT_EQ(cheek.holes.size(), 8u);
     EXPECT_FALSE(cheek.holesLeftOut);
     for (int row = 0; row < 2; ++row) {
@@ -111,11 +113,12 @@ TEST(CutParts, WorkedETypeCheek)
             const Hole& hole = cheek.holes[std::size_t(row * 4 + i)];
             EXPECT_DOUBLE_EQ(hole.diameter, 1.5);
             EXPECT_NEAR(hole.centre.x, 8.5 + 7.5 * i, kExact);
-            EXPECT_NEAR(hole.centre.y, bandTop + 8.25 * (0.25 + i / 6.0), kExact);
+            EXPECT_NEAR(hole.centre.y, bandTop + 2.25 + 1.25 * i, kExact);
         }
     }
     EXPECT_EQ(cheek.crossLines.size(), 16u);
-    EXPECT_TRUE(cheek.dashedLines.empty());
+    EXPECT_TRUE(cheek.foldLines.empty());
+    EXPECT_TRUE(cheek.referenceLines.empty());
 }
 
 TEST(CutParts, WorkedETypeWalls)
@@ -131,13 +134,19 @@ TEST(CutParts, WorkedETypeWalls)
                    {22.5, 23.5}, {21.5, 23.5}, {21.5, 33.75}, {22.5, 33.75}, {22.5, 38},   {0, 38},
                    {0, 33.75},   {1, 33.75},   {1, 23.5},     {0, 23.5},     {0, 14.5},    {1, 14.5},
                    {1, 4.25},    {0, 4.25},    {0, 0}});
-    // Dashed: the two tab lines and the two section lines, across the narrow width.
-    ASSERT_EQ(tabbed.dashedLines.size(), 4u);
-    const double ys[] = {4.25, 14.5, 23.5, 33.75};
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_DOUBLE_EQ(tabbed.dashedLines[i].from.y, ys[i]);
-        EXPECT_DOUBLE_EQ(tabbed.dashedLines[i].from.x, 1);
-        EXPECT_DOUBLE_EQ(tabbed.dashedLines[i].to.x, 21.5);
+    // The tabs fold along the tab lines; the section lines are for reference.
+    // Both run across the narrow width.
+    const struct {
+        const std::vector<Segment>& lines;
+        std::vector<double> ys;
+    } kinds[] = {{tabbed.foldLines, {4.25, 33.75}}, {tabbed.referenceLines, {14.5, 23.5}}};
+    for (const auto& kind : kinds) {
+        ASSERT_EQ(kind.lines.size(), kind.ys.size());
+        for (std::size_t i = 0; i < kind.ys.size(); ++i) {
+            EXPECT_DOUBLE_EQ(kind.lines[i].from.y, kind.ys[i]);
+            EXPECT_DOUBLE_EQ(kind.lines[i].from.x, 1);
+            EXPECT_DOUBLE_EQ(kind.lines[i].to.x, 21.5);
+        }
     }
     // Plain wall: 29.5 high, 27.5 wide above and below, 25.5 wide and 9 high in the middle.
     const CutPart& plain = First(set, PartKind::PlainWall);
@@ -156,7 +165,8 @@ TEST(CutParts, WorkedETypeWalls)
                                      {1, 10.25},
                                      {0, 10.25},
                                      {0, 0}});
-    EXPECT_EQ(plain.dashedLines.size(), 2u);
+    EXPECT_TRUE(plain.foldLines.empty());
+    EXPECT_EQ(plain.referenceLines.size(), 2u);
 }
 
 TEST(CutParts, WorkedUTypeWithClamp)
@@ -199,6 +209,33 @@ TEST(CutParts, CornerRadiusKeepsClearOfTheWindow)
     // A twelfth of the width where the bands allow it, the wider band otherwise.
     EXPECT_DOUBLE_EQ(cheekCornerRadius(120, 130, 60, 70), 10);
     EXPECT_DOUBLE_EQ(cheekCornerRadius(120, 130, 116, 124), 3);
+}
+
+// A lead hole keeps its diameter, and at least the sheet's thickness, of
+// material to every edge of the cheek and of its window, or the holes are
+// left out.
+TEST(CutParts, LeadHolesKeepTheirMargin)
+{
+    const struct {
+        const char* thickness;
+        double margin;
+        bool holes;
+    } cases[] = {{"1", 1.5, true}, {"2", 2, true}, {"3", 3, true}, {"3,5", 3.5, false}};
+    for (const auto& c : cases) {
+        FieldTexts texts = WorkedE();
+        texts["Edit15"] = c.thickness;
+        const CutSet set = makeCutSet(texts, ",", 1);
+        const CutPart& cheek = First(set, PartKind::Cheek);
+        EXPECT_EQ(cheek.holesLeftOut, !c.holes) << c.thickness;
+        EXPECT_EQ(cheek.holes.size(), c.holes ? 8u : 0u) << c.thickness;
+        // The cheek is 39.5 x 44 with a 22.5 x 27.5 window at (8.5, 8.25).
+        for (const Hole& h : cheek.holes) {
+            const double x = h.centre.x, y = h.centre.y, edge = h.diameter / 2 + c.margin - kExact;
+            EXPECT_GE(std::min({x, y, 39.5 - x, 44 - y}), edge) << c.thickness << " at " << x << ", " << y;
+            const double dx = std::max({8.5 - x, 0.0, x - 31}), dy = std::max({8.25 - y, 0.0, y - 35.75});
+            EXPECT_GE(std::hypot(dx, dy), edge) << c.thickness << " at " << x << ", " << y;
+        }
+    }
 }
 
 struct BadCase {

@@ -75,7 +75,7 @@ ToolRun runTool(const QString& program, const QStringList& arguments)
             process.readAllStandardOutput()};
 }
 
-QRectF inkBox(const QImage& image, const QRectF& regionMm, double pixelsPerMm)
+QRectF inkBox(const QImage& image, const QRectF& regionMm, double pixelsPerMm, Ink ink)
 {
     const QRect region = QRectF(regionMm.topLeft() * pixelsPerMm, regionMm.size() * pixelsPerMm)
                              .toAlignedRect()
@@ -85,7 +85,9 @@ QRectF inkBox(const QImage& image, const QRectF& regionMm, double pixelsPerMm)
     for (int y = region.top(); y <= region.bottom(); ++y) {
         for (int x = region.left(); x <= region.right(); ++x) {
             const QRgb p = image.pixel(x, y);
-            if (qRed(p) < 160 && qBlue(p) < 160) {
+            const bool dark = qRed(p) < 160 && qBlue(p) < 160;
+            const bool blue = qBlue(p) > 160 && qRed(p) < 160 && qGreen(p) < 160;
+            if (ink == Ink::Dark ? dark : blue) {
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);

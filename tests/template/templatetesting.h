@@ -26,7 +26,9 @@ struct ToolRun {
 ToolRun runTool(const QString& program, const QStringList& arguments);
 
 // The bounding box, in millimetres at `pixelsPerMm`, of the dark pixels
-// (black or grey, not the blue of the marks) inside `regionMm`.
-QRectF inkBox(const QImage& image, const QRectF& regionMm, double pixelsPerMm);
+// (black or dark grey, neither red nor blue) inside `regionMm`, or of the
+// blue ones (the reference lines, the ruler).
+enum class Ink { Dark, Blue };
+QRectF inkBox(const QImage& image, const QRectF& regionMm, double pixelsPerMm, Ink ink = Ink::Dark);
 
 }  // namespace vintorp::cut::testing

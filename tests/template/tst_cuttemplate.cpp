@@ -63,9 +63,9 @@ QRectF pathBox(const QString& d)
 }
 
 struct SvgGroup {
-    QString cutStroke, markStroke, labelFill;
+    QString cutStroke, holeStroke, labelFill;
     QList<QRectF> cutBoxes;
-    QRectF rulerBox;  // all lines of the ruler layer
+    QRectF rulerBox;  // all lines of the calibration layer
     QList<QSizeF> frames;  // rectangles
     int holes = 0;
     QStringList texts;
@@ -73,16 +73,18 @@ struct SvgGroup {
 
 struct SvgDocument {
     QString width, height, viewBox;
-    std::map<QString, SvgGroup> groups;  // by id, top-level groups only
+    std::map<QString, SvgGroup> groups;  // by the owner's name: "cheek-1", "scale-check" …
+    QStringList layers;  // the top-level layers, in order
+    std::map<QString, QSet<QString>> strokes;  // by layer: each line's colour and dashes
     int rects = 0;  // outside the scale check
+    int uncoloured = 0;  // elements without their own colour
 };
 
 SvgDocument readSvg(const QByteArray& data)
 {
     SvgDocument doc;
     QXmlStreamReader xml(data);
-    QString group;
-    QString inner;  // class of the inner group
+    QString layer, group;
     int depth = 0;
     while (!xml.atEnd()) {
         xml.readNext();
@@ -90,40 +92,46 @@ SvgDocument readSvg(const QByteArray& data)
             ++depth;
             const auto a = xml.attributes();
             const QStringView name = xml.name();
+            const QString stroke = a.value("stroke").toString();
+            const bool shape = name == u"path" || name == u"circle" || name == u"rect";
             if (name == u"svg") {
                 doc.width = a.value("width").toString();
                 doc.height = a.value("height").toString();
                 doc.viewBox = a.value("viewBox").toString();
             } else if (name == u"g" && depth == 2) {
-                group = a.value("id").toString();
-                doc.groups[group];
+                layer = a.value("inkscape:groupmode") == u"layer" ? a.value("inkscape:label").toString()
+                                                                  : QStringLiteral("(not a layer)");
+                doc.layers << layer;
             } else if (name == u"g" && depth == 3) {
-                inner = a.value("class").toString();
-                SvgGroup& g = doc.groups[group];
-                if (inner == u"cut")
-                    g.cutStroke = a.value("stroke").toString();
-                else if (inner == u"marks")
-                    g.markStroke = a.value("stroke").toString();
-                else if (inner == u"label")
-                    g.labelFill = a.value("fill").toString();
-            } else if (name == u"path" && inner == u"cut") {
-                doc.groups[group].cutBoxes << pathBox(a.value("d").toString());
-            } else if (name == u"path" && inner == u"ruler") {
-                QRectF& box = doc.groups[group].rulerBox;
-                box = box.united(pathBox(a.value("d").toString()));
-            } else if (name == u"circle") {
-                ++doc.groups[group].holes;
-            } else if (name == u"rect") {
-                doc.groups[group].frames << QSizeF(a.value("width").toDouble(), a.value("height").toDouble());
+                group = a.value("class").toString();
+                doc.groups[group];
+            } else if (shape && depth == 4) {
+                if (stroke.isEmpty())
+                    ++doc.uncoloured;
+                doc.strokes[layer] << stroke + u' ' + a.value("stroke-dasharray").toString();
+            }
+            SvgGroup& g = doc.groups[group];
+            if (name == u"path" && layer == u"cut") {
+                g.cutBoxes << pathBox(a.value("d").toString());
+                g.cutStroke = stroke;
+            } else if (name == u"path" && layer == u"calibration") {
+                g.rulerBox = g.rulerBox.united(pathBox(a.value("d").toString()));
+            } else if (name == u"circle" && layer == u"holes") {
+                ++g.holes;
+                g.holeStroke = stroke;
+            } else if (name == u"rect" && depth == 4) {
+                g.frames << QSizeF(a.value("width").toDouble(), a.value("height").toDouble());
                 if (group != u"scale-check")
                     ++doc.rects;
             } else if (name == u"text") {
-                doc.groups[group].texts << xml.readElementText();
+                if (a.value("fill").isEmpty())
+                    ++doc.uncoloured;
+                if (layer == u"labels")
+                    g.labelFill = a.value("fill").toString();
+                g.texts << xml.readElementText();
                 --depth;
             }
         } else if (xml.isEndElement()) {
-            if (depth == 3)
-                inner.clear();
             --depth;
         }
     }
@@ -282,7 +290,7 @@ void TestCutTemplate::svgReadBack()
                                                                               {"tabbed-wall", {22.5, 38}},
                                                                               {"plain-wall", {27.5, 29.5}}};
     int parts = 0;
-    QSet<QString> cut, marks, words;
+    QSet<QString> cut, holes, words;
     for (const auto& [id, group] : doc.groups) {
         const QString kind = id.section(u'-', 0, -2);
         if (!sizes.count(kind))
@@ -294,8 +302,8 @@ void TestCutTemplate::svgReadBack()
         QVERIFY2(qAbs(size.height() - sizes.at(kind).height()) <= kEdgeTolerance, qPrintable(id));
         cut << group.cutStroke;
         words << group.labelFill;
-        if (!group.markStroke.isEmpty())
-            marks << group.markStroke;
+        if (!group.holeStroke.isEmpty())
+            holes << group.holeStroke;
         QVERIFY2(group.texts.join(u' ').contains(QStringLiteral("материал 1 мм")), qPrintable(id));
         if (kind == u"cheek") {
             QCOMPARE(group.cutBoxes.size(), 2);  // the contour and the window
@@ -303,11 +311,24 @@ void TestCutTemplate::svgReadBack()
         }
     }
     QCOMPARE(parts, 6 * bobbins);
-    // Three inks, one each.
+    // Every element has its own colour, and each job one of its own: a
+    // cutter's program sorts them apart by it, and so apart from the cuts.
+    QCOMPARE(doc.uncoloured, 0);
     QCOMPARE(cut.size(), 1);
-    QCOMPARE(marks.size(), 1);
     QCOMPARE(words.size(), 1);
-    QVERIFY(!cut.intersects(marks) && !cut.intersects(words) && !marks.intersects(words));
+    QVERIFY(!cut.intersects(words));
+    QCOMPARE(holes.size(), uType ? 0 : 1);
+    QVERIFY(!cut.intersects(holes));
+    const QStringList layers = uType ? QStringList{"cut", "fold", "reference", "waste", "calibration", "labels"}
+                                     : QStringList{"cut", "fold", "reference", "holes", "centres", "waste", "calibration", "labels"};
+    QCOMPARE(doc.layers, layers);
+    const QString lines[] = {"cut", "fold", "reference", "holes", "centres"};
+    for (const QString& job : lines) {
+        for (const QString& other : lines) {
+            if (job != other && doc.strokes.count(job) && doc.strokes.count(other))
+                QVERIFY2(!doc.strokes.at(job).intersects(doc.strokes.at(other)), qPrintable(job + u' ' + other));
+        }
+    }
 }
 
 void TestCutTemplate::svgOpensInAnotherRenderer()
@@ -362,7 +383,8 @@ void TestCutTemplate::pdfPartsMeasured()
                  qPrintable(font));
 
     // The cut lines as the file holds them: each part's outline where the
-    // layout puts it, each edge within 0.05 mm, and no other cut line.
+    // layout puts it, each edge within 0.05 mm, and no other cut line but the
+    // legend's sample of one.
     QList<QRectF> cuts;
     for (const QByteArray& content : pdfStreams(pdf))
         cuts << pdfCutPaths(content);
@@ -379,7 +401,7 @@ void TestCutTemplate::pdfPartsMeasured()
         });
         QVERIFY2(found, qPrintable(QStringLiteral("part %1").arg(piece.part)));
     }
-    QCOMPARE(cuts.size(), outlines);
+    QCOMPARE(cuts.size(), outlines + layout.pageCount);
 
     const QImage page = renderPdfPage(pdf, 1);
     QVERIFY(!page.isNull());
@@ -394,8 +416,9 @@ void TestCutTemplate::pdfPartsMeasured()
         QVERIFY2(qAbs(ink.left() + 0.05 - piece.origin.x()) <= kInkTolerance, qPrintable(where));
         QVERIFY2(qAbs(ink.top() + 0.05 - piece.origin.y()) <= kInkTolerance, qPrintable(where));
     }
-    // The ruler: 100 mm between its end ticks.
-    const QRectF ruler = inkBox(page, QRectF(kFileMargin - 1, 297 - kFileMargin - 5.5, 102, 1), kPixelsPerMm);
+    // The ruler, in the reference lines' blue: 100 mm between its end ticks.
+    const QRectF ruler
+        = inkBox(page, QRectF(kFileMargin - 1, 297 - kFileMargin - 5.5, 102, 1), kPixelsPerMm, Ink::Blue);
     QVERIFY(qAbs(ruler.width() - 0.1 - 100) <= kInkTolerance);
 }
 
