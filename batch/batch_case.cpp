@@ -224,6 +224,20 @@ ordered_json FieldsJson(const calc::MemoryView& view)
     return out;
 }
 
+}  // namespace
+
+std::string RefusalText(TemplateRefusal refusal)
+{
+    switch (refusal) {
+    case TemplateRefusal::NotAString: return "key \"template\" must be a string";
+    case TemplateRefusal::NothingToCut: return "nothing to cut: the calculation did not succeed";
+    case TemplateRefusal::NotAvailable: return "templates are not available";
+    }
+    return "template refused";
+}
+
+namespace {
+
 // {"status": "written", "path": ...} or {"status": "error", "message": ...}.
 ordered_json TemplateAnswer(const KeyValue& path, const std::string& status, const calc::MemoryView& view,
                             const Case& c, const RunOptions& options)
@@ -231,15 +245,18 @@ ordered_json TemplateAnswer(const KeyValue& path, const std::string& status, con
     const auto error = [](const std::string& why) {
         return ordered_json{{"status", "error"}, {"message", why}};
     };
+    const auto refused = [&options, &error](TemplateRefusal refusal) {
+        return error(options.word_refusal ? options.word_refusal(refusal) : RefusalText(refusal));
+    };
     if (!path.text) {
-        return error("key \"template\" must be a string");
+        return refused(TemplateRefusal::NotAString);
     }
     const std::string& file = *path.text;
     if (status != "ok") {
-        return error("nothing to cut: the calculation did not succeed");
+        return refused(TemplateRefusal::NothingToCut);
     }
     if (!options.write_template) {
-        return error("templates are not available");
+        return refused(TemplateRefusal::NotAvailable);
     }
     TemplateJob job;
     for (const std::string_view name : calc::kDrawingFields) {

@@ -32,9 +32,22 @@ using TemplateWriter = std::function<std::string(const TemplateJob&)>;
 // The message of a rejected or failed case in the language asked for.
 using MessageTranslator = std::function<std::string(const calc::Error&)>;
 
+// Why a case's template was not tried.
+enum class TemplateRefusal {
+    NotAString,  // the key "template" holds something other than a string
+    NothingToCut,  // the calculation did not succeed
+    NotAvailable,  // the run has no template writer
+};
+// Its words in the language asked for.
+using RefusalWords = std::function<std::string(TemplateRefusal)>;
+
+// The English words of a refusal.
+std::string RefusalText(TemplateRefusal refusal);
+
 struct RunOptions {
     TemplateWriter write_template;  // none: templates are reported as not available
     MessageTranslator translate_message;  // none: the messages in the calculation's own words
+    RefusalWords word_refusal;  // none: RefusalText
 };
 
 // Any line at all, however large or deeply nested, is answered: memory

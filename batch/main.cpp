@@ -73,6 +73,27 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
+// Why a case's template was not tried, in the language of `translator` (none:
+// Russian, the texts' own).
+QString RefusalWords(vintorp::batch::TemplateRefusal refusal, const QTranslator* translator)
+{
+    using vintorp::batch::TemplateRefusal;
+    const char* source = nullptr;
+    switch (refusal) {
+    case TemplateRefusal::NotAString:
+        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"template\" должно быть строкой");
+        break;
+    case TemplateRefusal::NothingToCut:
+        source = QT_TRANSLATE_NOOP("Batch", "вырезать нечего: расчёт не удался");
+        break;
+    case TemplateRefusal::NotAvailable: source = QT_TRANSLATE_NOOP("Batch", "шаблоны недоступны"); break;
+    }
+    if (!source)
+        return QString::fromStdString(vintorp::batch::RefusalText(refusal));
+    const QString translated = translator ? translator->translate("Batch", source) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+}
+
 // The language asked for on the command line; nothing when the arguments are wrong.
 std::optional<Language> LanguageOption(int argc, char** argv)
 {
@@ -109,6 +130,9 @@ int main(int argc, char** argv)
         return (translator ? vintorp::lang::messageText(error, *translator)
                            : vintorp::lang::messageText(error))
             .toStdString();
+    };
+    options.word_refusal = [&translator](vintorp::batch::TemplateRefusal refusal) {
+        return RefusalWords(refusal, translator ? &*translator : nullptr).toStdString();
     };
     using Status = vintorp::batch::LineReader::Status;
     vintorp::batch::LineReader input(STDIN_FILENO);

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>Batch</name>
+    <message>
+        <source>значение ключа &quot;template&quot; должно быть строкой</source>
+        <translation>key &quot;template&quot; must be a string</translation>
+    </message>
+    <message>
+        <source>вырезать нечего: расчёт не удался</source>
+        <translation>nothing to cut: the calculation did not succeed</translation>
+    </message>
+    <message>
+        <source>шаблоны недоступны</source>
+        <translation>templates are not available</translation>
+    </message>
+</context>
+<context>
     <name>CutTemplate</name>
     <message>
         <source>Шаблон…</source>
@@ -116,34 +131,6 @@
         <translation>Check: the ruler is exactly 100 mm, the square 10 × 10 mm.</translation>
     </message>
     <message>
-        <source>Шаблон не построен: в поле %1 не число.</source>
-        <translation>No template: field %1 does not hold a number.</translation>
-    </message>
-    <message>
-        <source>Шаблон не построен: размер в поле %1 записан с порядком (E), такую деталь не вырезать.</source>
-        <translation>No template: the size in field %1 is written with an exponent (E); no such part can be cut.</translation>
-    </message>
-    <message>
-        <source>Шаблон не построен: размер в поле %1 равен нулю или отрицателен.</source>
-        <translation>No template: the size in field %1 is zero or negative.</translation>
-    </message>
-    <message>
-        <source>Шаблон не построен: размер в поле %1 больше %2 м.</source>
-        <translation>No template: the size in field %1 is over %2 m.</translation>
-    </message>
-    <message>
-        <source>Шаблон не построен: окно щеки не меньше самой щеки.</source>
-        <translation>No template: the cheek&apos;s window is not smaller than the cheek.</translation>
-    </message>
-    <message>
-        <source>Шаблон не построен: у стенки с выступами нет места для выступов (поле %1).</source>
-        <translation>No template: the tabbed wall has no room for its tabs (field %1).</translation>
-    </message>
-    <message>
-        <source>Шаблон не построен: средняя часть стенки не короче самой стенки (поле %1).</source>
-        <translation>No template: the middle section of a wall is not shorter than the wall (field %1).</translation>
-    </message>
-    <message>
         <source>Число каркасов должно быть от 1 до %1.</source>
         <translation>The number of bobbins must be 1 to %1.</translation>
     </message>
@@ -174,6 +161,94 @@
     <message>
         <source>отход</source>
         <translation>waste</translation>
+    </message>
+    <message>
+        <source>ширина щеки</source>
+        <translation>cheek width</translation>
+    </message>
+    <message>
+        <source>высота щеки</source>
+        <translation>cheek height</translation>
+    </message>
+    <message>
+        <source>ширина окна щеки</source>
+        <translation>width of the cheek&apos;s window</translation>
+    </message>
+    <message>
+        <source>высота окна щеки</source>
+        <translation>height of the cheek&apos;s window</translation>
+    </message>
+    <message>
+        <source>высота стенки с выступами</source>
+        <translation>height of the tabbed wall</translation>
+    </message>
+    <message>
+        <source>расстояние между линиями выступов</source>
+        <translation>distance between the tab lines</translation>
+    </message>
+    <message>
+        <source>высота средней части стенки с выступами</source>
+        <translation>height of the tabbed wall&apos;s middle section</translation>
+    </message>
+    <message>
+        <source>ширина верхней и нижней частей стенки с выступами</source>
+        <translation>width of the tabbed wall&apos;s upper and lower sections</translation>
+    </message>
+    <message>
+        <source>ширина выступов и средней части стенки</source>
+        <translation>width of the tabs and of the wall&apos;s middle section</translation>
+    </message>
+    <message>
+        <source>высота гладкой стенки</source>
+        <translation>height of the plain wall</translation>
+    </message>
+    <message>
+        <source>высота средней части гладкой стенки</source>
+        <translation>height of the plain wall&apos;s middle section</translation>
+    </message>
+    <message>
+        <source>ширина средней части гладкой стенки</source>
+        <translation>width of the plain wall&apos;s middle section</translation>
+    </message>
+    <message>
+        <source>ширина верхней и нижней частей гладкой стенки</source>
+        <translation>width of the plain wall&apos;s upper and lower sections</translation>
+    </message>
+    <message>
+        <source>толщина материала</source>
+        <translation>material thickness</translation>
+    </message>
+    <message>
+        <source>Шаблон не построен: %1 — не число («%2»).</source>
+        <translation>No template: the %1 is not a number (“%2”).</translation>
+    </message>
+    <message>
+        <source>Шаблон не построен: %1 %2 — число с порядком (E), такую деталь не вырезать.</source>
+        <translation>No template: the %1 %2 is a number with an exponent (E); no such part can be cut.</translation>
+    </message>
+    <message>
+        <source>Шаблон не построен: %1 %2 мм — не больше нуля.</source>
+        <translation>No template: the %1 %2 mm is not greater than zero.</translation>
+    </message>
+    <message>
+        <source>Шаблон не построен: %1 %2 мм больше %3 м.</source>
+        <translation>No template: the %1 %2 mm is more than %3 m.</translation>
+    </message>
+    <message>
+        <source>Шаблон не построен: окно щеки %1 × %2 мм не меньше самой щеки %3 × %4 мм.</source>
+        <translation>No template: the cheek&apos;s window %1 × %2 mm is not smaller than the cheek %3 × %4 mm.</translation>
+    </message>
+    <message>
+        <source>Шаблон не построен: расстояние между линиями выступов %1 мм не меньше высоты стенки с выступами %2 мм, для выступов нет места.</source>
+        <translation>No template: the distance between the tab lines %1 mm is not less than the tabbed wall&apos;s height %2 mm; there is no room for the tabs.</translation>
+    </message>
+    <message>
+        <source>Шаблон не построен: высота средней части стенки с выступами %1 мм не меньше расстояния между линиями выступов %2 мм.</source>
+        <translation>No template: the height of the tabbed wall&apos;s middle section %1 mm is not less than the distance between the tab lines %2 mm.</translation>
+    </message>
+    <message>
+        <source>Шаблон не построен: высота средней части гладкой стенки %1 мм не меньше высоты самой стенки %2 мм.</source>
+        <translation>No template: the height of the plain wall&apos;s middle section %1 mm is not less than the wall&apos;s height %2 mm.</translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,7 @@ cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, 
     try {
         return cut::makeCutSet(texts, sep.toStdString(), bobbins);
     } catch (const cut::CutPartsError& e) {
-        throw TemplateError(problemMessage(e));
+        throw TemplateError(problemMessage(e, texts));
     }
 }
 

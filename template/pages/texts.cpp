@@ -85,30 +85,74 @@ QStringList legendLines()
             CutTemplate::tr("отход")};
 }
 
-QString problemMessage(const cut::CutPartsError& error)
+QString dimensionName(std::string_view field)
+{
+    namespace f = calc::field;
+    const struct {
+        std::string_view field;
+        const char* name;
+    } kNames[] = {
+        {f::CheekWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина щеки")},
+        {f::CheekHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота щеки")},
+        {f::CheekWindowWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина окна щеки")},
+        {f::CheekWindowHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота окна щеки")},
+        {f::TabbedWallHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота стенки с выступами")},
+        {f::TabbedWallBetweenTabs, QT_TRANSLATE_NOOP("CutTemplate", "расстояние между линиями выступов")},
+        {f::TabbedWallMiddleHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота средней части стенки с выступами")},
+        {f::TabbedWallNarrowWidth,
+         QT_TRANSLATE_NOOP("CutTemplate", "ширина верхней и нижней частей стенки с выступами")},
+        {f::TabbedWallWideWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина выступов и средней части стенки")},
+        {f::PlainWallHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота гладкой стенки")},
+        {f::PlainWallMiddleHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота средней части гладкой стенки")},
+        {f::PlainWallNarrowWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина средней части гладкой стенки")},
+        {f::PlainWallWideWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина верхней и нижней частей гладкой стенки")},
+        {f::Thickness, QT_TRANSLATE_NOOP("CutTemplate", "толщина материала")},
+    };
+    for (const auto& n : kNames) {
+        if (n.field == field)
+            return CutTemplate::tr(n.name);
+    }
+    return QString::fromUtf8(field.data(), qsizetype(field.size()));
+}
+
+QString problemMessage(const cut::CutPartsError& error, const cut::FieldTexts& texts)
 {
     using cut::CutProblem;
-    const QString field = QString::fromStdString(error.field());
+    namespace f = calc::field;
+    const auto value = [&texts](std::string_view field) {
+        const auto it = texts.find(field);
+        return it == texts.end() ? QString() : QString::fromStdString(it->second);
+    };
+    const QString name = dimensionName(error.field());
+    const QString given = value(error.field());
     switch (error.problem()) {
-    case CutProblem::NotANumber: return CutTemplate::tr("Шаблон не построен: в поле %1 не число.").arg(field);
+    case CutProblem::NotANumber:
+        return CutTemplate::tr("Шаблон не построен: %1 — не число («%2»).").arg(name, given);
     case CutProblem::ExponentForm:
-        return CutTemplate::tr(
-                   "Шаблон не построен: размер в поле %1 записан с порядком (E), такую деталь не вырезать.")
-            .arg(field);
+        return CutTemplate::tr("Шаблон не построен: %1 %2 — число с порядком (E), такую деталь не вырезать.")
+            .arg(name, given);
     case CutProblem::NotPositive:
-        return CutTemplate::tr("Шаблон не построен: размер в поле %1 равен нулю или отрицателен.").arg(field);
+        return CutTemplate::tr("Шаблон не построен: %1 %2 мм — не больше нуля.").arg(name, given);
     case CutProblem::TooLarge:
-        return CutTemplate::tr("Шаблон не построен: размер в поле %1 больше %2 м.")
-            .arg(field)
+        return CutTemplate::tr("Шаблон не построен: %1 %2 мм больше %3 м.")
+            .arg(name, given)
             .arg(cut::kLargestPart / 1000);
     case CutProblem::WindowTooLarge:
-        return CutTemplate::tr("Шаблон не построен: окно щеки не меньше самой щеки.");
+        return CutTemplate::tr("Шаблон не построен: окно щеки %1 × %2 мм не меньше самой щеки %3 × %4 мм.")
+            .arg(value(f::CheekWindowWidth), value(f::CheekWindowHeight), value(f::CheekWidth),
+                 value(f::CheekHeight));
     case CutProblem::TabsTooShort:
-        return CutTemplate::tr("Шаблон не построен: у стенки с выступами нет места для выступов (поле %1).")
-            .arg(field);
+        return CutTemplate::tr("Шаблон не построен: расстояние между линиями выступов %1 мм не меньше высоты "
+                               "стенки с выступами %2 мм, для выступов нет места.")
+            .arg(given, value(f::TabbedWallHeight));
     case CutProblem::MiddleTooTall:
-        return CutTemplate::tr("Шаблон не построен: средняя часть стенки не короче самой стенки (поле %1).")
-            .arg(field);
+        if (error.field() == f::TabbedWallMiddleHeight)
+            return CutTemplate::tr("Шаблон не построен: высота средней части стенки с выступами %1 мм не меньше "
+                                   "расстояния между линиями выступов %2 мм.")
+                .arg(given, value(f::TabbedWallBetweenTabs));
+        return CutTemplate::tr("Шаблон не построен: высота средней части гладкой стенки %1 мм не меньше высоты "
+                               "самой стенки %2 мм.")
+            .arg(given, value(f::PlainWallHeight));
     case CutProblem::BadBobbinCount:
         return CutTemplate::tr("Число каркасов должно быть от 1 до %1.").arg(cut::kMaxBobbins);
     }

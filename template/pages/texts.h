@@ -28,7 +28,10 @@ QStringList scaleNote();
 QStringList legendLines();
 
 // What is wrong with the drawing's values, for the user.
-QString problemMessage(const cut::CutPartsError& error);
+QString problemMessage(const cut::CutPartsError& error, const cut::FieldTexts& texts);
+
+// What a drawing field measures, in the maker's words: "высота щеки" …
+QString dimensionName(std::string_view field);
 
 // Why the file at `path` was not written, for the user.
 QString writeFailureMessage(const QString& path, const files::WriteFailure& failure);

@@ -30,10 +30,10 @@ private:
             .toUtf8();
     }
 
-    static QList<QJsonObject> run(const QList<QByteArray>& lines)
+    static QList<QJsonObject> run(const QList<QByteArray>& lines, const QStringList& arguments = {})
     {
         QProcess batch;
-        batch.start(QStringLiteral(VINTORP_BATCH), {});
+        batch.start(QStringLiteral(VINTORP_BATCH), arguments);
         if (!batch.waitForStarted())
             return {};
         for (const QByteArray& l : lines)
@@ -50,6 +50,23 @@ private:
 
 private slots:
     void filesWrittenWholeOrNotAtAll();
+    // The template's answers speak the language asked for, like the rest.
+    void refusalsInTheChosenLanguage()
+    {
+        const QList<QByteArray> lines = {line(0, R"(,"template":7)"),
+                                         R"({"A":"0","B":"25","C":"10","H":"30","K":"0","T":"1","type":0,"sep":",","template":"x.pdf"})"};
+        const struct {
+            QStringList arguments;
+            QStringList says;
+        } runs[] = {{{}, {"значение ключа \"template\" должно быть строкой", "вырезать нечего: расчёт не удался"}},
+                    {{"--lang", "en"}, {"key \"template\" must be a string", "nothing to cut: the calculation did not succeed"}}};
+        for (const auto& r : runs) {
+            const QList<QJsonObject> answers = run(lines, r.arguments);
+            QCOMPARE(answers.size(), 2);
+            for (int i = 0; i < 2; ++i)
+                QCOMPARE(answers[i].value("template").toObject().value("message").toString(), r.says[i]);
+        }
+    }
     void answersEachLine()
     {
         const QString pdf = dir_.filePath("e.pdf");
@@ -65,13 +82,13 @@ private slots:
             {line(0, {}), {}, {}},
             {line(0, QStringLiteral(R"(,"template":"%1")").arg(dir_.filePath("t.png"))), "error",
              ".pdf или .svg"},
-            {line(0, R"(,"template":7)"), "error", "must be a string"},
+            {line(0, R"(,"template":7)"), "error", "должно быть строкой"},
             {line(0, QStringLiteral(R"(,"template":"%1")").arg(dir_.filePath("none/t.pdf"))), "error",
              "Не удалось записать файл"},
             {QByteArray(
                  R"({"A":"0","B":"25","C":"10","H":"30","K":"0","T":"1","type":0,"sep":",","template":")")
                  + dir_.filePath("rejected.pdf").toUtf8() + "\"}",
-             "error", "nothing to cut"},
+             "error", "вырезать нечего"},
             {line(0, QStringLiteral(R"(,"template":"%1")").arg(dir_.filePath("last.svg"))), "written", {}},
         };
         QList<QByteArray> lines;

@@ -538,18 +538,23 @@ void TestCutTemplate::badValuesGiveAMessage_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("bobbins");
     QTest::addColumn<QString>("says");
+    // Each names the dimension and the value, never the control.
     QTest::newRow("zero") << "Edit4"
-                          << "0" << 1 << "Edit4 равен нулю";
+                          << "0" << 1 << "ширина щеки 0 мм — не больше нуля";
     QTest::newRow("negative") << "Edit15"
-                              << "-1" << 1 << "Edit15 равен нулю или отрицателен";
+                              << "-1" << 1 << "толщина материала -1 мм";
     QTest::newRow("exponent") << "Edit3"
-                              << "1E15" << 1 << "с порядком";
+                              << "1E15" << 1 << "высота щеки 1E15 — число с порядком";
     QTest::newRow("not a number") << "Edit16"
-                                  << "x" << 1 << "Edit16 не число";
-    QTest::newRow("over 2 m") << "Edit8"
-                              << "2001" << 1 << "больше 2 м";
+                                  << "x" << 1 << "ширина верхней и нижней частей гладкой стенки — не число («x»)";
+    QTest::newRow("over 2 m") << "Edit3"
+                              << "2772" << 1 << "высота щеки 2772 мм больше 2 м";
     QTest::newRow("window") << "Edit5"
-                            << "40" << 1 << "окно щеки";
+                            << "40" << 1 << "окно щеки 40 × 27,5 мм не меньше самой щеки 39,5 × 44 мм";
+    QTest::newRow("no tabs") << "Edit7"
+                             << "38" << 1 << "расстояние между линиями выступов 38 мм не меньше высоты стенки с выступами 38 мм";
+    QTest::newRow("plain middle") << "Edit11"
+                                  << "30" << 1 << "средней части гладкой стенки 30 мм не меньше высоты самой стенки 29,5 мм";
     QTest::newRow("bobbins") << ""
                              << "" << 5 << "от 1 до 4";
 }
@@ -568,6 +573,7 @@ void TestCutTemplate::badValuesGiveAMessage()
         QFAIL("accepted");
     } catch (const TemplateError& e) {
         QVERIFY2(e.message().contains(says), qPrintable(e.message()));
+        QVERIFY2(!e.message().contains(u"Edit"), qPrintable(e.message()));
     }
 }
 

@@ -207,7 +207,7 @@ private slots:
         script_.file = dir_.filePath("bad.pdf");
         QTest::mouseClick(button(), Qt::LeftButton);
         QTRY_COMPARE(modals_->seen().size(), 1);
-        QVERIFY(modals_->seen().front().text.contains(QStringLiteral("Edit4")));
+        QVERIFY(modals_->seen().front().text.contains(QStringLiteral("ширина щеки 1E15")));
         QCOMPARE(script_.asked, 0);
         QVERIFY(!QFile::exists(script_.file));
     }
