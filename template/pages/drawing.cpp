@@ -114,6 +114,26 @@ Group legend(const QRectF& printable)
     return group;
 }
 
+// An outline of the part's frame where the piece puts it on the page. A
+// quarter turn clockwise takes a quarter from every angle.
+Outline onPage(const Outline& outline, const PlacedPiece& piece)
+{
+    const auto on = [&piece](const Point& p) {
+        const QPointF q = piece.onPage(QPointF(p.x, p.y));
+        return Point{q.x(), q.y()};
+    };
+    Outline moved = outline;
+    for (PathStep& step : moved) {
+        step.to = on(step.to);
+        if (step.kind == PathStep::Kind::Arc) {
+            step.centre = on(step.centre);
+            if (piece.turned)
+                step.startDegrees -= 90;
+        }
+    }
+    return moved;
+}
+
 // A tile's clip, widened where it is the part's own edge so that the
 // outline's stroke stays whole.
 QRectF strokeClip(const PlacedPiece& piece, const CutPart& part)
@@ -134,8 +154,8 @@ QRectF strokeClip(const PlacedPiece& piece, const CutPart& part)
 Group pieceGroup(const CutPart& part, const PlacedPiece& piece)
 {
     // From the part's own frame onto the page.
-    const QPointF shift = piece.origin - piece.clip.topLeft();
-    const auto on = [&shift](const Point& p) { return QPointF(p.x, p.y) + shift; };
+    const auto on = [&piece](const Point& p) { return piece.onPage(QPointF(p.x, p.y)); };
+    const QPointF shift = piece.origin - piece.clip.topLeft();  // of a piece that is not turned
     std::optional<QRectF> clip;
     if (piece.tiled())
         clip = strokeClip(piece, part).translated(shift);
@@ -143,7 +163,7 @@ Group pieceGroup(const CutPart& part, const PlacedPiece& piece)
     Group group{partId(part), {}};
     Layer cuts(Job::Cut, clip);
     for (const Outline& outline : part.cuts)
-        cuts.shapes.emplace_back(Contour{outline, shift});
+        cuts.shapes.emplace_back(Contour{onPage(outline, piece), {}});
     group.layers.push_back(std::move(cuts));
 
     // Every layer but the cuts is left out when it is empty.
@@ -158,7 +178,8 @@ Group pieceGroup(const CutPart& part, const PlacedPiece& piece)
         const auto byY = [](const PathStep& a, const PathStep& b) { return a.to.y < b.to.y; };
         const auto [left, right] = std::minmax_element(window.begin(), window.end(), byX);
         const auto [top, bottom] = std::minmax_element(window.begin(), window.end(), byY);
-        for (const Line& l : hatching(QRectF(on(Point{left->to.x, top->to.y}), on(Point{right->to.x, bottom->to.y}))))
+        const QRectF box = QRectF(on(Point{left->to.x, top->to.y}), on(Point{right->to.x, bottom->to.y})).normalized();
+        for (const Line& l : hatching(box))
             waste.shapes.emplace_back(l);
     }
     add(std::move(waste));
@@ -202,7 +223,7 @@ Group pieceGroup(const CutPart& part, const PlacedPiece& piece)
     }
 
     Layer label(Job::Labels);
-    double baseline = piece.origin.y() + piece.clip.height() + kLabelGap + kLabelEm * 0.8;
+    double baseline = piece.origin.y() + piece.footprint().height() + kLabelGap + kLabelEm * 0.8;
     for (const QString& line : piece.label) {
         label.words.push_back({QPointF(piece.origin.x(), baseline), line, kLabelEm});
         baseline += kLabelLine;

@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <numeric>
+#include <optional>
 
 namespace vintorp::cut {
 namespace {
@@ -54,14 +55,16 @@ class Packer {
 public:
     Packer(QSizeF room, bool paged) : room_(room), paged_(paged) { }
 
-    // Returns the page and the top-left corner of a block of `size`.
-    std::pair<int, QPointF> place(QSizeF size)
+    using Place = std::pair<int, QPointF>;  // the page, and the block's top-left corner
+
+    // On a shelf or a page already open, when the block fits there.
+    std::optional<Place> placeOpen(QSizeF size)
     {
         for (Shelf& shelf : shelves_) {
             const double x = shelf.used + kPartGap;
             if (size.height() <= shelf.height && x + size.width() <= room_.width()) {
                 shelf.used = x + size.width();
-                return {shelf.page, {x, shelf.top}};
+                return Place{shelf.page, {x, shelf.top}};
             }
         }
         for (int page = 0; page < int(pageBottoms_.size()); ++page) {
@@ -69,6 +72,11 @@ public:
             if (!paged_ || top + size.height() <= room_.height())
                 return open(page, top, size);
         }
+        return std::nullopt;
+    }
+
+    Place placeOnNewPage(QSizeF size)
+    {
         pageBottoms_.push_back(-kPartGap);
         return open(int(pageBottoms_.size()) - 1, 0, size);
     }
@@ -77,7 +85,7 @@ public:
     double bottom() const { return pageBottoms_.empty() ? 0 : pageBottoms_.back(); }
 
 private:
-    std::pair<int, QPointF> open(int page, double top, QSizeF size)
+    Place open(int page, double top, QSizeF size)
     {
         shelves_.push_back({page, top, size.height(), size.width()});
         pageBottoms_[page] = top + size.height();
@@ -89,6 +97,71 @@ private:
     std::vector<Shelf> shelves_;
     std::vector<double> pageBottoms_;
 };
+
+// How the pieces may turn while they are packed.
+enum class Turning {
+    Never,
+    IntoOpenRoom,  // a piece turns when only so it fits on a page already open
+    Upright,  // every piece taller than wide turns, where it then fits
+    LowestNewShelf,  // as IntoOpenRoom, and a new page starts with the lower way
+};
+
+struct Packing {
+    std::vector<PlacedPiece> pieces;
+    int pages = 0;
+    double bottom = 0;
+};
+
+// A piece's block: the part (or its tile) and the label below it.
+struct Block {
+    PlacedPiece piece;
+    double labelWidth = 0;
+    QSizeF size(bool turned) const
+    {
+        const QSizeF part = turned ? piece.clip.size().transposed() : piece.clip.size();
+        return {std::max(part.width(), labelWidth), part.height() + labelHeight(piece.label)};
+    }
+};
+
+Packing pack(std::vector<Block> blocks, QSizeF room, bool paged, Turning turning)
+{
+    const auto fits = [&](const Block& b, bool turned) {
+        const QSizeF size = b.size(turned);
+        return !paged || (size.width() <= room.width() && size.height() <= room.height());
+    };
+    const auto mayTurn = [&](const Block& b) { return turning != Turning::Never && !b.piece.tiled() && fits(b, true); };
+    if (turning == Turning::Upright) {
+        for (Block& b : blocks)
+            b.piece.turned = mayTurn(b) && b.piece.clip.height() > b.piece.clip.width();
+    }
+    // Tallest first.
+    std::stable_sort(blocks.begin(), blocks.end(), [](const Block& a, const Block& b) {
+        return a.size(a.piece.turned).height() > b.size(b.piece.turned).height();
+    });
+    Packer packer(room, paged);
+    Packing packing;
+    for (Block& b : blocks) {
+        PlacedPiece& piece = b.piece;
+        std::optional<Packer::Place> place = packer.placeOpen(b.size(piece.turned));
+        if (!place && (turning == Turning::IntoOpenRoom || turning == Turning::LowestNewShelf) && mayTurn(b)) {
+            place = packer.placeOpen(b.size(true));
+            piece.turned = place.has_value();
+        }
+        if (!place) {
+            if (turning == Turning::LowestNewShelf && mayTurn(b))
+                piece.turned = b.size(true).height() < b.size(false).height();
+            place = packer.placeOnNewPage(b.size(piece.turned));
+        }
+        piece.page = place->first;
+        piece.origin = place->second;
+        packing.pieces.push_back(piece);
+        if (paged && packer.pages() > kMaxSheets)
+            break;
+    }
+    packing.pages = packer.pages();
+    packing.bottom = packer.bottom();
+    return packing;
+}
 
 }  // namespace
 
@@ -142,34 +215,34 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, QSizeF paper, QRectF print
             }
         }
     }
-    std::stable_sort(pieces.begin(), pieces.end(), [](const PlacedPiece& a, const PlacedPiece& b) {
-        return a.clip.height() + labelHeight(a.label) > b.clip.height() + labelHeight(b.label);
-    });
-
-    const double widest = std::accumulate(
-        pieces.begin(), pieces.end(), layout.area.width(), [&](double w, const PlacedPiece& p) {
-            return std::max({w, p.clip.width(), labelWidth(p.label, width)});
-        });
+    std::vector<Block> blocks;
+    for (PlacedPiece& piece : pieces)
+        blocks.push_back({piece, labelWidth(piece.label, width)});
+    const double widest = std::accumulate(blocks.begin(), blocks.end(), layout.area.width(),
+                                          [](double w, const Block& b) { return std::max(w, b.size(false).width()); });
     // On sheets the parts stay within the area: a block with a label wider
-    // than that has a shelf to itself. The canvas is as wide as the widest.
-    Packer packer(QSizeF(paged ? layout.area.width() : widest, areaHeight), paged);
-    for (PlacedPiece& piece : pieces) {
-        const QSizeF block(std::max(piece.clip.width(), labelWidth(piece.label, width)),
-                           piece.clip.height() + labelHeight(piece.label));
-        const auto [page, at] = packer.place(block);
-        piece.page = page;
-        piece.origin = layout.area.topLeft() + at;
-        if (paged && packer.pages() > kMaxSheets)
-            throw TemplateError(
-                CutTemplate::tr("Шаблону нужно больше %1 листов: проверьте размеры.").arg(kMaxSheets));
+    // than that has a shelf to itself. The canvas is as wide as the widest,
+    // and there nothing turns.
+    const QSizeF room(paged ? layout.area.width() : widest, areaHeight);
+    Packing best = pack(blocks, room, paged, Turning::Never);
+    if (paged && best.pages > 1) {
+        for (const Turning turning : {Turning::IntoOpenRoom, Turning::Upright, Turning::LowestNewShelf}) {
+            Packing other = pack(blocks, room, paged, turning);
+            if (other.pages < best.pages)
+                best = std::move(other);
+        }
     }
-    layout.pageCount = packer.pages();
-    layout.pieces = std::move(pieces);
+    if (paged && best.pages > kMaxSheets)
+        throw TemplateError(CutTemplate::tr("Шаблону нужно больше %1 листов: проверьте размеры.").arg(kMaxSheets));
+    for (PlacedPiece& piece : best.pieces)
+        piece.origin += layout.area.topLeft();
+    layout.pageCount = best.pages;
+    layout.pieces = std::move(best.pieces);
     if (!paged) {
         // One canvas that holds everything, with the ruler below the parts.
         layout.area.setWidth(widest);
-        layout.area.setHeight(packer.bottom());
-        layout.printable.setSize(QSizeF(widest, kHeaderHeight + packer.bottom() + kPartGap + kFooterHeight));
+        layout.area.setHeight(best.bottom);
+        layout.printable.setSize(QSizeF(widest, kHeaderHeight + best.bottom + kPartGap + kFooterHeight));
         layout.paper = QSizeF(layout.printable.right() + printable.left(),
                               layout.printable.bottom() + printable.top());
     }

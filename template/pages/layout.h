@@ -31,7 +31,17 @@ struct PlacedPiece {
     QStringList label;
     int page = 0;
     QPointF origin;  // where clip's top-left corner lies on the page
+    // Turned a quarter clockwise on the page (whole parts only): the part's
+    // left edge lies along the top. Parts turn only when that saves a sheet.
+    bool turned = false;
     bool tiled() const { return columns * rows > 1; }
+    // What the piece covers of the page, from origin.
+    QSizeF footprint() const { return turned ? clip.size().transposed() : clip.size(); }
+    // A point of the part's own frame on the page.
+    QPointF onPage(QPointF p) const
+    {
+        return turned ? origin + QPointF(clip.height() - p.y(), p.x()) : origin + (p - clip.topLeft());
+    }
 };
 
 struct TemplateLayout {
@@ -54,6 +64,7 @@ enum class Paging {
 
 // Throws TemplateError when the printable area cannot hold the header, the
 // ruler and a part's label, or when the parts need more than kMaxSheets.
+// On sheets, parts are turned a quarter when that takes fewer sheets.
 TemplateLayout layoutTemplate(const cut::CutSet& set, QSizeF paper, QRectF printable, Paging paging,
                               const TextWidth& width, const PieceLabel& label);
 

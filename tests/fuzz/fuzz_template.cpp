@@ -190,7 +190,7 @@ void CheckLayout(const CutSet& set, const TemplateLayout& layout)
         const vintorp::cut::CutPart& part = set.parts[std::size_t(piece.part)];
         Require(!piece.clip.isEmpty() && Within(piece.clip, QRectF(0, 0, part.width, part.height)),
                 "a piece shows a part of its part");
-        Require(Within(QRectF(piece.origin, piece.clip.size()), layout.area),
+        Require(Within(QRectF(piece.origin, piece.footprint()), layout.area),
                 "every piece lies inside its page");
         placed[std::size_t(piece.part)] = true;
     }

@@ -65,6 +65,25 @@ cut::FieldTexts largeCoreTexts()
                   {"Edit3", "385"}});
 }
 
+cut::FieldTexts turnedWallsTexts()
+{
+    // A 80, B 100, C 60, H 160, T 2, E-type.
+    return texts({{"Edit15", "2"},
+                  {"Edit2", "104,5"},
+                  {"Edit16", "104,5"},
+                  {"Edit7", "159,5"},
+                  {"Edit12", "159,5"},
+                  {"Edit8", "176"},
+                  {"Edit6", "48"},
+                  {"Edit11", "48"},
+                  {"Edit14", "100,5"},
+                  {"Edit4", "199,5"},
+                  {"Edit9", "80,5"},
+                  {"Edit5", "84,5"},
+                  {"Edit10", "84,5"},
+                  {"Edit3", "220"}});
+}
+
 ToolRun runTool(const QString& program, const QStringList& arguments)
 {
     QProcess process;

@@ -16,6 +16,9 @@ namespace vintorp::cut::testing {
 cut::FieldTexts workedETexts();
 cut::FieldTexts workedUTexts();
 cut::FieldTexts largeCoreTexts();
+// A core (A 80, B 100, C 60, H 160, T 2) whose walls take a sheet each
+// unless they turn a quarter.
+cut::FieldTexts turnedWallsTexts();
 
 // Runs a program to its end: its exit code (-1 when it crashed or did not
 // finish within a minute) and its standard output.

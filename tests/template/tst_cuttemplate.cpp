@@ -222,7 +222,7 @@ QList<QRectF> pdfCutPaths(const QByteArray& content)
 // The area a piece's part takes on the page, with a millimetre round it.
 QRectF pieceRegion(const PlacedPiece& piece)
 {
-    return QRectF(piece.origin, piece.clip.size()).adjusted(-1, -1, 1, 1);
+    return QRectF(piece.origin, piece.footprint()).adjusted(-1, -1, 1, 1);
 }
 
 }  // namespace
@@ -240,6 +240,7 @@ private slots:
     void noPrinterIsAnError();
     void packedApart();
     void largeCoreIsTiled();
+    void wallsTurnToSaveASheet();
     void badValuesGiveAMessage_data();
     void badValuesGiveAMessage();
     void failuresLeaveNoFile_data();
@@ -481,7 +482,7 @@ void TestCutTemplate::packedApart()
                 // Parts keep at least 3 mm apart.
                 const QRectF grown
                     = boxA.adjusted(-kPartGap + 1e-9, -kPartGap + 1e-9, kPartGap - 1e-9, kPartGap - 1e-9);
-                QVERIFY(!grown.intersects(QRectF(b.origin, b.clip.size())));
+                QVERIFY(!grown.intersects(QRectF(b.origin, b.footprint())));
             }
         }
     }
@@ -494,7 +495,7 @@ void TestCutTemplate::largeCoreIsTiled()
     QVERIFY(layout.pageCount > 1);
     std::map<int, QList<PlacedPiece>> byPart;
     for (const PlacedPiece& piece : layout.pieces) {
-        QVERIFY(layout.area.contains(QRectF(piece.origin, piece.clip.size())));
+        QVERIFY(layout.area.contains(QRectF(piece.origin, piece.footprint())));
         byPart[piece.part] << piece;
     }
     QCOMPARE(int(byPart.size()), 6);
@@ -530,6 +531,35 @@ void TestCutTemplate::largeCoreIsTiled()
     const QString pdf = dir_.filePath("large.pdf");
     saveTemplate(pdf, set);
     QCOMPARE(pdfInfo(pdf, "Pages").toInt(), layout.pageCount);
+
+}
+
+void TestCutTemplate::wallsTurnToSaveASheet()
+{
+    // Unturned, the last two of six sheets hold one plain wall each; turned
+    // a quarter, both fit on one. A turned wall is drawn across at true size.
+    const cut::CutSet set = makeTemplateParts(turnedWallsTexts(), ",", 1);
+    const TemplateLayout layout = layOutTemplate(set, a4Sheets());
+    QCOMPARE(layout.pageCount, 5);
+    const QString pdf = dir_.filePath("turned.pdf");
+    saveTemplate(pdf, set);
+    int turned = 0;
+    for (const PlacedPiece& piece : layout.pieces) {
+        QVERIFY(layout.area.contains(QRectF(piece.origin, piece.footprint())));
+        if (!piece.turned)
+            continue;
+        ++turned;
+        QVERIFY(!piece.tiled());
+        const cut::CutPart& part = set.parts[std::size_t(piece.part)];
+        const QImage page = renderPdfPage(pdf, piece.page + 1);
+        const QRectF ink = inkBox(page, pieceRegion(piece), kPixelsPerMm);
+        QVERIFY2(qAbs(ink.width() - 0.1 - part.height) <= kInkTolerance, qPrintable(QString::number(ink.width())));
+        QVERIFY2(qAbs(ink.height() - 0.1 - part.width) <= kInkTolerance, qPrintable(QString::number(ink.height())));
+    }
+    QVERIFY(turned >= 2);
+    // The one canvas of the SVG has room for everything as it is.
+    for (const PlacedPiece& piece : layOutTemplate(set, svgCanvas()).pieces)
+        QVERIFY(!piece.turned);
 }
 
 void TestCutTemplate::badValuesGiveAMessage_data()
