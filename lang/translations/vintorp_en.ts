@@ -111,14 +111,6 @@
         <translation>piece %1 of %2: row %3, column %4</translation>
     </message>
     <message>
-        <source>склейте с соседними частями,</source>
-        <translation>glue to the neighbouring pieces,</translation>
-    </message>
-    <message>
-        <source>совместив метки ⊕ (перекрытие %1 мм)</source>
-        <translation>lining up the ⊕ marks (overlap %1 mm)</translation>
-    </message>
-    <message>
         <source>%1 · лист %2 из %3 · каркасов: %4 · вырезать по сплошным линиям</source>
         <translation>%1 · sheet %2 of %3 · bobbins: %4 · cut along the solid lines</translation>
     </message>
@@ -249,6 +241,34 @@
     <message>
         <source>Шаблон не построен: высота средней части гладкой стенки %1 мм не меньше высоты самой стенки %2 мм.</source>
         <translation>No template: the height of the plain wall&apos;s middle section %1 mm is not less than the wall&apos;s height %2 mm.</translation>
+    </message>
+    <message>
+        <source>обрежьте по штриховой линии края листа</source>
+        <translation>trim along the dashed sheet edge</translation>
+    </message>
+    <message>
+        <source>и наложите на соседнюю часть по ромбам</source>
+        <translation>and lay it on its neighbour, diamonds on diamonds</translation>
+    </message>
+    <message>
+        <source>(перекрытие %1 мм)</source>
+        <translation>(overlap %1 mm)</translation>
+    </message>
+    <message>
+        <source>← лист %1</source>
+        <translation>← sheet %1</translation>
+    </message>
+    <message>
+        <source>лист %1 →</source>
+        <translation>sheet %1 →</translation>
+    </message>
+    <message>
+        <source>↑ лист %1</source>
+        <translation>↑ sheet %1</translation>
+    </message>
+    <message>
+        <source>↓ лист %1</source>
+        <translation>↓ sheet %1</translation>
     </message>
 </context>
 <context>

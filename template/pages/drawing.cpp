@@ -151,7 +151,39 @@ QRectF strokeClip(const PlacedPiece& piece, const CutPart& part)
     return clip;
 }
 
-Group pieceGroup(const CutPart& part, const PlacedPiece& piece)
+// The page of the tile `rows` and `columns` away from `piece`, or -1.
+int neighbourPage(const TemplateLayout& layout, const PlacedPiece& piece, int rows, int columns)
+{
+    for (const PlacedPiece& other : layout.pieces) {
+        if (other.part == piece.part && other.row == piece.row + rows && other.column == piece.column + columns)
+            return other.page;
+    }
+    return -1;
+}
+
+// On each seam of a tile, in its overlap, the sheet its neighbour is on.
+Layer neighbourNotes(const TemplateLayout& layout, const PlacedPiece& piece, QPointF shift)
+{
+    Layer notes(Job::Labels);
+    const QRectF c = piece.clip.translated(shift);
+    const double half = kTileOverlap / 2, raise = kLabelEm * 0.35;
+    const struct {
+        Side side;
+        int rows, columns;
+        QPointF at;
+    } seams[] = {{Side::Left, 0, -1, QPointF(c.left() + half, c.center().y() + raise)},
+                 {Side::Right, 0, 1, QPointF(c.right() - half, c.center().y() + raise)},
+                 {Side::Top, -1, 0, QPointF(c.center().x(), c.top() + half + raise)},
+                 {Side::Bottom, 1, 0, QPointF(c.center().x(), c.bottom() - half + raise)}};
+    for (const auto& seam : seams) {
+        const int page = neighbourPage(layout, piece, seam.rows, seam.columns);
+        if (page >= 0)
+            notes.words.push_back({seam.at, neighbourNote(seam.side, page), kLabelEm, true});
+    }
+    return notes;
+}
+
+Group pieceGroup(const CutPart& part, const PlacedPiece& piece, const TemplateLayout& layout)
 {
     // From the part's own frame onto the page.
     const auto on = [&piece](const Point& p) { return piece.onPage(QPointF(p.x, p.y)); };
@@ -220,6 +252,7 @@ Group pieceGroup(const CutPart& part, const PlacedPiece& piece)
                 edges.shapes.emplace_back(Line{at + a, at + b});
         }
         add(std::move(edges));
+        group.layers.push_back(neighbourNotes(layout, piece, shift));
     }
 
     Layer label(Job::Labels);
@@ -281,7 +314,7 @@ TemplateDrawing drawTemplate(const CutSet& set, const TemplateLayout& layout)
         drawing.pages[std::size_t(page)].groups.push_back(header(set, layout, page));
     for (const PlacedPiece& piece : layout.pieces)
         drawing.pages[std::size_t(piece.page)].groups.push_back(
-            pieceGroup(set.parts[std::size_t(piece.part)], piece));
+            pieceGroup(set.parts[std::size_t(piece.part)], piece, layout));
     for (PageDrawing& page : drawing.pages) {
         page.groups.push_back(scaleCheck(layout.printable));
         page.groups.push_back(legend(layout.printable));

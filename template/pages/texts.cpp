@@ -58,10 +58,22 @@ QStringList pieceLabel(const cut::CutSet& set, const cut::CutPart& part, const P
                      .arg(piece.rows * piece.columns)
                      .arg(piece.row + 1)
                      .arg(piece.column + 1)
-              << CutTemplate::tr("склейте с соседними частями,")
-              << CutTemplate::tr("совместив метки ⊕ (перекрытие %1 мм)").arg(kTileOverlap);
+              << CutTemplate::tr("обрежьте по штриховой линии края листа")
+              << CutTemplate::tr("и наложите на соседнюю часть по ромбам")
+              << CutTemplate::tr("(перекрытие %1 мм)").arg(kTileOverlap);
     }
     return lines;
+}
+
+QString neighbourNote(Side side, int page)
+{
+    switch (side) {
+    case Side::Left: return CutTemplate::tr("← лист %1").arg(page + 1);
+    case Side::Right: return CutTemplate::tr("лист %1 →").arg(page + 1);
+    case Side::Top: return CutTemplate::tr("↑ лист %1").arg(page + 1);
+    case Side::Bottom: return CutTemplate::tr("↓ лист %1").arg(page + 1);
+    }
+    return {};
 }
 
 QString pageHeader(const cut::CutSet& set, int page, int pages)

@@ -24,6 +24,10 @@ QString pageHeader(const cut::CutSet& set, int page, int pages);
 // The two lines over the ruler: print at 100 % and check the ruler.
 QStringList scaleNote();
 
+// Where a tile's neighbour lies, written at the seam: "лист 8 →".
+enum class Side { Left, Right, Top, Bottom };
+QString neighbourNote(Side side, int page);
+
 // The legend's rows: cut lines, fold lines, reference lines, waste.
 QStringList legendLines();
 

@@ -527,6 +527,28 @@ void TestCutTemplate::largeCoreIsTiled()
         }
         QCOMPARE(covered, QRectF(0, 0, part.width, part.height));
     }
+    // At each seam, the sheet the neighbouring tile is on.
+    const TemplateDrawing drawing = drawTemplate(set, layout);
+    static const QRegularExpression note(QStringLiteral("^[←↑↓]? ?лист (\\d+)(?: →)?$"));
+    for (int page = 0; page < layout.pageCount; ++page) {
+        QList<int> expected, found;
+        for (const PlacedPiece& piece : layout.pieces) {
+            if (piece.page != page)
+                continue;
+            for (const PlacedPiece& other : byPart.at(piece.part)) {
+                if (qAbs(other.row - piece.row) + qAbs(other.column - piece.column) == 1)
+                    expected << other.page + 1;
+            }
+        }
+        for (const Group& group : drawing.pages[std::size_t(page)].groups)
+            for (const Layer& layer : group.layers)
+                for (const Words& words : layer.words)
+                    if (const auto m = note.match(words.text); m.hasMatch())
+                        found << m.captured(1).toInt();
+        std::sort(expected.begin(), expected.end());
+        std::sort(found.begin(), found.end());
+        QCOMPARE(found, expected);
+    }
     // The PDF has every sheet.
     const QString pdf = dir_.filePath("large.pdf");
     saveTemplate(pdf, set);
