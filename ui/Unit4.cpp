@@ -7,6 +7,8 @@
 #include "fitlineedit.h"
 #include "fonts.h"
 #include "print/drawingprinter.h"
+#include "template/pages/cuttemplate.h"
+#include "template/pages/templateerror.h"
 #include "keyfilter.h"
 #include "vectorpicture.h"
 
@@ -25,6 +27,8 @@ namespace {
 
 constexpr int kClientWidth = 457;
 constexpr int kClientHeight = 475;
+// Under the last note, across the window: why no part can be cut.
+constexpr QRect kTemplateNote{8, 459, 442, 15};
 // The bottom rows, from the notes down, hold the notes and the Print button.
 constexpr int kNotesStripHeight = 75;
 
@@ -113,6 +117,13 @@ void TForm4::buildControls()
         QCoreApplication::translate("CutTemplate", "Детали в натуральную величину: печать, PDF или SVG"));
     connect(btTemplate, &QPushButton::clicked, this, &TForm4::btTemplateClick);
 
+    // Below the notes: why no part can be cut from the values shown, if so.
+    lbTemplateNote = new QLabel(this);
+    lbTemplateNote->setObjectName(QStringLiteral("lbTemplateNote"));
+    lbTemplateNote->setGeometry(kTemplateNote);
+    lbTemplateNote->setFont(labelFont(false));
+    lbTemplateNote->hide();
+
     // The table is in tab order, with the Print button before the thickness.
     QWidget* previous = nullptr;
     for (const calc::DrawingField& place : calc::kDrawingFieldTable) {
@@ -186,7 +197,31 @@ void TForm4::updateTemplateButton()
 {
     const bool filled = std::none_of(fields_.cbegin(), fields_.cend(),
                                      [](const FitLineEdit* field) { return field->text() == u"0"; });
-    btTemplate->setEnabled(filled);
+    QString problem;
+    if (filled) {
+        try {
+            cut::makeTemplateParts(fieldTexts(), decimalSeparator(), cut::defaultBobbinCount(coreType_));
+        } catch (const cut::TemplateError& e) {
+            problem = e.message();
+        }
+    }
+    btTemplate->setEnabled(filled && problem.isEmpty());
+    btTemplate->setToolTip(problem.isEmpty() ? QCoreApplication::translate(
+                                                   "CutTemplate", "Детали в натуральную величину: печать, PDF или SVG")
+                                             : problem);
+    lbTemplateNote->setVisible(!problem.isEmpty());
+    const QString note = QStringLiteral("3. ") + problem;
+    lbTemplateNote->setText(lbTemplateNote->fontMetrics().elidedText(note, Qt::ElideRight, kTemplateNote.width()));
+    lbTemplateNote->setToolTip(problem);
+    lbTemplateNote->setAccessibleName(note);
+}
+
+cut::FieldTexts TForm4::fieldTexts() const
+{
+    cut::FieldTexts texts;
+    for (const calc::DrawingField& place : calc::kDrawingFieldTable)
+        texts.emplace(std::string(place.name), fieldText(fieldName(place)).toStdString());
+    return texts;
 }
 
 QString TForm4::fieldText(const QString& name) const
@@ -215,12 +250,7 @@ void TForm4::btPrintClick()
 
 void TForm4::btTemplateClick()
 {
-    runReportingErrors(this, [this] {
-        cut::FieldTexts texts;
-        for (const calc::DrawingField& place : calc::kDrawingFieldTable)
-            texts.emplace(std::string(place.name), fieldText(fieldName(place)).toStdString());
-        template_.run(this, texts, decimalSeparator(), coreType_);
-    });
+    runReportingErrors(this, [this] { template_.run(this, fieldTexts(), decimalSeparator(), coreType_); });
 }
 
 void TForm4::setTemplateDialogs(std::unique_ptr<cut::TemplateDialogs> dialogs)

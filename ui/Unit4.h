@@ -24,6 +24,7 @@
 
 #include <memory>
 
+class QLabel;
 class QPushButton;
 
 namespace vintorp::print {
@@ -57,7 +58,12 @@ public:
     void btPrintClick();
     // The cut template of the values shown, for the core type calculated last.
     void btTemplateClick();
-    void setCoreType(int coreType) { coreType_ = coreType; }
+    void setCoreType(int coreType)
+    {
+        coreType_ = coreType;
+        if (btTemplate)
+            updateTemplateButton();
+    }
     // How btTemplate asks the user; by default the program's dialogs.
     void setTemplateDialogs(std::unique_ptr<cut::TemplateDialogs> dialogs);
 
@@ -71,8 +77,11 @@ private:
     void buildControls();
     void buildFields();
     void buildLabels();
-    // btTemplate is enabled while every field holds a value other than "0".
+    // btTemplate is enabled while every field holds a value other than "0"
+    // and the values make the parts; else lbTemplateNote and the button's
+    // tool tip say why not.
     void updateTemplateButton();
+    cut::FieldTexts fieldTexts() const;
     FitLineEdit& field(const QString& name) const;
 
     FirstShowCentring placement_;
@@ -82,6 +91,7 @@ private:
     QHash<QString, FitLineEdit*> fields_;
     QPushButton* btPrint = nullptr;
     QPushButton* btTemplate = nullptr;
+    QLabel* lbTemplateNote = nullptr;
     cut::TemplateCommand template_{printer_};
     int coreType_ = 0;
 };
