@@ -270,6 +270,34 @@
         <source>↓ лист %1</source>
         <translation>↓ sheet %1</translation>
     </message>
+    <message>
+        <source>Ширина реза и листы для резака — только для файлов SVG и DXF; PDF печатают.</source>
+        <translation>A kerf and a cutter's sheets are for SVG and DXF files only; a PDF is for printing.</translation>
+    </message>
+    <message>
+        <source>Лист материала должен быть от %1 до %2 мм, промежуток от 0 до %3 мм.</source>
+        <translation>The material sheet must be %1 to %2 mm, the gap 0 to %3 mm.</translation>
+    </message>
+    <message>
+        <source>Деталь %1 × %2 мм не помещается на лист %3 × %4 мм.</source>
+        <translation>A part of %1 × %2 mm does not fit on the %3 × %4 mm sheet.</translation>
+    </message>
+    <message>
+        <source>окно шире на %1 мм с каждой стороны</source>
+        <translation>window %1 mm larger on every side</translation>
+    </message>
+    <message>
+        <source>Ширина реза: 0 мм, контуры по размерам чертежа. 1 единица = 1 мм.</source>
+        <translation>Kerf: 0 mm, outlines at the drawing's sizes. 1 unit = 1 mm.</translation>
+    </message>
+    <message>
+        <source>Ширина реза: %1 мм; наружные контуры сдвинуты наружу, окна и отверстия внутрь на половину её. 1 единица = 1 мм.</source>
+        <translation>Kerf: %1 mm; outer outlines moved out, windows and holes in, by half of it. 1 unit = 1 mm.</translation>
+    </message>
+    <message>
+        <source>Зазор окна и ширина реза должны быть от 0 до %1 мм.</source>
+        <translation>The window clearance and the kerf must be 0 to %1 mm.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -59,9 +59,17 @@ PageSetup svgCanvas()
             Paging::OneCanvas};
 }
 
+PageSetup cutterSheets(QSizeF size, double gap, bool labels)
+{
+    // The gap also keeps the parts off the sheet's edges.
+    return {size, QRectF(QPointF(0, 0), size).adjusted(gap, gap, -gap, -gap), Paging::CutterSheets, gap, labels};
+}
+
 TemplateLayout layOutTemplate(const CutSet& set, const PageSetup& setup)
 {
-    return layoutTemplate(set, setup.paper, setup.printable, setup.paging, labelTextWidth, labelsOf(set));
+    if (!setup.labels)
+        return layoutTemplate(set, setup, labelTextWidth, [](const CutPart&, const PlacedPiece&) { return QStringList(); });
+    return layoutTemplate(set, setup, labelTextWidth, labelsOf(set));
 }
 
 void writeTemplatePdf(QIODevice& out, const TemplateDrawing& drawing, int dotsPerInch)
@@ -85,9 +93,18 @@ QByteArray templatePdfFile(const CutSet& set)
     return pdf;
 }
 
-QByteArray templateSvgFile(const CutSet& set)
+namespace {
+
+PageSetup fileSetup(const std::optional<CutterSetup>& cutter)
 {
-    return templateSvg(drawTemplate(set, layOutTemplate(set, svgCanvas())), templateTitle());
+    return cutter ? cutterSheets(cutter->sheet, cutter->gap, cutter->labels) : svgCanvas();
+}
+
+}  // namespace
+
+QByteArray templateSvgFile(const CutSet& set, const std::optional<CutterSetup>& cutter)
+{
+    return templateSvg(drawTemplate(set, layOutTemplate(set, fileSetup(cutter))), templateTitle());
 }
 
 std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes)
@@ -101,14 +118,17 @@ std::optional<QString> writeFileWhole(const QString& path, const QByteArray& byt
     return std::nullopt;
 }
 
-void saveTemplate(const QString& path, const cut::CutSet& set)
+void saveTemplate(const QString& path, const cut::CutSet& set, const std::optional<CutterSetup>& cutter)
 {
     const std::optional<TemplateFormat> format = templateFormatFor(path);
     if (!format)
         throw TemplateError(CutTemplate::tr("Шаблон сохраняется только в файл .pdf или .svg."));
+    if (*format == TemplateFormat::Pdf && (cutter || set.allowances.kerf > 0))
+        throw TemplateError(
+            CutTemplate::tr("Ширина реза и листы для резака — только для файлов SVG и DXF; PDF печатают."));
     // Made in memory before the file is touched.
-    if (const auto why
-        = writeFileWhole(path, *format == TemplateFormat::Svg ? templateSvgFile(set) : templatePdfFile(set)))
+    if (const auto why = writeFileWhole(
+            path, *format == TemplateFormat::Svg ? templateSvgFile(set, cutter) : templatePdfFile(set)))
         throw TemplateError(*why);
 }
 

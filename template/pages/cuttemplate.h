@@ -27,17 +27,13 @@ cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, 
 
 inline constexpr double kFileMargin = 10;  // mm around a saved page
 
-// Where the parts may go: the paper, the area inside it that holds header,
-// parts and ruler, and how the pages run.
-struct PageSetup {
-    QSizeF paper;
-    QRectF printable;
-    Paging paging = Paging::Sheets;
-};
 // A4 sheets with kFileMargin all round: the PDF file.
 PageSetup a4Sheets();
 // One canvas as wide as those sheets, as long as it needs to be: the SVG file.
 PageSetup svgCanvas();
+// A cutter's sheets of material of `size`, the parts `gap` apart, with or
+// without their labels.
+PageSetup cutterSheets(QSizeF size, double gap, bool labels);
 
 // The one layout of the parts that every writer takes. Throws TemplateError.
 TemplateLayout layOutTemplate(const CutSet& set, const PageSetup& setup);
@@ -45,17 +41,27 @@ TemplateLayout layOutTemplate(const CutSet& set, const PageSetup& setup);
 // PDF pages, vector only, fonts embedded, with a document title.
 void writeTemplatePdf(QIODevice& out, const TemplateDrawing& drawing, int dotsPerInch = 1200);
 
-// The files as saved: A4 sheets as PDF, one canvas as SVG.
+// A cutter's sheets of material, for the SVG and DXF files: the parts only,
+// `gap` apart, with or without their labels.
+struct CutterSetup {
+    QSizeF sheet{300, 200};
+    double gap = 2;
+    bool labels = true;
+};
+
+// The files as saved: A4 sheets as PDF, one canvas as SVG (or a cutter's
+// sheets one below the other).
 QByteArray templatePdfFile(const CutSet& set);
-QByteArray templateSvgFile(const CutSet& set);
+QByteArray templateSvgFile(const CutSet& set, const std::optional<CutterSetup>& cutter = {});
 
 // Writes `bytes` to the file at `path` whole. Returns nothing when it is
 // written; else the message for the user, and the file is as it was.
 std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes);
 
-// Writes the PDF or the SVG, by the suffix of `path`, all or nothing.
+// Writes the PDF or the SVG, by the suffix of `path`, all or nothing. A kerf
+// or a cutter's sheets are for SVG (and DXF) files only: a PDF is printed.
 // Throws TemplateError, also for a path that holds a NUL character or leads
 // to something other than a regular file.
-void saveTemplate(const QString& path, const cut::CutSet& set);
+void saveTemplate(const QString& path, const cut::CutSet& set, const std::optional<CutterSetup>& cutter = {});
 
 }  // namespace vintorp::cut

@@ -265,6 +265,17 @@ Group pieceGroup(const CutPart& part, const PlacedPiece& piece, const TemplateLa
     return group;
 }
 
+// A cutter's sheets: their outlines for reference, the calibration square.
+Group cutterSheets(const TemplateLayout& layout)
+{
+    Layer sheets(Job::Reference);
+    for (const QRectF& sheet : layout.sheets)
+        sheets.shapes.emplace_back(Frame{sheet});
+    Layer square(Job::Calibration);
+    square.shapes.emplace_back(Frame{layout.testSquare});
+    return {QStringLiteral("sheets"), {std::move(sheets), std::move(square)}};
+}
+
 }  // namespace
 
 QColor jobColour(Job job)
@@ -309,7 +320,15 @@ QString partId(const CutPart& part)
 
 TemplateDrawing drawTemplate(const CutSet& set, const TemplateLayout& layout)
 {
-    TemplateDrawing drawing{layout.paper, std::vector<PageDrawing>(std::size_t(layout.pageCount))};
+    TemplateDrawing drawing{layout.paper, std::vector<PageDrawing>(std::size_t(layout.pageCount)), {}};
+    drawing.notes << kerfNote(set);
+    if (layout.paging == Paging::CutterSheets) {
+        PageDrawing& page = drawing.pages.front();
+        page.groups.push_back(cutterSheets(layout));
+        for (const PlacedPiece& piece : layout.pieces)
+            page.groups.push_back(pieceGroup(set.parts[std::size_t(piece.part)], piece, layout));
+        return drawing;
+    }
     for (int page = 0; page < layout.pageCount; ++page)
         drawing.pages[std::size_t(page)].groups.push_back(header(set, layout, page));
     for (const PlacedPiece& piece : layout.pieces)

@@ -13,6 +13,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <variant>
@@ -98,6 +99,7 @@ struct PageDrawing {
 struct TemplateDrawing {
     QSizeF paper;
     std::vector<PageDrawing> pages;
+    QStringList notes;  // what a file records about how it was made: the kerf
 };
 
 // The id of a part's group: "cheek-1", "tabbed-wall-2", "plain-wall-1" …

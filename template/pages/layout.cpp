@@ -20,7 +20,7 @@ constexpr double kLowestArea = 100;
 
 double labelHeight(const QStringList& lines)
 {
-    return kLabelGap + kLabelLine * double(lines.size());
+    return lines.isEmpty() ? 0 : kLabelGap + kLabelLine * double(lines.size());
 }
 
 double labelWidth(const QStringList& lines, const TextWidth& width)
@@ -53,7 +53,7 @@ struct Shelf {
 
 class Packer {
 public:
-    Packer(QSizeF room, bool paged) : room_(room), paged_(paged) { }
+    Packer(QSizeF room, bool paged, double gap) : room_(room), paged_(paged), gap_(gap) { }
 
     using Place = std::pair<int, QPointF>;  // the page, and the block's top-left corner
 
@@ -61,14 +61,14 @@ public:
     std::optional<Place> placeOpen(QSizeF size)
     {
         for (Shelf& shelf : shelves_) {
-            const double x = shelf.used + kPartGap;
+            const double x = shelf.used + gap_;
             if (size.height() <= shelf.height && x + size.width() <= room_.width()) {
                 shelf.used = x + size.width();
                 return Place{shelf.page, {x, shelf.top}};
             }
         }
         for (int page = 0; page < int(pageBottoms_.size()); ++page) {
-            const double top = pageBottoms_[page] + kPartGap;
+            const double top = pageBottoms_[page] + gap_;
             if (!paged_ || top + size.height() <= room_.height())
                 return open(page, top, size);
         }
@@ -77,7 +77,7 @@ public:
 
     Place placeOnNewPage(QSizeF size)
     {
-        pageBottoms_.push_back(-kPartGap);
+        pageBottoms_.push_back(-gap_);
         return open(int(pageBottoms_.size()) - 1, 0, size);
     }
 
@@ -94,6 +94,7 @@ private:
 
     QSizeF room_;
     bool paged_;
+    double gap_;
     std::vector<Shelf> shelves_;
     std::vector<double> pageBottoms_;
 };
@@ -123,7 +124,7 @@ struct Block {
     }
 };
 
-Packing pack(std::vector<Block> blocks, QSizeF room, bool paged, Turning turning)
+Packing pack(std::vector<Block> blocks, QSizeF room, bool paged, double gap, Turning turning)
 {
     const auto fits = [&](const Block& b, bool turned) {
         const QSizeF size = b.size(turned);
@@ -138,7 +139,7 @@ Packing pack(std::vector<Block> blocks, QSizeF room, bool paged, Turning turning
     std::stable_sort(blocks.begin(), blocks.end(), [](const Block& a, const Block& b) {
         return a.size(a.piece.turned).height() > b.size(b.piece.turned).height();
     });
-    Packer packer(room, paged);
+    Packer packer(room, paged, gap);
     Packing packing;
     for (Block& b : blocks) {
         PlacedPiece& piece = b.piece;
@@ -165,20 +166,33 @@ Packing pack(std::vector<Block> blocks, QSizeF room, bool paged, Turning turning
 
 }  // namespace
 
-TemplateLayout layoutTemplate(const cut::CutSet& set, QSizeF paper, QRectF printable, Paging paging,
-                              const TextWidth& width, const PieceLabel& label)
+TemplateLayout layoutTemplate(const cut::CutSet& set, const PageSetup& setup, const TextWidth& width,
+                              const PieceLabel& label)
 {
-    const bool paged = paging == Paging::Sheets;
+    const Paging paging = setup.paging;
+    const bool paged = paging != Paging::OneCanvas;
+    const bool cutter = paging == Paging::CutterSheets;
+    const QRectF& printable = setup.printable;
     TemplateLayout layout;
-    layout.paper = paper;
+    layout.paper = setup.paper;
     layout.printable = printable;
-    const double areaHeight = paged ? printable.height() - kHeaderHeight - kFooterHeight : 1e9;
-    layout.area = QRectF(printable.left(), printable.top() + kHeaderHeight, printable.width(), areaHeight);
-    if (printable.width() < kNarrowestArea || (paged && printable.height() < kLowestArea))
+    layout.paging = paging;
+    // A cutter's sheet is all parts: no header, no footer.
+    const double header = cutter ? 0 : kHeaderHeight, footer = cutter ? 0 : kFooterHeight;
+    const double areaHeight = paged ? printable.height() - header - footer : 1e9;
+    layout.area = QRectF(printable.left(), printable.top() + header, printable.width(), areaHeight);
+    if (!cutter && (printable.width() < kNarrowestArea || (paged && printable.height() < kLowestArea)))
         throw TemplateError(
             CutTemplate::tr("Лист слишком мал для шаблона: нужна область печати не меньше %1 × %2 мм.")
                 .arg(kNarrowestArea)
                 .arg(kLowestArea));
+    if (cutter && !(setup.gap >= 0 && setup.gap <= kMaxCutterGap && printable.width() >= kTestSquare
+                    && printable.height() >= kTestSquare && printable.width() <= kLargestSheet
+                    && printable.height() <= kLargestSheet))
+        throw TemplateError(CutTemplate::tr("Лист материала должен быть от %1 до %2 мм, промежуток от 0 до %3 мм.")
+                                .arg(kTestSquare)
+                                .arg(kLargestSheet)
+                                .arg(kMaxCutterGap));
 
     // Every piece of every part with its label, tallest first.
     std::vector<PlacedPiece> pieces;
@@ -188,9 +202,16 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, QSizeF paper, QRectF print
         whole.part = index;
         whole.clip = QRectF(0, 0, part.width, part.height);
         const double labelRoom = labelHeight(label(part, whole));
-        const bool fits
-            = !paged || (part.width <= layout.area.width() && part.height + labelRoom <= areaHeight);
-        if (fits) {
+        const auto fitsAs = [&](double w, double h) { return w <= layout.area.width() && h + labelRoom <= areaHeight; };
+        const bool fits = !paged || fitsAs(part.width, part.height);
+        if (cutter && !fits && !fitsAs(part.height, part.width))
+            // A cutter's sheet is not glued together from pieces.
+            throw TemplateError(CutTemplate::tr("Деталь %1 × %2 мм не помещается на лист %3 × %4 мм.")
+                                    .arg(part.width)
+                                    .arg(part.height)
+                                    .arg(printable.width())
+                                    .arg(printable.height()));
+        if (fits || cutter) {
             whole.label = label(part, whole);
             pieces.push_back(whole);
             continue;
@@ -218,16 +239,23 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, QSizeF paper, QRectF print
     std::vector<Block> blocks;
     for (PlacedPiece& piece : pieces)
         blocks.push_back({piece, labelWidth(piece.label, width)});
+    if (cutter) {
+        // The 10 mm square for calibrating the cutter goes with the parts.
+        PlacedPiece square;
+        square.part = -1;
+        square.clip = QRectF(0, 0, kTestSquare, kTestSquare);
+        blocks.push_back({square, 0});
+    }
     const double widest = std::accumulate(blocks.begin(), blocks.end(), layout.area.width(),
                                           [](double w, const Block& b) { return std::max(w, b.size(false).width()); });
     // On sheets the parts stay within the area: a block with a label wider
     // than that has a shelf to itself. The canvas is as wide as the widest,
     // and there nothing turns.
     const QSizeF room(paged ? layout.area.width() : widest, areaHeight);
-    Packing best = pack(blocks, room, paged, Turning::Never);
+    Packing best = pack(blocks, room, paged, setup.gap, Turning::Never);
     if (paged && best.pages > 1) {
         for (const Turning turning : {Turning::IntoOpenRoom, Turning::Upright, Turning::LowestNewShelf}) {
-            Packing other = pack(blocks, room, paged, turning);
+            Packing other = pack(blocks, room, paged, setup.gap, turning);
             if (other.pages < best.pages)
                 best = std::move(other);
         }
@@ -237,6 +265,24 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, QSizeF paper, QRectF print
     for (PlacedPiece& piece : best.pieces)
         piece.origin += layout.area.topLeft();
     layout.pageCount = best.pages;
+    if (cutter) {
+        // The sheets one below the other on a single page, as a cutter's
+        // program takes them.
+        const double step = setup.paper.height() + kSheetSpacing;
+        for (int sheet = 0; sheet < best.pages; ++sheet)
+            layout.sheets.emplace_back(QPointF(0, sheet * step), setup.paper);
+        for (PlacedPiece& piece : best.pieces) {
+            piece.origin.ry() += piece.page * step;
+            piece.page = 0;
+        }
+        const auto square = std::find_if(best.pieces.begin(), best.pieces.end(),
+                                         [](const PlacedPiece& p) { return p.part < 0; });
+        layout.testSquare = QRectF(square->origin, square->clip.size());
+        best.pieces.erase(square);
+        layout.pageCount = 1;
+        layout.paper = QSizeF(setup.paper.width(), best.pages * step - kSheetSpacing);
+        layout.printable = layout.area = QRectF(QPointF(0, 0), layout.paper);
+    }
     layout.pieces = std::move(best.pieces);
     if (!paged) {
         // One canvas that holds everything, with the ruler below the parts.

@@ -44,12 +44,39 @@ struct PlacedPiece {
     }
 };
 
+enum class Paging {
+    Sheets,  // pages of `paper`; parts larger than a page are tiled
+    OneCanvas,  // one page as long as it needs to be, never tiled
+    CutterSheets,  // sheets of material for a cutter: parts only, never tiled
+};
+
+// Where the parts may go: the paper, the area inside it that holds header,
+// parts and ruler (a cutter's sheet: the parts only), how the pages run, and
+// the room between parts.
+struct PageSetup {
+    QSizeF paper;
+    QRectF printable;
+    Paging paging = Paging::Sheets;
+    double gap = kPartGap;
+    bool labels = true;  // false: the parts without their labels (a cutter's sheets)
+};
+
+inline constexpr double kTestSquare = 10;  // mm, the cutter's calibration square
+inline constexpr double kSheetSpacing = 10;  // mm between a cutter's sheets on the page
+inline constexpr double kMaxCutterGap = 50;  // mm
+inline constexpr double kLargestSheet = 3000;  // mm, either side of a cutter's sheet
+
 struct TemplateLayout {
     QSizeF paper;
     QRectF printable;  // header, parts and footer lie inside it
     QRectF area;  // where the parts go
+    Paging paging = Paging::Sheets;
     int pageCount = 0;
     std::vector<PlacedPiece> pieces;
+    // A cutter's sheets lie one below the other on one page, kSheetSpacing
+    // apart: their outlines, and where the 10 mm calibration square goes.
+    std::vector<QRectF> sheets;
+    QRectF testSquare;
 };
 
 // The width of a label line, in millimetres at kLabelEm.
@@ -57,16 +84,11 @@ using TextWidth = std::function<double(const QString&)>;
 // The label lines of a part, or of one tile of it.
 using PieceLabel = std::function<QStringList(const cut::CutPart&, const PlacedPiece&)>;
 
-enum class Paging {
-    Sheets,  // pages of `paper`; parts larger than a page are tiled
-    OneCanvas,  // one page as long as it needs to be, never tiled
-};
-
 // Throws TemplateError when the printable area cannot hold the header, the
 // ruler and a part's label, or when the parts need more than kMaxSheets.
 // On sheets, parts are turned a quarter when that takes fewer sheets.
-TemplateLayout layoutTemplate(const cut::CutSet& set, QSizeF paper, QRectF printable, Paging paging,
-                              const TextWidth& width, const PieceLabel& label);
+TemplateLayout layoutTemplate(const cut::CutSet& set, const PageSetup& setup, const TextWidth& width,
+                              const PieceLabel& label);
 
 // Alignment mark centres shared by a tile and its neighbours, in the part's frame.
 std::vector<QPointF> alignmentMarks(const PlacedPiece& piece);

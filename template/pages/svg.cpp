@@ -120,6 +120,8 @@ QString wordsElement(Job job, const Words& w)
 // filled. `clips` counts the clip paths of the document, for their ids.
 QString layerGroup(const QString& groupId, const Layer& layer, int& clips)
 {
+    if (layer.shapes.empty() && layer.words.empty())
+        return {};
     QString g;
     QString clipAttribute;
     if (layer.clip) {
@@ -155,6 +157,8 @@ QByteArray templateSvg(const TemplateDrawing& drawing, const QString& title)
                                  "width=\"%1mm\" height=\"%2mm\" viewBox=\"0 0 %1 %2\" font-family=\"%3\">\n")
                       .arg(mm(size.width()), mm(size.height()), templateFontFamilies());
     svg += QStringLiteral("<title>%1</title>\n").arg(escaped(title));
+    if (!drawing.notes.isEmpty())
+        svg += QStringLiteral("<desc>%1</desc>\n").arg(escaped(drawing.notes.join(u'\n')));
     // One top-level layer per job, as a drawing program shows layers; in each
     // the things of every part, header and scale check, grouped by their owner.
     int clips = 0;

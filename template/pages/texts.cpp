@@ -16,6 +16,13 @@ QString text(const cut::CutSet& set, std::string_view field)
 
 }  // namespace
 
+QString millimetres(const cut::CutSet& set, double value)
+{
+    QString text = QString::number(value, 'g', 6);
+    text.replace(u'.', QString::fromStdString(set.sep));
+    return text;
+}
+
 QString templateTitle()
 {
     return CutTemplate::tr("Шаблон каркаса катушки");
@@ -32,6 +39,9 @@ QStringList pieceLabel(const cut::CutSet& set, const cut::CutPart& part, const P
               << CutTemplate::tr("%1 × %2, окно %3 × %4")
                      .arg(text(set, f::CheekWidth), text(set, f::CheekHeight), text(set, f::CheekWindowWidth),
                           text(set, f::CheekWindowHeight));
+        if (set.allowances.windowClearance > 0)
+            lines << CutTemplate::tr("окно шире на %1 мм с каждой стороны")
+                         .arg(millimetres(set, set.allowances.windowClearance));
         break;
     case PartKind::TabbedWall:
         lines << CutTemplate::tr("Стенка с выступами %1 из %2").arg(part.number).arg(part.count)
@@ -63,6 +73,15 @@ QStringList pieceLabel(const cut::CutSet& set, const cut::CutPart& part, const P
               << CutTemplate::tr("(перекрытие %1 мм)").arg(kTileOverlap);
     }
     return lines;
+}
+
+QString kerfNote(const cut::CutSet& set)
+{
+    if (set.allowances.kerf <= 0)
+        return CutTemplate::tr("Ширина реза: 0 мм, контуры по размерам чертежа. 1 единица = 1 мм.");
+    return CutTemplate::tr("Ширина реза: %1 мм; наружные контуры сдвинуты наружу, окна и отверстия внутрь на "
+                           "половину её. 1 единица = 1 мм.")
+        .arg(millimetres(set, set.allowances.kerf));
 }
 
 QString neighbourNote(Side side, int page)
@@ -167,6 +186,8 @@ QString problemMessage(const cut::CutPartsError& error, const cut::FieldTexts& t
             .arg(given, value(f::PlainWallHeight));
     case CutProblem::BadBobbinCount:
         return CutTemplate::tr("Число каркасов должно быть от 1 до %1.").arg(cut::kMaxBobbins);
+    case CutProblem::BadAllowance:
+        return CutTemplate::tr("Зазор окна и ширина реза должны быть от 0 до %1 мм.").arg(cut::kMaxAllowance);
     }
     return QString::fromUtf8(error.what());
 }

@@ -14,6 +14,9 @@ namespace vintorp::cut {
 
 QString templateTitle();
 
+// A length in millimetres with the set's decimal separator: "0,25".
+QString millimetres(const cut::CutSet& set, double value);
+
 // The label under a part or a piece of it: which part, how many to cut, its
 // main sizes and the material thickness, and for a piece how to join it.
 QStringList pieceLabel(const cut::CutSet& set, const cut::CutPart& part, const PlacedPiece& piece);
@@ -23,6 +26,9 @@ QString pageHeader(const cut::CutSet& set, int page, int pages);
 
 // The two lines over the ruler: print at 100 % and check the ruler.
 QStringList scaleNote();
+
+// The kerf the file's outlines allow for, and its units.
+QString kerfNote(const cut::CutSet& set);
 
 // Where a tile's neighbour lies, written at the seam: "лист 8 →".
 enum class Side { Left, Right, Top, Bottom };

@@ -24,6 +24,7 @@ std::string problemText(CutProblem problem)
     case CutProblem::MiddleTooTall: return "the middle section is not shorter than the wall";
     case CutProblem::BadBobbinCount:
         return "the number of bobbins is not 1 to " + std::to_string(kMaxBobbins);
+    case CutProblem::BadAllowance: return "a clearance or kerf is not 0 to 1 mm";
     }
     return "unknown problem";
 }
@@ -151,8 +152,12 @@ bool insideRounded(Point p, double w, double h, double r, double margin)
     return std::hypot(p.x - cx, p.y - cy) <= r - margin;
 }
 
-CutPart cheek(const Sizes& s)
+CutPart cheek(Sizes s, double clearance)
 {
+    s.windowWidth += 2 * clearance;
+    s.windowHeight += 2 * clearance;
+    if (s.windowWidth >= s.cheekWidth || s.windowHeight >= s.cheekHeight)
+        throw CutPartsError(CutProblem::WindowTooLarge, {});
     CutPart part;
     part.kind = PartKind::Cheek;
     part.width = s.cheekWidth;
@@ -167,9 +172,9 @@ CutPart cheek(const Sizes& s)
     // right edge, each row falling to the right from a quarter to three
     // quarters of its band, or less where that would bring a hole nearer to
     // an edge than its margin.
-    const double clearance = kLeadHoleDiameter / 2 + leadHoleMargin(s.thickness);  // centre to edge
-    const double first = std::max(band / 4, clearance);
-    const double last = std::min(band * 3 / 4, band - clearance);
+    const double margin = kLeadHoleDiameter / 2 + leadHoleMargin(s.thickness);  // centre to edge
+    const double first = std::max(band / 4, margin);
+    const double last = std::min(band * 3 / 4, band - margin);
     std::vector<Hole> holes;
     for (const double bandTop : {0.0, band + s.windowHeight}) {
         for (int i = 0; i < 4; ++i) {
@@ -179,8 +184,8 @@ CutPart cheek(const Sizes& s)
     }
     const Box window{left, band, left + s.windowWidth, band + s.windowHeight};
     const bool fit = first <= last && std::all_of(holes.begin(), holes.end(), [&](const Hole& h) {
-        return insideRounded(h.centre, s.cheekWidth, s.cheekHeight, r, clearance)
-               && window.distanceTo(h.centre) >= clearance;
+        return insideRounded(h.centre, s.cheekWidth, s.cheekHeight, r, margin)
+               && window.distanceTo(h.centre) >= margin;
     });
     if (!fit) {
         part.holesLeftOut = true;
@@ -273,16 +278,127 @@ double cheekCornerRadius(double width, double height, double windowWidth, double
     return std::max(0.0, std::min(width / 12, band));
 }
 
-CutSet makeCutSet(const FieldTexts& texts, std::string_view sep, int bobbins)
+namespace {
+
+// The part as the cutter must cut it: outline out by half the kerf, window
+// and holes in, and everything moved so that the frame starts at (0, 0) again.
+void allowForKerf(CutPart& part, double kerf)
+{
+    if (kerf <= 0)
+        return;
+    const double half = kerf / 2;
+    for (std::size_t i = 0; i < part.cuts.size(); ++i)
+        part.cuts[i] = offsetOutline(part.cuts[i], i == 0 ? half : -half);
+    for (Hole& h : part.holes)
+        h.diameter -= kerf;
+    const auto move = [half](Point& p) {
+        p.x += half;
+        p.y += half;
+    };
+    for (Outline& outline : part.cuts) {
+        for (PathStep& step : outline) {
+            move(step.to);
+            move(step.centre);
+        }
+    }
+    for (Hole& h : part.holes)
+        move(h.centre);
+    for (std::vector<Segment>* lines : {&part.crossLines, &part.foldLines, &part.referenceLines}) {
+        for (Segment& l : *lines) {
+            move(l.from);
+            move(l.to);
+        }
+    }
+    part.width += kerf;
+    part.height += kerf;
+}
+
+bool allowanceInRange(double v)
+{
+    return v >= 0 && v <= kMaxAllowance;  // false for NaN
+}
+
+struct Vec {
+    double x, y;
+};
+
+Vec unitNormal(Point from, Point to, bool clockwise)
+{
+    const double dx = to.x - from.x, dy = to.y - from.y;
+    const double length = std::hypot(dx, dy);
+    if (length == 0)
+        return {0, 0};
+    return clockwise ? Vec{dy / length, -dx / length} : Vec{-dy / length, dx / length};
+}
+
+}  // namespace
+
+Outline offsetOutline(const Outline& outline, double distance)
+{
+    const std::size_t n = outline.size();
+    if (n < 3 || distance == 0)
+        return outline;
+    // Which way round it runs on the page (y down): by the shoelace sum of its corners.
+    double twiceArea = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Point a = outline[i].to, b = outline[(i + 1) % n].to;
+        twiceArea += a.x * b.y - b.x * a.y;
+    }
+    const bool clockwise = twiceArea > 0;
+    // Step i (1 to n - 1) runs from corner i - 1 to corner i; corner 0 is
+    // where the outline starts and ends.
+    const auto from = [&](std::size_t i) { return outline[i - 1].to; };
+    const auto normal = [&](std::size_t i) { return unitNormal(from(i), outline[i].to, clockwise); };
+    Outline moved = outline;
+    for (std::size_t corner = 0; corner + 1 < n; ++corner) {
+        const std::size_t before = corner == 0 ? n - 1 : corner, after = corner + 1;
+        const bool arcBefore = outline[before].kind == PathStep::Kind::Arc;
+        const bool arcAfter = outline[after].kind == PathStep::Kind::Arc;
+        const Point p = outline[corner].to;
+        Vec shift{0, 0};
+        if (arcBefore && arcAfter) {
+            // Two arcs meet along their common radius.
+            const Point c = outline[after].centre;
+            const double r = std::hypot(p.x - c.x, p.y - c.y);
+            const double side = (outline[after].sweepDegrees < 0) == clockwise ? 1 : -1;
+            shift = {side * distance * (p.x - c.x) / r, side * distance * (p.y - c.y) / r};
+        } else if (arcBefore || arcAfter) {
+            // An arc leaves a straight edge along it: the edge's normal is the arc's radius.
+            const Vec nl = normal(arcBefore ? after : before);
+            shift = {distance * nl.x, distance * nl.y};
+        } else {
+            // Two straight edges: where their moved lines cross.
+            const Vec a = normal(before), b = normal(after);
+            const double dot = a.x * b.x + a.y * b.y;
+            const double k = dot > -1 + 1e-12 ? distance / (1 + dot) : distance;
+            shift = {k * (a.x + b.x), k * (a.y + b.y)};
+        }
+        moved[corner].to = {p.x + shift.x, p.y + shift.y};
+    }
+    moved[n - 1].to = moved[0].to;
+    for (std::size_t i = 1; i < n; ++i) {
+        PathStep& step = moved[i];
+        if (step.kind == PathStep::Kind::Arc)
+            step.radius = std::hypot(step.to.x - step.centre.x, step.to.y - step.centre.y);
+    }
+    return moved;
+}
+
+CutSet makeCutSet(const FieldTexts& texts, std::string_view sep, int bobbins, CutAllowances allowances)
 {
     if (bobbins < 1 || bobbins > kMaxBobbins)
         throw CutPartsError(CutProblem::BadBobbinCount, {});
+    if (!allowanceInRange(allowances.windowClearance) || !allowanceInRange(allowances.kerf))
+        throw CutPartsError(CutProblem::BadAllowance, {});
     const Sizes sizes = readSizes(texts, sep);
     CutSet set;
     set.texts = texts;
+    set.sep = std::string(sep);
     set.bobbins = bobbins;
+    set.allowances = allowances;
     const int count = 2 * bobbins;
-    for (const CutPart& model : {cheek(sizes), tabbedWall(sizes), plainWall(sizes)}) {
+    for (CutPart model : {cheek(sizes, allowances.windowClearance), tabbedWall(sizes), plainWall(sizes)}) {
+        allowForKerf(model, allowances.kerf);
         for (int i = 1; i <= count; ++i) {
             CutPart part = model;
             part.number = i;

@@ -64,9 +64,24 @@ struct CutPart {
 
 using FieldTexts = std::map<std::string, std::string, std::less<>>;
 
+// What the maker may change from the drawing's sizes, in millimetres, each
+// from 0 to kMaxAllowance.
+struct CutAllowances {
+    // Added on every side of the cheek's window, for a tube that is not
+    // quite true.
+    double windowClearance = 0;
+    // The width the cutter's beam takes: outer outlines move out by half of
+    // it, windows and holes in, so that the finished parts have the drawn
+    // sizes. Files for a cutter only; a printed template has none.
+    double kerf = 0;
+};
+inline constexpr double kMaxAllowance = 1;
+
 struct CutSet {
     FieldTexts texts;  // the field texts the parts were read from
+    std::string sep;  // their decimal separator
     int bobbins = 1;
+    CutAllowances allowances;
     std::vector<CutPart> parts;
 };
 
@@ -88,6 +103,7 @@ enum class CutProblem {
     TabsTooShort,  // the tab lines are not closer together than the wall is high
     MiddleTooTall,  // field: a middle section not shorter than its wall
     BadBobbinCount,  // not 1 to kMaxBobbins
+    BadAllowance,  // a clearance or kerf outside 0 to kMaxAllowance
 };
 
 class CutPartsError : public std::runtime_error {
@@ -108,7 +124,12 @@ int defaultBobbinCount(int coreType);
 
 // All parts for `bobbins` bobbins, cheeks first, then the tabbed and the
 // plain walls. Throws CutPartsError.
-CutSet makeCutSet(const FieldTexts& texts, std::string_view sep, int bobbins);
+CutSet makeCutSet(const FieldTexts& texts, std::string_view sep, int bobbins, CutAllowances allowances = {});
+
+// The outline moved `distance` outward along its normals (inward when
+// negative). Its straight edges may run any way; its arcs must meet their
+// neighbours tangentially, as rounded corners do.
+Outline offsetOutline(const Outline& outline, double distance);
 
 // The corner radius of a cheek: a twelfth of its width, less where the
 // window comes nearer to the corner than that.

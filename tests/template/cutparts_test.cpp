@@ -238,6 +238,58 @@ TEST(CutParts, LeadHolesKeepTheirMargin)
     }
 }
 
+// The window's clearance widens it on every side; the kerf moves outer
+// outlines out and windows and holes in by half of it, so the parts come out
+// at their drawn sizes; out-of-range values make no part.
+TEST(CutParts, Allowances)
+{
+    const CutSet plain = makeCutSet(WorkedE(), ",", 1);
+    const struct {
+        double clearance, kerf;
+    } cases[] = {{0.25, 0}, {0, 0.2}, {0.5, 1}};
+    for (const auto& c : cases) {
+        const CutSet set = makeCutSet(WorkedE(), ",", 1, {c.clearance, c.kerf});
+        const double half = c.kerf / 2;
+        for (std::size_t i = 0; i < set.parts.size(); i += 2) {
+            const CutPart& before = plain.parts[i];
+            const CutPart& after = set.parts[i];
+            EXPECT_NEAR(after.width, before.width + c.kerf, kExact);
+            EXPECT_NEAR(after.height, before.height + c.kerf, kExact);
+            // Straight corners of the outer outline move half the kerf both ways.
+            for (std::size_t k = 0; k < before.cuts[0].size(); ++k) {
+                const PathStep& was = before.cuts[0][k];
+                const PathStep& is = after.cuts[0][k];
+                EXPECT_NEAR(is.radius, was.radius == 0 ? 0 : was.radius + half, kExact);
+                const Outline& o = before.cuts[0];
+                const bool byArc = was.kind == PathStep::Kind::Arc || (k == 0 && o.back().kind == PathStep::Kind::Arc)
+                                   || (k + 1 < o.size() && o[k + 1].kind == PathStep::Kind::Arc);
+                if (byArc)
+                    continue;  // a rounded corner's end moves along the edge's normal only
+                EXPECT_NEAR(std::abs(is.to.x - was.to.x - half), half, kExact) << i << " corner " << k;
+                EXPECT_NEAR(std::abs(is.to.y - was.to.y - half), half, kExact) << i << " corner " << k;
+            }
+            for (std::size_t h = 0; h < after.holes.size(); ++h)
+                EXPECT_NEAR(after.holes[h].diameter, 1.5 - c.kerf, kExact);
+        }
+        // The window: 22.5 x 27.5 at (8.5, 8.25), widened, then narrowed by the kerf.
+        const CutPart& cheek = First(set, PartKind::Cheek);
+        const double grow = c.clearance - half;
+        ExpectCorners(cheek.cuts[1], {{8.5 - grow + half, 8.25 - grow + half},
+                                      {31 + grow + half, 8.25 - grow + half},
+                                      {31 + grow + half, 35.75 + grow + half},
+                                      {8.5 - grow + half, 35.75 + grow + half},
+                                      {8.5 - grow + half, 8.25 - grow + half}});
+    }
+    for (const CutAllowances bad : {CutAllowances{-0.1, 0}, CutAllowances{0, 1.5}, CutAllowances{std::nan(""), 0}}) {
+        try {
+            makeCutSet(WorkedE(), ",", 1, bad);
+            ADD_FAILURE() << "accepted " << bad.windowClearance << ", " << bad.kerf;
+        } catch (const CutPartsError& e) {
+            EXPECT_EQ(e.problem(), CutProblem::BadAllowance);
+        }
+    }
+}
+
 struct BadCase {
     const char* name;
     const char* field;

@@ -241,6 +241,8 @@ private slots:
     void packedApart();
     void largeCoreIsTiled();
     void wallsTurnToSaveASheet();
+    void cutterSheetsHoldThePartsOnly_data();
+    void cutterSheetsHoldThePartsOnly();
     void badValuesGiveAMessage_data();
     void badValuesGiveAMessage();
     void failuresLeaveNoFile_data();
@@ -582,6 +584,72 @@ void TestCutTemplate::wallsTurnToSaveASheet()
     // The one canvas of the SVG has room for everything as it is.
     for (const PlacedPiece& piece : layOutTemplate(set, svgCanvas()).pieces)
         QVERIFY(!piece.turned);
+}
+
+void TestCutTemplate::cutterSheetsHoldThePartsOnly_data()
+{
+    QTest::addColumn<QSizeF>("sheet");
+    QTest::addColumn<double>("gap");
+    QTest::addColumn<bool>("labels");
+    QTest::addColumn<double>("kerf");
+    QTest::newRow("300 x 200, labels") << QSizeF(300, 200) << 2.0 << true << 0.0;
+    QTest::newRow("100 x 60, no labels, kerf") << QSizeF(100, 60) << 3.0 << false << 0.2;
+}
+
+// For a cutter: the parts alone, nested on sheets of the material's size
+// with the gap between them and the calibration square on its own layer; no
+// header, ruler or legend; the outlines allow for the kerf, which the file
+// records.
+void TestCutTemplate::cutterSheetsHoldThePartsOnly()
+{
+    QFETCH(QSizeF, sheet);
+    QFETCH(double, gap);
+    QFETCH(bool, labels);
+    QFETCH(double, kerf);
+    const cut::CutSet drawn = makeTemplateParts(workedUTexts(), ",", 2);
+    const cut::CutSet set = cut::makeCutSet(drawn.texts, ",", 2, {0, kerf});
+    const QByteArray svg = templateSvgFile(set, CutterSetup{sheet, gap, labels});
+    const SvgDocument doc = readSvg(svg);
+    QCOMPARE(doc.uncoloured, 0);
+    QVERIFY(!doc.groups.count(QStringLiteral("header")) && !doc.groups.count(QStringLiteral("legend")));
+    QCOMPARE(doc.layers.contains(u"labels"), labels);
+    // The sheets, one below the other, and the square on the calibration layer.
+    const SvgGroup& frames = doc.groups.at(QStringLiteral("sheets"));
+    const qsizetype sheets = frames.frames.count(sheet);
+    QCOMPARE(frames.frames.size(), sheets + 1);
+    QCOMPARE(frames.frames.count(QSizeF(10, 10)), 1);
+    QList<QRectF> boxes;
+    QSet<int> used;
+    for (const auto& [id, group] : doc.groups) {
+        if (group.cutBoxes.isEmpty())
+            continue;
+        const QRectF box = group.cutBoxes.front();
+        const QSizeF drawnSize = id.startsWith(u"cheek") ? QSizeF(29.5, 33)
+                                 : id.startsWith(u"tabbed") ? QSizeF(24.5, 38) : QSizeF(27.5, 29.5);
+        const QSizeF expected = drawnSize + QSizeF(kerf, kerf);
+        QVERIFY2((qAbs(box.width() - expected.width()) <= kEdgeTolerance && qAbs(box.height() - expected.height()) <= kEdgeTolerance)
+                     || (qAbs(box.width() - expected.height()) <= kEdgeTolerance && qAbs(box.height() - expected.width()) <= kEdgeTolerance),
+                 qPrintable(id));
+        const int onSheet = int(box.top() / (sheet.height() + kSheetSpacing));
+        used << onSheet;
+        const QRectF sheetRect(QPointF(0, onSheet * (sheet.height() + kSheetSpacing)), sheet);
+        QVERIFY2(sheetRect.adjusted(-1e-6, -1e-6, 1e-6, 1e-6).contains(box), qPrintable(id));
+        for (const QRectF& other : boxes)
+            QVERIFY2(!box.adjusted(-gap + 1e-6, -gap + 1e-6, gap - 1e-6, gap - 1e-6).intersects(other), qPrintable(id));
+        boxes << box;
+    }
+    QCOMPARE(boxes.size(), 12);
+    QCOMPARE(used.size(), sheets);  // no sheet left empty
+    QVERIFY(svg.contains(QStringLiteral("Ширина реза: %1 мм").arg(QString::number(kerf).replace(u'.', u',')).toUtf8()));
+
+    // A part no sheet can hold, and a PDF with a kerf, are refused: no file.
+    const QString path = dir_.filePath("cutter.svg");
+    QVERIFY_THROWS_EXCEPTION(TemplateError, saveTemplate(path, set, CutterSetup{{30, 30}, gap, labels}));
+    QVERIFY(!QFile::exists(path));
+    if (kerf > 0) {
+        QVERIFY_THROWS_EXCEPTION(TemplateError, saveTemplate(dir_.filePath("kerf.pdf"), set));
+        QVERIFY(!QFile::exists(dir_.filePath("kerf.pdf")));
+    }
 }
 
 void TestCutTemplate::badValuesGiveAMessage_data()
