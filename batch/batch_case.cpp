@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -35,15 +36,20 @@ struct KeyValue {
     bool present = false;
     std::optional<std::string> text;
     std::optional<int> core_type;
+    std::optional<double> number;
+    std::optional<bool> flag;
 };
 
 // The keys a case reads: the six input texts in the order of InputField,
-// then the core type, the separator and the template's path.
-constexpr std::array<std::string_view, 9> kCaseKeys
-    = {"A", "B", "C", "H", "K", "T", "type", "sep", "template"};
+// then the core type, the separator and the template's path, and the
+// template's settings.
+constexpr std::array<std::string_view, 17> kCaseKeys
+    = {"A",   "B",       "C",         "H",      "K",           "T",            "type", "sep", "template",
+       "bobbins", "clearance", "kerf", "cutter", "sheet_width", "sheet_height", "gap",  "labels"};
 constexpr std::size_t kTypeKey = 6;
 constexpr std::size_t kSepKey = 7;
 constexpr std::size_t kTemplateKey = 8;
+constexpr std::size_t kFirstSettingKey = 9;
 using KeyValues = std::array<KeyValue, kCaseKeys.size()>;
 
 // Reads a line as the JSON reader's events, keeping only the values of the
@@ -55,16 +61,17 @@ using KeyValues = std::array<KeyValue, kCaseKeys.size()>;
 class CaseEvents {
 public:
     bool null() { return Value(); }
-    bool boolean(bool) { return Value(); }
+    bool boolean(bool v) { return Value({}, {}, {}, v); }
     bool number_integer(json::number_integer_t v)
     {
-        return Value({}, v >= -1 && v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt);
+        return Value({}, v >= -1 && v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt,
+                     static_cast<double>(v));
     }
     bool number_unsigned(json::number_unsigned_t v)
     {
-        return Value({}, v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt);
+        return Value({}, v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt, static_cast<double>(v));
     }
-    bool number_float(json::number_float_t, const json::string_t&) { return Value(); }
+    bool number_float(json::number_float_t v, const json::string_t&) { return Value({}, {}, v); }
     bool string(json::string_t& s) { return Wanted() ? Value(std::move(s)) : true; }
     bool binary(json::binary_t&) { return Value(); }
     bool start_object(std::size_t) { return Open(true); }
@@ -101,10 +108,11 @@ private:
     // A value directly under one of the case's keys.
     bool Wanted() const { return is_object_ && depth_ == 1 && current_ < values_.size(); }
 
-    bool Value(std::optional<std::string> text = {}, std::optional<int> core_type = {})
+    bool Value(std::optional<std::string> text = {}, std::optional<int> core_type = {},
+               std::optional<double> number = {}, std::optional<bool> flag = {})
     {
         if (Wanted()) {
-            values_[current_] = {true, std::move(text), core_type};
+            values_[current_] = {true, std::move(text), core_type, number, flag};
         }
         return true;
     }
@@ -185,6 +193,7 @@ struct Case {
     int core_type = 0;
     std::string sep;
     KeyValue template_path;  // the value of "template", when present
+    std::array<KeyValue, kCaseKeys.size() - kFirstSettingKey> settings;  // "bobbins" … "labels"
 };
 
 Case ReadCase(std::string_view line)
@@ -207,6 +216,7 @@ Case ReadCase(std::string_view line)
         throw InvalidLine("key \"sep\" must be one character");
     }
     c.template_path = std::move(values[kTemplateKey]);
+    std::move(values.begin() + kFirstSettingKey, values.end(), c.settings.begin());
     return c;
 }
 
@@ -226,12 +236,16 @@ ordered_json FieldsJson(const calc::MemoryView& view)
 
 }  // namespace
 
-std::string RefusalText(TemplateRefusal refusal)
+std::string RefusalText(TemplateRefusal refusal, std::string_view key)
 {
+    const std::string quoted = "key \"" + std::string(key) + "\"";
     switch (refusal) {
-    case TemplateRefusal::NotAString: return "key \"template\" must be a string";
+    case TemplateRefusal::NotAString: return quoted + " must be a string";
     case TemplateRefusal::NothingToCut: return "nothing to cut: the calculation did not succeed";
     case TemplateRefusal::NotAvailable: return "templates are not available";
+    case TemplateRefusal::NotANumber: return quoted + " must be a number";
+    case TemplateRefusal::NotAWholeNumber: return quoted + " must be a whole number";
+    case TemplateRefusal::NotTrueOrFalse: return quoted + " must be true or false";
     }
     return "template refused";
 }
@@ -245,8 +259,8 @@ ordered_json TemplateAnswer(const KeyValue& path, const std::string& status, con
     const auto error = [](const std::string& why) {
         return ordered_json{{"status", "error"}, {"message", why}};
     };
-    const auto refused = [&options, &error](TemplateRefusal refusal) {
-        return error(options.word_refusal ? options.word_refusal(refusal) : RefusalText(refusal));
+    const auto refused = [&options, &error](TemplateRefusal refusal, std::string_view key = "template") {
+        return error(options.word_refusal ? options.word_refusal(refusal, key) : RefusalText(refusal, key));
     };
     if (!path.text) {
         return refused(TemplateRefusal::NotAString);
@@ -265,6 +279,32 @@ ordered_json TemplateAnswer(const KeyValue& path, const std::string& status, con
     job.core_type = c.core_type;
     job.sep = c.sep;
     job.path = file;
+    // The settings, each of its own kind; their ranges are the writer's to check.
+    TemplateSettings& t = job.settings;
+    const auto key = [](std::size_t i) { return kCaseKeys[kFirstSettingKey + i]; };
+    const std::array<double*, 6> numbers = {&t.clearance, &t.kerf, nullptr, &t.sheet_width, &t.sheet_height, &t.gap};
+    for (std::size_t i = 0; i < c.settings.size(); ++i) {
+        const KeyValue& v = c.settings[i];
+        if (!v.present) {
+            continue;
+        }
+        if (i == 0) {
+            if (!v.number || *v.number != std::floor(*v.number) || std::abs(*v.number) > 1e6) {
+                return refused(TemplateRefusal::NotAWholeNumber, key(i));
+            }
+            t.bobbins = static_cast<int>(*v.number);
+        } else if (key(i) == "cutter" || key(i) == "labels") {
+            if (!v.flag) {
+                return refused(TemplateRefusal::NotTrueOrFalse, key(i));
+            }
+            (key(i) == "cutter" ? t.cutter : t.labels) = *v.flag;
+        } else {
+            if (!v.number) {
+                return refused(TemplateRefusal::NotANumber, key(i));
+            }
+            *numbers[i - 1] = *v.number;
+        }
+    }
     const std::string why = options.write_template(job);
     if (!why.empty()) {
         return error(why);

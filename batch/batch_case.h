@@ -18,12 +18,25 @@ struct LineResult {
     std::string problem;  // what is wrong with an invalid line
 };
 
+// The template's optional keys, as the line gives them; the writer checks
+// their ranges.
+struct TemplateSettings {
+    int bobbins = 0;  // "bobbins"; 0: the default for the core type
+    double clearance = 0;  // "clearance": mm added round the cheek's window
+    double kerf = 0;  // "kerf": mm the cutter's beam takes
+    bool cutter = false;  // "cutter": the parts alone on sheets of material
+    double sheet_width = 300, sheet_height = 200;  // "sheet_width", "sheet_height": mm
+    double gap = 2;  // "gap": mm between parts on a cutter's sheet
+    bool labels = true;  // "labels": the parts' labels on a cutter's sheet
+};
+
 // A cut template asked for with the key "template" of a calculated case.
 struct TemplateJob {
     std::map<std::string, std::string, std::less<>> fields;  // the fourteen drawing texts
     int core_type = 0;
     std::string sep;
     std::string path;  // the writer checks that it ends in .pdf or .svg
+    TemplateSettings settings;
 };
 
 // Writes the template; returns an empty string, or why it was not written.
@@ -37,12 +50,15 @@ enum class TemplateRefusal {
     NotAString,  // the key "template" holds something other than a string
     NothingToCut,  // the calculation did not succeed
     NotAvailable,  // the run has no template writer
+    NotANumber,  // a setting's key ("kerf" …) holds something other than a number
+    NotAWholeNumber,  // "bobbins" holds something other than a whole number
+    NotTrueOrFalse,  // "cutter" or "labels" holds something other than true or false
 };
-// Its words in the language asked for.
-using RefusalWords = std::function<std::string(TemplateRefusal)>;
+// Its words, about the key at fault, in the language asked for.
+using RefusalWords = std::function<std::string(TemplateRefusal, std::string_view key)>;
 
 // The English words of a refusal.
-std::string RefusalText(TemplateRefusal refusal);
+std::string RefusalText(TemplateRefusal refusal, std::string_view key);
 
 struct RunOptions {
     TemplateWriter write_template;  // none: templates are reported as not available

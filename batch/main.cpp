@@ -56,9 +56,14 @@ public:
                 QCoreApplication::installTranslator(translator_);
         }
         try {
+            const vintorp::batch::TemplateSettings& s = job.settings;
+            const int bobbins = s.bobbins != 0 ? s.bobbins : vintorp::cut::defaultBobbinCount(job.core_type);
             const vintorp::cut::CutSet set = vintorp::cut::makeTemplateParts(
-                job.fields, QString::fromStdString(job.sep), vintorp::cut::defaultBobbinCount(job.core_type));
-            vintorp::cut::saveTemplate(QString::fromStdString(job.path), set);
+                job.fields, QString::fromStdString(job.sep), bobbins, {s.clearance, s.kerf});
+            std::optional<vintorp::cut::CutterSetup> cutter;
+            if (s.cutter)
+                cutter = vintorp::cut::CutterSetup{QSizeF(s.sheet_width, s.sheet_height), s.gap, s.labels};
+            vintorp::cut::saveTemplate(QString::fromStdString(job.path), set, cutter);
             return {};
         } catch (const vintorp::cut::TemplateError& e) {
             return e.what();
@@ -75,23 +80,34 @@ private:
 
 // Why a case's template was not tried, in the language of `translator` (none:
 // Russian, the texts' own).
-QString RefusalWords(vintorp::batch::TemplateRefusal refusal, const QTranslator* translator)
+QString RefusalWords(vintorp::batch::TemplateRefusal refusal, std::string_view key, const QTranslator* translator)
 {
     using vintorp::batch::TemplateRefusal;
     const char* source = nullptr;
     switch (refusal) {
     case TemplateRefusal::NotAString:
-        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"template\" должно быть строкой");
+        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"%1\" должно быть строкой");
         break;
     case TemplateRefusal::NothingToCut:
         source = QT_TRANSLATE_NOOP("Batch", "вырезать нечего: расчёт не удался");
         break;
     case TemplateRefusal::NotAvailable: source = QT_TRANSLATE_NOOP("Batch", "шаблоны недоступны"); break;
+    case TemplateRefusal::NotANumber:
+        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"%1\" должно быть числом");
+        break;
+    case TemplateRefusal::NotAWholeNumber:
+        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"%1\" должно быть целым числом");
+        break;
+    case TemplateRefusal::NotTrueOrFalse:
+        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"%1\" должно быть true или false");
+        break;
     }
     if (!source)
-        return QString::fromStdString(vintorp::batch::RefusalText(refusal));
-    const QString translated = translator ? translator->translate("Batch", source) : QString();
-    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+        return QString::fromStdString(vintorp::batch::RefusalText(refusal, key));
+    QString text = translator ? translator->translate("Batch", source) : QString();
+    if (text.isEmpty())
+        text = QString::fromUtf8(source);
+    return text.contains(u"%1") ? text.arg(QString::fromUtf8(key.data(), qsizetype(key.size()))) : text;
 }
 
 // The language asked for on the command line; nothing when the arguments are wrong.
@@ -131,8 +147,8 @@ int main(int argc, char** argv)
                            : vintorp::lang::messageText(error))
             .toStdString();
     };
-    options.word_refusal = [&translator](vintorp::batch::TemplateRefusal refusal) {
-        return RefusalWords(refusal, translator ? &*translator : nullptr).toStdString();
+    options.word_refusal = [&translator](vintorp::batch::TemplateRefusal refusal, std::string_view key) {
+        return RefusalWords(refusal, key, translator ? &*translator : nullptr).toStdString();
     };
     using Status = vintorp::batch::LineReader::Status;
     vintorp::batch::LineReader input(STDIN_FILENO);

@@ -4,16 +4,28 @@
 <context>
     <name>Batch</name>
     <message>
-        <source>значение ключа &quot;template&quot; должно быть строкой</source>
-        <translation>key &quot;template&quot; must be a string</translation>
-    </message>
-    <message>
         <source>вырезать нечего: расчёт не удался</source>
         <translation>nothing to cut: the calculation did not succeed</translation>
     </message>
     <message>
         <source>шаблоны недоступны</source>
         <translation>templates are not available</translation>
+    </message>
+    <message>
+        <source>значение ключа &quot;%1&quot; должно быть строкой</source>
+        <translation>key &quot;%1&quot; must be a string</translation>
+    </message>
+    <message>
+        <source>значение ключа &quot;%1&quot; должно быть числом</source>
+        <translation>key &quot;%1&quot; must be a number</translation>
+    </message>
+    <message>
+        <source>значение ключа &quot;%1&quot; должно быть целым числом</source>
+        <translation>key &quot;%1&quot; must be a whole number</translation>
+    </message>
+    <message>
+        <source>значение ключа &quot;%1&quot; должно быть true или false</source>
+        <translation>key &quot;%1&quot; must be true or false</translation>
     </message>
 </context>
 <context>
@@ -272,7 +284,7 @@
     </message>
     <message>
         <source>Ширина реза и листы для резака — только для файлов SVG и DXF; PDF печатают.</source>
-        <translation>A kerf and a cutter's sheets are for SVG and DXF files only; a PDF is for printing.</translation>
+        <translation>A kerf and a cutter&apos;s sheets are for SVG and DXF files only; a PDF is for printing.</translation>
     </message>
     <message>
         <source>Лист материала должен быть от %1 до %2 мм, промежуток от 0 до %3 мм.</source>
@@ -288,7 +300,7 @@
     </message>
     <message>
         <source>Ширина реза: 0 мм, контуры по размерам чертежа. 1 единица = 1 мм.</source>
-        <translation>Kerf: 0 mm, outlines at the drawing's sizes. 1 unit = 1 mm.</translation>
+        <translation>Kerf: 0 mm, outlines at the drawing&apos;s sizes. 1 unit = 1 mm.</translation>
     </message>
     <message>
         <source>Ширина реза: %1 мм; наружные контуры сдвинуты наружу, окна и отверстия внутрь на половину её. 1 единица = 1 мм.</source>

@@ -36,10 +36,11 @@ std::optional<TemplateFormat> templateFormatFor(const QString& path)
     return std::nullopt;
 }
 
-cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, int bobbins)
+cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, int bobbins,
+                              cut::CutAllowances allowances)
 {
     try {
-        return cut::makeCutSet(texts, sep.toStdString(), bobbins);
+        return cut::makeCutSet(texts, sep.toStdString(), bobbins, allowances);
     } catch (const cut::CutPartsError& e) {
         throw TemplateError(problemMessage(e, texts));
     }

@@ -23,7 +23,8 @@ std::optional<TemplateFormat> templateFormatFor(const QString& path);
 
 // The parts for `bobbins` bobbins from the field texts as the drawing shows
 // them. Throws TemplateError with a message for the user.
-cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, int bobbins);
+cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, int bobbins,
+                              cut::CutAllowances allowances = {});
 
 inline constexpr double kFileMargin = 10;  // mm around a saved page
 

@@ -50,6 +50,49 @@ private:
 
 private slots:
     void filesWrittenWholeOrNotAtAll();
+    // The template's own keys: each of its kind and in its range, or an
+    // error that names it and no file.
+    void settingsKeys()
+    {
+        struct Case {
+            QString name;
+            QString extra;
+            QString says;  // empty: written
+            QString contains;  // in the file written
+        };
+        const QList<Case> cases = {
+            {"bobbins.svg", R"(,"bobbins":3)", {}, "cheek-6"},
+            {"cutter.svg", R"(,"cutter":true,"sheet_width":150,"sheet_height":100,"gap":3,"kerf":0.2,"labels":false,"clearance":0.1)", {}, "Ширина реза: 0,2 мм"},
+            {"kerf-text.svg", R"(,"kerf":"0.2")", "значение ключа \"kerf\" должно быть числом", {}},
+            {"kerf-big.svg", R"(,"kerf":2)", "от 0 до 1 мм", {}},
+            {"kerf.pdf", R"(,"kerf":0.2)", "только для файлов SVG", {}},
+            {"bobbins-half.svg", R"(,"bobbins":2.5)", "\"bobbins\" должно быть целым числом", {}},
+            {"bobbins-many.svg", R"(,"bobbins":5)", "от 1 до 4", {}},
+            {"cutter-one.svg", R"(,"cutter":1)", "\"cutter\" должно быть true или false", {}},
+            {"small-sheet.svg", R"(,"cutter":true,"sheet_width":30,"sheet_height":30)", "не помещается на лист", {}},
+            {"gap.svg", R"(,"cutter":true,"gap":-1)", "промежуток от 0", {}},
+        };
+        QList<QByteArray> lines;
+        for (const Case& c : cases)
+            lines << line(0, QStringLiteral(R"(,"template":"%1")").arg(dir_.filePath(c.name)) + c.extra);
+        const QList<QJsonObject> answers = run(lines);
+        QCOMPARE(answers.size(), cases.size());
+        for (qsizetype i = 0; i < cases.size(); ++i) {
+            const Case& c = cases[i];
+            const QJsonObject answer = answers[i].value("template").toObject();
+            QFile file(dir_.filePath(c.name));
+            if (c.says.isEmpty()) {
+                QCOMPARE(answer.value("status").toString(), QStringLiteral("written"));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                QVERIFY2(QString::fromUtf8(file.readAll()).contains(c.contains), qPrintable(c.name));
+            } else {
+                QCOMPARE(answer.value("status").toString(), QStringLiteral("error"));
+                QVERIFY2(answer.value("message").toString().contains(c.says),
+                         qPrintable(answer.value("message").toString()));
+                QVERIFY2(!file.exists(), qPrintable(c.name));
+            }
+        }
+    }
     // The template's answers speak the language asked for, like the rest.
     void refusalsInTheChosenLanguage()
     {
