@@ -378,6 +378,42 @@ glue it onto the sheet and cut along the solid lines.</translation>
         <source>Отмена</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source> мм</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>На столько окно щеки шире трубки с каждой стороны</source>
+        <translation>How much wider than the tube the cheek's window is on every side</translation>
+    </message>
+    <message>
+        <source>Зазор окна щеки:</source>
+        <translation>Cheek window clearance:</translation>
+    </message>
+    <message>
+        <source>Файл для лазерного резака (SVG)</source>
+        <translation>File for a laser cutter (SVG)</translation>
+    </message>
+    <message>
+        <source>Лист материала:</source>
+        <translation>Material sheet:</translation>
+    </message>
+    <message>
+        <source>Промежуток между деталями:</source>
+        <translation>Gap between parts:</translation>
+    </message>
+    <message>
+        <source>Контуры сдвигаются на половину ширины реза, чтобы детали вышли по размеру</source>
+        <translation>Outlines move by half the kerf so that the parts come out at their sizes</translation>
+    </message>
+    <message>
+        <source>Ширина реза:</source>
+        <translation>Kerf:</translation>
+    </message>
+    <message>
+        <source>Подписи деталей</source>
+        <translation>Part labels</translation>
+    </message>
 </context>
 <context>
     <name>vintorp::ui::TForm1</name>

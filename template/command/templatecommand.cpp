@@ -128,11 +128,14 @@ void TemplateCommand::run(QWidget* parent, const cut::FieldTexts& texts, const Q
         = dialogs_->chooseOutput(cut::defaultBobbinCount(coreType), parent);
     if (!choice)
         return;
-    const cut::CutSet set = makeTemplateParts(texts, sep, choice->bobbins);
+    // A kerf is for a cutter's file; a printed template has none.
+    const bool cutterFile = choice->output == TemplateChoice::Output::File && choice->cutter;
+    const cut::CutSet set
+        = makeTemplateParts(texts, sep, choice->bobbins, {choice->windowClearance, cutterFile ? choice->kerf : 0});
     if (choice->output == TemplateChoice::Output::File) {
         const QString path = dialogs_->chooseFile(parent);
         if (!path.isEmpty())
-            saveTemplate(path, set);
+            saveTemplate(path, set, choice->cutter);
         return;
     }
     QPrinter& target = printer_.get();

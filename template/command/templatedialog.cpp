@@ -3,11 +3,15 @@
 #include "template/parts/cutparts.h"
 #include "print/printerchooser.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -33,6 +37,45 @@ TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDial
     layout->addLayout(form);
     layout->addWidget(new QLabel(tr("Для П и ПЛ нужны два каркаса."), this));
 
+    const auto millimetres = [this](const char* name, double low, double high, double value, double step) {
+        auto* box = new QDoubleSpinBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setRange(low, high);
+        box->setDecimals(2);
+        box->setSingleStep(step);
+        box->setValue(value);
+        box->setSuffix(tr(" мм"));
+        return box;
+    };
+    auto* allowances = new QFormLayout;
+    clearance_ = millimetres("seClearance", 0, cut::kMaxAllowance, 0, 0.05);
+    clearance_->setToolTip(tr("На столько окно щеки шире трубки с каждой стороны"));
+    allowances->addRow(tr("Зазор окна щеки:"), clearance_);
+    layout->addLayout(allowances);
+
+    cutter_ = new QGroupBox(tr("Файл для лазерного резака (SVG)"), this);
+    cutter_->setObjectName(QStringLiteral("gbCutter"));
+    cutter_->setCheckable(true);
+    cutter_->setChecked(false);
+    auto* cutterForm = new QFormLayout(cutter_);
+    sheetWidth_ = millimetres("seSheetWidth", kTestSquare, kLargestSheet, 300, 10);
+    sheetHeight_ = millimetres("seSheetHeight", kTestSquare, kLargestSheet, 200, 10);
+    auto* sheet = new QHBoxLayout;
+    sheet->addWidget(sheetWidth_);
+    sheet->addWidget(new QLabel(QStringLiteral("×"), cutter_));
+    sheet->addWidget(sheetHeight_);
+    cutterForm->addRow(tr("Лист материала:"), sheet);
+    gap_ = millimetres("seGap", 0, kMaxCutterGap, 2, 0.5);
+    cutterForm->addRow(tr("Промежуток между деталями:"), gap_);
+    kerf_ = millimetres("seKerf", 0, cut::kMaxAllowance, 0, 0.05);
+    kerf_->setToolTip(tr("Контуры сдвигаются на половину ширины реза, чтобы детали вышли по размеру"));
+    cutterForm->addRow(tr("Ширина реза:"), kerf_);
+    labels_ = new QCheckBox(tr("Подписи деталей"), cutter_);
+    labels_->setObjectName(QStringLiteral("cbLabels"));
+    labels_->setChecked(true);
+    cutterForm->addRow(labels_);
+    layout->addWidget(cutter_);
+
     auto* buttons = new QDialogButtonBox(this);
     const auto add = [&](const QString& text, const char* name, QDialogButtonBox::ButtonRole role) {
         QPushButton* button = buttons->addButton(text, role);
@@ -43,6 +86,8 @@ TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDial
     QPushButton* save = add(tr("Сохранить…"), "btTemplateSave", QDialogButtonBox::AcceptRole);
     add(tr("Отмена"), "btTemplateCancel", QDialogButtonBox::RejectRole);
     connect(print, &QPushButton::clicked, this, [this] { output_ = TemplateChoice::Output::Printer; });
+    // A cutter's file is a file: nothing to print.
+    connect(cutter_, &QGroupBox::toggled, print, &QPushButton::setDisabled);
     connect(save, &QPushButton::clicked, this, [this] { output_ = TemplateChoice::Output::File; });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -51,7 +96,13 @@ TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDial
 
 TemplateChoice TemplateOutputDialog::choice() const
 {
-    return {output_, bobbins_->value()};
+    TemplateChoice choice{output_, bobbins_->value(), clearance_->value(), std::nullopt, 0};
+    if (cutter_->isChecked()) {
+        choice.cutter = CutterSetup{QSizeF(sheetWidth_->value(), sheetHeight_->value()), gap_->value(),
+                                    labels_->isChecked()};
+        choice.kerf = kerf_->value();
+    }
+    return choice;
 }
 
 QString templateFileFilters()

@@ -3,10 +3,15 @@
 // their own answers.
 #pragma once
 
+#include "template/pages/cuttemplate.h"
+
 #include <QDialog>
 
 #include <optional>
 
+class QCheckBox;
+class QDoubleSpinBox;
+class QGroupBox;
 class QPrinter;
 class QSpinBox;
 
@@ -16,6 +21,10 @@ struct TemplateChoice {
     enum class Output { Printer, File };
     Output output = Output::File;
     int bobbins = 1;
+    double windowClearance = 0;  // mm on every side of the cheek's window
+    // Files only: the parts alone on sheets of material, with the kerf.
+    std::optional<CutterSetup> cutter = std::nullopt;
+    double kerf = 0;
 };
 
 class TemplateDialogs {
@@ -37,8 +46,11 @@ public:
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
 };
 
-// The small dialog: a spin box "seBobbins" (1 to 4) and the buttons
-// "btTemplatePrint", "btTemplateSave" and "btTemplateCancel".
+// The small dialog: a spin box "seBobbins" (1 to 4), the window's clearance
+// "seClearance" (0 to 1 mm), the checkable group "gbCutter" for a cutter's
+// file with "seSheetWidth", "seSheetHeight", "seGap", "seKerf" and
+// "cbLabels", and the buttons "btTemplatePrint", "btTemplateSave" and
+// "btTemplateCancel". With gbCutter checked there is nothing to print.
 class TemplateOutputDialog : public QDialog {
     Q_OBJECT
 public:
@@ -47,6 +59,13 @@ public:
 
 private:
     QSpinBox* bobbins_ = nullptr;
+    QDoubleSpinBox* clearance_ = nullptr;
+    QGroupBox* cutter_ = nullptr;
+    QDoubleSpinBox* sheetWidth_ = nullptr;
+    QDoubleSpinBox* sheetHeight_ = nullptr;
+    QDoubleSpinBox* gap_ = nullptr;
+    QDoubleSpinBox* kerf_ = nullptr;
+    QCheckBox* labels_ = nullptr;
     TemplateChoice::Output output_ = TemplateChoice::Output::File;
 };
 

@@ -92,7 +92,7 @@ public:
     explicit PrinterTemplateDialogs(QueuePicker& picker) : picker_(picker) { }
     std::optional<cut::TemplateChoice> chooseOutput(int, QWidget*) override
     {
-        return cut::TemplateChoice{cut::TemplateChoice::Output::Printer, 1};
+        return cut::TemplateChoice{.output = cut::TemplateChoice::Output::Printer, .bobbins = 1};
     }
     QString chooseFile(QWidget*) override { return {}; }
     bool choosePrinter(QPrinter& printer, QWidget* parent) override

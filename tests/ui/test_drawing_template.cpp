@@ -7,7 +7,10 @@
 #include "template/command/templatedialog.h"
 #include "smalldisk.h"
 
+#include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageSize>
@@ -170,7 +173,7 @@ private slots:
         QFETCH(int, bobbins);
         QFETCH(QString, file);
         calculate("20", coreType, "2");
-        script_.output = TemplateChoice{TemplateChoice::Output::File, bobbins};
+        script_.output = TemplateChoice{.output = TemplateChoice::Output::File, .bobbins = bobbins};
         script_.file = dir_.filePath(file);
         QTest::mouseClick(button(), Qt::LeftButton);
         QCOMPARE(script_.askedBobbins, bobbins);
@@ -248,7 +251,7 @@ private slots:
             QCOMPARE(existing.write(old), old.size());
         }
         calculate("20", 0);
-        script_.output = TemplateChoice{TemplateChoice::Output::File, 1};
+        script_.output = TemplateChoice{.output = TemplateChoice::Output::File, .bobbins = 1};
         modals_->expectBoxes(1);
         QTest::mouseClick(button(), Qt::LeftButton);
         QTRY_COMPARE(modals_->seen().size(), 1);
@@ -273,7 +276,7 @@ private slots:
     {
         QFETCH(bool, templateFirst);
         calculate("20", 0);
-        script_.output = TemplateChoice{TemplateChoice::Output::Printer, 1};
+        script_.output = TemplateChoice{.output = TemplateChoice::Output::Printer, .bobbins = 1};
         const QString pdf = dir_.filePath(QStringLiteral("first.pdf"));
         QFile::remove(pdf);
         const QPageSize letter(QPageSize::Letter);
@@ -295,6 +298,54 @@ private slots:
         QCOMPARE(second.file, pdf);
         QVERIFY2(second.paper.isEquivalentTo(letter), qPrintable(second.paper.name()));
         QVERIFY(modals_->seen().isEmpty());
+    }
+
+    // The dialog's settings reach the file: a cutter's sheets with the kerf,
+    // the window's clearance. A cutter's file has nothing to print, and a PDF
+    // cannot be one.
+    void cutterSettingsReachTheFile()
+    {
+        vintorp::cut::TemplateOutputDialog dialog(1);
+        auto* cutter = dialog.findChild<QGroupBox*>("gbCutter");
+        auto* print = dialog.findChild<QPushButton*>("btTemplatePrint");
+        QVERIFY(cutter && print && !cutter->isChecked() && print->isEnabled());
+        cutter->setChecked(true);
+        QVERIFY(!print->isEnabled());
+        const auto type = [&dialog](const char* name, const QString& text) {
+            auto* box = dialog.findChild<QDoubleSpinBox*>(name);
+            box->selectAll();
+            QTest::keyClicks(box, text);
+        };
+        const QString point = QLocale().decimalPoint();
+        type("seKerf", "0" + point + "2");
+        type("seClearance", "0" + point + "1");
+        type("seSheetWidth", "150");
+        QTest::mouseClick(dialog.findChild<QCheckBox*>("cbLabels"), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("btTemplateSave"), Qt::LeftButton);
+        const TemplateChoice choice = dialog.choice();
+        QVERIFY(choice.cutter.has_value());
+        QCOMPARE(choice.cutter->sheet, QSizeF(150, 200));
+        QVERIFY(!choice.cutter->labels);
+        QCOMPARE(choice.kerf, 0.2);
+        QCOMPARE(choice.windowClearance, 0.1);
+
+        calculate("20", 0);
+        script_.output = choice;
+        script_.file = dir_.filePath("cutter.svg");
+        QTest::mouseClick(button(), Qt::LeftButton);
+        QFile svg(script_.file);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(svg.readAll());
+        QVERIFY(text.contains(u"Ширина реза: 0,2 мм") && text.contains(u"inkscape:label=\"calibration\""));
+        QVERIFY(!text.contains(u"inkscape:label=\"labels\""));
+        QVERIFY(modals_->seen().isEmpty());
+
+        modals_->expectBoxes(1);
+        script_.file = dir_.filePath("cutter.pdf");
+        QTest::mouseClick(button(), Qt::LeftButton);
+        QTRY_COMPARE(modals_->seen().size(), 1);
+        QVERIFY2(modals_->seen().front().text.contains(u"только для файлов SVG"), qPrintable(modals_->seen().front().text));
+        QVERIFY(!QFile::exists(script_.file));
     }
 
     void dialogOffersBothOutputs()
