@@ -14,7 +14,10 @@
 // one a line, in the drawing window's tab order (kDrawingFieldTable). A line
 // break right after the header bytes is skipped. Fewer lines leave the last
 // fields out. In the texts '#' stands for the separator, so that a number
-// stays a number whatever separator the input chooses.
+// stays a number whatever separator the input chooses. A fifteenth line, if
+// any, chooses the file's settings, a byte each from '0': the kerf and the
+// window's clearance (kAllowances), a cutter's sheet (kSheets; 0 none), its
+// gap (kGaps) and its labels (odd: off).
 //
 // The separator is read as UTF-8 without its checks, so every code point can
 // be chosen: a lead byte gives the length, each following byte its low six
@@ -55,6 +58,8 @@
 #include <cstdint>
 #include <functional>
 #include <iterator>
+#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -147,8 +152,34 @@ int Bobbins(std::uint8_t byte, int coreType)
     return kOutOfRange[choice % std::size(kOutOfRange)];
 }
 
-// The field texts, '#' replaced by the separator as the parts read it.
-vintorp::cut::FieldTexts ReadFieldTexts(std::string_view in, const std::string& sep)
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kAllowances[] = {0, 0.05, 0.2, 0.5, 1, -0.1, 1.5, kNaN, 1e-300};
+constexpr QSizeF kSheets[] = {{0, 0},      {300, 200}, {100, 60}, {30, 30},
+                              {10, 10},    {3000, 3000}, {5, 5},  {kNaN, 100}};
+constexpr double kGaps[] = {2, 0, 50, 51, -1, kNaN};
+
+struct Settings {
+    vintorp::cut::CutAllowances allowances;
+    std::optional<vintorp::cut::CutterSetup> cutter;
+};
+
+Settings ReadSettings(std::string_view line)
+{
+    const auto pick = [&line](std::size_t i, const auto& table) {
+        const std::uint8_t byte = i < line.size() ? FromDigitZero(static_cast<std::uint8_t>(line[i])) : 0;
+        return table[byte % std::size(table)];
+    };
+    Settings s;
+    s.allowances = {pick(1, kAllowances), pick(0, kAllowances)};
+    const QSizeF sheet = pick(2, kSheets);
+    if (!sheet.isNull())
+        s.cutter = vintorp::cut::CutterSetup{sheet, pick(3, kGaps), !(line.size() > 4 && line[4] % 2)};
+    return s;
+}
+
+// The field texts, '#' replaced by the separator as the parts read it; `in`
+// keeps what follows them.
+vintorp::cut::FieldTexts ReadFieldTexts(std::string_view& in, const std::string& sep)
 {
     vintorp::cut::FieldTexts texts;
     for (const vintorp::calc::DrawingField& field : vintorp::calc::kDrawingFieldTable) {
@@ -197,10 +228,31 @@ void CheckLayout(const CutSet& set, const TemplateLayout& layout)
     Require(std::all_of(placed.begin(), placed.end(), [](bool p) { return p; }), "every part is laid out");
 }
 
-void CheckSvg(const CutSet& set)
+// On a cutter's sheets every piece lies within one of the sheets, clear of
+// its edges by the gap, and so does the calibration square.
+void CheckCutterSheets(const TemplateLayout& layout, const vintorp::cut::CutterSetup& cutter)
 {
-    CheckLayout(set, vintorp::cut::layOutTemplate(set, vintorp::cut::svgCanvas()));
-    const QByteArray svg = vintorp::cut::templateSvgFile(set);
+    const auto onASheet = [&](const QRectF& r) {
+        return std::any_of(layout.sheets.begin(), layout.sheets.end(), [&](const QRectF& sheet) {
+            return Within(r, sheet.adjusted(cutter.gap, cutter.gap, -cutter.gap, -cutter.gap));
+        });
+    };
+    for (const PlacedPiece& piece : layout.pieces)
+        Require(!piece.tiled() && onASheet(QRectF(piece.origin, piece.footprint())), "every part lies on a sheet");
+    Require(onASheet(layout.testSquare), "the calibration square lies on a sheet");
+}
+
+void CheckSvg(const CutSet& set, const std::optional<vintorp::cut::CutterSetup>& cutter)
+{
+    if (cutter) {
+        const TemplateLayout layout = vintorp::cut::layOutTemplate(
+            set, vintorp::cut::cutterSheets(cutter->sheet, cutter->gap, cutter->labels));
+        CheckLayout(set, layout);
+        CheckCutterSheets(layout, *cutter);
+    } else {
+        CheckLayout(set, vintorp::cut::layOutTemplate(set, vintorp::cut::svgCanvas()));
+    }
+    const QByteArray svg = vintorp::cut::templateSvgFile(set, cutter);
     QXmlStreamReader xml(svg);
     while (!xml.atEnd()) {
         xml.readNext();
@@ -279,6 +331,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         in.remove_prefix(1);
     }
     const vintorp::cut::FieldTexts texts = ReadFieldTexts(in, sep.toStdString());
+    const Settings settings = ReadSettings(in.substr(0, std::min(in.find('\n'), in.size())));
 
     EnsureApplication();
     const vintorp::fuzz::FpState start = vintorp::fuzz::FpState::Read();
@@ -286,7 +339,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool made = false;
     vintorp::fuzz::KeepsEnvironment(caller, "makeTemplateParts keeps the environment", [&] {
         Refusable([&] {
-            set = vintorp::cut::makeTemplateParts(texts, sep, bobbins);
+            set = vintorp::cut::makeTemplateParts(texts, sep, bobbins, settings.allowances);
             made = true;
         });
     });
@@ -295,9 +348,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Require(bobbins >= 1 && bobbins <= vintorp::cut::kMaxBobbins, "parts only for 1 to 4 bobbins");
+    const auto inRange = [](double v) { return v >= 0 && v <= vintorp::cut::kMaxAllowance; };
+    Require(inRange(settings.allowances.kerf) && inRange(settings.allowances.windowClearance),
+            "parts only with a kerf and a clearance of 0 to 1 mm");
     Require(set.parts.size() == 6 * std::size_t(bobbins), "six parts a bobbin");
     vintorp::fuzz::KeepsEnvironment(caller, "the SVG keeps the environment",
-                                    [&] { Refusable([&] { CheckSvg(set); }); });
+                                    [&] { Refusable([&] { CheckSvg(set, settings.cutter); }); });
     vintorp::fuzz::KeepsEnvironment(caller, "painting and the PDF keep the environment",
                                     [&] { Refusable([&] { CheckPaint(set, pdf); }); });
     start.Load();
