@@ -310,6 +310,42 @@
         <source>Зазор окна и ширина реза должны быть от 0 до %1 мм.</source>
         <translation>The window clearance and the kerf must be 0 to %1 mm.</translation>
     </message>
+    <message>
+        <source>Сборка</source>
+        <translation>Assembly</translation>
+    </message>
+    <message>
+        <source>щека спереди, в окне стенки 1–4</source>
+        <translation>cheek from the front, walls 1–4 in its window</translation>
+    </message>
+    <message>
+        <source>разрез вдоль трубки</source>
+        <translation>section along the tube</translation>
+    </message>
+    <message>
+        <source>Вырежьте детали по сплошным линиям; окна щёк — отход.</source>
+        <translation>Cut the parts along the solid lines; the cheeks' windows are waste.</translation>
+    </message>
+    <message>
+        <source>Сложите трубку: стенки с выступами (1, 3) — вдоль верха и низа окна,
+гладкие (2, 4) — по бокам; склейте по углам.</source>
+        <translation>Fold the tube: the tabbed walls (1, 3) along the window's top and bottom,
+the plain ones (2, 4) at its sides; glue the corners.</translation>
+    </message>
+    <message>
+        <source>Наденьте щёки на трубку так, чтобы их наружные стороны легли
+точно на линии сгиба выступов.</source>
+        <translation>Slide the cheeks onto the tube so that their outer faces lie
+exactly on the tabs' fold lines.</translation>
+    </message>
+    <message>
+        <source>Отогните выступы по линиям сгиба наружу, на щёки, и приклейте.</source>
+        <translation>Fold the tabs outward along the fold lines, onto the cheeks, and glue them.</translation>
+    </message>
+    <message>
+        <source>Когда клей высохнет, просверлите размеченные отверстия для выводов.</source>
+        <translation>When the glue has dried, drill the marked holes for the leads.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -384,7 +420,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>На столько окно щеки шире трубки с каждой стороны</source>
-        <translation>How much wider than the tube the cheek's window is on every side</translation>
+        <translation>How much wider than the tube the cheek&apos;s window is on every side</translation>
     </message>
     <message>
         <source>Зазор окна щеки:</source>

@@ -3,6 +3,8 @@
 #include "template/pages/templateerror.h"
 #include "template/pages/texts.h"
 
+#include "calc/drawingfields.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -265,6 +267,104 @@ Group pieceGroup(const CutPart& part, const PlacedPiece& piece, const TemplateLa
     return group;
 }
 
+// A value the drawing shows, in millimetres.
+double shown(const CutSet& set, std::string_view field)
+{
+    const auto it = set.texts.find(field);
+    if (it == set.texts.end())
+        return 0;
+    QString text = QString::fromStdString(it->second);
+    text.replace(QString::fromStdString(set.sep), QStringLiteral("."));
+    return text.toDouble();
+}
+
+// How the bobbin goes together, drawn from its own sizes: the cheek from the
+// front with the tube's four walls in its window, and a section along the
+// tube with the cheeks on the tab lines and the tabs folded out over them;
+// the numbered steps below.
+Group assembly(const CutSet& set, const QRectF& block)
+{
+    namespace f = calc::field;
+    const double cheekW = shown(set, f::CheekWidth), cheekH = shown(set, f::CheekHeight);
+    const double windowW = shown(set, f::CheekWindowWidth) + 2 * set.allowances.windowClearance;
+    const double windowH = shown(set, f::CheekWindowHeight) + 2 * set.allowances.windowClearance;
+    const double t = shown(set, f::Thickness);
+    const double length = shown(set, f::TabbedWallBetweenTabs);  // between the cheeks' outer faces
+    const double tab = (shown(set, f::TabbedWallHeight) - length) / 2;
+
+    Group group{QStringLiteral("assembly"), {}};
+    Layer lines(Job::Cut), folds(Job::Fold), words(Job::Labels);
+    const QStringList steps = assemblySteps();
+    const double stepsHeight = kLabelLine * double(steps.join(u'\n').count(u'\n') + steps.size()) + kLabelLine;
+    const double top = block.top() + kHeaderEm + 2;
+    // The views' height: above their captions, which stay clear of the steps.
+    const double room = std::max(10.0, block.bottom() - stepsHeight - (top + 2) - 2 * kLabelLine);
+    words.words.push_back({QPointF(block.left(), block.top() + kHeaderEm), assemblyTitle(), kHeaderEm});
+    // Drawn no larger than true size, and never so thin that a wall vanishes.
+    const auto wall = [](double v) { return std::max(v, 0.4); };
+
+    // From the front: the cheek, its window, walls 1 and 3 along the
+    // window's top and bottom, 2 and 4 along its sides.
+    const double s1 = std::min({1.0, room / cheekH, (block.width() / 2 - 10) / cheekW});
+    const QRectF cheek(block.left() + 4, top + 2, cheekW * s1, cheekH * s1);
+    const QRectF window(cheek.center() - QPointF(windowW, windowH) * s1 / 2, QSizeF(windowW, windowH) * s1);
+    lines.shapes.emplace_back(Frame{cheek});
+    lines.shapes.emplace_back(Frame{window});
+    const double w = wall(t * s1);
+    const QRectF walls[] = {{window.topLeft(), QSizeF(window.width(), w)},
+                            {QPointF(window.right() - w, window.top() + w), QSizeF(w, window.height() - 2 * w)},
+                            {QPointF(window.left(), window.bottom() - w), QSizeF(window.width(), w)},
+                            {QPointF(window.left(), window.top() + w), QSizeF(w, window.height() - 2 * w)}};
+    const QPointF numberAt[] = {{window.center().x(), window.top() + w + kLabelEm},
+                                {window.right() - w - kLabelEm * 0.6, window.center().y() + kLabelEm * 0.35},
+                                {window.center().x(), window.bottom() - w - kLabelEm * 0.3},
+                                {window.left() + w + kLabelEm * 0.6, window.center().y() + kLabelEm * 0.35}};
+    for (int i = 0; i < 4; ++i) {
+        lines.shapes.emplace_back(Frame{walls[i]});
+        words.words.push_back({numberAt[i], QString::number(i + 1), kLabelEm, true});
+    }
+    words.words.push_back({QPointF(cheek.center().x(), cheek.bottom() + kLabelLine), frontViewCaption(), kLabelEm, true});
+
+    // Along the tube, cut through walls 1 and 3: the cheeks stand with their
+    // outer faces on the tab lines, and the tabs fold out over them.
+    const double spanW = length + 2 * (tab + t), spanH = std::max(cheekH, windowH + 2 * tab);
+    const double s2 = std::min({1.0, room / spanH, (block.width() / 2 - 10) / spanW});
+    const double x0 = block.center().x() + 6 + (tab + t) * s2;  // the left cheek's outer face
+    const double yc = top + 2 + spanH * s2 / 2;  // the tube's axis
+    const double ct = wall(t * s2);
+    for (const double face : {x0, x0 + length * s2}) {
+        const bool left = face == x0;
+        const double x = left ? face : face - ct;  // the cheek lies inside its face
+        const double band = (cheekH - windowH) / 2 * s2;
+        lines.shapes.emplace_back(Frame{QRectF(x, yc - cheekH * s2 / 2, ct, band)});
+        lines.shapes.emplace_back(Frame{QRectF(x, yc + windowH * s2 / 2, ct, band)});
+        // The tabs, bent out along the outer face.
+        const double out = left ? face - ct : face;
+        folds.shapes.emplace_back(Frame{QRectF(out, yc - windowH * s2 / 2 - tab * s2, ct, tab * s2 + ct)});
+        folds.shapes.emplace_back(Frame{QRectF(out, yc + windowH * s2 / 2 - ct, ct, tab * s2 + ct)});
+    }
+    for (const double y : {yc - windowH * s2 / 2, yc + windowH * s2 / 2 - ct})
+        lines.shapes.emplace_back(Frame{QRectF(x0, y, length * s2, ct)});
+    words.words.push_back({QPointF(x0 + length * s2 / 2, yc - windowH * s2 / 2 + ct + kLabelEm), QStringLiteral("1"), kLabelEm, true});
+    words.words.push_back({QPointF(x0 + length * s2 / 2, yc + windowH * s2 / 2 - ct - kLabelEm * 0.3), QStringLiteral("3"), kLabelEm, true});
+    words.words.push_back({QPointF(x0 + length * s2 / 2, top + 2 + spanH * s2 + kLabelLine), sectionCaption(), kLabelEm, true});
+
+    // The steps, numbered, each of one or more lines.
+    double baseline = block.bottom() - stepsHeight + kLabelLine;
+    for (int i = 0; i < steps.size(); ++i) {
+        const QStringList stepLines = steps[i].split(u'\n');
+        for (int k = 0; k < stepLines.size(); ++k) {
+            const QString prefix = k == 0 ? QStringLiteral("%1. ").arg(i + 1) : QStringLiteral("    ");
+            words.words.push_back({QPointF(block.left(), baseline), prefix + stepLines[k], kLabelEm});
+            baseline += kLabelLine;
+        }
+    }
+    group.layers.push_back(std::move(lines));
+    group.layers.push_back(std::move(folds));
+    group.layers.push_back(std::move(words));
+    return group;
+}
+
 // A cutter's sheets: their outlines for reference, the calibration square.
 Group cutterSheets(const TemplateLayout& layout)
 {
@@ -334,6 +434,8 @@ TemplateDrawing drawTemplate(const CutSet& set, const TemplateLayout& layout)
     for (const PlacedPiece& piece : layout.pieces)
         drawing.pages[std::size_t(piece.page)].groups.push_back(
             pieceGroup(set.parts[std::size_t(piece.part)], piece, layout));
+    if (layout.assembly.page >= 0)
+        drawing.pages[std::size_t(layout.assembly.page)].groups.push_back(assembly(set, layout.assembly.rect));
     for (PageDrawing& page : drawing.pages) {
         page.groups.push_back(scaleCheck(layout.printable));
         page.groups.push_back(legend(layout.printable));

@@ -265,6 +265,21 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, const PageSetup& setup, co
     for (PlacedPiece& piece : best.pieces)
         piece.origin += layout.area.topLeft();
     layout.pageCount = best.pages;
+    if (paging == Paging::Sheets) {
+        double firstBottom = 0;
+        for (const PlacedPiece& piece : best.pieces) {
+            if (piece.page == 0)
+                firstBottom = std::max(firstBottom, piece.origin.y() + piece.footprint().height()
+                                                        + labelHeight(piece.label) - layout.area.top());
+        }
+        const double height = std::min(kAssemblyHeight, areaHeight);
+        if (areaHeight - firstBottom - kPartGap >= height) {
+            layout.assembly = {0, QRectF(layout.area.left(), layout.area.bottom() - height, layout.area.width(), height)};
+        } else {
+            layout.assembly = {layout.pageCount, QRectF(layout.area.topLeft(), QSizeF(layout.area.width(), height))};
+            ++layout.pageCount;
+        }
+    }
     if (cutter) {
         // The sheets one below the other on a single page, as a cutter's
         // program takes them.

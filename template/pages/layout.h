@@ -77,7 +77,15 @@ struct TemplateLayout {
     // apart: their outlines, and where the 10 mm calibration square goes.
     std::vector<QRectF> sheets;
     QRectF testSquare;
+    // On printed sheets: how the bobbin goes together, below the parts of the
+    // first page when there is room, else on a page of its own at the end.
+    struct {
+        int page = -1;
+        QRectF rect;
+    } assembly;
 };
+
+inline constexpr double kAssemblyHeight = 92;  // mm
 
 // The width of a label line, in millimetres at kLabelEm.
 using TextWidth = std::function<double(const QString&)>;

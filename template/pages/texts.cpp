@@ -75,6 +75,32 @@ QStringList pieceLabel(const cut::CutSet& set, const cut::CutPart& part, const P
     return lines;
 }
 
+QString assemblyTitle()
+{
+    return CutTemplate::tr("Сборка");
+}
+
+QString frontViewCaption()
+{
+    return CutTemplate::tr("щека спереди, в окне стенки 1–4");
+}
+
+QString sectionCaption()
+{
+    return CutTemplate::tr("разрез вдоль трубки");
+}
+
+QStringList assemblySteps()
+{
+    return {CutTemplate::tr("Вырежьте детали по сплошным линиям; окна щёк — отход."),
+            CutTemplate::tr("Сложите трубку: стенки с выступами (1, 3) — вдоль верха и низа окна,\n"
+                            "гладкие (2, 4) — по бокам; склейте по углам."),
+            CutTemplate::tr("Наденьте щёки на трубку так, чтобы их наружные стороны легли\n"
+                            "точно на линии сгиба выступов."),
+            CutTemplate::tr("Отогните выступы по линиям сгиба наружу, на щёки, и приклейте."),
+            CutTemplate::tr("Когда клей высохнет, просверлите размеченные отверстия для выводов.")};
+}
+
 QString kerfNote(const cut::CutSet& set)
 {
     if (set.allowances.kerf <= 0)

@@ -27,6 +27,13 @@ QString pageHeader(const cut::CutSet& set, int page, int pages);
 // The two lines over the ruler: print at 100 % and check the ruler.
 QStringList scaleNote();
 
+// The assembly block: its title, the captions of its two views, and the
+// steps, each one or more lines split by '\n'.
+QString assemblyTitle();
+QString frontViewCaption();
+QString sectionCaption();
+QStringList assemblySteps();
+
 // The kerf the file's outlines allow for, and its units.
 QString kerfNote(const cut::CutSet& set);
 

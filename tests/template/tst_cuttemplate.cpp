@@ -241,6 +241,7 @@ private slots:
     void packedApart();
     void largeCoreIsTiled();
     void wallsTurnToSaveASheet();
+    void assemblyFitsItsBlock();
     void cutterSheetsHoldThePartsOnly_data();
     void cutterSheetsHoldThePartsOnly();
     void badValuesGiveAMessage_data();
@@ -474,10 +475,19 @@ void TestCutTemplate::packedApart()
         const cut::CutSet set = makeTemplateParts(workedETexts(), ",", bobbins);
         const TemplateLayout layout = layOutTemplate(set, a4Sheets());
         QCOMPARE(int(layout.pieces.size()), 6 * bobbins);
-        QVERIFY(layout.pageCount <= (bobbins + 1) / 2);
+        // The assembly block goes below the parts of the first page, or on a
+        // page of its own after them.
+        const bool ownPage = layout.assembly.page == layout.pageCount - 1 && layout.assembly.page > 0;
+        QVERIFY(layout.assembly.page == 0 || ownPage);
+        QVERIFY(layout.pageCount - (ownPage ? 1 : 0) <= (bobbins + 1) / 2);
+        QVERIFY(layout.area.contains(layout.assembly.rect));
         for (const PlacedPiece& a : layout.pieces) {
             const QRectF boxA(a.origin, a.clip.size());
             QVERIFY(layout.area.contains(boxA));
+            if (a.page == layout.assembly.page) {
+                const QRectF withLabel = boxA.adjusted(0, 0, 0, kLabelGap + kLabelLine * double(a.label.size()));
+                QVERIFY(!withLabel.intersects(layout.assembly.rect));
+            }
             for (const PlacedPiece& b : layout.pieces) {
                 if (&a == &b || a.page != b.page)
                     continue;
@@ -564,7 +574,10 @@ void TestCutTemplate::wallsTurnToSaveASheet()
     // a quarter, both fit on one. A turned wall is drawn across at true size.
     const cut::CutSet set = makeTemplateParts(turnedWallsTexts(), ",", 1);
     const TemplateLayout layout = layOutTemplate(set, a4Sheets());
-    QCOMPARE(layout.pageCount, 5);
+    QSet<int> pages;
+    for (const PlacedPiece& piece : layout.pieces)
+        pages << piece.page;
+    QCOMPARE(pages.size(), 5);
     const QString pdf = dir_.filePath("turned.pdf");
     saveTemplate(pdf, set);
     int turned = 0;
@@ -584,6 +597,38 @@ void TestCutTemplate::wallsTurnToSaveASheet()
     // The one canvas of the SVG has room for everything as it is.
     for (const PlacedPiece& piece : layOutTemplate(set, svgCanvas()).pieces)
         QVERIFY(!piece.turned);
+}
+
+// Whatever the core's size, the assembly block's drawings and steps stay
+// inside it, on the page the layout gave it, once.
+void TestCutTemplate::assemblyFitsItsBlock()
+{
+    for (const cut::FieldTexts& texts : {workedETexts(), workedUTexts(), turnedWallsTexts(), largeCoreTexts()}) {
+        const cut::CutSet set = makeTemplateParts(texts, ",", 1);
+        const TemplateLayout layout = layOutTemplate(set, a4Sheets());
+        const TemplateDrawing drawing = drawTemplate(set, layout);
+        int blocks = 0;
+        for (int page = 0; page < layout.pageCount; ++page) {
+            for (const Group& group : drawing.pages[std::size_t(page)].groups) {
+                if (group.id != u"assembly")
+                    continue;
+                ++blocks;
+                QCOMPARE(page, layout.assembly.page);
+                const QRectF block = layout.assembly.rect.adjusted(-1e-6, -1e-6, 1e-6, 1e-6);
+                int steps = 0;
+                for (const Layer& layer : group.layers) {
+                    for (const Shape& shape : layer.shapes)
+                        QVERIFY2(block.contains(std::get<Frame>(shape).rect), texts.at("Edit3").c_str());
+                    for (const Words& words : layer.words) {
+                        QVERIFY2(block.contains(words.at), qPrintable(words.text));
+                        steps += words.text.startsWith(QStringLiteral("%1. ").arg(steps + 1)) ? 1 : 0;
+                    }
+                }
+                QCOMPARE(steps, 5);
+            }
+        }
+        QCOMPARE(blocks, 1);
+    }
 }
 
 void TestCutTemplate::cutterSheetsHoldThePartsOnly_data()
