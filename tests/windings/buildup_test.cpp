@@ -1,0 +1,144 @@
+// The winding space of the worked examples and the build-up worked by hand:
+// the whole-number boundary, a wire wider than the room, a fit exactly at the
+// limit, and every value out of its range.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "windings/buildup.h"
+
+namespace vintorp::windings {
+namespace {
+
+// The drawing's texts of the worked example (A 20, B 25, C 10, H 30, T 1):
+// E-type, and the U-type with K 2 whose cheek is 29.5 wide.
+FieldTexts Worked(bool uType = false)
+{
+    return {{"Edit15", "1"},  {"Edit7", "29,5"},  {"Edit4", uType ? "29,5" : "39,5"},
+            {"Edit5", uType ? "24,5" : "22,5"}, {"Edit2", "27,5"}};
+}
+
+Space WorkedSpace()
+{
+    return *spaceFromFields(Worked(), ",");
+}
+
+TEST(WindingSpace, FromTheDrawingsTexts)
+{
+    const Space e = WorkedSpace();
+    EXPECT_DOUBLE_EQ(e.length, 27.5);
+    EXPECT_DOUBLE_EQ(e.depth, 8.5);
+    EXPECT_DOUBLE_EQ(e.tubeWidth, 22.5);
+    EXPECT_DOUBLE_EQ(e.tubeHeight, 27.5);
+    // The U-type's two bobbins meet in the middle of the window.
+    EXPECT_DOUBLE_EQ(spaceFromFields(Worked(true), ",")->depth, 2.5);
+    FieldTexts bad = Worked();
+    bad["Edit7"] = "x";
+    EXPECT_FALSE(spaceFromFields(bad, ","));
+    bad = Worked();
+    bad.erase("Edit15");
+    EXPECT_FALSE(spaceFromFields(bad, ","));
+    EXPECT_FALSE(spaceFromFields(Worked(), "."));  // "29,5" is no number with a point
+}
+
+TEST(WindingBuildUp, ByHand)
+{
+    // d 0.5 (k 1.2 by default), 100 turns: ⌊27.5 / 0.6⌋ = 45 a layer, 3 layers,
+    // δ = 3·0.6 + 2·0.1 + 0.2 = 2.2; Δ = 1.1·2.2 = 2.42 of 8.5.
+    const BuildUp r = buildUp(WorkedSpace(), {{"I", 100, 0.5, 0.1, 0.2, {}}}, {});
+    ASSERT_EQ(r.windings.size(), 1u);
+    const WindingBuild& w = r.windings[0];
+    EXPECT_FALSE(w.problem);
+    EXPECT_DOUBLE_EQ(w.layerFactor, 1.2);
+    EXPECT_EQ(w.perLayer, 45);
+    EXPECT_EQ(w.layers, 3);
+    EXPECT_NEAR(w.build, 2.2, 1e-12);
+    EXPECT_NEAR(*r.build, 2.42, 1e-12);
+    EXPECT_NEAR(*r.fill, 2.42 / 8.5, 1e-12);
+    EXPECT_TRUE(r.fits);
+    // Mean turn 1.1·1.1 mm out from a 22.5 × 27.5 tube.
+    EXPECT_NEAR(*w.meanTurn, 100 + 2 * std::numbers::pi * 1.21, 1e-9);
+    EXPECT_NEAR(*w.wireMetres, 100 * *w.meanTurn / 1000, 1e-12);
+}
+
+TEST(WindingBuildUp, SecondWindingStartsOnTheFirst)
+{
+    const BuildUp r = buildUp(WorkedSpace(), {{"I", 100, 0.5, 0.1, 0.2, {}}, {"II", 40, 1.2, 0, 0.1, 1.5}}, {0.5, 1.2});
+    ASSERT_EQ(r.windings.size(), 2u);
+    // Room 26.5: ⌊26.5 / 0.6⌋ = 44 a layer for the first, ⌊26.5 / 1.8⌋ = 14 for the second.
+    EXPECT_EQ(r.windings[0].perLayer, 44);
+    EXPECT_EQ(r.windings[1].perLayer, 14);
+    EXPECT_EQ(r.windings[1].layers, 3);
+    const double first = 3 * 0.6 + 2 * 0.1 + 0.2, second = 3 * 1.8 + 0.1;
+    EXPECT_NEAR(*r.windings[1].meanTurn, 100 + 2 * std::numbers::pi * 1.2 * (first + second / 2), 1e-9);
+    EXPECT_NEAR(*r.build, 1.2 * (first + second), 1e-12);
+}
+
+// 27.5 / (1.1 · 0.5) is 49.999… in doubles: it counts as 50.
+TEST(WindingBuildUp, WholeNumberBoundary)
+{
+    const BuildUp r = buildUp(WorkedSpace(), {{"", 50, 0.5, 0, 0, 1.1}}, {});
+    EXPECT_EQ(r.windings[0].perLayer, 50);
+    EXPECT_EQ(r.windings[0].layers, 1);
+}
+
+// 935 turns of 0.5 mm wire at k 1: 17 layers of 55, 8.5 mm, the whole depth;
+// one turn more needs an 18th layer.
+TEST(WindingBuildUp, FitsExactlyAtTheLimit)
+{
+    const BuildUp at = buildUp(WorkedSpace(), {{"", 935, 0.5, 0, 0, 1}}, {0, 1});
+    EXPECT_DOUBLE_EQ(*at.build, 8.5);
+    EXPECT_DOUBLE_EQ(*at.fill, 1);
+    EXPECT_TRUE(at.fits);
+    const BuildUp over = buildUp(WorkedSpace(), {{"", 936, 0.5, 0, 0, 1}}, {0, 1});
+    EXPECT_DOUBLE_EQ(*over.build, 9);
+    EXPECT_FALSE(over.fits);
+}
+
+TEST(WindingBuildUp, BadValuesMarkTheirWindingOnly)
+{
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        Winding winding;
+        Factors factors;
+        Problem problem;
+    } cases[] = {
+        {{"", 0, 0.5, 0, 0, {}}, {}, Problem::Turns},
+        {{"", kMaxTurns + 1, 0.5, 0, 0, {}}, {}, Problem::Turns},
+        {{"", 10, 0.01, 0, 0, {}}, {}, Problem::Wire},
+        {{"", 10, kNaN, 0, 0, {}}, {}, Problem::Wire},
+        {{"", 10, 0.5, -0.1, 0, {}}, {}, Problem::Between},
+        {{"", 10, 0.5, 0, 5.1, {}}, {}, Problem::Over},
+        {{"", 10, 0.5, 0, 0, 2.5}, {}, Problem::LayerFactor},
+        // 10 mm at k 2 leaves not one turn in 27.5 − 2·5 mm.
+        {{"", 10, 10, 0, 0, 2}, {5, 1.1}, Problem::WiderThanLength},
+    };
+    for (const auto& c : cases) {
+        const BuildUp r = buildUp(WorkedSpace(), {{"I", 10, 0.3, 0, 0, {}}, c.winding, {"III", 10, 0.3, 0, 0, {}}}, c.factors);
+        ASSERT_EQ(r.windings.size(), 3u);
+        EXPECT_EQ(r.windings[1].problem, c.problem);
+        // The others are still built; what lies above the bad one has no mean turn.
+        EXPECT_FALSE(r.windings[0].problem);
+        EXPECT_TRUE(r.windings[0].meanTurn.has_value());
+        EXPECT_FALSE(r.windings[2].problem);
+        EXPECT_GT(r.windings[2].build, 0);
+        EXPECT_FALSE(r.windings[2].meanTurn.has_value());
+        EXPECT_FALSE(r.build.has_value());
+        EXPECT_FALSE(r.fits);
+    }
+    EXPECT_EQ(buildUp(WorkedSpace(), {}, {-1, 1.1}).factorProblem, FactorProblem::Margin);
+    EXPECT_EQ(buildUp(WorkedSpace(), {}, {0, 0.9}).factorProblem, FactorProblem::Bulge);
+}
+
+TEST(WindingBuildUp, LayerFactorByWire)
+{
+    const std::pair<double, double> table[] = {{0.149, 1.3},  {0.15, 1.25}, {0.349, 1.25}, {0.35, 1.2},
+                                               {0.509, 1.2},  {0.51, 1.1},  {1.0, 1.1},    {1.01, 1.05}};
+    for (const auto& [wire, factor] : table)
+        EXPECT_DOUBLE_EQ(defaultLayerFactor(wire), factor) << wire;
+}
+
+}  // namespace
+}  // namespace vintorp::windings

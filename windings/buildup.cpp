@@ -1,0 +1,102 @@
+#include "windings/buildup.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace vintorp::windings {
+namespace {
+
+bool within(double v, double low, double high)
+{
+    return v >= low && v <= high;  // false for NaN
+}
+
+std::optional<Problem> check(const Winding& w, double factor)
+{
+    if (w.turns < 1 || w.turns > kMaxTurns)
+        return Problem::Turns;
+    if (!within(w.wire, kMinWire, kMaxWire))
+        return Problem::Wire;
+    if (!within(w.between, 0, kMaxInsulation))
+        return Problem::Between;
+    if (!within(w.over, 0, kMaxInsulation))
+        return Problem::Over;
+    if (!within(factor, kMinFactor, kMaxFactor))
+        return Problem::LayerFactor;
+    return std::nullopt;
+}
+
+// ⌊ratio⌋, where a ratio within 1e-9 of a whole number is that number.
+long wholeTurns(double ratio)
+{
+    const double nearest = std::round(ratio);
+    if (std::abs(ratio - nearest) <= 1e-9)
+        return static_cast<long>(nearest);
+    return static_cast<long>(std::floor(ratio));
+}
+
+}  // namespace
+
+double defaultLayerFactor(double wire)
+{
+    if (wire < 0.15)
+        return 1.3;
+    if (wire < 0.35)
+        return 1.25;
+    if (wire < 0.51)
+        return 1.2;
+    if (wire <= 1.0)
+        return 1.1;
+    return 1.05;
+}
+
+BuildUp buildUp(const Space& space, const std::vector<Winding>& windings, const Factors& factors)
+{
+    BuildUp result;
+    if (!within(factors.margin, 0, kMaxMargin)) {
+        result.factorProblem = FactorProblem::Margin;
+        return result;
+    }
+    if (!within(factors.bulge, kMinFactor, kMaxFactor)) {
+        result.factorProblem = FactorProblem::Bulge;
+        return result;
+    }
+    const double room = space.length - 2 * factors.margin;
+    const double tubeRound = 2 * (space.tubeWidth + space.tubeHeight);
+    double below = 0;  // the builds of the windings so far
+    bool allGood = true;
+    for (const Winding& w : windings) {
+        WindingBuild b;
+        b.layerFactor = w.layerFactor.value_or(defaultLayerFactor(w.wire));
+        b.problem = check(w, b.layerFactor);
+        if (!b.problem) {
+            const double ratio = room / (b.layerFactor * w.wire);
+            b.perLayer = ratio < 1 ? 0 : wholeTurns(std::min(ratio, 1e12));
+            if (b.perLayer < 1)
+                b.problem = Problem::WiderThanLength;
+        }
+        if (b.problem) {
+            allGood = false;
+            result.windings.push_back(b);
+            continue;
+        }
+        b.layers = (w.turns + b.perLayer - 1) / b.perLayer;
+        const double m = static_cast<double>(b.layers);
+        b.build = m * b.layerFactor * w.wire + (m - 1) * w.between + w.over;
+        if (allGood) {
+            const double out = factors.bulge * (below + b.build / 2);
+            b.meanTurn = tubeRound + 2 * std::numbers::pi * out;
+            b.wireMetres = static_cast<double>(w.turns) * *b.meanTurn / 1000;
+        }
+        below += b.build;
+        result.windings.push_back(b);
+    }
+    if (allGood) {
+        result.build = factors.bulge * below;
+        result.fill = *result.build / space.depth;
+        result.fits = *result.build <= space.depth;
+    }
+    return result;
+}
+
+}  // namespace vintorp::windings

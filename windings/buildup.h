@@ -1,0 +1,81 @@
+// How the windings build up on the bobbin, from the tube outward, and whether
+// they fit its winding space.
+//
+// Per winding: turns per layer n = ⌊(L − 2e) / (k·d)⌋ (a ratio within 1e-9
+// of a whole number counts as that number), layers m = ⌈N / n⌉, build
+// δ = m·k·d + (m − 1)·t + u. The whole coil swells by the bulge factor:
+// Δ = k_b·Σδ; it fits when Δ ≤ D, and its fill is Δ / D. A winding's mean
+// turn lies x = k_b·(Σ of the builds below it + δ/2) out from the tube:
+// l = 2(a + b) + 2π·x; its wire is N·l long, leads not included.
+#pragma once
+
+#include "windings/space.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vintorp::windings {
+
+// The ranges a value may take.
+inline constexpr long kMaxTurns = 1'000'000;
+inline constexpr double kMinWire = 0.02, kMaxWire = 10;  // mm over the insulation
+inline constexpr double kMaxInsulation = 5;  // mm, between layers and over the winding
+inline constexpr double kMinFactor = 1, kMaxFactor = 2;  // layer and bulge factors
+inline constexpr double kMaxMargin = 50;  // mm at each cheek
+
+struct Winding {
+    std::string name;
+    long turns = 0;  // N, 1 to kMaxTurns
+    double wire = 0;  // d, the diameter over its insulation
+    double between = 0;  // t, insulation between its layers
+    double over = 0;  // u, insulation laid over it
+    std::optional<double> layerFactor;  // k; nothing: by the wire (defaultLayerFactor)
+};
+
+struct Factors {
+    double margin = 0;  // e, left free at each cheek
+    double bulge = 1.1;  // k_b
+};
+
+// How loosely a wire of `wire` mm lies, after the usual textbook tables:
+// thinner wire packs worse.
+double defaultLayerFactor(double wire);
+
+enum class Problem {
+    Turns,  // not 1 to kMaxTurns
+    Wire,  // not kMinWire to kMaxWire
+    Between,  // not 0 to kMaxInsulation
+    Over,  // not 0 to kMaxInsulation
+    LayerFactor,  // not kMinFactor to kMaxFactor
+    WiderThanLength,  // not one turn fits between the cheeks
+};
+
+struct WindingBuild {
+    std::optional<Problem> problem;  // the rest is set only without one
+    double layerFactor = 0;  // the one used
+    long perLayer = 0;
+    long layers = 0;
+    double build = 0;  // mm
+    // Of a winding with no problem below it.
+    std::optional<double> meanTurn;  // mm
+    std::optional<double> wireMetres;
+};
+
+enum class FactorProblem {
+    Margin,  // not 0 to kMaxMargin
+    Bulge,  // not kMinFactor to kMaxFactor
+};
+
+struct BuildUp {
+    std::optional<FactorProblem> factorProblem;  // then no winding is built
+    std::vector<WindingBuild> windings;
+    // When every winding and both factors are good:
+    std::optional<double> build;  // Δ, mm
+    std::optional<double> fill;  // Δ / D
+    bool fits = false;
+};
+
+BuildUp buildUp(const Space& space, const std::vector<Winding>& windings, const Factors& factors);
+
+}  // namespace vintorp::windings

@@ -1,0 +1,25 @@
+// The room the windings have on this bobbin, read from the texts the drawing
+// shows (as the template reads them), so that the check and the drawing agree.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vintorp::windings {
+
+using FieldTexts = std::map<std::string, std::string, std::less<>>;
+
+struct Space {
+    double thickness = 0;  // the sheet's, T
+    double length = 0;  // between the cheeks' inner faces: Edit7 − 2·T
+    double depth = 0;  // from the tube's outer face to the cheek's edge: (Edit4 − Edit5) / 2
+    double tubeWidth = 0;  // the tube's outside, a × b: Edit5 × Edit2
+    double tubeHeight = 0;
+};
+
+// Nothing when a text the space needs is missing or not a positive number.
+std::optional<Space> spaceFromFields(const FieldTexts& texts, std::string_view sep);
+
+}  // namespace vintorp::windings
