@@ -175,6 +175,10 @@
         <source>отход</source>
         <translation>waste</translation>
     </message>
+    <message>
+        <source>Шаблон DXF не записан: знак U+%1 в его тексте недопустим в DXF.</source>
+        <translation>The DXF template was not written: the character U+%1 in its text is not allowed in DXF.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
