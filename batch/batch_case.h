@@ -23,7 +23,7 @@ struct TemplateJob {
     std::map<std::string, std::string, std::less<>> fields;  // the fourteen drawing texts
     int core_type = 0;
     std::string sep;
-    std::string path;  // the writer checks that it ends in .pdf or .svg
+    std::string path;  // the writer checks that it ends in .pdf, .svg or .dxf
 };
 
 // Writes the template; returns an empty string, or why it was not written.

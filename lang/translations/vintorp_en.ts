@@ -24,10 +24,6 @@
         <translation>Could not start a new sheet.</translation>
     </message>
     <message>
-        <source>PDF (*.pdf);;SVG (*.svg)</source>
-        <translation>PDF (*.pdf);;SVG (*.svg)</translation>
-    </message>
-    <message>
         <source>Сохранить шаблон</source>
         <translation>Save template</translation>
     </message>
@@ -38,10 +34,6 @@
     <message>
         <source>Шаблону нужно больше %1 листов: проверьте размеры.</source>
         <translation>The template needs more than %1 sheets: check the sizes.</translation>
-    </message>
-    <message>
-        <source>Шаблон сохраняется только в файл .pdf или .svg.</source>
-        <translation>The template can only be saved as a .pdf or .svg file.</translation>
     </message>
     <message>
         <source>Не удалось записать файл %1: %2</source>
@@ -176,8 +168,16 @@
         <translation>waste</translation>
     </message>
     <message>
+        <source>Шаблон сохраняется только в файл .pdf, .svg или .dxf.</source>
+        <translation>The template can only be saved as a .pdf, .svg or .dxf file.</translation>
+    </message>
+    <message>
         <source>Шаблон DXF не записан: знак U+%1 в его тексте недопустим в DXF.</source>
         <translation>The DXF template was not written: the character U+%1 in its text is not allowed in DXF.</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;SVG (*.svg);;DXF R12 (*.dxf)</source>
+        <translation>PDF (*.pdf);;SVG (*.svg);;DXF R12 (*.dxf)</translation>
     </message>
 </context>
 <context>
