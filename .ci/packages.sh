@@ -3,7 +3,8 @@
 #   install_packages GROUP...   installs what the groups need and is missing
 # Groups:
 #   build     build the program and the batch tool
-#   test      the tests and benchmarks (./build.sh test)
+#   test      the tests and benchmarks (./build.sh test); python3-ezdxf reads
+#             the DXF back, run by /usr/bin/python3
 #   deb       make the Debian package (the dependency scan)
 #   checks    check the Debian package (.ci/check-package)
 #   fuzz      the libFuzzer targets (clang and its run-time libraries)
@@ -16,7 +17,7 @@ packages_of() {
         case "$group" in
             build) echo cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n \
                         qt6-tools-dev qt6-l10n-tools fonts-liberation2 nlohmann-json3-dev ;;
-            test) echo libgtest-dev libbenchmark-dev poppler-utils librsvg2-bin ;;
+            test) echo libgtest-dev libbenchmark-dev poppler-utils librsvg2-bin python3-ezdxf ;;
             deb) echo dpkg-dev ;;
             checks) echo desktop-file-utils appstream lintian file ;;
             fuzz) echo clang libclang-rt-14-dev ;;

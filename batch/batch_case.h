@@ -35,7 +35,7 @@ struct TemplateJob {
     std::map<std::string, std::string, std::less<>> fields;  // the fourteen drawing texts
     int core_type = 0;
     std::string sep;
-    std::string path;  // the writer checks that it ends in .pdf or .svg
+    std::string path;  // the writer checks that it ends in .pdf, .svg or .dxf
     TemplateSettings settings;
 };
 

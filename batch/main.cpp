@@ -2,7 +2,7 @@
 // line per input line on standard output. Lines that cannot be read as a case
 // are answered with status "invalid", reported on standard error with their
 // line number, and make the exit status 1. A case with the key "template"
-// also writes the cut template of its result to that .pdf or .svg file.
+// also writes the cut template of its result to that .pdf, .svg or .dxf file.
 // Standard input that cannot be read, or standard output that cannot be
 // written, ends the run with a note on standard error and the exit status 3;
 // each answer is written as soon as its line is done.

@@ -1,7 +1,11 @@
 // The worked example's cut template (E-type, A 20, B 25, C 10, H 30, T 1):
-// as PDF on A4 at 1200 dpi and as SVG, in memory. Reports the process's peak
-// memory before the first run and after the last.
+// as PDF on A4 at 1200 dpi, as SVG and as DXF, in memory; and a large core's
+// (E-type, A 80, B 100, C 60, H 160, T 2) as DXF, goals 2 ms and 50 ms.
+// Reports the process's peak memory before the first run and after the last.
 #include "template/pages/cuttemplate.h"
+
+#include "calc/bobbin.h"
+#include "calc/memoryview.h"
 
 #include <QGuiApplication>
 
@@ -9,7 +13,9 @@
 
 #include <sys/resource.h>
 
+#include <array>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -25,6 +31,15 @@ vintorp::cut::FieldTexts workedExample()
     return {{"Edit15", "1"},   {"Edit2", "27,5"}, {"Edit16", "27,5"}, {"Edit7", "29,5"},  {"Edit12", "29,5"},
             {"Edit8", "38"},   {"Edit6", "9"},    {"Edit11", "9"},    {"Edit14", "25,5"}, {"Edit4", "39,5"},
             {"Edit9", "20,5"}, {"Edit5", "22,5"}, {"Edit10", "22,5"}, {"Edit3", "44"}};
+}
+
+// The field texts of a core as the calculation fills the drawing.
+vintorp::cut::FieldTexts calculated(std::array<std::string, 6> inputs)
+{
+    vintorp::calc::MemoryView view(std::move(inputs), vintorp::calc::ETypeCore, "");
+    if (vintorp::calc::Calculate(view, ",") != vintorp::calc::CalcOutcome::Shown)
+        std::abort();
+    return {view.Fields().begin(), view.Fields().end()};
 }
 
 void report(benchmark::State& state, double before, qint64 bytes)
@@ -56,6 +71,16 @@ void BM_TemplateSvg(benchmark::State& state, double before)
     report(state, before, bytes);
 }
 
+void BM_TemplateDxf(benchmark::State& state, double before, const vintorp::cut::FieldTexts& texts)
+{
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const auto set = vintorp::cut::makeTemplateParts(texts, ",", 1);
+        bytes = vintorp::cut::templateDxfFile(set).size();
+    }
+    report(state, before, bytes);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -67,6 +92,11 @@ int main(int argc, char** argv)
     const double before = peakMegabytes();
     benchmark::RegisterBenchmark("BM_TemplatePdf", BM_TemplatePdf, before)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BM_TemplateSvg", BM_TemplateSvg, before)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_TemplateDxf", BM_TemplateDxf, before, workedExample())
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_TemplateDxfLargeCore", BM_TemplateDxf, before,
+                                 calculated({"80", "100", "60", "160", "0", "2"}))
+        ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -51,10 +51,6 @@
         <translation>Could not start a new sheet.</translation>
     </message>
     <message>
-        <source>PDF (*.pdf);;SVG (*.svg)</source>
-        <translation>PDF (*.pdf);;SVG (*.svg)</translation>
-    </message>
-    <message>
         <source>Сохранить шаблон</source>
         <translation>Save template</translation>
     </message>
@@ -65,10 +61,6 @@
     <message>
         <source>Шаблону нужно больше %1 листов: проверьте размеры.</source>
         <translation>The template needs more than %1 sheets: check the sizes.</translation>
-    </message>
-    <message>
-        <source>Шаблон сохраняется только в файл .pdf или .svg.</source>
-        <translation>The template can only be saved as a .pdf or .svg file.</translation>
     </message>
     <message>
         <source>Не удалось записать файл %1: %2</source>
@@ -324,23 +316,35 @@
     </message>
     <message>
         <source>Вырежьте детали по сплошным линиям; окна щёк — отход.</source>
-        <translation>Cut the parts along the solid lines; the cheeks' windows are waste.</translation>
+        <translation>Cut the parts along the solid lines; the cheeks&apos; windows are waste.</translation>
     </message>
     <message>
         <source>Сложите трубку: стенки с выступами (1, 3) — вдоль верха и низа окна,
 гладкие (2, 4) — по бокам; склейте по углам.</source>
-        <translation>Fold the tube: the tabbed walls (1, 3) along the window's top and bottom,
+        <translation>Fold the tube: the tabbed walls (1, 3) along the window&apos;s top and bottom,
 the plain ones (2, 4) at its sides; glue the corners.</translation>
     </message>
     <message>
         <source>Наденьте щёки на трубку так, чтобы их наружные стороны легли
 точно на линии сгиба выступов.</source>
         <translation>Slide the cheeks onto the tube so that their outer faces lie
-exactly on the tabs' fold lines.</translation>
+exactly on the tabs&apos; fold lines.</translation>
     </message>
     <message>
         <source>Отогните выступы по линиям сгиба наружу, на щёки, и приклейте.</source>
         <translation>Fold the tabs outward along the fold lines, onto the cheeks, and glue them.</translation>
+    </message>
+    <message>
+        <source>Шаблон сохраняется только в файл .pdf, .svg или .dxf.</source>
+        <translation>The template can only be saved as a .pdf, .svg or .dxf file.</translation>
+    </message>
+    <message>
+        <source>Шаблон DXF не записан: знак U+%1 в его тексте недопустим в DXF.</source>
+        <translation>The DXF template was not written: the character U+%1 in its text is not allowed in DXF.</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;SVG (*.svg);;DXF R12 (*.dxf)</source>
+        <translation>PDF (*.pdf);;SVG (*.svg);;DXF R12 (*.dxf)</translation>
     </message>
     <message>
         <source>Когда клей высохнет, просверлите размеченные отверстия для выводов.</source>
@@ -427,10 +431,6 @@ glue it onto the sheet and cut along the solid lines.</translation>
         <translation>Cheek window clearance:</translation>
     </message>
     <message>
-        <source>Файл для лазерного резака (SVG)</source>
-        <translation>File for a laser cutter (SVG)</translation>
-    </message>
-    <message>
         <source>Лист материала:</source>
         <translation>Material sheet:</translation>
     </message>
@@ -449,6 +449,10 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source>Подписи деталей</source>
         <translation>Part labels</translation>
+    </message>
+    <message>
+        <source>Файл для лазерного резака (SVG, DXF)</source>
+        <translation>File for a laser cutter (SVG, DXF)</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 // The drawing window's template command: asks for the number of bobbins and
-// where the template goes, then prints it at 100 % or saves it as PDF or SVG.
+// where the template goes, then prints it at 100 % or saves it as PDF, SVG or
+// DXF.
 #pragma once
 
 #include "template/parts/cutparts.h"

@@ -53,7 +53,7 @@ TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDial
     allowances->addRow(tr("Зазор окна щеки:"), clearance_);
     layout->addLayout(allowances);
 
-    cutter_ = new QGroupBox(tr("Файл для лазерного резака (SVG)"), this);
+    cutter_ = new QGroupBox(tr("Файл для лазерного резака (SVG, DXF)"), this);
     cutter_->setObjectName(QStringLiteral("gbCutter"));
     cutter_->setCheckable(true);
     cutter_->setChecked(false);
@@ -107,14 +107,18 @@ TemplateChoice TemplateOutputDialog::choice() const
 
 QString templateFileFilters()
 {
-    return QCoreApplication::translate("CutTemplate", "PDF (*.pdf);;SVG (*.svg)");
+    return QCoreApplication::translate("CutTemplate", "PDF (*.pdf);;SVG (*.svg);;DXF R12 (*.dxf)");
 }
 
 QString withTemplateSuffix(const QString& name, const QString& chosenFilter)
 {
     if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
         return name;
-    return name + (chosenFilter.contains(u"svg") ? QStringLiteral(".svg") : QStringLiteral(".pdf"));
+    for (const QString& suffix : {QStringLiteral(".svg"), QStringLiteral(".dxf")}) {
+        if (chosenFilter.contains(suffix))
+            return name + suffix;
+    }
+    return name + QStringLiteral(".pdf");
 }
 
 std::optional<TemplateChoice> StandardTemplateDialogs::chooseOutput(int bobbins, QWidget* parent)

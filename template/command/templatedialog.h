@@ -32,7 +32,7 @@ public:
     virtual ~TemplateDialogs() = default;
     // Nothing when the user cancels.
     virtual std::optional<TemplateChoice> chooseOutput(int bobbins, QWidget* parent) = 0;
-    // A file name ending in .pdf or .svg; empty when the user cancels.
+    // A file name ending in .pdf, .svg or .dxf; empty when the user cancels.
     virtual QString chooseFile(QWidget* parent) = 0;
     // False when the user cancels.
     virtual bool choosePrinter(QPrinter& printer, QWidget* parent) = 0;

@@ -1,5 +1,6 @@
 #include "template/pages/cuttemplate.h"
 
+#include "template/pages/dxf.h"
 #include "template/pages/lettering.h"
 #include "template/pages/paint.h"
 #include "template/pages/svg.h"
@@ -33,6 +34,8 @@ std::optional<TemplateFormat> templateFormatFor(const QString& path)
         return TemplateFormat::Pdf;
     if (suffix == u"svg")
         return TemplateFormat::Svg;
+    if (suffix == u"dxf")
+        return TemplateFormat::Dxf;
     return std::nullopt;
 }
 
@@ -108,6 +111,11 @@ QByteArray templateSvgFile(const CutSet& set, const std::optional<CutterSetup>& 
     return templateSvg(drawTemplate(set, layOutTemplate(set, fileSetup(cutter))), templateTitle());
 }
 
+QByteArray templateDxfFile(const CutSet& set, const std::optional<CutterSetup>& cutter)
+{
+    return templateDxf(drawTemplate(set, layOutTemplate(set, fileSetup(cutter))));
+}
+
 std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes)
 {
     const QByteArray name = QFile::encodeName(path);
@@ -123,13 +131,18 @@ void saveTemplate(const QString& path, const cut::CutSet& set, const std::option
 {
     const std::optional<TemplateFormat> format = templateFormatFor(path);
     if (!format)
-        throw TemplateError(CutTemplate::tr("Шаблон сохраняется только в файл .pdf или .svg."));
+        throw TemplateError(CutTemplate::tr("Шаблон сохраняется только в файл .pdf, .svg или .dxf."));
     if (*format == TemplateFormat::Pdf && (cutter || set.allowances.kerf > 0))
         throw TemplateError(
             CutTemplate::tr("Ширина реза и листы для резака — только для файлов SVG и DXF; PDF печатают."));
     // Made in memory before the file is touched.
-    if (const auto why = writeFileWhole(
-            path, *format == TemplateFormat::Svg ? templateSvgFile(set, cutter) : templatePdfFile(set)))
+    QByteArray bytes;
+    switch (*format) {
+    case TemplateFormat::Pdf: bytes = templatePdfFile(set); break;
+    case TemplateFormat::Svg: bytes = templateSvgFile(set, cutter); break;
+    case TemplateFormat::Dxf: bytes = templateDxfFile(set, cutter); break;
+    }
+    if (const auto why = writeFileWhole(path, bytes))
         throw TemplateError(*why);
 }
 

@@ -1,5 +1,5 @@
 // The cut template at true size: the bobbin's parts from the drawing's
-// values, laid out on sheets and written as PDF or SVG. Needs a
+// values, laid out on sheets and written as PDF, SVG or DXF. Needs a
 // QGuiApplication (fonts); no widgets.
 #pragma once
 
@@ -16,9 +16,9 @@ class QIODevice;
 
 namespace vintorp::cut {
 
-enum class TemplateFormat { Pdf, Svg };
+enum class TemplateFormat { Pdf, Svg, Dxf };
 
-// By the file name's suffix (.pdf or .svg, any case).
+// By the file name's suffix (.pdf, .svg or .dxf, any case).
 std::optional<TemplateFormat> templateFormatFor(const QString& path);
 
 // The parts for `bobbins` bobbins from the field texts as the drawing shows
@@ -30,7 +30,8 @@ inline constexpr double kFileMargin = 10;  // mm around a saved page
 
 // A4 sheets with kFileMargin all round: the PDF file.
 PageSetup a4Sheets();
-// One canvas as wide as those sheets, as long as it needs to be: the SVG file.
+// One canvas as wide as those sheets, as long as it needs to be: the SVG and
+// the DXF file.
 PageSetup svgCanvas();
 // A cutter's sheets of material of `size`, the parts `gap` apart, with or
 // without their labels.
@@ -50,17 +51,18 @@ struct CutterSetup {
     bool labels = true;
 };
 
-// The files as saved: A4 sheets as PDF, one canvas as SVG (or a cutter's
-// sheets one below the other).
+// The files as saved: A4 sheets as PDF, one canvas as SVG or DXF (or a
+// cutter's sheets one below the other).
 QByteArray templatePdfFile(const CutSet& set);
 QByteArray templateSvgFile(const CutSet& set, const std::optional<CutterSetup>& cutter = {});
+QByteArray templateDxfFile(const CutSet& set, const std::optional<CutterSetup>& cutter = {});
 
 // Writes `bytes` to the file at `path` whole. Returns nothing when it is
 // written; else the message for the user, and the file is as it was.
 std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes);
 
-// Writes the PDF or the SVG, by the suffix of `path`, all or nothing. A kerf
-// or a cutter's sheets are for SVG (and DXF) files only: a PDF is printed.
+// Writes the PDF, the SVG or the DXF, by the suffix of `path`, all or nothing.
+// A kerf or a cutter's sheets are for SVG and DXF files only: a PDF is printed.
 // Throws TemplateError, also for a path that holds a NUL character or leads
 // to something other than a regular file.
 void saveTemplate(const QString& path, const cut::CutSet& set, const std::optional<CutterSetup>& cutter = {});

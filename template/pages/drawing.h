@@ -99,7 +99,7 @@ struct PageDrawing {
 struct TemplateDrawing {
     QSizeF paper;
     std::vector<PageDrawing> pages;
-    QStringList notes;  // what a file records about how it was made: the kerf
+    QStringList notes = {};  // what a file records about how it was made: the kerf
 };
 
 // The id of a part's group: "cheek-1", "tabbed-wall-2", "plain-wall-1" …

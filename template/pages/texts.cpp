@@ -14,6 +14,12 @@ QString text(const cut::CutSet& set, std::string_view field)
     return it == set.texts.end() ? QString() : QString::fromStdString(it->second);
 }
 
+// "00E9", "1F600"
+QString codePoint(char32_t character)
+{
+    return QString::number(character, 16).toUpper().rightJustified(4, u'0');
+}
+
 }  // namespace
 
 QString millimetres(const cut::CutSet& set, double value)
@@ -236,7 +242,13 @@ QString writeFailureMessage(const QString& path, const files::WriteFailure& fail
 QString unwritableCharacterMessage(char32_t character)
 {
     return CutTemplate::tr("Шаблон SVG не записан: знак U+%1 в его тексте недопустим в XML.")
-        .arg(QString::number(character, 16).toUpper().rightJustified(4, u'0'));
+        .arg(codePoint(character));
+}
+
+QString unwritableDxfCharacterMessage(char32_t character)
+{
+    return CutTemplate::tr("Шаблон DXF не записан: знак U+%1 в его тексте недопустим в DXF.")
+        .arg(codePoint(character));
 }
 
 }  // namespace vintorp::cut

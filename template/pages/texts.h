@@ -56,5 +56,7 @@ QString writeFailureMessage(const QString& path, const files::WriteFailure& fail
 // Why an SVG cannot hold a character of the template's words (a control
 // character as the decimal separator, say).
 QString unwritableCharacterMessage(char32_t character);
+// Why a DXF cannot: a control character, or one beyond U+FFFF.
+QString unwritableDxfCharacterMessage(char32_t character);
 
 }  // namespace vintorp::cut

@@ -114,6 +114,7 @@ private slots:
     {
         const QString pdf = dir_.filePath("e.pdf");
         const QString svg = dir_.filePath("u.SVG");
+        const QString dxf = dir_.filePath("e.Dxf");
         struct Case {
             QByteArray line;
             QString status;  // of the template; empty: no template member
@@ -122,9 +123,10 @@ private slots:
         const QList<Case> cases = {
             {line(0, QStringLiteral(R"(,"template":"%1")").arg(pdf)), "written", {}},
             {line(1, QStringLiteral(R"(,"template":"%1")").arg(svg)), "written", {}},
+            {line(0, QStringLiteral(R"(,"template":"%1")").arg(dxf)), "written", {}},
             {line(0, {}), {}, {}},
             {line(0, QStringLiteral(R"(,"template":"%1")").arg(dir_.filePath("t.png"))), "error",
-             ".pdf или .svg"},
+             ".pdf, .svg или .dxf"},
             {line(0, R"(,"template":7)"), "error", "должно быть строкой"},
             {line(0, QStringLiteral(R"(,"template":"%1")").arg(dir_.filePath("none/t.pdf"))), "error",
              "Не удалось записать файл"},
@@ -151,12 +153,15 @@ private slots:
         // The calculation's own answer is unchanged by the key.
         QCOMPARE(answers[0].value("status").toString(), QStringLiteral("ok"));
         QCOMPARE(answers[0].value("fields").toObject().value("Edit4").toString(), QStringLiteral("39,5"));
-        QCOMPARE(answers[6].value("status").toString(), QStringLiteral("rejected"));
+        QCOMPARE(answers[7].value("status").toString(), QStringLiteral("rejected"));
         QVERIFY(!QFile::exists(dir_.filePath("rejected.pdf")));
 
         QFile pdfFile(pdf);
         QVERIFY(pdfFile.open(QIODevice::ReadOnly));
         QVERIFY(pdfFile.read(5) == "%PDF-");
+        QFile dxfFile(dxf);
+        QVERIFY(dxfFile.open(QIODevice::ReadOnly));
+        QVERIFY(dxfFile.readAll().contains("\r\n  9\r\n$ACADVER\r\n  1\r\nAC1009\r\n"));
         QFile svgFile(svg);
         QVERIFY(svgFile.open(QIODevice::ReadOnly));
         // A U-type core: two bobbins, four cheeks.
@@ -202,6 +207,8 @@ void TestBatchTemplate::filesWrittenWholeOrNotAtAll()
         {templateAt(dir_.filePath("sep1b.svg"), R"(\u001b)"), "U+001B"},
         {templateAt(dir_.filePath("sepfffe.svg"), R"(\ufffe)"), "U+FFFE"},
         {templateAt(dir_.filePath("sep-amp.svg"), "&"), {}},
+        {templateAt(dir_.filePath("sep1.dxf"), R"(\u0001)"), "U+0001"},
+        {templateAt(dir_.filePath("sep-lf.dxf"), R"(\n)"), "U+000A"},
     };
     if (disk.mounted()) {
         cases.append({templateAt(existing), "No space left on device"});
@@ -220,7 +227,7 @@ void TestBatchTemplate::filesWrittenWholeOrNotAtAll()
     }
     QVERIFY(!QFile::exists(dir_.filePath("nul")));
     QCOMPARE(QFileInfo(dir_.filePath("full.pdf")).symLinkTarget(), QStringLiteral("/dev/full"));
-    for (const char* name : {"sep0.svg", "sep1.svg", "sep1b.svg", "sepfffe.svg"})
+    for (const char* name : {"sep0.svg", "sep1.svg", "sep1b.svg", "sepfffe.svg", "sep1.dxf", "sep-lf.dxf"})
         QVERIFY2(!QFile::exists(dir_.filePath(name)), name);
     QFile svg(dir_.filePath("sep-amp.svg"));
     QVERIFY(svg.open(QIODevice::ReadOnly));

@@ -1,6 +1,7 @@
 // Fuzz target for the cut template: the parts from the drawing's field texts
-// (makeTemplateParts), their layout on A4 sheets and on one canvas, and both
-// writers, SVG (templateSvgFile) and PDF (writeTemplatePdf), into memory.
+// (makeTemplateParts), their layout on A4 sheets and on one canvas, and the
+// writers, SVG (templateSvgFile), DXF (templateDxfFile) and PDF
+// (writeTemplatePdf), into memory.
 //
 // Qt's PDF engine takes nine tenths of the time of an input that makes parts
 // (it compresses every page). So every input's pages are painted into a
@@ -44,6 +45,8 @@
 // - in both layouts every piece lies inside the part area of its page, shows
 //   a part of its part, and every part has a piece;
 // - the SVG is well-formed XML, read to its end;
+// - the DXF is pairs of lines ending in CR LF, each pair's first a group
+//   code, no other control character in any line, and EOF last;
 // - the PDF is not empty and begins with "%PDF-".
 #include <QBuffer>
 #include <QByteArray>
@@ -260,6 +263,26 @@ void CheckSvg(const CutSet& set, const std::optional<vintorp::cut::CutterSetup>&
     Require(!xml.hasError(), "the SVG is well-formed XML");
 }
 
+void CheckDxf(const CutSet& set, const std::optional<vintorp::cut::CutterSetup>& cutter)
+{
+    const QByteArray dxf = vintorp::cut::templateDxfFile(set, cutter);
+    Require(dxf.endsWith("\r\n  0\r\nEOF\r\n"), "the DXF ends with EOF");
+    const QList<QByteArray> lines = dxf.chopped(2).split('\n');
+    Require(lines.size() % 2 == 0, "the DXF is pairs of lines");
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray& line = lines[i];
+        Require(line.endsWith('\r') || i + 1 == lines.size(), "a DXF line ends in CR LF");
+        Require(std::none_of(line.begin(), line.end() - (i + 1 < lines.size()),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x20; }),
+                "no control character in a DXF line");
+        bool code = true;
+        if (i % 2 == 0) {
+            line.trimmed().toInt(&code);
+        }
+        Require(code, "a DXF pair begins with its group code");
+    }
+}
+
 #ifndef VINTORP_PDF_SAMPLE
 #define VINTORP_PDF_SAMPLE 1
 #endif
@@ -354,6 +377,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(set.parts.size() == 6 * std::size_t(bobbins), "six parts a bobbin");
     vintorp::fuzz::KeepsEnvironment(caller, "the SVG keeps the environment",
                                     [&] { Refusable([&] { CheckSvg(set, settings.cutter); }); });
+    vintorp::fuzz::KeepsEnvironment(caller, "the DXF keeps the environment",
+                                    [&] { Refusable([&] { CheckDxf(set, settings.cutter); }); });
     vintorp::fuzz::KeepsEnvironment(caller, "painting and the PDF keep the environment",
                                     [&] { Refusable([&] { CheckPaint(set, pdf); }); });
     start.Load();

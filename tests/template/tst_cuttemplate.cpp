@@ -748,7 +748,7 @@ void TestCutTemplate::failuresLeaveNoFile_data()
     QTest::addColumn<bool>("tooManySheets");
     QTest::addColumn<QString>("says");
     QTest::newRow("no such folder") << "missing/t.pdf" << false << "Не удалось записать файл";
-    QTest::newRow("wrong suffix") << "t.png" << false << ".pdf или .svg";
+    QTest::newRow("wrong suffix") << "t.png" << false << ".pdf, .svg или .dxf";
     QTest::newRow("more than 50 sheets, PDF") << "many.pdf" << true << "больше 50 листов";
     QTest::newRow("existing file kept") << "kept.pdf" << true << "больше 50 листов";
 }
@@ -799,6 +799,7 @@ void TestCutTemplate::fullDiskKeepsTheOldFile_data()
     QTest::addColumn<bool>("printed");  // through the print dialog's PDF file
     QTest::newRow("saved PDF") << "existing.pdf" << false;
     QTest::newRow("saved SVG") << "existing.svg" << false;
+    QTest::newRow("saved DXF") << "existing.dxf" << false;
     QTest::newRow("printed to a PDF file") << "existing.pdf" << true;
 }
 

@@ -5,6 +5,7 @@
 #include "uitest.h"
 
 #include "template/command/templatedialog.h"
+#include "template/pages/cuttemplate.h"
 #include "smalldisk.h"
 
 #include <QCheckBox>
@@ -26,6 +27,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 
 using namespace vintorp::ui;
 using vintorp::cut::TemplateChoice;
@@ -165,6 +167,7 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::newRow("E-type, PDF") << 0 << 1 << "e.pdf";
         QTest::newRow("U-type, SVG") << 1 << 2 << "u.svg";
+        QTest::newRow("U-type, DXF") << 1 << 2 << "u.dxf";
     }
 
     void savesWithBobbinsByCoreType()
@@ -187,6 +190,12 @@ private slots:
             for (const auto& m : QRegularExpression(QStringLiteral("class=\"(cheek-\\d+)\"")).globalMatch(QString::fromUtf8(svg.readAll())))
                 cheeks << m.captured(1);
             QCOMPARE(cheeks.size(), 2 * bobbins);
+        }
+        if (file.endsWith(u"dxf")) {
+            QFile dxf(script_.file);
+            QVERIFY(dxf.open(QIODevice::ReadOnly));
+            // Per bobbin two cheeks of two outlines each and four walls.
+            QCOMPARE(dxf.readAll().count("POLYLINE\r\n  8\r\ncut\r\n"), 8 * bobbins);
         }
     }
 
@@ -365,6 +374,14 @@ private slots:
         QCOMPARE(dialog.choice().output, TemplateChoice::Output::File);
         QCOMPARE(vintorp::cut::withTemplateSuffix("/tmp/t", "SVG (*.svg)"), QStringLiteral("/tmp/t.svg"));
         QCOMPARE(vintorp::cut::withTemplateSuffix("/tmp/t", "PDF (*.pdf)"), QStringLiteral("/tmp/t.pdf"));
+        // Each filter the file dialog offers names a format of its own that
+        // the template is saved in, and every format has its filter.
+        std::set<vintorp::cut::TemplateFormat> formats;
+        for (const QString& filter : vintorp::cut::templateFileFilters().split(";;")) {
+            const auto format = vintorp::cut::templateFormatFor(vintorp::cut::withTemplateSuffix("/tmp/t", filter));
+            QVERIFY2(format && formats.insert(*format).second, qPrintable(filter));
+        }
+        QCOMPARE(formats.size(), std::size_t(3));
         QCOMPARE(vintorp::cut::withTemplateSuffix("/tmp/t.svg", "PDF (*.pdf)"), QStringLiteral("/tmp/t.svg"));
     }
 };
