@@ -131,9 +131,11 @@ Packing pack(std::vector<Block> blocks, QSizeF room, bool paged, double gap, Tur
         return !paged || (size.width() <= room.width() && size.height() <= room.height());
     };
     const auto mayTurn = [&](const Block& b) { return turning != Turning::Never && !b.piece.tiled() && fits(b, true); };
-    if (turning == Turning::Upright) {
-        for (Block& b : blocks)
-            b.piece.turned = mayTurn(b) && b.piece.clip.height() > b.piece.clip.width();
+    for (Block& b : blocks) {
+        // A part that fits a sheet only turned is turned whatever the way of packing.
+        const bool mustTurn = !b.piece.tiled() && !fits(b, false) && fits(b, true);
+        b.piece.turned = mustTurn
+                         || (turning == Turning::Upright && mayTurn(b) && b.piece.clip.height() > b.piece.clip.width());
     }
     // Tallest first.
     std::stable_sort(blocks.begin(), blocks.end(), [](const Block& a, const Block& b) {
@@ -143,13 +145,15 @@ Packing pack(std::vector<Block> blocks, QSizeF room, bool paged, double gap, Tur
     Packing packing;
     for (Block& b : blocks) {
         PlacedPiece& piece = b.piece;
+        const bool eitherWay = fits(b, false) && mayTurn(b);
         std::optional<Packer::Place> place = packer.placeOpen(b.size(piece.turned));
-        if (!place && (turning == Turning::IntoOpenRoom || turning == Turning::LowestNewShelf) && mayTurn(b)) {
-            place = packer.placeOpen(b.size(true));
-            piece.turned = place.has_value();
+        if (!place && (turning == Turning::IntoOpenRoom || turning == Turning::LowestNewShelf) && eitherWay) {
+            place = packer.placeOpen(b.size(!piece.turned));
+            if (place)
+                piece.turned = !piece.turned;
         }
         if (!place) {
-            if (turning == Turning::LowestNewShelf && mayTurn(b))
+            if (turning == Turning::LowestNewShelf && eitherWay)
                 piece.turned = b.size(true).height() < b.size(false).height();
             place = packer.placeOnNewPage(b.size(piece.turned));
         }
@@ -203,8 +207,9 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, const PageSetup& setup, co
         whole.clip = QRectF(0, 0, part.width, part.height);
         const double labelRoom = labelHeight(label(part, whole));
         const auto fitsAs = [&](double w, double h) { return w <= layout.area.width() && h + labelRoom <= areaHeight; };
-        const bool fits = !paged || fitsAs(part.width, part.height);
-        if (cutter && !fits && !fitsAs(part.height, part.width))
+        // Turned a quarter if only so it fits: see pack().
+        const bool fits = !paged || fitsAs(part.width, part.height) || fitsAs(part.height, part.width);
+        if (cutter && !fits)
             // A cutter's sheet is not glued together from pieces.
             throw TemplateError(CutTemplate::tr("Деталь %1 × %2 мм не помещается на лист %3 × %4 мм.")
                                     .arg(part.width)

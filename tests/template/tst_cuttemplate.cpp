@@ -639,6 +639,8 @@ void TestCutTemplate::cutterSheetsHoldThePartsOnly_data()
     QTest::addColumn<double>("kerf");
     QTest::newRow("300 x 200, labels") << QSizeF(300, 200) << 2.0 << true << 0.0;
     QTest::newRow("100 x 60, no labels, kerf") << QSizeF(100, 60) << 3.0 << false << 0.2;
+    // The walls and cheeks with their labels fit 48 mm only turned.
+    QTest::newRow("100 x 52, parts that fit only turned") << QSizeF(100, 52) << 2.0 << true << 0.0;
 }
 
 // For a cutter: the parts alone, nested on sheets of the material's size
