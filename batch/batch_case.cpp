@@ -13,6 +13,7 @@
 #include "calc/errors.h"
 #include "calc/fpenv.h"
 #include "calc/memoryview.h"
+#include "batch/windings_answer.h"
 
 namespace vintorp::batch {
 
@@ -38,18 +39,27 @@ struct KeyValue {
     std::optional<int> core_type;
     std::optional<double> number;
     std::optional<bool> flag;
+    std::optional<json> tree;  // of "windings" and "winding_factors": an array or object
+    bool truncated = false;  // the tree had more than kMaxTreeElements on a level
 };
 
 // The keys a case reads: the six input texts in the order of InputField,
 // then the core type, the separator and the template's path, and the
 // template's settings.
-constexpr std::array<std::string_view, 17> kCaseKeys
+constexpr std::array<std::string_view, 19> kCaseKeys
     = {"A",   "B",       "C",         "H",      "K",           "T",            "type", "sep", "template",
-       "bobbins", "clearance", "kerf", "cutter", "sheet_width", "sheet_height", "gap",  "labels"};
+       "bobbins", "clearance", "kerf", "cutter", "sheet_width", "sheet_height", "gap",  "labels",
+       "windings", "winding_factors"};
 constexpr std::size_t kTypeKey = 6;
 constexpr std::size_t kSepKey = 7;
 constexpr std::size_t kTemplateKey = 8;
 constexpr std::size_t kFirstSettingKey = 9;
+constexpr std::size_t kWindingsKey = 17;
+constexpr std::size_t kWindingFactorsKey = 18;
+// Of those two keys' values only so much is built: an array of objects of
+// plain values, at most kMaxTreeElements of them a level.
+constexpr std::size_t kMaxTreeLevels = 2;
+constexpr std::size_t kMaxTreeElements = 1000;
 using KeyValues = std::array<KeyValue, kCaseKeys.size()>;
 
 // Reads a line as the JSON reader's events, keeping only the values of the
@@ -60,19 +70,31 @@ using KeyValues = std::array<KeyValue, kCaseKeys.size()>;
 // and one bit a level of nesting, and nothing recurses.
 class CaseEvents {
 public:
-    bool null() { return Value(); }
-    bool boolean(bool v) { return Value({}, {}, {}, v); }
+    bool null() { return Building() ? Add(nullptr) : Value(); }
+    bool boolean(bool v) { return Building() ? Add(v) : Value({}, {}, {}, v); }
     bool number_integer(json::number_integer_t v)
     {
+        if (Building()) {
+            return Add(v);
+        }
         return Value({}, v >= -1 && v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt,
                      static_cast<double>(v));
     }
     bool number_unsigned(json::number_unsigned_t v)
     {
+        if (Building()) {
+            return Add(v);
+        }
         return Value({}, v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt, static_cast<double>(v));
     }
-    bool number_float(json::number_float_t v, const json::string_t&) { return Value({}, {}, v); }
-    bool string(json::string_t& s) { return Wanted() ? Value(std::move(s)) : true; }
+    bool number_float(json::number_float_t v, const json::string_t&) { return Building() ? Add(v) : Value({}, {}, v); }
+    bool string(json::string_t& s)
+    {
+        if (Building()) {
+            return Add(std::move(s));
+        }
+        return Wanted() ? Value(std::move(s)) : true;
+    }
     bool binary(json::binary_t&) { return Value(); }
     bool start_object(std::size_t) { return Open(true); }
     bool start_array(std::size_t) { return Open(false); }
@@ -80,6 +102,10 @@ public:
     bool end_array() { return Close(); }
     bool key(json::string_t& name)
     {
+        if (Building()) {
+            key_ = std::move(name);
+            return true;
+        }
         if (depth_ == 1) {
             const auto found = std::find(kCaseKeys.begin(), kCaseKeys.end(), name);
             current_ = static_cast<std::size_t>(found - kCaseKeys.begin());
@@ -112,7 +138,7 @@ private:
                std::optional<double> number = {}, std::optional<bool> flag = {})
     {
         if (Wanted()) {
-            values_[current_] = {true, std::move(text), core_type, number, flag};
+            values_[current_] = {true, std::move(text), core_type, number, flag, std::nullopt, false};
         }
         return true;
     }
@@ -122,7 +148,22 @@ private:
         if (depth_ == 0) {
             is_object_ = object;
         }
-        Value();  // an array or object under a key of the case: the wrong kind
+        if (Building()) {
+            if (skipped_ == 0 && building_.size() < kMaxTreeLevels) {
+                Add(object ? json::object() : json::array());
+                json& parent = *building_.back();
+                building_.push_back(parent.is_array() ? &parent.back() : &parent[key_]);
+            } else {
+                Add(nullptr);  // deeper than a case reads: noted, not built
+                ++skipped_;
+            }
+        } else if (Wanted() && (current_ == kWindingsKey || current_ == kWindingFactorsKey)) {
+            tree_ = object ? json::object() : json::array();
+            building_ = {&tree_};
+            tree_key_ = current_;
+        } else {
+            Value();  // an array or object under a key of the case: the wrong kind
+        }
         ++depth_;
         return true;
     }
@@ -130,6 +171,39 @@ private:
     bool Close()
     {
         --depth_;
+        if (skipped_ > 0) {
+            --skipped_;
+        } else if (!building_.empty()) {
+            building_.pop_back();
+            if (building_.empty()) {
+                values_[tree_key_] = {true, {}, {}, {}, {}, std::move(tree_), truncated_};
+                truncated_ = false;
+            }
+        }
+        return true;
+    }
+
+    // Inside the value of "windings" or "winding_factors".
+    bool Building() const { return !building_.empty(); }
+
+    // A value into the tree being built, past its limits only noted.
+    bool Add(json value)
+    {
+        if (skipped_ > 0) {
+            return true;
+        }
+        json& parent = *building_.back();
+        if (parent.is_array()) {
+            if (parent.size() < kMaxTreeElements) {
+                parent.push_back(std::move(value));
+            } else {
+                truncated_ = true;
+            }
+        } else if (parent.size() < kMaxTreeElements || parent.contains(key_)) {
+            parent[key_] = std::move(value);
+        } else {
+            truncated_ = true;
+        }
         return true;
     }
 
@@ -144,6 +218,12 @@ private:
     std::size_t current_ = kCaseKeys.size();  // the case's key of the next value at depth 1, or none
     KeyValues values_;
     std::string problem_;
+    json tree_;  // the value of "windings" or "winding_factors" being built
+    std::size_t tree_key_ = 0;
+    std::vector<json*> building_;  // its open arrays and objects, innermost last
+    std::size_t skipped_ = 0;  // levels inside it too deep to build
+    std::string key_;  // the key of its next value, in an object
+    bool truncated_ = false;
 };
 
 std::string StringValue(const KeyValue& value, std::size_t key)
@@ -193,7 +273,9 @@ struct Case {
     int core_type = 0;
     std::string sep;
     KeyValue template_path;  // the value of "template", when present
-    std::array<KeyValue, kCaseKeys.size() - kFirstSettingKey> settings;  // "bobbins" … "labels"
+    KeyValue windings;  // of "windings" and "winding_factors", when present
+    KeyValue winding_factors;
+    std::array<KeyValue, kWindingsKey - kFirstSettingKey> settings;  // "bobbins" … "labels"
 };
 
 Case ReadCase(std::string_view line)
@@ -216,7 +298,9 @@ Case ReadCase(std::string_view line)
         throw InvalidLine("key \"sep\" must be one character");
     }
     c.template_path = std::move(values[kTemplateKey]);
-    std::move(values.begin() + kFirstSettingKey, values.end(), c.settings.begin());
+    std::move(values.begin() + kFirstSettingKey, values.begin() + kWindingsKey, c.settings.begin());
+    c.windings = std::move(values[kWindingsKey]);
+    c.winding_factors = std::move(values[kWindingFactorsKey]);
     return c;
 }
 
@@ -344,6 +428,10 @@ LineResult Answer(std::string_view line, const RunOptions& options)
     ordered_json out = {{"status", status}, {"message", message}, {"fields", FieldsJson(view)}};
     if (c.template_path.present) {
         out["template"] = TemplateAnswer(c.template_path, status, view, c, options);
+    }
+    if (c.windings.present || c.winding_factors.present) {
+        out["windings"] = WindingsAnswer(c.windings.tree.value_or(json()), c.windings.truncated,
+                                         c.winding_factors.tree.value_or(json()), status, view, c.sep, options);
     }
     return {Dump(out), true, {}};
 }

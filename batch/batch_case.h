@@ -60,10 +60,28 @@ using RefusalWords = std::function<std::string(TemplateRefusal, std::string_view
 // The English words of a refusal.
 std::string RefusalText(TemplateRefusal refusal, std::string_view key);
 
+// Why a case's windings were not built up, or what is wrong with one of them.
+enum class WindingsFault {
+    NothingToWindOn,  // the calculation did not succeed
+    NotAList,  // "windings" holds something other than a list
+    TooMany,  // more windings than the reader builds
+    NotAnObject,  // a winding that is not an object
+    Turns, Wire, Between, Over, LayerFactor,  // a winding's value of the wrong kind or out of range
+    WiderThanLength,  // not one turn of the wire fits the winding length
+    FactorsNotAnObject,  // "winding_factors" holds something other than an object
+    Margin, Bulge,  // a factor of the wrong kind or out of range
+};
+// Its words in the language asked for; `winding` counts from 1 (0: none).
+using WindingsWords = std::function<std::string(WindingsFault, int winding, std::string_view name)>;
+
+// The English words of a windings fault.
+std::string WindingsText(WindingsFault fault, int winding, std::string_view name);
+
 struct RunOptions {
     TemplateWriter write_template;  // none: templates are reported as not available
     MessageTranslator translate_message;  // none: the messages in the calculation's own words
     RefusalWords word_refusal;  // none: RefusalText
+    WindingsWords word_windings;  // none: WindingsText
 };
 
 // Any line at all, however large or deeply nested, is answered: memory

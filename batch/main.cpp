@@ -110,6 +110,62 @@ QString RefusalWords(vintorp::batch::TemplateRefusal refusal, std::string_view k
     return text.contains(u"%1") ? text.arg(QString::fromUtf8(key.data(), qsizetype(key.size()))) : text;
 }
 
+// What is wrong with a case's windings, in the language of `translator`
+// (none: Russian).
+QString WindingsWords(vintorp::batch::WindingsFault fault, int winding, std::string_view name,
+                      const QTranslator* translator)
+{
+    using vintorp::batch::WindingsFault;
+    const char* source = nullptr;
+    switch (fault) {
+    case WindingsFault::NothingToWindOn:
+        source = QT_TRANSLATE_NOOP("Batch", "мотать не на что: расчёт не удался");
+        break;
+    case WindingsFault::NotAList:
+        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"windings\" должно быть списком обмоток");
+        break;
+    case WindingsFault::TooMany:
+        source = QT_TRANSLATE_NOOP("Batch", "в ключе \"windings\" больше 1000 обмоток");
+        break;
+    case WindingsFault::NotAnObject: source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 должна быть объектом"); break;
+    case WindingsFault::Turns:
+        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): turns — целое число от 1 до 1000000");
+        break;
+    case WindingsFault::Wire:
+        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): wire — число от 0.02 до 10 мм");
+        break;
+    case WindingsFault::Between:
+        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): between — число от 0 до 5 мм");
+        break;
+    case WindingsFault::Over:
+        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): over — число от 0 до 5 мм");
+        break;
+    case WindingsFault::LayerFactor:
+        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): layer — число от 1 до 2");
+        break;
+    case WindingsFault::WiderThanLength:
+        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): провод шире длины намотки");
+        break;
+    case WindingsFault::FactorsNotAnObject:
+        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"winding_factors\" должно быть объектом");
+        break;
+    case WindingsFault::Margin:
+        source = QT_TRANSLATE_NOOP("Batch", "winding_factors: margin — число от 0 до 50 мм");
+        break;
+    case WindingsFault::Bulge:
+        source = QT_TRANSLATE_NOOP("Batch", "winding_factors: bulge — число от 1 до 2");
+        break;
+    }
+    if (!source)
+        return QString::fromStdString(vintorp::batch::WindingsText(fault, winding, name));
+    QString text = translator ? translator->translate("Batch", source) : QString();
+    if (text.isEmpty())
+        text = QString::fromUtf8(source);
+    if (text.contains(u"%2"))
+        return text.arg(winding).arg(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    return text.contains(u"%1") ? text.arg(winding) : text;
+}
+
 // The language asked for on the command line; nothing when the arguments are wrong.
 std::optional<Language> LanguageOption(int argc, char** argv)
 {
@@ -149,6 +205,9 @@ int main(int argc, char** argv)
     };
     options.word_refusal = [&translator](vintorp::batch::TemplateRefusal refusal, std::string_view key) {
         return RefusalWords(refusal, key, translator ? &*translator : nullptr).toStdString();
+    };
+    options.word_windings = [&translator](vintorp::batch::WindingsFault fault, int winding, std::string_view name) {
+        return WindingsWords(fault, winding, name, translator ? &*translator : nullptr).toStdString();
     };
     using Status = vintorp::batch::LineReader::Status;
     vintorp::batch::LineReader input(STDIN_FILENO);

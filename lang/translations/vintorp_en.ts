@@ -27,6 +27,58 @@
         <source>значение ключа &quot;%1&quot; должно быть true или false</source>
         <translation>key &quot;%1&quot; must be true or false</translation>
     </message>
+    <message>
+        <source>мотать не на что: расчёт не удался</source>
+        <translation>nothing to wind on: the calculation did not succeed</translation>
+    </message>
+    <message>
+        <source>значение ключа &quot;windings&quot; должно быть списком обмоток</source>
+        <translation>key &quot;windings&quot; must be a list of windings</translation>
+    </message>
+    <message>
+        <source>в ключе &quot;windings&quot; больше 1000 обмоток</source>
+        <translation>key &quot;windings&quot; holds more than 1000 windings</translation>
+    </message>
+    <message>
+        <source>обмотка %1 должна быть объектом</source>
+        <translation>winding %1 must be an object</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): turns — целое число от 1 до 1000000</source>
+        <translation>winding %1 (&quot;%2&quot;): turns must be a whole number from 1 to 1000000</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): wire — число от 0.02 до 10 мм</source>
+        <translation>winding %1 (&quot;%2&quot;): wire must be a number from 0.02 to 10 mm</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): between — число от 0 до 5 мм</source>
+        <translation>winding %1 (&quot;%2&quot;): between must be a number from 0 to 5 mm</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): over — число от 0 до 5 мм</source>
+        <translation>winding %1 (&quot;%2&quot;): over must be a number from 0 to 5 mm</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): layer — число от 1 до 2</source>
+        <translation>winding %1 (&quot;%2&quot;): layer must be a number from 1 to 2</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): провод шире длины намотки</source>
+        <translation>winding %1 (&quot;%2&quot;): the wire is wider than the winding length</translation>
+    </message>
+    <message>
+        <source>значение ключа &quot;winding_factors&quot; должно быть объектом</source>
+        <translation>key &quot;winding_factors&quot; must be an object</translation>
+    </message>
+    <message>
+        <source>winding_factors: margin — число от 0 до 50 мм</source>
+        <translation>winding_factors: margin must be a number from 0 to 50 mm</translation>
+    </message>
+    <message>
+        <source>winding_factors: bulge — число от 1 до 2</source>
+        <translation>winding_factors: bulge must be a number from 1 to 2</translation>
+    </message>
 </context>
 <context>
     <name>CutTemplate</name>

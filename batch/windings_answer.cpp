@@ -1,0 +1,156 @@
+#include "batch/windings_answer.h"
+
+#include "calc/drawingfields.h"
+#include "windings/buildup.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace vintorp::batch {
+namespace {
+
+using nlohmann::json;
+using nlohmann::ordered_json;
+using windings::Problem;
+
+std::optional<double> Number(const json& object, const char* key)
+{
+    const auto it = object.find(key);
+    if (it == object.end() || !it->is_number()) {
+        return std::nullopt;
+    }
+    return it->get<double>();
+}
+
+WindingsFault FaultOf(Problem problem)
+{
+    switch (problem) {
+    case Problem::Turns: return WindingsFault::Turns;
+    case Problem::Wire: return WindingsFault::Wire;
+    case Problem::Between: return WindingsFault::Between;
+    case Problem::Over: return WindingsFault::Over;
+    case Problem::LayerFactor: return WindingsFault::LayerFactor;
+    case Problem::WiderThanLength: return WindingsFault::WiderThanLength;
+    }
+    return WindingsFault::Turns;
+}
+
+// A winding as the line gives it; a value of the wrong kind is made one
+// that its range check refuses (NaN, or no turns).
+windings::Winding ReadWinding(const json& object)
+{
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    windings::Winding w;
+    if (const auto name = object.find("name"); name != object.end() && name->is_string()) {
+        w.name = name->get<std::string>();
+    }
+    const std::optional<double> turns = Number(object, "turns");
+    w.turns = turns && *turns == std::floor(*turns) && std::abs(*turns) <= 1e12 ? static_cast<long>(*turns) : 0;
+    w.wire = Number(object, "wire").value_or(kNaN);
+    w.between = object.contains("between") ? Number(object, "between").value_or(kNaN) : 0;
+    w.over = object.contains("over") ? Number(object, "over").value_or(kNaN) : 0;
+    if (object.contains("layer")) {
+        w.layerFactor = Number(object, "layer").value_or(kNaN);
+    }
+    return w;
+}
+
+}  // namespace
+
+std::string WindingsText(WindingsFault fault, int winding, std::string_view name)
+{
+    const std::string which = "winding " + std::to_string(winding) + " (\"" + std::string(name) + "\")";
+    switch (fault) {
+    case WindingsFault::NothingToWindOn: return "nothing to wind on: the calculation did not succeed";
+    case WindingsFault::NotAList: return "key \"windings\" must be a list of windings";
+    case WindingsFault::TooMany: return "key \"windings\" holds more than 1000 windings";
+    case WindingsFault::NotAnObject: return "winding " + std::to_string(winding) + " must be an object";
+    case WindingsFault::Turns: return which + ": turns must be a whole number from 1 to 1000000";
+    case WindingsFault::Wire: return which + ": wire must be a number from 0.02 to 10 mm";
+    case WindingsFault::Between: return which + ": between must be a number from 0 to 5 mm";
+    case WindingsFault::Over: return which + ": over must be a number from 0 to 5 mm";
+    case WindingsFault::LayerFactor: return which + ": layer must be a number from 1 to 2";
+    case WindingsFault::WiderThanLength: return which + ": the wire is wider than the winding length";
+    case WindingsFault::FactorsNotAnObject: return "key \"winding_factors\" must be an object";
+    case WindingsFault::Margin: return "winding_factors: margin must be a number from 0 to 50 mm";
+    case WindingsFault::Bulge: return "winding_factors: bulge must be a number from 1 to 2";
+    }
+    return "bad windings";
+}
+
+ordered_json WindingsAnswer(const json& list, bool truncated, const json& factors, const std::string& status,
+                            const calc::MemoryView& view, const std::string& sep, const RunOptions& options)
+{
+    const auto words = [&options](WindingsFault fault, int winding = 0, std::string_view name = {}) {
+        return options.word_windings ? options.word_windings(fault, winding, name)
+                                     : WindingsText(fault, winding, name);
+    };
+    const auto error = [](const std::string& why) { return ordered_json{{"status", "error"}, {"message", why}}; };
+    if (!list.is_array()) {
+        return error(words(WindingsFault::NotAList));
+    }
+    if (truncated) {
+        return error(words(WindingsFault::TooMany));
+    }
+    windings::Factors f;
+    if (!factors.is_null()) {
+        if (!factors.is_object()) {
+            return error(words(WindingsFault::FactorsNotAnObject));
+        }
+        constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+        if (factors.contains("margin")) {
+            f.margin = Number(factors, "margin").value_or(kNaN);
+        }
+        if (factors.contains("bulge")) {
+            f.bulge = Number(factors, "bulge").value_or(kNaN);
+        }
+    }
+    windings::FieldTexts texts;
+    for (const std::string_view name : calc::kDrawingFields) {
+        texts.emplace(name, view.Field(name));
+    }
+    const std::optional<windings::Space> space = status == "ok" ? windings::spaceFromFields(texts, sep) : std::nullopt;
+    if (!space) {
+        return error(words(WindingsFault::NothingToWindOn));
+    }
+    std::vector<windings::Winding> input;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (!list[i].is_object()) {
+            return error(words(WindingsFault::NotAnObject, int(i + 1)));
+        }
+        input.push_back(ReadWinding(list[i]));
+    }
+    const windings::BuildUp result = windings::buildUp(*space, input, f);
+    if (result.factorProblem) {
+        return error(words(*result.factorProblem == windings::FactorProblem::Margin ? WindingsFault::Margin
+                                                                                  : WindingsFault::Bulge));
+    }
+    ordered_json out = {{"status", result.build ? "ok" : "error"}, {"length", space->length}, {"depth", space->depth}};
+    ordered_json each = ordered_json::array();
+    for (std::size_t i = 0; i < input.size(); ++i) {
+        const windings::WindingBuild& b = result.windings[i];
+        ordered_json w = {{"name", input[i].name}};
+        if (b.problem) {
+            w["error"] = words(FaultOf(*b.problem), int(i + 1), input[i].name);
+        } else {
+            w["per_layer"] = b.perLayer;
+            w["layers"] = b.layers;
+            w["build"] = b.build;
+            if (b.wireMetres) {
+                w["wire_m"] = *b.wireMetres;
+            }
+        }
+        each.push_back(std::move(w));
+    }
+    out["windings"] = std::move(each);
+    if (result.build) {
+        out["build"] = *result.build;
+        out["fill"] = *result.fill;
+        out["fits"] = result.fits;
+    }
+    return out;
+}
+
+}  // namespace vintorp::batch
