@@ -82,6 +82,7 @@ private slots:
     void readBack();
     void textsReadBack_data();
     void textsReadBack();
+    void cutterSheetsReadBack();
 
 private:
     QTemporaryDir dir_;
@@ -247,6 +248,43 @@ void TestDxfTemplate::textsReadBack()
     } catch (const TemplateError& e) {
         QVERIFY2(!refused.isEmpty() && e.message().contains(refused), qPrintable(e.message()));
     }
+}
+
+// A cutter's job as ezdxf reads it: every outline closed, each part's outer
+// outline its drawn size plus the kerf (either way round), on its sheet.
+void TestDxfTemplate::cutterSheetsReadBack()
+{
+    const CutSet drawn = makeTemplateParts(workedUTexts(), ",", 2);
+    const CutSet set = makeCutSet(drawn.texts, ",", 2, {0, 0.2});
+    const CutterSetup cutter{QSizeF(120, 80), 2, true};
+    const TemplateLayout layout = layOutTemplate(set, cutterSheets(cutter.sheet, cutter.gap, cutter.labels));
+    const QJsonObject doc = readDxf(templateDxfFile(set, cutter), dir_.filePath(QStringLiteral("cutter.dxf")));
+    QVERIFY2(doc["audit"].toArray().isEmpty(), QJsonDocument(doc["audit"].toArray()).toJson());
+    const double h = layout.paper.height();
+    const QJsonArray cuts = entities(doc, Job::Cut, "POLYLINE");
+    QCOMPARE(cuts.size(), 4 * 2 + 8);  // cheeks with their windows, walls
+    int outer = 0;
+    for (const QJsonValue c : cuts) {
+        QVERIFY(c["closed"].toBool());
+        const QJsonArray b = c["box"].toArray();
+        const QSizeF size(b[2].toDouble() - b[0].toDouble(), b[3].toDouble() - b[1].toDouble());
+        const QRectF onPage(QPointF(b[0].toDouble(), h - b[3].toDouble()), size);
+        QVERIFY(std::any_of(layout.sheets.begin(), layout.sheets.end(),
+                            [&](const QRectF& sheet) { return sheet.contains(onPage); }));
+        for (const QSizeF& part : {QSizeF(29.5, 33), QSizeF(24.5, 38), QSizeF(27.5, 29.5)}) {
+            const QSizeF cut = part + QSizeF(0.2, 0.2);
+            const auto same = [](QSizeF a, QSizeF b) {
+                return std::abs(a.width() - b.width()) <= kTolerance && std::abs(a.height() - b.height()) <= kTolerance;
+            };
+            outer += same(size, cut) || same(size, cut.transposed()) ? 1 : 0;
+        }
+    }
+    QCOMPARE(outer, 12);
+    // The calibration square on its own layer, 10 mm.
+    const QJsonArray squares = entities(doc, Job::Calibration, "POLYLINE");
+    QCOMPARE(squares.size(), 1);
+    const QJsonArray sq = squares[0]["box"].toArray();
+    QVERIFY(std::abs(sq[2].toDouble() - sq[0].toDouble() - 10) <= kTolerance);
 }
 
 VINTORP_TEST_MAIN(TestDxfTemplate, QGuiApplication)
