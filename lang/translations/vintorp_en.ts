@@ -335,10 +335,6 @@
         <translation>The material sheet must be %1 to %2 mm, the gap 0 to %3 mm.</translation>
     </message>
     <message>
-        <source>Деталь %1 × %2 мм не помещается на лист %3 × %4 мм.</source>
-        <translation>A part of %1 × %2 mm does not fit on the %3 × %4 mm sheet.</translation>
-    </message>
-    <message>
         <source>окно шире на %1 мм с каждой стороны</source>
         <translation>window %1 mm larger on every side</translation>
     </message>
@@ -401,6 +397,10 @@ exactly on the tabs&apos; fold lines.</translation>
     <message>
         <source>Когда клей высохнет, просверлите размеченные отверстия для выводов.</source>
         <translation>When the glue has dried, drill the marked holes for the leads.</translation>
+    </message>
+    <message>
+        <source>Деталь %1 × %2 мм с подписью и промежутками не помещается на лист %3 × %4 мм.</source>
+        <translation>A part of %1 × %2 mm with its label and gaps does not fit on the %3 × %4 mm sheet.</translation>
     </message>
 </context>
 <context>

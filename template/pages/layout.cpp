@@ -1,6 +1,7 @@
 #include "template/pages/layout.h"
 
 #include "template/pages/templateerror.h"
+#include "template/pages/texts.h"
 
 #include <QCoreApplication>
 
@@ -211,11 +212,10 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, const PageSetup& setup, co
         const bool fits = !paged || fitsAs(part.width, part.height) || fitsAs(part.height, part.width);
         if (cutter && !fits)
             // A cutter's sheet is not glued together from pieces.
-            throw TemplateError(CutTemplate::tr("Деталь %1 × %2 мм не помещается на лист %3 × %4 мм.")
-                                    .arg(part.width)
-                                    .arg(part.height)
-                                    .arg(printable.width())
-                                    .arg(printable.height()));
+            throw TemplateError(
+                CutTemplate::tr("Деталь %1 × %2 мм с подписью и промежутками не помещается на лист %3 × %4 мм.")
+                    .arg(millimetres(set, part.width), millimetres(set, part.height),
+                         millimetres(set, setup.paper.width()), millimetres(set, setup.paper.height())));
         if (fits || cutter) {
             whole.label = label(part, whole);
             pieces.push_back(whole);
