@@ -78,6 +78,14 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
+// A text of the tool's own (context "Batch") in the language of `translator`;
+// none: the Russian source.
+QString batchText(const char* source, const QTranslator* translator)
+{
+    const QString translated = translator ? translator->translate("Batch", source) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+}
+
 // Why a case's template was not tried, in the language of `translator` (none:
 // Russian, the texts' own).
 QString RefusalWords(vintorp::batch::TemplateRefusal refusal, std::string_view key, const QTranslator* translator)
@@ -104,9 +112,7 @@ QString RefusalWords(vintorp::batch::TemplateRefusal refusal, std::string_view k
     }
     if (!source)
         return QString::fromStdString(vintorp::batch::RefusalText(refusal, key));
-    QString text = translator ? translator->translate("Batch", source) : QString();
-    if (text.isEmpty())
-        text = QString::fromUtf8(source);
+    const QString text = batchText(source, translator);
     return text.contains(u"%1") ? text.arg(QString::fromUtf8(key.data(), qsizetype(key.size()))) : text;
 }
 
@@ -158,9 +164,7 @@ QString WindingsWords(vintorp::batch::WindingsFault fault, int winding, std::str
     }
     if (!source)
         return QString::fromStdString(vintorp::batch::WindingsText(fault, winding, name));
-    QString text = translator ? translator->translate("Batch", source) : QString();
-    if (text.isEmpty())
-        text = QString::fromUtf8(source);
+    const QString text = batchText(source, translator);
     if (text.contains(u"%2"))
         return text.arg(winding).arg(QString::fromUtf8(name.data(), qsizetype(name.size())));
     return text.contains(u"%1") ? text.arg(winding) : text;
