@@ -1,0 +1,104 @@
+// Design files: written under one decimal separator and read under another
+// they are the same design, a round trip keeps every byte, the batch tool
+// calculates one as it is, and a bad file says what and where.
+#include "batch/batch_case.h"
+#include "design/design.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <string>
+
+namespace vintorp::design {
+namespace {
+
+Design Sample()
+{
+    Design d;
+    d.inputs = {"20,5", "25", "10", "30", "0", "0,35"};
+    d.windings = {{"Сеть 230 В", 1250, 0.315, 0.05, 0.1, {}}, {"II", 64, 1.12, 0, 0.2, 1.08}};
+    d.factors = {0.5, 1.15};
+    d.templateSettings.bobbins = 1;
+    d.templateSettings.kerf = 0.2;
+    d.templateSettings.cutter = true;
+    d.templateSettings.sheetWidth = 300;
+    return d;
+}
+
+TEST(DesignFile, SameUnderAnySeparatorAndByteForByte)
+{
+    const std::string comma = writeDesign(Sample(), ",");
+    EXPECT_EQ(comma.find('\n'), comma.size() - 1);  // one line, for the batch tool
+    EXPECT_NE(comma.find(R"("A":"20.5")"), std::string::npos);
+    const auto read = readDesign(comma, ".");
+    ASSERT_TRUE(std::holds_alternative<Design>(read));
+    const Design& d = std::get<Design>(read);
+    EXPECT_EQ(d.inputs[0], "20.5");
+    EXPECT_EQ(d.inputs[5], "0.35");
+    ASSERT_EQ(d.windings.size(), 2u);
+    EXPECT_EQ(d.windings[0].name, "Сеть 230 В");
+    EXPECT_EQ(d.windings[0].turns, 1250);
+    EXPECT_DOUBLE_EQ(d.windings[0].wire, 0.315);
+    EXPECT_FALSE(d.windings[0].layerFactor);
+    EXPECT_EQ(d.windings[1].layerFactor, 1.08);
+    EXPECT_DOUBLE_EQ(d.factors.bulge, 1.15);
+    EXPECT_EQ(d.templateSettings, Sample().templateSettings);
+    EXPECT_EQ(writeDesign(d, "."), comma);
+    const auto back = readDesign(comma, ",");
+    EXPECT_EQ(std::get<Design>(back).inputs, Sample().inputs);
+}
+
+TEST(DesignFile, TheBatchToolCalculatesIt)
+{
+    const batch::LineResult r = batch::RunLine(writeDesign(Sample(), ","));
+    ASSERT_TRUE(r.valid) << r.output;
+    const nlohmann::json answer = nlohmann::json::parse(r.output);
+    EXPECT_EQ(answer["status"], "ok");
+    EXPECT_EQ(answer["fields"]["Edit15"], "0.35");
+    EXPECT_EQ(answer["windings"]["windings"].size(), 2u);
+    EXPECT_TRUE(answer["windings"].contains("fits"));
+}
+
+TEST(DesignFile, BadFilesSayWhatAndWhere)
+{
+    const std::string good = writeDesign(Sample(), ",");
+    const auto with = [&good](const std::string& from, const std::string& to) {
+        std::string s = good;
+        s.replace(s.find(from), from.size(), to);
+        return s;
+    };
+    const struct {
+        std::string bytes;
+        Fault fault;
+        std::string key;
+        std::size_t line, column;
+    } cases[] = {
+        {"{\n  \"format\": \"vintorp-design\",\n  \"version\" 1}", Fault::NotJson, "", 3, 13},
+        {good.substr(0, good.size() / 2), Fault::NotJson, "", 1, good.size() / 2 + 1},
+        {"[1]", Fault::NotADesign, "", 0, 0},
+        {with(R"("format":"vintorp-design")", R"("format":"vintorp")"), Fault::NotADesign, "", 0, 0},
+        {with(R"("version":1)", R"("version":2)"), Fault::NewerVersion, "version", 0, 0},
+        {with(R"("version":1)", R"("version":"1")"), Fault::WrongKind, "version", 0, 0},
+        {with(R"("turns":64)", R"("turns":"64")"), Fault::WrongKind, "windings[2].turns", 0, 0},
+        {with(R"("turns":64)", R"("turns":64.5)"), Fault::WrongKind, "windings[2].turns", 0, 0},
+        {with(R"("wire":1.12)", R"("wire":11)"), Fault::OutOfRange, "windings[2].wire", 0, 0},
+        {with(R"("kerf":0.2)", R"("kerf":2)"), Fault::OutOfRange, "kerf", 0, 0},
+        {with(R"("bulge":1.15)", R"("bulge":null)"), Fault::WrongKind, "winding_factors.bulge", 0, 0},
+        {with(R"("type":0)", R"("type":2)"), Fault::OutOfRange, "type", 0, 0},
+        {with(R"("sep":".")", R"("sep":",")"), Fault::OutOfRange, "sep", 0, 0},
+        {with(R"("T":"0.35",)", ""), Fault::WrongKind, "T", 0, 0},
+        {good + std::string(kMaxFileSize, ' '), Fault::TooLarge, "", 0, 0},
+    };
+    for (const auto& c : cases) {
+        const auto read = readDesign(c.bytes, ",");
+        ASSERT_TRUE(std::holds_alternative<ReadError>(read)) << c.bytes.substr(0, 80);
+        const ReadError& e = std::get<ReadError>(read);
+        EXPECT_EQ(e.fault, c.fault) << c.bytes.substr(0, 80);
+        EXPECT_EQ(e.key, c.key);
+        EXPECT_EQ(e.line, c.line);
+        EXPECT_EQ(e.column, c.column);
+    }
+}
+
+}  // namespace
+}  // namespace vintorp::design
