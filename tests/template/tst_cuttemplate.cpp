@@ -233,6 +233,7 @@ class TestCutTemplate : public QObject {
 private slots:
     void svgReadBack_data();
     void svgReadBack();
+    void svgOpensInAnotherRenderer_data();
     void svgOpensInAnotherRenderer();
     void pdfPartsMeasured_data();
     void pdfPartsMeasured();
@@ -335,24 +336,34 @@ void TestCutTemplate::svgReadBack()
     }
 }
 
+void TestCutTemplate::svgOpensInAnotherRenderer_data()
+{
+    QTest::addColumn<bool>("cutter");
+    QTest::newRow("one canvas") << false;
+    QTest::newRow("a cutter's sheets, kerf 0.2") << true;
+}
+
 void TestCutTemplate::svgOpensInAnotherRenderer()
 {
-    const cut::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
+    QFETCH(bool, cutter);
+    const cut::CutSet set = cut::makeCutSet(workedETexts(), ",", 1, {0, cutter ? 0.2 : 0});
+    const std::optional<CutterSetup> sheets
+        = cutter ? std::optional(CutterSetup{QSizeF(150, 100), 2, true}) : std::nullopt;
     const QString svg = dir_.filePath("template.svg");
-    saveTemplate(svg, set);
+    saveTemplate(svg, set, sheets);
     const QString png = dir_.filePath("template-svg.png");
     const ToolRun run = runTool("rsvg-convert", {"-d", "254", "-p", "254", "-b", "white", "-o", png, svg});
     QCOMPARE(run.exitCode, 0);
     const QImage image(png);
     QVERIFY(!image.isNull());
-    // Each part where the layout put it, at true size.
-    const TemplateLayout layout = layOutTemplate(set, svgCanvas());
+    // Each part where the layout put it, at true size (with the kerf, either way round).
+    const TemplateLayout layout
+        = layOutTemplate(set, sheets ? cutterSheets(sheets->sheet, sheets->gap, sheets->labels) : svgCanvas());
     QCOMPARE(image.width(), qRound(layout.paper.width() * kPixelsPerMm));
     for (const PlacedPiece& piece : layout.pieces) {
-        const cut::CutPart& part = set.parts[std::size_t(piece.part)];
         const QRectF ink = inkBox(image, pieceRegion(piece), kPixelsPerMm);
-        QVERIFY(qAbs(ink.width() - 0.1 - part.width) <= kInkTolerance);
-        QVERIFY(qAbs(ink.height() - 0.1 - part.height) <= kInkTolerance);
+        QVERIFY(qAbs(ink.width() - 0.1 - piece.footprint().width()) <= kInkTolerance);
+        QVERIFY(qAbs(ink.height() - 0.1 - piece.footprint().height()) <= kInkTolerance);
     }
 }
 
