@@ -31,7 +31,8 @@ public:
         const double h = std::max(1.0, area.height() - kTopRoom - kBottomRoom);
         scale_ = std::min(w / wide, h / high);
         left_ = area.left() + kSideRoom + (w - wide * scale_) / 2 + space.thickness * scale_;
-        face_ = area.bottom() - kBottomRoom - space.thickness * scale_;
+        const double bottom = area.bottom() - kBottomRoom - (h - high * scale_) / 2;
+        face_ = bottom - space.thickness * scale_;
     }
     double x(double mm) const { return left_ + mm * scale_; }
     double y(double mm) const { return face_ - mm * scale_; }

@@ -46,36 +46,51 @@ void paintWindingsPage(QPainter& painter, const QRectF& page, const WindingsPage
                 widths[c] = std::max(widths[c], cells.horizontalAdvance(row[c]));
     }
     const double pad = cells.height() * 0.3;
-    double total = std::accumulate(widths.cbegin(), widths.cend(), 0.0) + 2 * pad * columns;
+    // The first column leaves room for the winding's colour.
+    const double swatch = cells.height() * 0.7;
+    if (columns > 0)
+        widths[0] += swatch + pad;
+    const double total = std::accumulate(widths.cbegin(), widths.cend(), 0.0) + 2 * pad * columns;
     const double shrink = total > page.width() ? page.width() / total : 1.0;
     const double rowHeight = cells.height() + pad;
     painter.setPen(QPen(Qt::black, std::max(1.0, dpi / 300)));
-    const auto drawRow = [&](const QStringList& texts, const QFont& f) {
+    const auto drawRow = [&](const QStringList& texts, const QFont& f, const QColor& colour) {
         painter.setFont(f);
         double x = page.left();
         for (int c = 0; c < columns; ++c) {
             const double w = (widths[c] + 2 * pad) * shrink;
             const QRectF cell(x, y, w, rowHeight);
             painter.drawRect(cell);
+            QRectF inside = cell.adjusted(pad * shrink, 0, -pad * shrink, 0);
+            if (c == 0 && colour.isValid()) {
+                const double side = swatch * shrink;
+                const QRectF mark(inside.left(), cell.center().y() - side / 2, side, side);
+                painter.fillRect(mark, colour);
+                inside.setLeft(mark.right() + pad * shrink);
+            }
             const QString text = c < texts.size() ? texts[c] : QString();
-            painter.drawText(
-                cell.adjusted(pad * shrink, 0, -pad * shrink, 0),
-                Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight),
-                QFontMetricsF(f).elidedText(text, Qt::ElideRight, cell.width() - 2 * pad * shrink));
+            painter.drawText(inside, Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight),
+                             QFontMetricsF(f).elidedText(text, Qt::ElideRight, inside.width()));
             x += w;
         }
         y += rowHeight;
     };
-    drawRow(content.headers, headFont);
-    for (const QStringList& row : content.rows)
-        drawRow(row, cellFont);
+    drawRow(content.headers, headFont, QColor());
+    for (qsizetype r = 0; r < content.rows.size(); ++r)
+        drawRow(content.rows[r], cellFont, r < content.colours.size() ? content.colours[r] : QColor());
     y += rowHeight * 0.5;
     line(content.factors, font(10, false));
     line(content.verdict, font(11, true));
 
+    // The section is laid out in screen pixels (96 to the inch), as in the
+    // window, then scaled to the device.
     const double height = std::min(page.bottom() - y, page.width() * 0.6);
-    if (height > 0)
-        paintSection(painter, QRectF(page.left(), y, page.width(), height), content.section);
+    if (height > 0) {
+        const double k = dpi / 96;
+        painter.translate(page.left(), y);
+        painter.scale(k, k);
+        paintSection(painter, QRectF(0, 0, page.width() / k, height / k), content.section);
+    }
     painter.restore();
 }
 

@@ -4,6 +4,7 @@
 
 #include "windingsection.h"
 
+#include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,7 @@ struct WindingsPage {
     QString space;  // the winding space, one line
     QStringList headers;
     QList<QStringList> rows;  // the cells' texts as the table shows them
+    QList<QColor> colours;  // each row's colour in the section
     QString factors;  // the bulge factor and margin, one line
     QString verdict;
     SectionContent section;

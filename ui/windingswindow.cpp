@@ -452,6 +452,7 @@ WindingsPage WindingsWindow::page() const
             texts << text;
         }
         p.rows << texts;
+        p.colours << windingColour(r);
     }
     p.factors = tr("Коэффициент вспучивания %1, зазор у щёчки %2 мм. %3")
                     .arg(fixedText(seBulge->value(), 2, sep), fixedText(seMargin->value(), 2, sep),

@@ -12,8 +12,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -536,6 +538,17 @@ private slots:
         const QByteArray bytes = pdf.readAll();
         QVERIFY(bytes.startsWith("%PDF"));
         QCOMPARE(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 1);
+        // The page says what the window says: the winding, its results, the verdict.
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is needed to read the page");
+        QProcess reader;
+        reader.start(pdftotext, {QStringLiteral("-raw"), file, QStringLiteral("-")});
+        QVERIFY(reader.waitForFinished());
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+        for (const QString& expected : {QStringLiteral("Mains 300 0,5 0,05 0,1 1,20 (авто) 45 7 4,60 34,8"),
+                                        this->verdict(w), QStringLiteral("глубина D 8,50 мм")})
+            QVERIFY2(text.contains(expected), qPrintable(expected + " not in: " + text));
     }
 
     // Cancelling the dialog prints nothing.
