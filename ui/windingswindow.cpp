@@ -8,6 +8,7 @@
 #include "windingsection.h"
 #include "windingstext.h"
 
+#include <QAbstractButton>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -398,6 +399,18 @@ void WindingsWindow::moveWinding(int by)
     filling_ = false;
     twWindings->setCurrentCell(to, std::max(column, 0));
     recalculate();
+}
+
+void WindingsWindow::keyPressEvent(QKeyEvent* event)
+{
+    // A focused button ignores Enter and passes it up to the window.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool WindingsWindow::editing() const

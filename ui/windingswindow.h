@@ -58,6 +58,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter presses the button that has the focus, as in the other windows.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();

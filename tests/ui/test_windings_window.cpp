@@ -391,8 +391,11 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(t));
         QTest::keyClick(t, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("btAddWinding"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(t->rowCount(), 3);
+        // The new winding is current, in the table again.
+        QCOMPARE(t->currentRow(), 2);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(t));
     }
 
     // A new Calculate gives the window a new space and keeps the windings;
