@@ -189,6 +189,14 @@ void WindingsWindow::buildControls()
 
 void WindingsWindow::setSpace(std::optional<windings::Space> space)
 {
+    // A calculation writes the drawing's fields one by one: only the space
+    // it ends with (or its loss) calls for the windings to be worked again.
+    const auto same = [](const windings::Space& a, const windings::Space& b) {
+        return a.thickness == b.thickness && a.length == b.length && a.depth == b.depth
+               && a.tubeWidth == b.tubeWidth && a.tubeHeight == b.tubeHeight;
+    };
+    if (space.has_value() == space_.has_value() && (!space || same(*space, *space_)))
+        return;
     space_ = space;
     recalculate();
 }
