@@ -1,8 +1,15 @@
 #include "windingsdelegate.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace vintorp::ui {
+namespace {
+
+// The editor's property that keeps the cell's text from before the edit.
+constexpr char kBefore[] = "textBeforeEdit";
+
+}  // namespace
 
 QWidget* WindingsDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                         const QModelIndex& index) const
@@ -18,12 +25,27 @@ QWidget* WindingsDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
 
 void WindingsDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
+    const QString text = index.data(Qt::EditRole).toString();
+    if (!editor->property(kBefore).isValid())
+        editor->setProperty(kBefore, text);
     // The table writes the cell's marks while the user types in it: the text
     // is then the editor's own, and the cursor stays where it is.
-    if (auto* line = qobject_cast<QLineEdit*>(editor);
-        line && line->text() == index.data(Qt::EditRole).toString())
+    if (auto* line = qobject_cast<QLineEdit*>(editor); line && line->text() == text)
         return;
     QStyledItemDelegate::setEditorData(editor, index);
+}
+
+bool WindingsDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    // The table already holds what was typed: Escape writes the old text
+    // back before the editor closes.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        if (auto* line = qobject_cast<QLineEdit*>(object); line && line->property(kBefore).isValid()) {
+            line->setText(line->property(kBefore).toString());
+            emit commitData(line);
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 void WindingsDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const

@@ -1,6 +1,7 @@
 // How the windings table edits its cells: every key typed reaches the table
-// at once (so the results follow the typing), and an empty layer factor
-// shows, greyed, the factor the wire takes by default.
+// at once (so the results follow the typing), Escape puts back the text the
+// cell had before, and an empty layer factor shows, greyed, the factor the
+// wire takes by default.
 #pragma once
 
 #include <QStyledItemDelegate>
@@ -23,6 +24,7 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
 
 protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
 private:

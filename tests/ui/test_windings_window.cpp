@@ -227,6 +227,39 @@ private slots:
                  QStringLiteral("1,20 (авто)"));
     }
 
+    // Escape gives the cell back its text from before the edit, and the
+    // results with it, although they followed the typing.
+    void escapePutsTheOldTextBack()
+    {
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        QTableWidget* t = table(w);
+        QVERIFY(typeWinding(t, {"Mains", "300", "0,5", "0,05", "0,1"}));
+        const QStringList before = results(t, 0);
+        QTest::keyClick(t, Qt::Key_Left);
+        QTest::keyClick(t, Qt::Key_Left);
+        QTest::keyClick(t, Qt::Key_Left);
+        QLineEdit* editor = typeIntoCell(t, QStringLiteral("2000"));
+        QVERIFY(editor);
+        QCOMPARE(results(t, 0)[1], QStringLiteral("45"));  // the typing counts at once
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QVERIFY(QTest::qWaitFor([t] { return !openEditor(t); }));
+        QCOMPARE(t->item(0, ColTurns)->text(), QStringLiteral("300"));
+        QCOMPARE(results(t, 0), before);
+        // An empty layer factor stays empty.
+        QTest::keyClick(t, Qt::Key_Right);
+        QTest::keyClick(t, Qt::Key_Right);
+        QTest::keyClick(t, Qt::Key_Right);
+        QTest::keyClick(t, Qt::Key_Right);
+        QCOMPARE(t->currentColumn(), int(ColLayerFactor));
+        editor = typeIntoCell(t, QStringLiteral("1,5"));
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QVERIFY(QTest::qWaitFor([t] { return !openEditor(t); }));
+        QVERIFY(t->item(0, ColLayerFactor)->text().isEmpty());
+        QCOMPARE(results(t, 0), before);
+    }
+
     // The bulge factor and the margin are read as typed, with the
     // separator: margin 2 leaves 23.5 mm, n = ⌊23.5 / 0.6⌋ = 39, m = ⌈300 /
     // 39⌉ = 8, δ = 4.8 + 0.35 + 0.1 = 5.25; bulge 1 makes Δ = δ.
