@@ -11,6 +11,8 @@
 #include "template/pages/templateerror.h"
 #include "keyfilter.h"
 #include "vectorpicture.h"
+#include "windings/space.h"
+#include "windingswindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -26,11 +28,15 @@ namespace vintorp::ui {
 namespace {
 
 constexpr int kClientWidth = 457;
-constexpr int kClientHeight = 475;
-// Under the last note, across the window: why no part can be cut.
-constexpr QRect kTemplateNote{8, 459, 442, 15};
-// The bottom rows, from the notes down, hold the notes and the Print button.
-constexpr int kNotesStripHeight = 75;
+// The picture and the notes take 475 rows; the third button of the column
+// at the right needs 25 more below them.
+constexpr int kClientHeight = 500;
+// Under the last note, up to the button column: why no part can be cut.
+constexpr QRect kTemplateNote{8, 459, 365, 15};
+// The button column: btTemplate, btPrint and, below them, btWindings.
+constexpr QRect kWindingsButton{380, 462, 70, 20};
+// The bottom rows, from the notes down, hold the notes and the buttons.
+constexpr int kNotesStripHeight = 100;
 
 struct LabelPlace {
     const char* name;
@@ -117,6 +123,12 @@ void TForm4::buildControls()
         QCoreApplication::translate("CutTemplate", "Детали в натуральную величину: печать, PDF или SVG"));
     connect(btTemplate, &QPushButton::clicked, this, &TForm4::btTemplateClick);
 
+    btWindings = new QPushButton(tr("Обмотки…"), this);
+    btWindings->setObjectName(QStringLiteral("btWindings"));
+    btWindings->setGeometry(kWindingsButton);
+    btWindings->setToolTip(tr("Поместятся ли обмотки на этот каркас"));
+    connect(btWindings, &QPushButton::clicked, this, &TForm4::btWindingsClick);
+
     // Below the notes: why no part can be cut from the values shown, if so.
     lbTemplateNote = new QLabel(this);
     lbTemplateNote->setObjectName(QStringLiteral("lbTemplateNote"));
@@ -131,13 +143,15 @@ void TForm4::buildControls()
         if (place.name == calc::field::Thickness) {
             QWidget::setTabOrder(previous, btPrint);
             QWidget::setTabOrder(btPrint, btTemplate);
-            previous = btTemplate;
+            QWidget::setTabOrder(btTemplate, btWindings);
+            previous = btWindings;
         }
         if (previous)
             QWidget::setTabOrder(previous, field);
         previous = field;
     }
     updateTemplateButton();
+    updateWindings();
 }
 
 void TForm4::buildFields()
@@ -191,12 +205,37 @@ void TForm4::setFieldText(const QString& name, const QString& text)
     ensurePolished();
     field(name).setText(text);
     updateTemplateButton();
+    updateWindings();
+}
+
+bool TForm4::holdsResult() const
+{
+    return std::none_of(fields_.cbegin(), fields_.cend(), [](const FitLineEdit* field) { return field->text() == u"0"; });
+}
+
+void TForm4::updateWindings()
+{
+    const bool filled = holdsResult();
+    btWindings->setEnabled(filled);
+    if (windings_)
+        windings_->setSpace(filled ? windings::spaceFromFields(fieldTexts(), decimalSeparator().toStdString())
+                                   : std::nullopt);
+}
+
+void TForm4::btWindingsClick()
+{
+    if (!windings_) {
+        windings_ = new WindingsWindow(printer_, this);  // a child window: this window owns it
+        updateWindings();
+    }
+    windings_->show();
+    windings_->raise();
+    windings_->activateWindow();
 }
 
 void TForm4::updateTemplateButton()
 {
-    const bool filled = std::none_of(fields_.cbegin(), fields_.cend(),
-                                     [](const FitLineEdit* field) { return field->text() == u"0"; });
+    const bool filled = holdsResult();
     QString problem;
     if (filled) {
         try {

@@ -1,5 +1,6 @@
 // The drawing window: the bobbin drawing with fourteen read-only number
-// fields on its dimension lines, the notes and the Print button.
+// fields on its dimension lines, the notes, the Print button, the cut
+// template's button and the windings window's button.
 //
 // Names (see Unit1.h for the windows'): the fields keep their numbered names
 // Edit2 ... Edit16, with no Edit1 or Edit13, because Calculate, the batch
@@ -11,7 +12,9 @@
 // calculation, so its controls are made only when it is first polished: on
 // its first showing, or when a field is first set or read (ensurePolished()
 // makes them too). The window owns the run's one printer, which the Print
-// button and the template share; it is made on the first print.
+// button, the template and the windings window share; it is made on the
+// first print. The windings window is made when btWindings first opens it,
+// and follows every new result from then on.
 #pragma once
 
 #include "print/printerchooser.h"
@@ -35,6 +38,7 @@ namespace vintorp::ui {
 
 class VectorPicture;
 class FitLineEdit;
+class WindingsWindow;
 
 class TForm4 : public QWidget {
     Q_OBJECT
@@ -66,6 +70,11 @@ public:
     }
     // How btTemplate asks the user; by default the program's dialogs.
     void setTemplateDialogs(std::unique_ptr<cut::TemplateDialogs> dialogs);
+    // Opens the windings window (or brings it to the front) for the values
+    // shown; it is not modal.
+    void btWindingsClick();
+    // The windings window once btWindings has opened it; else null.
+    WindingsWindow* windingsWindow() const { return windings_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -81,6 +90,11 @@ private:
     // and the values make the parts; else lbTemplateNote and the button's
     // tool tip say why not.
     void updateTemplateButton();
+    // Whether every field holds a value other than "0".
+    bool holdsResult() const;
+    // btWindings is enabled while the fields hold a result; the windings
+    // window, if open, gets the winding space of the values shown.
+    void updateWindings();
     cut::FieldTexts fieldTexts() const;
     FitLineEdit& field(const QString& name) const;
 
@@ -91,6 +105,8 @@ private:
     QHash<QString, FitLineEdit*> fields_;
     QPushButton* btPrint = nullptr;
     QPushButton* btTemplate = nullptr;
+    QPushButton* btWindings = nullptr;
+    WindingsWindow* windings_ = nullptr;  // a child window, made on first use
     QLabel* lbTemplateNote = nullptr;
     cut::TemplateCommand template_{printer_};
     int coreType_ = 0;

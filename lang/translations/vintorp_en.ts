@@ -439,6 +439,165 @@ exactly on the tabs&apos; fold lines.</translation>
     </message>
 </context>
 <context>
+    <name>Windings</name>
+    <message>
+        <source>от %1 до %2%3</source>
+        <translation>%1 to %2%3</translation>
+    </message>
+    <message>
+        <source>Введите число</source>
+        <translation>Enter a number</translation>
+    </message>
+    <message>
+        <source>Не число</source>
+        <translation>Not a number</translation>
+    </message>
+    <message>
+        <source> мм</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Витков: %1</source>
+        <translation>Turns: %1</translation>
+    </message>
+    <message>
+        <source>Диаметр провода: %1</source>
+        <translation>Wire diameter: %1</translation>
+    </message>
+    <message>
+        <source>Изоляция между слоями: %1</source>
+        <translation>Insulation between layers: %1</translation>
+    </message>
+    <message>
+        <source>Изоляция поверх обмотки: %1</source>
+        <translation>Insulation over the winding: %1</translation>
+    </message>
+    <message>
+        <source>Коэффициент укладки: %1</source>
+        <translation>Layer factor: %1</translation>
+    </message>
+    <message>
+        <source>неверное число витков</source>
+        <translation>wrong number of turns</translation>
+    </message>
+    <message>
+        <source>неверный диаметр провода</source>
+        <translation>wrong wire diameter</translation>
+    </message>
+    <message>
+        <source>неверная изоляция между слоями</source>
+        <translation>wrong insulation between layers</translation>
+    </message>
+    <message>
+        <source>неверная изоляция поверх</source>
+        <translation>wrong insulation over the winding</translation>
+    </message>
+    <message>
+        <source>неверный коэффициент укладки</source>
+        <translation>wrong layer factor</translation>
+    </message>
+    <message>
+        <source>провод шире длины намотки</source>
+        <translation>the wire is wider than the winding length</translation>
+    </message>
+    <message>
+        <source>Обмотка</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>Витков</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>Провод, мм</source>
+        <translation>Wire, mm</translation>
+    </message>
+    <message>
+        <source>Между слоями, мм</source>
+        <translation>Between layers, mm</translation>
+    </message>
+    <message>
+        <source>Поверх, мм</source>
+        <translation>Over, mm</translation>
+    </message>
+    <message>
+        <source>Коэф. укладки</source>
+        <translation>Layer factor</translation>
+    </message>
+    <message>
+        <source>В слое</source>
+        <translation>Per layer</translation>
+    </message>
+    <message>
+        <source>Слоёв</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>Толщина, мм</source>
+        <translation>Build, mm</translation>
+    </message>
+    <message>
+        <source>Провод, м</source>
+        <translation>Wire, m</translation>
+    </message>
+    <message>
+        <source>Название обмотки</source>
+        <translation>The winding&apos;s name</translation>
+    </message>
+    <message>
+        <source>Число витков</source>
+        <translation>Number of turns</translation>
+    </message>
+    <message>
+        <source>Диаметр провода с изоляцией, мм</source>
+        <translation>Wire diameter over its insulation, mm</translation>
+    </message>
+    <message>
+        <source>Толщина изоляции между слоями обмотки, мм</source>
+        <translation>Insulation between the winding&apos;s layers, mm</translation>
+    </message>
+    <message>
+        <source>Толщина изоляции поверх обмотки, мм</source>
+        <translation>Insulation laid over the winding, mm</translation>
+    </message>
+    <message>
+        <source>Коэффициент укладки слоя, от 1 до 2; пусто — по диаметру провода</source>
+        <translation>How loosely a layer lies, 1 to 2; empty: by the wire diameter</translation>
+    </message>
+    <message>
+        <source>Витков в слое</source>
+        <translation>Turns per layer</translation>
+    </message>
+    <message>
+        <source>Число слоёв</source>
+        <translation>Number of layers</translation>
+    </message>
+    <message>
+        <source>Толщина обмотки с изоляцией, мм, без учёта вспучивания</source>
+        <translation>The winding&apos;s build with its insulation, mm, before the bulge</translation>
+    </message>
+    <message>
+        <source>Длина провода обмотки, м, без выводов</source>
+        <translation>Wire length of the winding, m, leads not included</translation>
+    </message>
+    <message>
+        <source>Нет размеров каркаса</source>
+        <translation>No bobbin sizes</translation>
+    </message>
+    <message>
+        <source>D %1 мм</source>
+        <translation>D %1 mm</translation>
+    </message>
+    <message>
+        <source>L %1 мм</source>
+        <translation>L %1 mm</translation>
+    </message>
+    <message>
+        <source>Сечение окна каркаса</source>
+        <translation>Section of the bobbin&apos;s winding window</translation>
+    </message>
+</context>
+<context>
     <name>vintorp::cut::TemplateOutputDialog</name>
     <message>
         <source>Шаблон в натуральную величину</source>
@@ -583,6 +742,157 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source>Печать</source>
         <translation>Print</translation>
+    </message>
+    <message>
+        <source>Обмотки…</source>
+        <translation>Windings…</translation>
+    </message>
+    <message>
+        <source>Поместятся ли обмотки на этот каркас</source>
+        <translation>Will the windings fit this bobbin</translation>
+    </message>
+</context>
+<context>
+    <name>vintorp::ui::WindingsWindow</name>
+    <message>
+        <source>Обмотки</source>
+        <translation>Windings</translation>
+    </message>
+    <message>
+        <source>Ввод или F2 — изменить, Insert — добавить обмотку, Delete — удалить, Ctrl+↑/↓ — переместить</source>
+        <translation>Enter or F2: edit; Insert: add a winding; Delete: remove it; Ctrl+↑/↓: move it</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Добавить обмотку (Insert)</source>
+        <translation>Add a winding (Insert)</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Удалить обмотку (Delete)</source>
+        <translation>Remove the winding (Delete)</translation>
+    </message>
+    <message>
+        <source>Выше</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Переместить обмотку ближе к трубке (Ctrl+↑)</source>
+        <translation>Move the winding nearer the tube (Ctrl+↑)</translation>
+    </message>
+    <message>
+        <source>Ниже</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Переместить обмотку дальше от трубки (Ctrl+↓)</source>
+        <translation>Move the winding farther from the tube (Ctrl+↓)</translation>
+    </message>
+    <message>
+        <source>Во сколько раз катушка толще суммы обмоток: неплотная намотка, от 1 до 2</source>
+        <translation>How many times thicker the coil is than its windings added up (loose winding), 1 to 2</translation>
+    </message>
+    <message>
+        <source> мм</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Место, оставленное свободным у каждой щёчки</source>
+        <translation>Room left free at each cheek</translation>
+    </message>
+    <message>
+        <source>Длина провода — без выводов. Толщина обмоток в таблице — без вспучивания.</source>
+        <translation>Wire lengths leave out the leads. Builds in the table are before the bulge.</translation>
+    </message>
+    <message>
+        <source>Как считается?</source>
+        <translation>How is it worked out?</translation>
+    </message>
+    <message>
+        <source>Показать или скрыть описание расчёта</source>
+        <translation>Show or hide how the check is worked out</translation>
+    </message>
+    <message>
+        <source>Витков в слое n = ⌊(L − 2e) / (k·d)⌋, слоёв m = ⌈N / n⌉, толщина обмотки δ = m·k·d + (m − 1)·t + u. Здесь L — длина намотки между щёчками, e — зазор у каждой щёчки, N — число витков, d — диаметр провода с изоляцией, k — коэффициент укладки (пусто — по диаметру провода), t — изоляция между слоями, u — изоляция поверх обмотки. Катушка вспучивается: Δ = k_в·Σδ; она помещается, если Δ ≤ D (глубина окна от трубки до края щёчки), заполнение Δ / D. Средний виток l = 2(a + b) + 2π·x, где a × b — трубка снаружи, x = k_в·(толщина обмоток под ней + δ/2); длина провода N·l, без выводов.</source>
+        <translation>Turns per layer n = ⌊(L − 2e) / (k·d)⌋, layers m = ⌈N / n⌉, build of a winding δ = m·k·d + (m − 1)·t + u. Here L is the winding length between the cheeks, e the margin at each cheek, N the turns, d the wire diameter over its insulation, k the layer factor (empty: by the wire diameter), t the insulation between layers, u the insulation over the winding. The coil bulges: Δ = k_b·Σδ; it fits when Δ ≤ D (the depth from the tube to the cheek&apos;s edge), its fill is Δ / D. A mean turn l = 2(a + b) + 2π·x, where a × b is the tube&apos;s outside and x = k_b·(the builds below the winding + δ/2); the wire is N·l long, leads not included.</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Напечатать таблицу и сечение на одной странице</source>
+        <translation>Print the table and the section on one page</translation>
+    </message>
+    <message>
+        <source>Коэффициент &amp;вспучивания:</source>
+        <translation>&amp;Bulge factor:</translation>
+    </message>
+    <message>
+        <source>&amp;Зазор у щёчки:</source>
+        <translation>&amp;Margin at each cheek:</translation>
+    </message>
+    <message>
+        <source>%1 (авто)</source>
+        <translation>%1 (auto)</translation>
+    </message>
+    <message>
+        <source>авто</source>
+        <translation>auto</translation>
+    </message>
+    <message>
+        <source>Длина провода — когда исправлены обмотки под этой</source>
+        <translation>The wire length comes once the windings below this one are put right</translation>
+    </message>
+    <message>
+        <source>Чертёж не рассчитан: введите размеры и нажмите «Рассчитать» в главном окне.</source>
+        <translation>No drawing: enter the sizes and press “Calculate” in the main window.</translation>
+    </message>
+    <message>
+        <source>Окно каркаса: длина намотки L %1 мм, глубина D %2 мм (от трубки до края щёчки), трубка %3 × %4 мм.</source>
+        <translation>Winding window: winding length L %1 mm, depth D %2 mm (from the tube to the cheek&apos;s edge), tube %3 × %4 mm.</translation>
+    </message>
+    <message>
+        <source>Нет результата чертежа: проверить нечего.</source>
+        <translation>The drawing has no result: nothing to check.</translation>
+    </message>
+    <message>
+        <source>Коэффициент вспучивания: от 1 до 2.</source>
+        <translation>Bulge factor: 1 to 2.</translation>
+    </message>
+    <message>
+        <source>Зазор у щёчки: от 0 до 50 мм.</source>
+        <translation>Margin at each cheek: 0 to 50 mm.</translation>
+    </message>
+    <message>
+        <source>Добавьте обмотку (Insert).</source>
+        <translation>Add a winding (Insert).</translation>
+    </message>
+    <message>
+        <source>Исправьте отмеченные ячейки (обмоток с ошибкой: %1).</source>
+        <translation>Put the marked cells right (windings with a problem: %1).</translation>
+    </message>
+    <message>
+        <source>Помещается: катушка %1 мм из %2 мм (%3 %), остаётся %4 мм.</source>
+        <translation>Fits: the coil is %1 mm of %2 mm (%3 %), %4 mm left.</translation>
+    </message>
+    <message>
+        <source>Не помещается: катушка %1 мм при глубине %2 мм (%3 %), не хватает %4 мм.</source>
+        <translation>Does not fit: the coil is %1 mm in a depth of %2 mm (%3 %), %4 mm short.</translation>
+    </message>
+    <message>
+        <source>Обмотка %1</source>
+        <translation>Winding %1</translation>
+    </message>
+    <message>
+        <source>Коэффициент вспучивания %1, зазор у щёчки %2 мм. %3</source>
+        <translation>Bulge factor %1, margin at each cheek %2 mm. %3</translation>
     </message>
 </context>
 </TS>

@@ -136,7 +136,9 @@ private slots:
     {
         QWidget* print = drawing_->findChild<QPushButton*>("btPrint");
         QCOMPARE(print->nextInFocusChain(), button());
-        QCOMPARE(button()->nextInFocusChain(), drawing_->findChild<QLineEdit*>("Edit15"));
+        QCOMPARE(button()->nextInFocusChain(), drawing_->findChild<QPushButton*>("btWindings"));
+        QCOMPARE(drawing_->findChild<QPushButton*>("btWindings")->nextInFocusChain(),
+                 drawing_->findChild<QLineEdit*>("Edit15"));
     }
 
     void enabledOnlyWithSomethingToCut_data()

@@ -117,9 +117,9 @@ private slots:
         QVERIFY(!drawing_->isVisible());
         QCOMPARE(shown(), allFields("0"));
         QCOMPARE(drawing_->windowTitle(), QStringLiteral("Чертёж катушки"));
-        QCOMPARE(drawing_->size(), QSize(457, 475));
+        QCOMPARE(drawing_->size(), QSize(457, 500));
         QVERIFY(drawing_->windowFlags() & Qt::Tool);
-        // The notes strip, 75 rows, stays off the page.
+        // The strip of the notes and the buttons, 100 rows, stays off the page.
         QCOMPARE(drawing_->pictureArea(), QRect(0, 0, 457, 400));
     }
 
@@ -286,14 +286,14 @@ private slots:
         QVERIFY(label->geometry().right() < edit(field::Thickness)->x() + 2);
     }
 
-    // The fields in the table's order, with the Print button before the
-    // thickness, and round again.
+    // The fields in the table's order, with the button column (Print,
+    // template, windings) before the thickness, and round again.
     void tabOrder()
     {
         QStringList order;
         for (const DrawingField& f : kDrawingFieldTable) {
             if (f.name == field::Thickness)
-                order << QStringLiteral("btPrint") << QStringLiteral("btTemplate");
+                order << QStringLiteral("btPrint") << QStringLiteral("btTemplate") << QStringLiteral("btWindings");
             order << nameOf(f.name);
         }
         order << order.first();

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QtTest>
 
 using namespace vintorp::ui;
@@ -161,8 +162,8 @@ private slots:
             if (field->objectName() != u"Edit15")
                 occupied.append(field);
         }
-        occupied.append(drawing_->findChild<QPushButton*>("btPrint"));
-        occupied.append(drawing_->findChild<QPushButton*>("btTemplate"));
+        for (const char* name : {"btPrint", "btTemplate", "btWindings"})
+            occupied.append(drawing_->findChild<QPushButton*>(name));
         const QList<QLabel*> labels = drawing_->findChildren<QLabel*>();
         QCOMPARE(labels.size(), 7);  // with the note on the template, shown or not
         for (const QLabel* label : labels) {
@@ -171,6 +172,54 @@ private slots:
                 QVERIFY2(!label->geometry().intersects(other->geometry()),
                          qPrintable(where(label) + " overlaps " + where(other)));
             occupied.append(label);
+        }
+    }
+
+    // The button column at the right: the three buttons keep clear of each
+    // other, of every label (the template's note included, shown or not) and
+    // of the page that Print takes, and stay inside the window.
+    void drawingButtonsKeepClearOfEverything()
+    {
+        QList<const QWidget*> buttons;
+        for (const char* name : {"btTemplate", "btPrint", "btWindings"}) {
+            const auto* button = drawing_->findChild<QPushButton*>(name);
+            QVERIFY2(button, name);
+            QVERIFY2(drawing_->rect().contains(button->geometry()), qPrintable(where(button)));
+            QVERIFY2(!button->geometry().intersects(drawing_->pictureArea()), qPrintable(where(button)));
+            for (const QWidget* other : buttons)
+                QVERIFY2(!button->geometry().intersects(other->geometry()),
+                         qPrintable(where(button) + " overlaps " + where(other)));
+            for (const QLabel* label : drawing_->findChildren<QLabel*>())
+                QVERIFY2(!button->geometry().intersects(label->geometry()),
+                         qPrintable(where(button) + " overlaps " + where(label)));
+            buttons.append(button);
+        }
+        // The picture printed is the one it always was.
+        QCOMPARE(drawing_->pictureArea(), QRect(0, 0, 457, 400));
+    }
+
+    void windingsWindowSpeaksTheLanguage()
+    {
+        QFETCH_GLOBAL(Language, language);
+        drawing_->btWindingsClick();
+        QWidget* window = drawing_->findChild<QWidget*>(QStringLiteral("WindingsWindow"));
+        QVERIFY(window);
+        static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+        int texts = 0;
+        for (const QWidget* widget : withChildren(window)) {
+            QString text = shownText(widget);
+            if (const auto* table = qobject_cast<const QTableWidget*>(widget))
+                for (int c = 0; c < table->columnCount(); ++c)
+                    text += table->horizontalHeaderItem(c)->text();
+            if (text.isEmpty())
+                continue;
+            ++texts;
+            QCOMPARE(text.contains(cyrillic), language == Language::Russian);
+        }
+        QVERIFY(texts >= 12);
+        for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+            const int width = QFontMetrics(button->font()).horizontalAdvance(button->text());
+            QVERIFY2(width + 8 <= button->width(), qPrintable(where(button)));
         }
     }
 

@@ -1,0 +1,607 @@
+// The windings window as the user drives it: calculate a bobbin, open the
+// window from the drawing, type the windings in with the keyboard, read the
+// results and the verdict, and look at the cross-section.
+#include "uitest.h"
+#include "ui/windingsection.h"
+#include "ui/windingsrows.h"
+#include "ui/windingswindow.h"
+
+#include <QAbstractButton>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <functional>
+#include <optional>
+
+using namespace vintorp::ui;
+
+namespace {
+
+// The user at the print dialog.
+class ScriptedChooser final : public vintorp::print::PrinterChooser {
+public:
+    explicit ScriptedChooser(std::function<bool(QPrinter&)> answer) : answer_(std::move(answer)) { }
+    bool choose(QPrinter& printer, QWidget*) override { return answer_(printer); }
+
+private:
+    std::function<bool(QPrinter&)> answer_;
+};
+
+const QColor kFault{0xff, 0xc8, 0xc8};
+
+// The rows of the section's picture down one column, from the top.
+struct Column {
+    QImage image;
+    int x = 0;
+    bool is(int y, const QColor& colour) const { return image.pixelColor(x, y).rgb() == colour.rgb(); }
+    // The first and last rows of `colour` (or its second shade), if any.
+    std::optional<std::pair<int, int>> extent(const QColor& a, const QColor& b) const
+    {
+        std::optional<std::pair<int, int>> found;
+        for (int y = 0; y < image.height(); ++y) {
+            if (!is(y, a) && !is(y, b))
+                continue;
+            if (!found)
+                found = std::pair{y, y};
+            found->second = y;
+        }
+        return found;
+    }
+};
+
+}  // namespace
+
+class TestWindingsWindow : public QObject, ProgramWindowsFixture {
+    Q_OBJECT
+
+private:
+    QLineEdit* input(const char* name) const
+    {
+        return form_->findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+
+    void calculate(const QString& a, const QString& c, const QString& t = QStringLiteral("1"))
+    {
+        input("ed_A")->setText(a);
+        input("ed_B")->setText(QStringLiteral("25"));
+        input("ed_C")->setText(c);
+        input("ed_H")->setText(QStringLiteral("30"));
+        input("edPLKrep")->setText(QStringLiteral("0"));
+        input("edMater")->setText(t);
+        QTest::mouseClick(form_->findChild<QRadioButton*>("item0"), Qt::LeftButton);
+        QTest::mouseClick(form_->findChild<QPushButton*>("btShow"), Qt::LeftButton);
+    }
+
+    // Calculates the worked example (A 20, B 25, C 10, H 30, T 1, E-type:
+    // L 27.5, D 8.5) and opens the windings window with the drawing's button.
+    WindingsWindow* openWindings()
+    {
+        calculate(QStringLiteral("20"), QStringLiteral("10"));
+        auto* button = drawing_->findChild<QPushButton*>(QStringLiteral("btWindings"));
+        if (!button || !button->isEnabled())
+            return nullptr;
+        QTest::mouseClick(button, Qt::LeftButton);
+        auto* window = drawing_->findChild<WindingsWindow*>(QStringLiteral("WindingsWindow"));
+        if (window && !QTest::qWaitForWindowExposed(window))
+            return nullptr;
+        return window;
+    }
+
+    QTableWidget* table(WindingsWindow* w) const
+    {
+        return w->findChild<QTableWidget*>(QStringLiteral("twWindings"));
+    }
+    QString verdict(WindingsWindow* w) const
+    {
+        return w->findChild<QLabel*>(QStringLiteral("lbVerdict"))->text();
+    }
+
+    static QLineEdit* openEditor(QTableWidget* t)
+    {
+        for (QLineEdit* editor : t->findChildren<QLineEdit*>(QStringLiteral("cellEditor")))
+            if (editor->isVisible())
+                return editor;
+        return nullptr;
+    }
+
+    // Enter opens the current cell, the text replaces what it held; returns
+    // the editor, still open, so that the caller can look before Enter.
+    static QLineEdit* typeIntoCell(QTableWidget* t, const QString& text)
+    {
+        QTest::keyClick(t, Qt::Key_Return);
+        QLineEdit* editor = openEditor(t);
+        if (!editor)
+            return nullptr;
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, text);
+        return editor;
+    }
+
+    // Enter in the editor commits the text and closes it (Qt does that
+    // from the event loop).
+    static bool closeWithEnter(QTableWidget* t, QLineEdit* editor)
+    {
+        QTest::keyClick(editor, Qt::Key_Return);
+        return QTest::qWaitFor([t] { return !openEditor(t); });
+    }
+
+    // Insert adds a row; then each text goes into the next cell, Enter
+    // closing it and the right arrow moving on.
+    static bool typeWinding(QTableWidget* t, const QStringList& texts)
+    {
+        QTest::keyClick(t, Qt::Key_Insert);
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(t, Qt::Key_Right);
+            QLineEdit* editor = typeIntoCell(t, texts[i]);
+            if (!editor)
+                return false;
+            if (!closeWithEnter(t, editor))
+                return false;
+        }
+        return true;
+    }
+
+    static QStringList results(QTableWidget* t, int row)
+    {
+        QStringList texts;
+        for (int c = ColPerLayer; c < ColumnCount; ++c)
+            texts << (t->item(row, c) ? t->item(row, c)->text() : QString());
+        return texts;
+    }
+
+private slots:
+    void init() { QVERIFY(openWindows()); }
+    void cleanup() { closeWindows(); }
+
+    void buttonOpensTheWindowOnlyWithAResult()
+    {
+        drawing_->ensurePolished();
+        auto* button = drawing_->findChild<QPushButton*>(QStringLiteral("btWindings"));
+        QVERIFY(button);
+        QVERIFY(!button->isEnabled());
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Обмотки"));
+        QVERIFY(!w->isModal());
+        QVERIFY(w->isWindow());
+        // A second press brings the same window back.
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(drawing_->findChildren<WindingsWindow*>().size(), 1);
+    }
+
+    // The worked example with one winding typed by keys, the results worked
+    // by hand: k = 1.2 for a 0.5 mm wire; n = ⌊27.5 / 0.6⌋ = 45; m = ⌈N / 45⌉;
+    // δ = m·0.6 + (m − 1)·0.05 + 0.1; Δ = 1.1·δ against D 8.5; the mean turn
+    // 2(22.5 + 27.5) + 2π·1.1·δ/2, times N.
+    void workedExampleTypedByKeys_data()
+    {
+        QTest::addColumn<QString>("turns");
+        QTest::addColumn<QStringList>("results");
+        QTest::addColumn<QString>("verdict");
+        // m 7: δ 4.6, Δ 5.06, 59.5 %, 3.44 left; l 115.90 mm, 34.77 m.
+        QTest::newRow("fits") << "300" << QStringList{"45", "7", "4,60", "34,8"}
+                              << "Помещается: катушка 5,06 мм из 8,50 мм (59,5 %), остаётся 3,44 мм.";
+        // m 45: δ 29.3, Δ 32.23, 379.2 %, 23.73 short; l 201.25 mm, 402.51 m.
+        QTest::newRow("too many turns")
+            << "2000" << QStringList{"45", "45", "29,30", "402,5"}
+            << "Не помещается: катушка 32,23 мм при глубине 8,50 мм (379,2 %), не хватает 23,73 мм.";
+    }
+
+    void workedExampleTypedByKeys()
+    {
+        QFETCH(QString, turns);
+        QFETCH(QStringList, results);
+        QFETCH(QString, verdict);
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        QTableWidget* t = table(w);
+        QVERIFY(typeWinding(t, {"Mains", "1", "0,5", "0,05", "0,1"}));
+        QCOMPARE(t->item(0, ColName)->text(), QStringLiteral("Mains"));
+        // The turns last: the results follow the typing, before Enter.
+        QTest::keyClick(t, Qt::Key_Left);
+        QTest::keyClick(t, Qt::Key_Left);
+        QTest::keyClick(t, Qt::Key_Left);
+        QCOMPARE(t->currentColumn(), int(ColTurns));
+        QLineEdit* editor = typeIntoCell(t, turns);
+        QVERIFY(editor);
+        QCOMPARE(this->results(t, 0), results);
+        QCOMPARE(this->verdict(w), verdict);
+        QVERIFY(closeWithEnter(t, editor));
+        QCOMPARE(t->item(0, ColTurns)->text(), turns);
+        QCOMPARE(this->results(t, 0), results);
+        // An empty layer factor shows the one the wire takes.
+        QVERIFY(t->item(0, ColLayerFactor)->text().isEmpty());
+        QCOMPARE(t->item(0, ColLayerFactor)->data(Qt::UserRole + 1).toString(),
+                 QStringLiteral("1,20 (авто)"));
+    }
+
+    // Escape gives the cell back its text from before the edit, and the
+    // results with it, although they followed the typing.
+    void escapePutsTheOldTextBack()
+    {
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        QTableWidget* t = table(w);
+        QVERIFY(typeWinding(t, {"Mains", "300", "0,5", "0,05", "0,1"}));
+        const QStringList before = results(t, 0);
+        QTest::keyClick(t, Qt::Key_Left);
+        QTest::keyClick(t, Qt::Key_Left);
+        QTest::keyClick(t, Qt::Key_Left);
+        QLineEdit* editor = typeIntoCell(t, QStringLiteral("2000"));
+        QVERIFY(editor);
+        QCOMPARE(results(t, 0)[1], QStringLiteral("45"));  // the typing counts at once
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QVERIFY(QTest::qWaitFor([t] { return !openEditor(t); }));
+        QCOMPARE(t->item(0, ColTurns)->text(), QStringLiteral("300"));
+        QCOMPARE(results(t, 0), before);
+        // An empty layer factor stays empty.
+        QTest::keyClick(t, Qt::Key_Right);
+        QTest::keyClick(t, Qt::Key_Right);
+        QTest::keyClick(t, Qt::Key_Right);
+        QTest::keyClick(t, Qt::Key_Right);
+        QCOMPARE(t->currentColumn(), int(ColLayerFactor));
+        editor = typeIntoCell(t, QStringLiteral("1,5"));
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QVERIFY(QTest::qWaitFor([t] { return !openEditor(t); }));
+        QVERIFY(t->item(0, ColLayerFactor)->text().isEmpty());
+        QCOMPARE(results(t, 0), before);
+    }
+
+    // The bulge factor and the margin are read as typed, with the
+    // separator: margin 2 leaves 23.5 mm, n = ⌊23.5 / 0.6⌋ = 39, m = ⌈300 /
+    // 39⌉ = 8, δ = 4.8 + 0.35 + 0.1 = 5.25; bulge 1 makes Δ = δ.
+    void factorsAreTyped()
+    {
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        QTableWidget* t = table(w);
+        QVERIFY(typeWinding(t, {"Mains", "300", "0,5", "0,05", "0,1"}));
+        auto* margin = w->findChild<QDoubleSpinBox*>(QStringLiteral("seMargin"));
+        auto* bulge = w->findChild<QDoubleSpinBox*>(QStringLiteral("seBulge"));
+        QCOMPARE(bulge->value(), 1.1);
+        QCOMPARE(margin->value(), 0.0);
+        margin->selectAll();
+        QTest::keyClicks(margin, QStringLiteral("2,0"));
+        bulge->selectAll();
+        QTest::keyClicks(bulge, QStringLiteral("1"));
+        QCOMPARE(results(t, 0), (QStringList{"39", "8", "5,25", results(t, 0).last()}));
+        QCOMPARE(verdict(w),
+                 QStringLiteral("Помещается: катушка 5,25 мм из 8,50 мм (61,8 %), остаётся 3,25 мм."));
+    }
+
+    // A bad value marks its cell with the reason; the other windings still
+    // show their results, and the verdict asks for the marked cells.
+    void badCellIsMarkedAndTheOthersStillCompute_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("margin");
+        QTest::newRow("wire not a number") << int(ColWire) << "abc"
+                                           << "Не число"
+                                           << "неверный диаметр провода"
+                                           << "0";
+        QTest::newRow("two separators") << int(ColWire) << "0,5,1"
+                                        << "Не число"
+                                        << "неверный диаметр провода"
+                                        << "0";
+        QTest::newRow("no turns") << int(ColTurns) << ""
+                                  << "Введите число"
+                                  << "неверное число витков"
+                                  << "0";
+        QTest::newRow("zero turns") << int(ColTurns) << "0"
+                                    << "Витков: от 1 до 1000000"
+                                    << "неверное число витков"
+                                    << "0";
+        QTest::newRow("thick insulation") << int(ColBetween) << "6"
+                                          << "Изоляция между слоями: от 0 до 5 мм"
+                                          << "неверная изоляция между слоями"
+                                          << "0";
+        QTest::newRow("over insulation") << int(ColOver) << "x"
+                                         << "Не число"
+                                         << "неверная изоляция поверх"
+                                         << "0";
+        QTest::newRow("layer factor") << int(ColLayerFactor) << "2,5"
+                                      << "Коэффициент укладки: от 1 до 2"
+                                      << "неверный коэффициент укладки"
+                                      << "0";
+        QTest::newRow("thin wire") << int(ColWire) << "0,01"
+                                   << "Диаметр провода: от 0,02 до 10 мм"
+                                   << "неверный диаметр провода"
+                                   << "0";
+        // 27.5 mm between the cheeks less 10 mm at each hold no turn of 9 mm
+        // at k 1.05.
+        QTest::newRow("wire wider than the room") << int(ColWire) << "9"
+                                                  << "провод шире длины намотки"
+                                                  << "провод шире длины намотки"
+                                                  << "10";
+    }
+
+    void badCellIsMarkedAndTheOthersStillCompute()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
+        QFETCH(QString, problem);
+        QFETCH(QString, margin);
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        QTableWidget* t = table(w);
+        auto* marginBox = w->findChild<QDoubleSpinBox*>(QStringLiteral("seMargin"));
+        marginBox->selectAll();
+        QTest::keyClicks(marginBox, margin.isEmpty() ? QStringLiteral("0") : margin);
+        QVERIFY(typeWinding(t, {"Primary", "300", "0,5", "0,05", "0,1"}));
+        QVERIFY(typeWinding(t, {"Secondary", "40", "1", "0", "0"}));
+        const QStringList second = results(t, 1);
+        // Back to the first row, into the column.
+        QTest::keyClick(t, Qt::Key_Up);
+        while (t->currentColumn() > column)
+            QTest::keyClick(t, Qt::Key_Left);
+        while (t->currentColumn() < column)
+            QTest::keyClick(t, Qt::Key_Right);
+        QCOMPARE(t->currentRow(), 0);
+        QCOMPARE(t->currentColumn(), column);
+        QLineEdit* editor = typeIntoCell(t, text);
+        QVERIFY(editor);
+        if (text.isEmpty())
+            QTest::keyClick(editor, Qt::Key_Backspace);
+        QVERIFY(closeWithEnter(t, editor));
+
+        const QTableWidgetItem* bad = t->item(0, column);
+        QCOMPARE(bad->background().color(), kFault);
+        QCOMPARE(bad->toolTip(), reason);
+        for (int c = 0; c < kInputColumns; ++c) {
+            if (c != column)
+                QVERIFY2(t->item(0, c)->toolTip().isEmpty(), qPrintable(t->item(0, c)->toolTip()));
+            QVERIFY(t->item(1, c)->toolTip().isEmpty());
+            QVERIFY(t->item(1, c)->background().style() == Qt::NoBrush);
+        }
+        // The winding says which problem it has, across its results.
+        QCOMPARE(t->item(0, ColPerLayer)->text(), problem);
+        QCOMPARE(t->columnSpan(0, ColPerLayer), ColumnCount - ColPerLayer);
+        // The winding above is gone from the build, so the second lies on
+        // the tube: its numbers stay, only its wire length waits.
+        QCOMPARE(results(t, 1).mid(0, 3), second.mid(0, 3));
+        QCOMPARE(results(t, 1).last(), QStringLiteral("—"));
+        QCOMPARE(verdict(w), QStringLiteral("Исправьте отмеченные ячейки (обмоток с ошибкой: 1)."));
+        QVERIFY(!w->result().build);
+
+        // Put right, the marks go.
+        QLineEdit* again = typeIntoCell(t, column == ColTurns         ? QStringLiteral("300")
+                                           : column == ColLayerFactor ? QStringLiteral("1,2")
+                                           : column == ColWire        ? QStringLiteral("0,5")
+                                                                      : QStringLiteral("0,1"));
+        QVERIFY(again);
+        QVERIFY(closeWithEnter(t, again));
+        QVERIFY(t->item(0, column)->toolTip().isEmpty());
+        QVERIFY(w->result().build);
+        // A verdict again: fits, or not by how much.
+        QVERIFY2(verdict(w).contains(QStringLiteral("мм (")), qPrintable(verdict(w)));
+    }
+
+    // The keyboard alone: Tab leaves the table for its buttons, Ctrl+arrows
+    // move a winding, Delete removes it.
+    void keyboardMovesAndRemoves()
+    {
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        QTableWidget* t = table(w);
+        QVERIFY(typeWinding(t, {"A", "10", "1"}));
+        QVERIFY(typeWinding(t, {"B", "20", "1"}));
+        QVERIFY(typeWinding(t, {"C", "30", "1"}));
+        QCOMPARE(t->rowCount(), 3);
+        QCOMPARE(t->currentRow(), 2);
+        QTest::keyClick(t, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(t->currentRow(), 1);
+        QCOMPARE(t->item(1, ColName)->text(), QStringLiteral("C"));
+        QCOMPARE(t->item(2, ColName)->text(), QStringLiteral("B"));
+        QCOMPARE(t->item(1, ColTurns)->text(), QStringLiteral("30"));
+        // Results move with their winding: C is now second from the tube.
+        QCOMPARE(t->item(1, ColLayers)->text(), QStringLiteral("2"));  // ⌈30 / 25⌉
+        QTest::keyClick(t, Qt::Key_Delete);
+        QCOMPARE(t->rowCount(), 2);
+        QCOMPARE(t->item(1, ColName)->text(), QStringLiteral("B"));
+        QTest::keyClick(t, Qt::Key_Down, Qt::ControlModifier);  // already last
+        QCOMPARE(t->item(1, ColName)->text(), QStringLiteral("B"));
+
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        t->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(t));
+        QTest::keyClick(t, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("btAddWinding"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(t->rowCount(), 3);
+        // The new winding is current, in the table again.
+        QCOMPARE(t->currentRow(), 2);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(t));
+    }
+
+    // A new Calculate gives the window a new space and keeps the windings;
+    // a rejected one leaves the drawing without a result, and the window
+    // says so.
+    void followsANewCalculate()
+    {
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        QTableWidget* t = table(w);
+        QVERIFY(typeWinding(t, {"Mains", "300", "0,5", "0,05", "0,1"}));
+        QVERIFY(verdict(w).contains(QStringLiteral("из 8,50 мм")));
+        auto* space = w->findChild<QLabel*>(QStringLiteral("lbSpace"));
+        QVERIFY(space->text().contains(QStringLiteral("L 27,50 мм")));
+
+        // C 12: the cheek 4 mm wider, D 10.5.
+        calculate(QStringLiteral("20"), QStringLiteral("12"));
+        QCOMPARE(t->rowCount(), 1);
+        QVERIFY(space->text().contains(QStringLiteral("D 10,50 мм")));
+        QCOMPARE(verdict(w),
+                 QStringLiteral("Помещается: катушка 5,06 мм из 10,50 мм (48,2 %), остаётся 5,44 мм."));
+        QCOMPARE(w->findChild<WindingSection*>(QStringLiteral("wsSection"))->content().space->depth, 10.5);
+
+        modals_->expectBoxes(1);
+        calculate(QStringLiteral("20"), QStringLiteral("12"), QStringLiteral("0"));
+        QTRY_COMPARE(modals_->seen().size(), 1);
+        QVERIFY(space->text().startsWith(QStringLiteral("Чертёж не рассчитан")));
+        QCOMPARE(verdict(w), QStringLiteral("Нет результата чертежа: проверить нечего."));
+        QCOMPARE(t->rowCount(), 1);
+        QVERIFY(!drawing_->findChild<QPushButton*>(QStringLiteral("btWindings"))->isEnabled());
+    }
+
+    // The picture to scale: each band measured on the grabbed widget against
+    // the build over the depth (the cheek's height above the tube).
+    void sectionBandsMatchTheNumbers_data()
+    {
+        QTest::addColumn<QList<QStringList>>("windings");
+        QTest::addColumn<bool>("fits");
+        // δ 3.4 and 3.3 (no insulation over them), Δ 7.37 of 8.5.
+        QTest::newRow("two that fit")
+            << QList<QStringList>{{"1", "200", "0,5", "0,1", "0"}, {"2", "60", "1", "0", "0"}} << true;
+        // δ 3.4, 3.3 and 2.3 (k 1.15 at d 1.0: 23 a layer, 2 layers): Δ 9.9 > 8.5.
+        QTest::newRow("one too many") << QList<QStringList>{{"1", "200", "0,5", "0,1", "0"},
+                                                            {"2", "60", "1", "0", "0"},
+                                                            {"3", "46", "1", "0", "0", "1,15"}}
+                                      << false;
+    }
+
+    void sectionBandsMatchTheNumbers()
+    {
+        QFETCH(QList<QStringList>, windings);
+        QFETCH(bool, fits);
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        QTableWidget* t = table(w);
+        for (const QStringList& winding : windings)
+            QVERIFY(typeWinding(t, winding));
+        QVERIFY(w->result().build);
+        QCOMPARE(w->result().fits, fits);
+        auto* section = w->findChild<WindingSection*>(QStringLiteral("wsSection"));
+        QVERIFY(section->isVisible());
+        const QImage image = section->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const double ratio = section->devicePixelRatioF();
+        QCOMPARE(image.width(), qRound(section->width() * ratio));
+
+        // The wall (tube and cheeks) spans the section's width and height.
+        QRect wall;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).rgb() == wallColour().rgb())
+                    wall |= QRect(x, y, 1, 1);
+        QVERIFY(wall.width() > 100);
+        const Column middle{image, wall.center().x()};
+        const Column cheek{image, wall.left() + 1};
+        // The tube's outer face: just above the wall in the middle.
+        const auto tube = middle.extent(wallColour(), wallColour());
+        const auto cheekWall = cheek.extent(wallColour(), wallColour());
+        QVERIFY(tube && cheekWall);
+        const int face = tube->first;  // the first row of the wall
+        const int edge = cheekWall->first;  // the cheek's edge
+        const double depthPixels = face - edge;
+        QVERIFY(depthPixels > 40);
+        const double depth = 8.5;
+        const double bulge = 1.1;
+        const double tolerance = 1.5 / depthPixels;  // an edge is within a pixel
+        double below = 0;
+        for (std::size_t i = 0; i < w->result().windings.size(); ++i) {
+            const auto& b = w->result().windings[i];
+            const double top = bulge * (below + b.build);
+            below += b.build;
+            const auto band = middle.extent(windingColour(int(i), 0), windingColour(int(i), 1));
+            if (top > depth + 1e-9) {
+                // Beyond the cheek's edge this winding is red, not its colour.
+                continue;
+            }
+            QVERIFY2(band, qPrintable(QStringLiteral("winding %1 not drawn").arg(i)));
+            // Its top row against the tube's face, as a share of the depth.
+            QVERIFY2(std::abs((face - band->first) / depthPixels - top / depth) <= tolerance,
+                     qPrintable(QStringLiteral("winding %1: %2 of the depth drawn, %3 built")
+                                    .arg(i)
+                                    .arg((face - band->first) / depthPixels)
+                                    .arg(top / depth)));
+            // Its thickness (no insulation over it here).
+            const double thickness = (band->second - band->first + 1) / depthPixels;
+            QVERIFY2(std::abs(thickness - bulge * b.build / depth) <= 2 * tolerance,
+                     qPrintable(QStringLiteral("winding %1: %2 thick, %3 built")
+                                    .arg(i)
+                                    .arg(thickness)
+                                    .arg(bulge * b.build / depth)));
+        }
+        const auto red = middle.extent(overflowColour(), overflowColour());
+        if (fits) {
+            QVERIFY(!red);
+            return;
+        }
+        // What does not fit is red from the cheek's edge to the coil's top.
+        QVERIFY(red);
+        QVERIFY(std::abs(red->second + 1 - edge) <= 1);
+        QVERIFY(std::abs((face - red->first) / depthPixels - *w->result().build / depth) <= tolerance);
+    }
+
+    // «Печать…» prints the table and the section on one page of the shared
+    // printer: a PDF file chosen in the dialog is written whole.
+    void printsOnOnePage()
+    {
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        QVERIFY(typeWinding(table(w), {"Mains", "300", "0,5", "0,05", "0,1"}));
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString file = dir.filePath(QStringLiteral("windings.pdf"));
+        int asked = 0;
+        w->setPrinterChooser(std::make_unique<ScriptedChooser>([&](QPrinter& printer) {
+            ++asked;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            return true;
+        }));
+        QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("btPrintWindings")), Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        QFile pdf(file);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QCOMPARE(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 1);
+        // The page says what the window says: the winding, its results, the verdict.
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is needed to read the page");
+        QProcess reader;
+        reader.start(pdftotext, {QStringLiteral("-raw"), file, QStringLiteral("-")});
+        QVERIFY(reader.waitForFinished());
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+        for (const QString& expected : {QStringLiteral("Mains 300 0,5 0,05 0,1 1,20 (авто) 45 7 4,60 34,8"),
+                                        this->verdict(w), QStringLiteral("глубина D 8,50 мм")})
+            QVERIFY2(text.contains(expected), qPrintable(expected + " not in: " + text));
+    }
+
+    // Cancelling the dialog prints nothing.
+    void cancelledPrintWritesNothing()
+    {
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        int asked = 0;
+        w->setPrinterChooser(std::make_unique<ScriptedChooser>([&](QPrinter&) {
+            ++asked;
+            return false;
+        }));
+        QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("btPrintWindings")), Qt::LeftButton);
+        QCOMPARE(asked, 1);
+    }
+};
+
+VINTORP_UI_TEST_MAIN(TestWindingsWindow)
+
+#include "test_windings_window.moc"

@@ -1,0 +1,61 @@
+#include "windingsdelegate.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace vintorp::ui {
+namespace {
+
+// The editor's property that keeps the cell's text from before the edit.
+constexpr char kBefore[] = "textBeforeEdit";
+
+}  // namespace
+
+QWidget* WindingsDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                        const QModelIndex& index) const
+{
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        line->setObjectName(QStringLiteral("cellEditor"));
+        auto* self = const_cast<WindingsDelegate*>(this);
+        connect(line, &QLineEdit::textEdited, self, [self, line] { emit self->commitData(line); });
+    }
+    return editor;
+}
+
+void WindingsDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    const QString text = index.data(Qt::EditRole).toString();
+    if (!editor->property(kBefore).isValid())
+        editor->setProperty(kBefore, text);
+    // The table writes the cell's marks while the user types in it: the text
+    // is then the editor's own, and the cursor stays where it is.
+    if (auto* line = qobject_cast<QLineEdit*>(editor); line && line->text() == text)
+        return;
+    QStyledItemDelegate::setEditorData(editor, index);
+}
+
+bool WindingsDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    // The table already holds what was typed: Escape writes the old text
+    // back before the editor closes.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        if (auto* line = qobject_cast<QLineEdit*>(object); line && line->property(kBefore).isValid()) {
+            line->setText(line->property(kBefore).toString());
+            emit commitData(line);
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
+void WindingsDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.column() == factorColumn_ && option->text.isEmpty()) {
+        option->text = index.data(kDefaultFactorRole).toString();
+        option->font.setItalic(true);
+        option->palette.setColor(QPalette::Text, option->palette.color(QPalette::PlaceholderText));
+    }
+}
+
+}  // namespace vintorp::ui

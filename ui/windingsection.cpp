@@ -1,0 +1,198 @@
+#include "windingsection.h"
+
+#include "windingstext.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+
+namespace vintorp::ui {
+namespace {
+
+// Room around the picture for the dimensions, in pixels.
+constexpr double kSideRoom = 8;
+constexpr double kTopRoom = 18;
+constexpr double kBottomRoom = 18;
+constexpr double kRightRoom = 64;
+// Below this height a winding's layers are drawn as one band.
+constexpr double kMinLayerPixels = 3;
+
+// Millimetres of the section to the widget's pixels: x along the tube from
+// the left cheek's inner face, y outward from the tube's outer face.
+class Mapping {
+public:
+    Mapping(const QRectF& area, const windings::Space& space, double top)
+    {
+        const double wide = space.length + 2 * space.thickness;
+        const double high = space.thickness + top;
+        const double w = std::max(1.0, area.width() - 2 * kSideRoom - kRightRoom);
+        const double h = std::max(1.0, area.height() - kTopRoom - kBottomRoom);
+        scale_ = std::min(w / wide, h / high);
+        left_ = area.left() + kSideRoom + (w - wide * scale_) / 2 + space.thickness * scale_;
+        const double bottom = area.bottom() - kBottomRoom - (h - high * scale_) / 2;
+        face_ = bottom - space.thickness * scale_;
+    }
+    double x(double mm) const { return left_ + mm * scale_; }
+    double y(double mm) const { return face_ - mm * scale_; }
+    // The rectangle from (x0, y0) to (x1, y1) in millimetres.
+    QRectF rect(double x0, double y0, double x1, double y1) const
+    {
+        return QRectF(QPointF(x(x0), y(y1)), QPointF(x(x1), y(y0)));
+    }
+
+private:
+    double scale_ = 1;
+    double left_ = 0;
+    double face_ = 0;
+};
+
+}  // namespace
+
+QColor wallColour()
+{
+    return {0x8c, 0x7a, 0x5a};
+}
+
+QColor insulationColour()
+{
+    return {0xf2, 0xe2, 0x9a};
+}
+
+QColor freeRoomColour()
+{
+    return {0xdc, 0xf0, 0xdc};
+}
+
+QColor overflowColour()
+{
+    return {0xe0, 0x10, 0x10};
+}
+
+QColor windingColour(int winding, int layer)
+{
+    // Copper, blue, green, violet, teal, brown, grey-blue, olive: told apart
+    // in print and on screen, none of them red.
+    static constexpr std::array<QRgb, 8> kColours
+        = {0xc8742c, 0x3a6fc4, 0x3c9a46, 0x8a4fb0, 0x2a9c9c, 0x9a6a3a, 0x5a6a8a, 0x8a8a2a};
+    const QColor colour = QColor::fromRgb(kColours[std::size_t(winding) % kColours.size()]);
+    return layer % 2 ? colour.darker(125) : colour;
+}
+
+void paintSection(QPainter& painter, const QRectF& area, const SectionContent& content)
+{
+    painter.save();
+    painter.fillRect(area, Qt::white);
+    if (!content.space) {
+        painter.setPen(Qt::darkGray);
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
+                         QCoreApplication::translate("Windings", "Нет размеров каркаса"));
+        painter.restore();
+        return;
+    }
+    const windings::Space& s = *content.space;
+    const windings::BuildUp& r = content.result;
+    const double bulge = r.factorProblem ? 1.0 : content.factors.bulge;
+    double below = 0;  // the builds drawn so far, before the bulge
+    for (const windings::WindingBuild& b : r.windings)
+        if (!b.problem)
+            below += b.build;
+    const double coil = bulge * below;
+    const Mapping m(area, s, std::max(s.depth, coil));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+
+    // The room between the cheeks, free until a winding takes it.
+    painter.fillRect(m.rect(0, 0, s.length, s.depth), freeRoomColour());
+    // The coil: each layer of wire, the insulation between the layers and
+    // over the winding, all swollen by the bulge factor alike.
+    const double margin = std::clamp(content.factors.margin, 0.0, s.length / 2);
+    double base = 0;
+    for (std::size_t i = 0; i < r.windings.size() && i < content.windings.size(); ++i) {
+        const windings::WindingBuild& b = r.windings[i];
+        if (b.problem)
+            continue;
+        const windings::Winding& w = content.windings[i];
+        const double layer = bulge * b.layerFactor * w.wire;
+        const double gap = bulge * w.between;
+        const double wound = bulge * (b.build - w.over);
+        const double x0 = margin;
+        const double x1 = s.length - margin;
+        painter.fillRect(m.rect(x0, base, x1, base + bulge * b.build), insulationColour());
+        if (m.y(0) - m.y(layer + gap) < kMinLayerPixels) {
+            painter.fillRect(m.rect(x0, base, x1, base + wound), windingColour(int(i)));
+        } else {
+            for (long j = 0; j < b.layers; ++j) {
+                const double y0 = base + double(j) * (layer + gap);
+                painter.fillRect(m.rect(x0, y0, x1, y0 + layer), windingColour(int(i), int(j % 2)));
+            }
+        }
+        base += bulge * b.build;
+    }
+    // What does not fit: everything beyond the cheeks' edge, red, with a
+    // white line where one winding ends and the next begins.
+    if (coil > s.depth) {
+        painter.fillRect(m.rect(margin, s.depth, s.length - margin, coil), overflowColour());
+        double top = 0;
+        for (const windings::WindingBuild& b : r.windings) {
+            if (b.problem)
+                continue;
+            top += bulge * b.build;
+            if (top > s.depth && top < coil)
+                painter.fillRect(QRectF(m.x(margin), m.y(top), m.x(s.length - margin) - m.x(margin), 1),
+                                 Qt::white);
+        }
+    }
+    // The tube's wall and the cheeks.
+    const double t = s.thickness;
+    painter.fillRect(m.rect(-t, -t, s.length + t, 0), wallColour());
+    painter.fillRect(m.rect(-t, -t, 0, s.depth), wallColour());
+    painter.fillRect(m.rect(s.length, -t, s.length + t, s.depth), wallColour());
+
+    // Dimensions, outside the coil.
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QString& sep = content.separator;
+    const double right = m.x(s.length + t) + 4;
+    painter.drawText(QRectF(right, m.y(s.depth) - 7, kRightRoom, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                     QCoreApplication::translate("Windings", "D %1 мм").arg(fixedText(s.depth, 2, sep)));
+    painter.drawText(QRectF(m.x(0), m.y(-t) + 2, m.x(s.length) - m.x(0), kBottomRoom - 2),
+                     Qt::AlignHCenter | Qt::AlignTop,
+                     QCoreApplication::translate("Windings", "L %1 мм").arg(fixedText(s.length, 2, sep)));
+    if (coil > s.depth) {
+        painter.setPen(overflowColour());
+        painter.drawText(QRectF(right, m.y(coil) - 7, kRightRoom, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                         QStringLiteral("+%1").arg(fixedText(coil - s.depth, 2, sep)));
+    } else if (below > 0) {
+        painter.setPen(Qt::darkGreen);
+        painter.drawText(QRectF(right, m.y(coil) - 7, kRightRoom, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                         QStringLiteral("Δ %1").arg(fixedText(coil, 2, sep)));
+    }
+    painter.restore();
+}
+
+WindingSection::WindingSection(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("wsSection"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setAccessibleName(QCoreApplication::translate("Windings", "Сечение окна каркаса"));
+}
+
+void WindingSection::setContent(SectionContent content)
+{
+    content_ = std::move(content);
+    update();
+}
+
+void WindingSection::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintSection(painter, QRectF(rect()), content_);
+}
+
+}  // namespace vintorp::ui

@@ -1,0 +1,61 @@
+// The rows of the windings table: its columns, the windings read from the
+// texts typed into them, and why a cell holds no usable value.
+#pragma once
+
+#include "windings/buildup.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace vintorp::ui {
+
+enum WindingColumn : int {
+    ColName,
+    ColTurns,
+    ColWire,
+    ColBetween,
+    ColOver,
+    ColLayerFactor,  // empty: by the wire
+    // Results, read-only.
+    ColPerLayer,
+    ColLayers,
+    ColBuild,
+    ColWireLength,
+    ColumnCount
+};
+inline constexpr int kInputColumns = ColPerLayer;
+
+// What is typed into a row's input columns, in column order.
+using RowTexts = std::array<QString, kInputColumns>;
+
+struct CellFault {
+    int column = 0;
+    QString reason;  // in the interface language
+};
+
+struct ReadRow {
+    // A value that cannot be read is left out of its range (0 turns, NaN), so
+    // that the build-up reports the winding's problem too.
+    windings::Winding winding;
+    std::vector<CellFault> faults;
+};
+
+ReadRow readRow(const RowTexts& texts, const QString& separator);
+
+// The cell a problem of the build-up is about and why, in the interface
+// language; WiderThanLength is about the wire's cell.
+CellFault problemFault(windings::Problem problem, const QString& separator);
+
+// What a winding's problem is, as said in its results: "провод шире длины
+// намотки".
+QString problemText(windings::Problem problem);
+
+// The headers of the columns and their tool tips, in the interface language.
+QStringList columnHeaders();
+QStringList columnToolTips();
+
+}  // namespace vintorp::ui

@@ -1,0 +1,97 @@
+// The windings window: do the windings fit this bobbin? A table of the
+// windings (name, turns, wire, insulation, layer factor), the bulge factor
+// and the margin at the cheeks; the build-up of each winding, the total
+// against the window's depth and the verdict, recalculated as the user
+// types; and the cross-section of the winding window to scale.
+//
+// The drawing window owns it and hands it the winding space of every new
+// result (windings/space.h); the windings stay as they are. The table reads
+// its texts with the program's decimal separator (a point is read too); a
+// cell that cannot be read, or whose value is out of its range, is marked
+// with the reason, and every other winding still shows its results.
+#pragma once
+
+#include "print/printerchooser.h"
+#include "print/sharedprinter.h"
+#include "windings/buildup.h"
+#include "windingsprinter.h"
+#include "windingsrows.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace vintorp::ui {
+
+class SeparatorSpinBox;
+class WindingSection;
+struct WindingsPage;
+
+class WindingsWindow final : public QWidget {
+    Q_OBJECT
+public:
+    // printer: the run's one printer; chooser: how btPrintWindings asks for
+    // it, by default Qt's print dialog.
+    explicit WindingsWindow(print::SharedPrinter& printer, QWidget* parent = nullptr,
+                            std::unique_ptr<print::PrinterChooser> chooser = {});
+    ~WindingsWindow() override;
+
+    // The winding space of the drawing's result; nothing: it has none.
+    void setSpace(std::optional<windings::Space> space);
+    void setPrinterChooser(std::unique_ptr<print::PrinterChooser> chooser);
+
+    // Reads the table and the factors and shows the results.
+    void recalculate();
+    const windings::BuildUp& result() const { return result_; }
+
+    void addWinding();
+    void removeWinding();
+    // Moves the current winding `by` rows up (negative) or down.
+    void moveWinding(int by);
+    void printWindings();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter presses the button that has the focus, as in the other windows.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildControls();
+    void showSpace();
+    void showRow(int row, const std::vector<CellFault>& faults, const windings::WindingBuild* build);
+    void showVerdict(int faultyRows);
+    void updateButtons();
+    // Whether a cell of the table is being edited.
+    bool editing() const;
+    QTableWidgetItem& cell(int row, int column);
+    WindingsPage page() const;
+
+    std::optional<windings::Space> space_;
+    windings::BuildUp result_;
+    std::vector<windings::Winding> windings_;
+    WindingsPrinter printer_;
+    bool filling_ = false;  // the table is being written by recalculate()
+
+    QLabel* lbSpace = nullptr;
+    QTableWidget* twWindings = nullptr;
+    QPushButton* btAddWinding = nullptr;
+    QPushButton* btRemoveWinding = nullptr;
+    QPushButton* btWindingUp = nullptr;
+    QPushButton* btWindingDown = nullptr;
+    SeparatorSpinBox* seBulge = nullptr;
+    SeparatorSpinBox* seMargin = nullptr;
+    QLabel* lbVerdict = nullptr;
+    QLabel* lbWireNote = nullptr;
+    QPushButton* btModel = nullptr;
+    QLabel* lbModel = nullptr;
+    WindingSection* wsSection = nullptr;
+    QPushButton* btPrintWindings = nullptr;
+};
+
+}  // namespace vintorp::ui
