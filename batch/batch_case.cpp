@@ -70,12 +70,12 @@ using KeyValues = std::array<KeyValue, kCaseKeys.size()>;
 // and one bit a level of nesting, and nothing recurses.
 class CaseEvents {
 public:
-    bool null() { return Building() ? Add(nullptr) : Value(); }
-    bool boolean(bool v) { return Building() ? Add(v) : Value({}, {}, {}, v); }
+    bool null() { return Building() ? Added(nullptr) : Value(); }
+    bool boolean(bool v) { return Building() ? Added(v) : Value({}, {}, {}, v); }
     bool number_integer(json::number_integer_t v)
     {
         if (Building()) {
-            return Add(v);
+            return Added(v);
         }
         return Value({}, v >= -1 && v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt,
                      static_cast<double>(v));
@@ -83,15 +83,15 @@ public:
     bool number_unsigned(json::number_unsigned_t v)
     {
         if (Building()) {
-            return Add(v);
+            return Added(v);
         }
         return Value({}, v <= 1 ? std::optional<int>(static_cast<int>(v)) : std::nullopt, static_cast<double>(v));
     }
-    bool number_float(json::number_float_t v, const json::string_t&) { return Building() ? Add(v) : Value({}, {}, v); }
+    bool number_float(json::number_float_t v, const json::string_t&) { return Building() ? Added(v) : Value({}, {}, v); }
     bool string(json::string_t& s)
     {
         if (Building()) {
-            return Add(std::move(s));
+            return Added(std::move(s));
         }
         return Wanted() ? Value(std::move(s)) : true;
     }
@@ -149,12 +149,11 @@ private:
             is_object_ = object;
         }
         if (Building()) {
-            if (skipped_ == 0 && building_.size() < kMaxTreeLevels) {
-                Add(object ? json::object() : json::array());
+            if (skipped_ == 0 && building_.size() < kMaxTreeLevels && Add(object ? json::object() : json::array())) {
                 json& parent = *building_.back();
                 building_.push_back(parent.is_array() ? &parent.back() : &parent[key_]);
             } else {
-                Add(nullptr);  // deeper than a case reads: noted, not built
+                Add(nullptr);  // deeper than a case reads, or past its limit: noted, not built
                 ++skipped_;
             }
         } else if (Wanted() && (current_ == kWindingsKey || current_ == kWindingFactorsKey)) {
@@ -187,24 +186,30 @@ private:
     bool Building() const { return !building_.empty(); }
 
     // A value into the tree being built, past its limits only noted.
+    // A plain value into the tree; the reader goes on whether it fitted or not.
+    bool Added(json value)
+    {
+        Add(std::move(value));
+        return true;
+    }
+
+    // Whether it was added.
     bool Add(json value)
     {
         if (skipped_ > 0) {
-            return true;
+            return false;
         }
         json& parent = *building_.back();
-        if (parent.is_array()) {
-            if (parent.size() < kMaxTreeElements) {
-                parent.push_back(std::move(value));
-            } else {
-                truncated_ = true;
-            }
-        } else if (parent.size() < kMaxTreeElements || parent.contains(key_)) {
-            parent[key_] = std::move(value);
-        } else {
-            truncated_ = true;
+        if (parent.is_array() && parent.size() < kMaxTreeElements) {
+            parent.push_back(std::move(value));
+            return true;
         }
-        return true;
+        if (parent.is_object() && (parent.size() < kMaxTreeElements || parent.contains(key_))) {
+            parent[key_] = std::move(value);
+            return true;
+        }
+        truncated_ = true;
+        return false;
     }
 
     bool Fail(std::string problem)

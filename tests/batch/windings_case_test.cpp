@@ -81,6 +81,11 @@ TEST(WindingsCase, OnlySoMuchIsBuilt)
     for (int i = 0; i < 1001; ++i)
         many += (i ? "," : "") + std::string(R"({"turns":1,"wire":0.5})");
     EXPECT_EQ(Answer(many + "]")["message"], R"(key "windings" holds more than 1000 windings)");
+    // Past the limit the reader builds nothing more, whatever came before.
+    std::string numbers = R"(,"windings":[)";
+    for (int i = 0; i < 1000; ++i)
+        numbers += "1,";
+    EXPECT_EQ(Answer(numbers + R"({"turns":1,"wire":0.5}])")["message"], R"(key "windings" holds more than 1000 windings)");
     const json deep = Answer(R"(,"windings":[{"name":"I","turns":[[[[1]]]],"wire":0.5}])");
     EXPECT_EQ(deep["windings"][0]["error"], R"(winding 1 ("I"): turns must be a whole number from 1 to 1000000)");
 }
