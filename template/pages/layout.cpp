@@ -127,9 +127,11 @@ struct Block {
 
 Packing pack(std::vector<Block> blocks, QSizeF room, bool paged, double gap, Turning turning)
 {
+    // Whether the part and the label's height fit a sheet; a label wider
+    // than the sheet gets a shelf of its own and decides nothing.
     const auto fits = [&](const Block& b, bool turned) {
-        const QSizeF size = b.size(turned);
-        return !paged || (size.width() <= room.width() && size.height() <= room.height());
+        const QSizeF part = turned ? b.piece.clip.size().transposed() : b.piece.clip.size();
+        return !paged || (part.width() <= room.width() && b.size(turned).height() <= room.height());
     };
     const auto mayTurn = [&](const Block& b) { return turning != Turning::Never && !b.piece.tiled() && fits(b, true); };
     for (Block& b : blocks) {
