@@ -4,6 +4,7 @@
 #include "template/pages/texts.h"
 
 #include "calc/drawingfields.h"
+#include "calc/numtext.h"
 
 #include <algorithm>
 #include <utility>
@@ -267,15 +268,12 @@ Group pieceGroup(const CutPart& part, const PlacedPiece& piece, const TemplateLa
     return group;
 }
 
-// A value the drawing shows, in millimetres.
+// A value the drawing shows, in millimetres, read by the number rules the
+// parts were made by (so it reads).
 double shown(const CutSet& set, std::string_view field)
 {
     const auto it = set.texts.find(field);
-    if (it == set.texts.end())
-        return 0;
-    QString text = QString::fromStdString(it->second);
-    text.replace(QString::fromStdString(set.sep), QStringLiteral("."));
-    return text.toDouble();
+    return it == set.texts.end() ? 0 : static_cast<double>(calc::ParseNumber(it->second, set.sep));
 }
 
 // How the bobbin goes together, drawn from its own sizes: the cheek from the
