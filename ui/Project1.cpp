@@ -1,17 +1,34 @@
 // Start-up: the application, then the input window (the main window) and the
 // drawing window, hidden until the first calculation; the event loop runs
-// until the input window is closed.
+// until the input window is closed. A design file named on the command line
+// is opened once the input window shows.
 #include "Unit1.h"
 #include "Unit4.h"
 #include "application.h"
+#include "designkeeper.h"
+
+#include <QCommandLineParser>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
     vintorp::ui::Application app(argc, argv);
     vintorp::ui::setUpApplication(app);
 
+    QCommandLineParser options;
+    options.setApplicationDescription(QCoreApplication::translate("Design", "Расчёт каркаса катушки трансформатора"));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.addPositionalArgument(QStringLiteral("FILE.vintorp"), QCoreApplication::translate("Design", "Проект, который нужно открыть"));
+    options.process(app);
+
     vintorp::ui::TForm4 form4;
     vintorp::ui::TForm1 form1(form4);
+    vintorp::ui::DesignKeeper design(form1, form4);
     form1.show();
+    if (!options.positionalArguments().isEmpty()) {
+        const QString path = options.positionalArguments().front();
+        QTimer::singleShot(0, &design, [&design, path] { design.open(path); });
+    }
     return app.exec();
 }

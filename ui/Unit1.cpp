@@ -131,6 +131,9 @@ void TForm1::buildControls()
 
     connect(rgType, &RadioGroup::itemIndexChanged, this, &TForm1::rgTypeClick);
     connect(btShow, &QPushButton::clicked, this, &TForm1::btShowClick);
+    connect(rgType, &RadioGroup::itemIndexChanged, this, &TForm1::inputsChanged);
+    for (QLineEdit* field : {ed_A, ed_B, ed_C, ed_H, edPLKrep, edMater})
+        connect(field, &QLineEdit::textChanged, this, &TForm1::inputsChanged);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
 }
 
@@ -185,22 +188,37 @@ void TForm1::Button1Click()
     close();
 }
 
-QString TForm1::inputText(calc::InputField field) const
+QLineEdit* TForm1::edit(calc::InputField field) const
 {
     switch (field) {
-    case calc::InputField::A: return ed_A->text();
-    case calc::InputField::B: return ed_B->text();
-    case calc::InputField::C: return ed_C->text();
-    case calc::InputField::H: return ed_H->text();
-    case calc::InputField::K: return edPLKrep->text();
-    case calc::InputField::T: return edMater->text();
+    case calc::InputField::A: return ed_A;
+    case calc::InputField::B: return ed_B;
+    case calc::InputField::C: return ed_C;
+    case calc::InputField::H: return ed_H;
+    case calc::InputField::K: return edPLKrep;
+    case calc::InputField::T: return edMater;
     }
-    return {};
+    return ed_A;
+}
+
+QString TForm1::inputText(calc::InputField field) const
+{
+    return edit(field)->text();
 }
 
 int TForm1::coreType() const
 {
     return rgType->itemIndex();
+}
+
+void TForm1::setInputText(calc::InputField field, const QString& text)
+{
+    edit(field)->setText(text);
+}
+
+void TForm1::setCoreType(int coreType)
+{
+    rgType->setItemIndex(coreType);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

@@ -43,6 +43,13 @@ public:
     // What Calculate reads: the text of an input field and the core type.
     QString inputText(calc::InputField field) const;
     int coreType() const;
+    // As if typed or chosen; a calculation is not started.
+    void setInputText(calc::InputField field, const QString& text);
+    void setCoreType(int coreType);
+
+signals:
+    // A field's text or the core type changed.
+    void inputsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,6 +65,7 @@ private:
     void buildControls();
     // Focus order: the core sizes, Calculate, the thicknesses, the core type, Close.
     void chainTabOrder();
+    QLineEdit* edit(calc::InputField field) const;
 
     TForm4& drawing_;
     FirstShowCentring placement_;

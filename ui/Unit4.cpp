@@ -222,12 +222,19 @@ void TForm4::updateWindings()
                                    : std::nullopt);
 }
 
-void TForm4::btWindingsClick()
+WindingsWindow& TForm4::makeWindingsWindow()
 {
     if (!windings_) {
         windings_ = new WindingsWindow(printer_, this);  // a child window: this window owns it
         updateWindings();
+        emit windingsWindowMade(*windings_);
     }
+    return *windings_;
+}
+
+void TForm4::btWindingsClick()
+{
+    makeWindingsWindow();
     windings_->show();
     windings_->raise();
     windings_->activateWindow();
@@ -289,7 +296,15 @@ void TForm4::btPrintClick()
 
 void TForm4::btTemplateClick()
 {
+    const design::TemplateSettings before = template_.settings();
     runReportingErrors(this, [this] { template_.run(this, fieldTexts(), decimalSeparator(), coreType_); });
+    if (!(template_.settings() == before))
+        emit templateSettingsChanged();
+}
+
+void TForm4::setTemplateSettings(const design::TemplateSettings& settings)
+{
+    template_.setSettings(settings);
 }
 
 void TForm4::setTemplateDialogs(std::unique_ptr<cut::TemplateDialogs> dialogs)

@@ -75,6 +75,17 @@ public:
     void btWindingsClick();
     // The windings window once btWindings has opened it; else null.
     WindingsWindow* windingsWindow() const { return windings_; }
+    // The windings window, made now if it was not, but not shown.
+    WindingsWindow& makeWindingsWindow();
+
+    // What the template's dialog opens with.
+    const design::TemplateSettings& templateSettings() const { return template_.settings(); }
+    void setTemplateSettings(const design::TemplateSettings& settings);
+
+signals:
+    void windingsWindowMade(WindingsWindow& window);
+    // The user changed a setting in the template's dialog.
+    void templateSettingsChanged();
 
 protected:
     bool event(QEvent* event) override;

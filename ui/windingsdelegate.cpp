@@ -1,5 +1,8 @@
 #include "windingsdelegate.h"
 
+#include "design/design.h"
+#include "windingsrows.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -17,6 +20,9 @@ QWidget* WindingsDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         line->setObjectName(QStringLiteral("cellEditor"));
+        // A design keeps a name of up to so many characters.
+        if (index.column() == ColName)
+            line->setMaxLength(int(design::kMaxText));
         auto* self = const_cast<WindingsDelegate*>(this);
         connect(line, &QLineEdit::textEdited, self, [self, line] { emit self->commitData(line); });
     }

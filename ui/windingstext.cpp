@@ -15,6 +15,13 @@ QString fixedText(double value, int decimals, const QString& separator)
     return text;
 }
 
+QString plainText(double value, const QString& separator)
+{
+    QString text = QString::number(value, 'g', 15);
+    text.replace(QLatin1Char('.'), separator);
+    return text;
+}
+
 std::optional<double> decimalValue(const QString& text, const QString& separator)
 {
     const QString t = text.trimmed();

@@ -12,6 +12,11 @@ namespace vintorp::ui {
 // fixedText(2.376, 2, ",") -> "2,38"; fixedText(-0.004, 2, ",") -> "0,00".
 QString fixedText(double value, int decimals, const QString& separator);
 
+// `value` as decimalValue() reads it back: at most 15 significant digits, no
+// exponent, no trailing zeros; plainText(0.355, ",") -> "0,355". Meant for
+// values from 0.001 to 10^12.
+QString plainText(double value, const QString& separator);
+
 // A plain decimal number: digits with at most one separator (the program's,
 // or a point), optional surrounding blanks, no sign and no exponent:
 // "0,35" and "0.35" -> 0.35, ",5" -> 0.5; "", "1e3", "-1", "1,2,3" -> nothing.

@@ -51,8 +51,8 @@ WindingsWindow::WindingsWindow(print::SharedPrinter& printer, QWidget* parent,
     : QWidget(parent, Qt::Window), printer_(printer, std::move(chooser))
 {
     setObjectName(QStringLiteral("WindingsWindow"));
-    setWindowTitle(tr("Обмотки"));
     buildControls();
+    setDesignName({});
     resize(860, 600);
     recalculate();
 }
@@ -150,6 +150,14 @@ void WindingsWindow::buildControls()
     btPrintWindings = makeButton("btPrintWindings", tr("Печать…"),
                                  tr("Напечатать таблицу и сечение на одной странице"), this);
     connect(btPrintWindings, &QPushButton::clicked, this, &WindingsWindow::printWindings);
+    btOpenDesign = makeButton("btOpenDesign", tr("Открыть…"), tr("Открыть проект (Ctrl+O)"), this);
+    btSaveDesign = makeButton("btSaveDesign", tr("Сохранить"),
+                              tr("Сохранить размеры, обмотки и настройки шаблона в проект (Ctrl+S)"), this);
+    btSaveDesignAs
+        = makeButton("btSaveDesignAs", tr("Сохранить как…"), tr("Сохранить проект в другой файл (Ctrl+Shift+S)"), this);
+    connect(btOpenDesign, &QPushButton::clicked, this, &WindingsWindow::openRequested);
+    connect(btSaveDesign, &QPushButton::clicked, this, &WindingsWindow::saveRequested);
+    connect(btSaveDesignAs, &QPushButton::clicked, this, &WindingsWindow::saveAsRequested);
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {btAddWinding, btRemoveWinding, btWindingUp, btWindingDown})
@@ -169,7 +177,11 @@ void WindingsWindow::buildControls()
     left->addWidget(btModel, 0, Qt::AlignLeft);
     left->addWidget(lbModel);
     left->addStretch();
-    left->addWidget(btPrintWindings, 0, Qt::AlignLeft);
+    auto* files = new QHBoxLayout;
+    for (QPushButton* button : {btOpenDesign, btSaveDesign, btSaveDesignAs, btPrintWindings})
+        files->addWidget(button);
+    files->addStretch();
+    left->addLayout(files);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(left, 2);
     bottom->addWidget(wsSection, 3);
@@ -181,7 +193,8 @@ void WindingsWindow::buildControls()
 
     // Tab goes from the table to its buttons, the factors and the print.
     QWidget* order[] = {twWindings, btAddWinding, btRemoveWinding, btWindingUp,    btWindingDown,
-                        seBulge,    seMargin,     btModel,         btPrintWindings};
+                        seBulge,    seMargin,     btModel,         btOpenDesign,   btSaveDesign,
+                        btSaveDesignAs, btPrintWindings};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     wsSection->setFocusPolicy(Qt::NoFocus);
@@ -230,15 +243,24 @@ void WindingsWindow::recalculate()
     const int rows = twWindings->rowCount();
     std::vector<std::vector<CellFault>> faults(static_cast<std::size_t>(rows));
     windings_.clear();
+    unsavedReason_.clear();
     for (int r = 0; r < rows; ++r) {
         RowTexts texts;
         for (int c = 0; c < kInputColumns; ++c)
             texts[std::size_t(c)] = cell(r, c).text();
         ReadRow read = readRow(texts, sep);
+        if (unsavedReason_.isEmpty()) {
+            const std::optional<windings::Problem> problem = windings::rangeProblem(read.winding);
+            const QString reason = !read.faults.empty() ? read.faults.front().reason
+                                   : problem            ? problemFault(*problem, sep).reason
+                                                        : QString();
+            if (!reason.isEmpty())
+                unsavedReason_ = tr("обмотка %1: %2").arg(r + 1).arg(reason);
+        }
         windings_.push_back(std::move(read.winding));
         faults[std::size_t(r)] = std::move(read.faults);
     }
-    const windings::Factors factors{seMargin->value(), seBulge->value()};
+    const windings::Factors factors = this->factors();
     result_ = space_ ? windings::buildUp(*space_, windings_, factors) : windings::BuildUp{};
     twWindings->clearSpans();
     int faulty = 0;
@@ -254,6 +276,45 @@ void WindingsWindow::recalculate()
     showVerdict(faulty);
     wsSection->setContent({space_, factors, windings_, result_, sep});
     updateButtons();
+    emit changed();
+}
+
+windings::Factors WindingsWindow::factors() const
+{
+    return {seMargin->value(), seBulge->value()};
+}
+
+void WindingsWindow::setWindings(const std::vector<windings::Winding>& windings, const windings::Factors& factors)
+{
+    const QString sep = decimalSeparator();
+    filling_ = true;
+    twWindings->setRowCount(0);
+    twWindings->setRowCount(int(windings.size()));
+    for (int r = 0; r < int(windings.size()); ++r) {
+        const windings::Winding& w = windings[std::size_t(r)];
+        cell(r, ColName).setText(QString::fromStdString(w.name));
+        cell(r, ColTurns).setText(QString::number(w.turns));
+        cell(r, ColWire).setText(plainText(w.wire, sep));
+        cell(r, ColBetween).setText(plainText(w.between, sep));
+        cell(r, ColOver).setText(plainText(w.over, sep));
+        cell(r, ColLayerFactor).setText(w.layerFactor ? plainText(*w.layerFactor, sep) : QString());
+    }
+    for (SeparatorSpinBox* box : {seBulge, seMargin})
+        box->blockSignals(true);
+    seBulge->setValue(factors.bulge);
+    seMargin->setValue(factors.margin);
+    for (SeparatorSpinBox* box : {seBulge, seMargin})
+        box->blockSignals(false);
+    filling_ = false;
+    if (!windings.empty())
+        twWindings->setCurrentCell(0, ColName);
+    recalculate();
+}
+
+void WindingsWindow::setDesignName(const QString& name)
+{
+    title_ = name.isEmpty() ? tr("Обмотки") : tr("Обмотки — %1").arg(name);
+    setWindowTitle(title_ + QStringLiteral("[*]"));
 }
 
 void WindingsWindow::showRow(int row, const std::vector<CellFault>& faults,
@@ -460,7 +521,7 @@ WindingsPage WindingsWindow::page() const
 {
     const QString sep = decimalSeparator();
     WindingsPage p;
-    p.title = windowTitle();
+    p.title = title_;
     p.space = lbSpace->text();
     p.headers = columnHeaders();
     for (int r = 0; r < twWindings->rowCount(); ++r) {

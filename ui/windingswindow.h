@@ -50,11 +50,30 @@ public:
     void recalculate();
     const windings::BuildUp& result() const { return result_; }
 
+    // The windings as read from the table, and the factors.
+    const std::vector<windings::Winding>& windings() const { return windings_; }
+    windings::Factors factors() const;
+    // Why the table cannot be kept in a design: the first winding with a
+    // cell that cannot be read or a value out of its range; empty when it can.
+    QString unsavedReason() const { return unsavedReason_; }
+    // Replaces the table and the factors, as if typed.
+    void setWindings(const std::vector<windings::Winding>& windings, const windings::Factors& factors);
+    // The open design's file name in the title; empty: none.
+    void setDesignName(const QString& name);
+
     void addWinding();
     void removeWinding();
     // Moves the current winding `by` rows up (negative) or down.
     void moveWinding(int by);
     void printWindings();
+
+signals:
+    // The table or a factor changed.
+    void changed();
+    // The design buttons; the program's design keeper answers them.
+    void openRequested();
+    void saveRequested();
+    void saveAsRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,6 +96,8 @@ private:
     std::vector<windings::Winding> windings_;
     WindingsPrinter printer_;
     bool filling_ = false;  // the table is being written by recalculate()
+    QString unsavedReason_;
+    QString title_;  // without the mark of a changed design
 
     QLabel* lbSpace = nullptr;
     QTableWidget* twWindings = nullptr;
@@ -92,6 +113,9 @@ private:
     QLabel* lbModel = nullptr;
     WindingSection* wsSection = nullptr;
     QPushButton* btPrintWindings = nullptr;
+    QPushButton* btOpenDesign = nullptr;
+    QPushButton* btSaveDesign = nullptr;
+    QPushButton* btSaveDesignAs = nullptr;
 };
 
 }  // namespace vintorp::ui

@@ -37,6 +37,11 @@ long wholeTurns(double ratio)
 
 }  // namespace
 
+std::optional<Problem> rangeProblem(const Winding& winding)
+{
+    return check(winding, winding.layerFactor.value_or(kMinFactor));
+}
+
 double defaultLayerFactor(double wire)
 {
     if (wire < 0.15)

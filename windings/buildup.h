@@ -51,6 +51,11 @@ enum class Problem {
     WiderThanLength,  // not one turn fits between the cheeks
 };
 
+// The first of a winding's own values out of its range (its layer factor
+// only when it is given); WiderThanLength depends on the space and is never
+// returned.
+std::optional<Problem> rangeProblem(const Winding& winding);
+
 struct WindingBuild {
     std::optional<Problem> problem;  // the rest is set only without one
     double layerFactor = 0;  // the one used

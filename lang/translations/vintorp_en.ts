@@ -404,6 +404,25 @@ exactly on the tabs&apos; fold lines.</translation>
     </message>
 </context>
 <context>
+    <name>Design</name>
+    <message>
+        <source>Проекты Vintorp (*.vintorp)</source>
+        <translation>Vintorp designs (*.vintorp)</translation>
+    </message>
+    <message>
+        <source>Открыть проект</source>
+        <translation>Open Design</translation>
+    </message>
+    <message>
+        <source>Сохранить проект</source>
+        <translation>Save Design</translation>
+    </message>
+    <message>
+        <source>Проект «%1» изменён. Сохранить изменения?</source>
+        <translation>The design “%1” has changed. Save the changes?</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Введите правильно размеры!</source>
@@ -667,6 +686,49 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
 </context>
 <context>
+    <name>vintorp::ui::DesignKeeper</name>
+    <message>
+        <source>файл больше 1 МБ</source>
+        <translation>the file is larger than 1 MB</translation>
+    </message>
+    <message>
+        <source>это не JSON, ошибка в строке %1, столбце %2</source>
+        <translation>it is not JSON: error at line %1, column %2</translation>
+    </message>
+    <message>
+        <source>это не JSON</source>
+        <translation>it is not JSON</translation>
+    </message>
+    <message>
+        <source>это не проект Vintorp</source>
+        <translation>it is not a Vintorp design</translation>
+    </message>
+    <message>
+        <source>проект сохранён более новой версией программы</source>
+        <translation>the design was saved by a newer version of the program</translation>
+    </message>
+    <message>
+        <source>неверный тип значения «%1»</source>
+        <translation>“%1” has a value of the wrong type</translation>
+    </message>
+    <message>
+        <source>значение «%1» вне допустимого диапазона</source>
+        <translation>“%1” is out of range</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть проект %1: %2</source>
+        <translation>Cannot open the design %1: %2</translation>
+    </message>
+    <message>
+        <source>каркас</source>
+        <translation>bobbin</translation>
+    </message>
+    <message>
+        <source>Проект не сохранён: %1</source>
+        <translation>The design was not saved: %1</translation>
+    </message>
+</context>
+<context>
     <name>vintorp::ui::TForm1</name>
     <message>
         <source>Тип сердечника</source>
@@ -893,6 +955,38 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source>Коэффициент вспучивания %1, зазор у щёчки %2 мм. %3</source>
         <translation>Bulge factor %1, margin at each cheek %2 mm. %3</translation>
+    </message>
+    <message>
+        <source>Открыть…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Открыть проект (Ctrl+O)</source>
+        <translation>Open a design (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить размеры, обмотки и настройки шаблона в проект (Ctrl+S)</source>
+        <translation>Save the sizes, the windings and the template settings as a design (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Сохранить как…</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <source>Сохранить проект в другой файл (Ctrl+Shift+S)</source>
+        <translation>Save the design to another file (Ctrl+Shift+S)</translation>
+    </message>
+    <message>
+        <source>обмотка %1: %2</source>
+        <translation>winding %1: %2</translation>
+    </message>
+    <message>
+        <source>Обмотки — %1</source>
+        <translation>Windings — %1</translation>
     </message>
 </context>
 </TS>

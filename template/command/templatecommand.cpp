@@ -124,23 +124,53 @@ void TemplateCommand::run(QWidget* parent, const cut::FieldTexts& texts, const Q
 {
     // Values that make no part are reported before any question is asked.
     makeTemplateParts(texts, sep, 1);
-    const std::optional<TemplateChoice> choice
-        = dialogs_->chooseOutput(cut::defaultBobbinCount(coreType), parent);
+    const TemplateChoice start = startingChoice(settings_, coreType);
+    const std::optional<TemplateChoice> choice = dialogs_->chooseOutput(start, parent);
     if (!choice)
         return;
+    rememberChoice(settings_, start, *choice);
     // A kerf is for a cutter's file; a printed template has none.
-    const bool cutterFile = choice->output == TemplateChoice::Output::File && choice->cutter;
+    const std::optional<CutterSetup> cutter = choice->cutterFile();
     const cut::CutSet set
-        = makeTemplateParts(texts, sep, choice->bobbins, {choice->windowClearance, cutterFile ? choice->kerf : 0});
+        = makeTemplateParts(texts, sep, choice->bobbins, {choice->windowClearance, cutter ? choice->kerf : 0});
     if (choice->output == TemplateChoice::Output::File) {
         const QString path = dialogs_->chooseFile(parent);
         if (!path.isEmpty())
-            saveTemplate(path, set, choice->cutter);
+            saveTemplate(path, set, cutter);
         return;
     }
     QPrinter& target = printer_.get();
     if (dialogs_->choosePrinter(target, parent))
         printTemplate(target, set);
+}
+
+TemplateChoice startingChoice(const design::TemplateSettings& s, int coreType)
+{
+    const CutterSetup usual;
+    TemplateChoice start;
+    start.bobbins = s.bobbins.value_or(cut::defaultBobbinCount(coreType));
+    start.windowClearance = s.clearance.value_or(0);
+    start.forCutter = s.cutter.value_or(false);
+    start.cutter = {QSizeF(s.sheetWidth.value_or(usual.sheet.width()), s.sheetHeight.value_or(usual.sheet.height())),
+                    s.gap.value_or(usual.gap), s.labels.value_or(usual.labels)};
+    start.kerf = s.kerf.value_or(0);
+    return start;
+}
+
+void rememberChoice(design::TemplateSettings& s, const TemplateChoice& start, const TemplateChoice& chosen)
+{
+    const auto keep = [](auto& slot, const auto& was, const auto& now) {
+        if (now != was)
+            slot = now;
+    };
+    keep(s.bobbins, start.bobbins, chosen.bobbins);
+    keep(s.clearance, start.windowClearance, chosen.windowClearance);
+    keep(s.cutter, start.forCutter, chosen.forCutter);
+    keep(s.sheetWidth, start.cutter.sheet.width(), chosen.cutter.sheet.width());
+    keep(s.sheetHeight, start.cutter.sheet.height(), chosen.cutter.sheet.height());
+    keep(s.gap, start.cutter.gap, chosen.cutter.gap);
+    keep(s.labels, start.cutter.labels, chosen.cutter.labels);
+    keep(s.kerf, start.kerf, chosen.kerf);
 }
 
 }  // namespace vintorp::cut

@@ -6,6 +6,7 @@
 #include "template/parts/cutparts.h"
 #include "template/command/templatedialog.h"
 #include "print/sharedprinter.h"
+#include "design/design.h"
 
 #include <QRectF>
 #include <QString>
@@ -38,6 +39,12 @@ public:
 
     void setDialogs(std::unique_ptr<TemplateDialogs> dialogs);
 
+    // What the dialog opens with: the user's last choices, or a design's.
+    // Only what the user changed from what the dialog showed is set; the
+    // rest keeps its defaults (the number of bobbins follows the core type).
+    const design::TemplateSettings& settings() const { return settings_; }
+    void setSettings(const design::TemplateSettings& settings) { settings_ = settings; }
+
     // Returns quietly when the user cancels. Throws TemplateError (values that
     // make no part, a file that cannot be written) or PrintError.
     void run(QWidget* parent, const cut::FieldTexts& texts, const QString& sep, int coreType);
@@ -45,6 +52,12 @@ public:
 private:
     print::SharedPrinter& printer_;
     std::unique_ptr<TemplateDialogs> dialogs_;
+    design::TemplateSettings settings_;
 };
+
+// The dialog's values for `settings`, the defaults where they are not set.
+TemplateChoice startingChoice(const design::TemplateSettings& settings, int coreType);
+// Sets in `settings` every value of `chosen` that differs from `start`.
+void rememberChoice(design::TemplateSettings& settings, const TemplateChoice& start, const TemplateChoice& chosen);
 
 }  // namespace vintorp::cut

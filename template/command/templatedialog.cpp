@@ -19,7 +19,7 @@
 
 namespace vintorp::cut {
 
-TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDialog(parent)
+TemplateOutputDialog::TemplateOutputDialog(const TemplateChoice& start, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TemplateDialog"));
     setWindowTitle(tr("Шаблон в натуральную величину"));
@@ -32,7 +32,7 @@ TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDial
     bobbins_ = new QSpinBox(this);
     bobbins_->setObjectName(QStringLiteral("seBobbins"));
     bobbins_->setRange(1, cut::kMaxBobbins);
-    bobbins_->setValue(bobbins);
+    bobbins_->setValue(start.bobbins);
     form->addRow(tr("Число каркасов:"), bobbins_);
     layout->addLayout(form);
     layout->addWidget(new QLabel(tr("Для П и ПЛ нужны два каркаса."), this));
@@ -48,7 +48,7 @@ TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDial
         return box;
     };
     auto* allowances = new QFormLayout;
-    clearance_ = millimetres("seClearance", 0, cut::kMaxAllowance, 0, 0.05);
+    clearance_ = millimetres("seClearance", 0, cut::kMaxAllowance, start.windowClearance, 0.05);
     clearance_->setToolTip(tr("На столько окно щеки шире трубки с каждой стороны"));
     allowances->addRow(tr("Зазор окна щеки:"), clearance_);
     layout->addLayout(allowances);
@@ -56,23 +56,23 @@ TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDial
     cutter_ = new QGroupBox(tr("Файл для лазерного резака (SVG, DXF)"), this);
     cutter_->setObjectName(QStringLiteral("gbCutter"));
     cutter_->setCheckable(true);
-    cutter_->setChecked(false);
+    cutter_->setChecked(start.forCutter);
     auto* cutterForm = new QFormLayout(cutter_);
-    sheetWidth_ = millimetres("seSheetWidth", kTestSquare, kLargestSheet, 300, 10);
-    sheetHeight_ = millimetres("seSheetHeight", kTestSquare, kLargestSheet, 200, 10);
+    sheetWidth_ = millimetres("seSheetWidth", kTestSquare, kLargestSheet, start.cutter.sheet.width(), 10);
+    sheetHeight_ = millimetres("seSheetHeight", kTestSquare, kLargestSheet, start.cutter.sheet.height(), 10);
     auto* sheet = new QHBoxLayout;
     sheet->addWidget(sheetWidth_);
     sheet->addWidget(new QLabel(QStringLiteral("×"), cutter_));
     sheet->addWidget(sheetHeight_);
     cutterForm->addRow(tr("Лист материала:"), sheet);
-    gap_ = millimetres("seGap", 0, kMaxCutterGap, 2, 0.5);
+    gap_ = millimetres("seGap", 0, kMaxCutterGap, start.cutter.gap, 0.5);
     cutterForm->addRow(tr("Промежуток между деталями:"), gap_);
-    kerf_ = millimetres("seKerf", 0, cut::kMaxAllowance, 0, 0.05);
+    kerf_ = millimetres("seKerf", 0, cut::kMaxAllowance, start.kerf, 0.05);
     kerf_->setToolTip(tr("Контуры сдвигаются на половину ширины реза, чтобы детали вышли по размеру"));
     cutterForm->addRow(tr("Ширина реза:"), kerf_);
     labels_ = new QCheckBox(tr("Подписи деталей"), cutter_);
     labels_->setObjectName(QStringLiteral("cbLabels"));
-    labels_->setChecked(true);
+    labels_->setChecked(start.cutter.labels);
     cutterForm->addRow(labels_);
     layout->addWidget(cutter_);
 
@@ -88,6 +88,7 @@ TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDial
     connect(print, &QPushButton::clicked, this, [this] { output_ = TemplateChoice::Output::Printer; });
     // A cutter's file is a file: nothing to print.
     connect(cutter_, &QGroupBox::toggled, print, &QPushButton::setDisabled);
+    print->setDisabled(start.forCutter);
     connect(save, &QPushButton::clicked, this, [this] { output_ = TemplateChoice::Output::File; });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -96,13 +97,12 @@ TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDial
 
 TemplateChoice TemplateOutputDialog::choice() const
 {
-    TemplateChoice choice{output_, bobbins_->value(), clearance_->value(), std::nullopt, 0};
-    if (cutter_->isChecked()) {
-        choice.cutter = CutterSetup{QSizeF(sheetWidth_->value(), sheetHeight_->value()), gap_->value(),
-                                    labels_->isChecked()};
-        choice.kerf = kerf_->value();
-    }
-    return choice;
+    return {output_,
+            bobbins_->value(),
+            clearance_->value(),
+            cutter_->isChecked(),
+            CutterSetup{QSizeF(sheetWidth_->value(), sheetHeight_->value()), gap_->value(), labels_->isChecked()},
+            kerf_->value()};
 }
 
 QString templateFileFilters()
@@ -121,9 +121,9 @@ QString withTemplateSuffix(const QString& name, const QString& chosenFilter)
     return name + QStringLiteral(".pdf");
 }
 
-std::optional<TemplateChoice> StandardTemplateDialogs::chooseOutput(int bobbins, QWidget* parent)
+std::optional<TemplateChoice> StandardTemplateDialogs::chooseOutput(const TemplateChoice& start, QWidget* parent)
 {
-    TemplateOutputDialog dialog(bobbins, parent);
+    TemplateOutputDialog dialog(start, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();

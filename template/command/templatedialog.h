@@ -17,21 +17,29 @@ class QSpinBox;
 
 namespace vintorp::cut {
 
+// What the dialog shows when it opens, and what the user chose in it.
 struct TemplateChoice {
     enum class Output { Printer, File };
     Output output = Output::File;
     int bobbins = 1;
     double windowClearance = 0;  // mm on every side of the cheek's window
-    // Files only: the parts alone on sheets of material, with the kerf.
-    std::optional<CutterSetup> cutter = std::nullopt;
+    // Files only: the parts alone on sheets of material, with the kerf. The
+    // sheet is kept while forCutter is off, for the next time.
+    bool forCutter = false;
+    CutterSetup cutter{};
     double kerf = 0;
+
+    std::optional<CutterSetup> cutterFile() const
+    {
+        return output == Output::File && forCutter ? std::optional(cutter) : std::nullopt;
+    }
 };
 
 class TemplateDialogs {
 public:
     virtual ~TemplateDialogs() = default;
-    // Nothing when the user cancels.
-    virtual std::optional<TemplateChoice> chooseOutput(int bobbins, QWidget* parent) = 0;
+    // Opens with `start`; nothing when the user cancels.
+    virtual std::optional<TemplateChoice> chooseOutput(const TemplateChoice& start, QWidget* parent) = 0;
     // A file name ending in .pdf, .svg or .dxf; empty when the user cancels.
     virtual QString chooseFile(QWidget* parent) = 0;
     // False when the user cancels.
@@ -41,7 +49,7 @@ public:
 // The program's own dialog, Qt's file dialog and Qt's print dialog.
 class StandardTemplateDialogs final : public TemplateDialogs {
 public:
-    std::optional<TemplateChoice> chooseOutput(int bobbins, QWidget* parent) override;
+    std::optional<TemplateChoice> chooseOutput(const TemplateChoice& start, QWidget* parent) override;
     QString chooseFile(QWidget* parent) override;
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
 };
@@ -54,7 +62,7 @@ public:
 class TemplateOutputDialog : public QDialog {
     Q_OBJECT
 public:
-    TemplateOutputDialog(int bobbins, QWidget* parent = nullptr);
+    explicit TemplateOutputDialog(const TemplateChoice& start, QWidget* parent = nullptr);
     TemplateChoice choice() const;
 
 private:

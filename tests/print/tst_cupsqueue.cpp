@@ -90,7 +90,7 @@ private:
 class PrinterTemplateDialogs final : public cut::TemplateDialogs {
 public:
     explicit PrinterTemplateDialogs(QueuePicker& picker) : picker_(picker) { }
-    std::optional<cut::TemplateChoice> chooseOutput(int, QWidget*) override
+    std::optional<cut::TemplateChoice> chooseOutput(const cut::TemplateChoice&, QWidget*) override
     {
         return cut::TemplateChoice{.output = cut::TemplateChoice::Output::Printer, .bobbins = 1};
     }

@@ -72,10 +72,10 @@ struct Script {
 class ScriptedDialogs final : public vintorp::cut::TemplateDialogs {
 public:
     explicit ScriptedDialogs(Script& script) : script_(script) { }
-    std::optional<TemplateChoice> chooseOutput(int bobbins, QWidget*) override
+    std::optional<TemplateChoice> chooseOutput(const TemplateChoice& start, QWidget*) override
     {
         ++script_.asked;
-        script_.askedBobbins = bobbins;
+        script_.askedBobbins = start.bobbins;
         return script_.output;
     }
     QString chooseFile(QWidget*) override { return script_.file; }
@@ -316,7 +316,7 @@ private slots:
     // cannot be one.
     void cutterSettingsReachTheFile()
     {
-        vintorp::cut::TemplateOutputDialog dialog(1);
+        vintorp::cut::TemplateOutputDialog dialog(TemplateChoice{});
         auto* cutter = dialog.findChild<QGroupBox*>("gbCutter");
         auto* print = dialog.findChild<QPushButton*>("btTemplatePrint");
         QVERIFY(cutter && print && !cutter->isChecked() && print->isEnabled());
@@ -334,9 +334,9 @@ private slots:
         QTest::mouseClick(dialog.findChild<QCheckBox*>("cbLabels"), Qt::LeftButton);
         QTest::mouseClick(dialog.findChild<QPushButton*>("btTemplateSave"), Qt::LeftButton);
         const TemplateChoice choice = dialog.choice();
-        QVERIFY(choice.cutter.has_value());
-        QCOMPARE(choice.cutter->sheet, QSizeF(150, 200));
-        QVERIFY(!choice.cutter->labels);
+        QVERIFY(choice.cutterFile().has_value());
+        QCOMPARE(choice.cutter.sheet, QSizeF(150, 200));
+        QVERIFY(!choice.cutter.labels);
         QCOMPARE(choice.kerf, 0.2);
         QCOMPARE(choice.windowClearance, 0.1);
 
@@ -361,7 +361,7 @@ private slots:
 
     void dialogOffersBothOutputs()
     {
-        vintorp::cut::TemplateOutputDialog dialog(2);
+        vintorp::cut::TemplateOutputDialog dialog(TemplateChoice{.bobbins = 2});
         auto* spin = dialog.findChild<QSpinBox*>("seBobbins");
         QVERIFY(spin);
         QCOMPARE(spin->value(), 2);

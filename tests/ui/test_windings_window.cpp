@@ -173,7 +173,7 @@ private slots:
         QVERIFY(!button->isEnabled());
         WindingsWindow* w = openWindings();
         QVERIFY(w);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Обмотки"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Обмотки[*]"));
         QVERIFY(!w->isModal());
         QVERIFY(w->isWindow());
         // A second press brings the same window back.

@@ -1,0 +1,48 @@
+#include "designdialogs.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace vintorp::ui {
+
+QString designFileFilter()
+{
+    return QCoreApplication::translate("Design", "Проекты Vintorp (*.vintorp)");
+}
+
+QString withDesignSuffix(const QString& name)
+{
+    if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
+        return name;
+    return name + QStringLiteral(".vintorp");
+}
+
+QString StandardDesignDialogs::openFileName(QWidget* parent, const QString& directory)
+{
+    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("Design", "Открыть проект"), directory,
+                                        designFileFilter());
+}
+
+QString StandardDesignDialogs::saveFileName(QWidget* parent, const QString& suggested)
+{
+    return withDesignSuffix(QFileDialog::getSaveFileName(
+        parent, QCoreApplication::translate("Design", "Сохранить проект"), suggested, designFileFilter()));
+}
+
+DesignDialogs::Answer StandardDesignDialogs::askToSave(QWidget* parent, const QString& name)
+{
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
+                    QCoreApplication::translate("Design", "Проект «%1» изменён. Сохранить изменения?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("askToSave"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save: return Answer::Save;
+    case QMessageBox::Discard: return Answer::Discard;
+    default: return Answer::Cancel;
+    }
+}
+
+}  // namespace vintorp::ui

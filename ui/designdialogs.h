@@ -1,0 +1,36 @@
+// How the design keeper asks the user: which file to open, where to save,
+// and whether to save changes first. Tests inject their own answers.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace vintorp::ui {
+
+class DesignDialogs {
+public:
+    enum class Answer { Save, Discard, Cancel };
+
+    virtual ~DesignDialogs() = default;
+    // A file to open; empty when the user cancels.
+    virtual QString openFileName(QWidget* parent, const QString& directory) = 0;
+    // Where to save, with the .vintorp suffix; empty when the user cancels.
+    virtual QString saveFileName(QWidget* parent, const QString& suggested) = 0;
+    // Whether to save the changes of the design `name` before going on.
+    virtual Answer askToSave(QWidget* parent, const QString& name) = 0;
+};
+
+// Qt's file dialogs with the designs' filter, and a standard question box.
+class StandardDesignDialogs final : public DesignDialogs {
+public:
+    QString openFileName(QWidget* parent, const QString& directory) override;
+    QString saveFileName(QWidget* parent, const QString& suggested) override;
+    Answer askToSave(QWidget* parent, const QString& name) override;
+};
+
+// The file dialogs' filter, and `name` with the suffix added when it has none.
+QString designFileFilter();
+QString withDesignSuffix(const QString& name);
+
+}  // namespace vintorp::ui

@@ -1,0 +1,274 @@
+#include "designkeeper.h"
+
+#include "Unit1.h"
+#include "Unit4.h"
+#include "decimalseparator.h"
+#include "errorreport.h"
+#include "files/wholefile.h"
+#include "template/pages/texts.h"
+#include "windingswindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+
+namespace vintorp::ui {
+namespace {
+
+constexpr calc::InputField kInputs[] = {calc::InputField::A, calc::InputField::B, calc::InputField::C,
+                                        calc::InputField::H, calc::InputField::K, calc::InputField::T};
+
+// The one design file a drag carries, if it carries exactly one.
+QString droppedDesign(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl& url = data->urls().front();
+    if (!url.isLocalFile() || QFileInfo(url.toLocalFile()).suffix().compare(u"vintorp", Qt::CaseInsensitive) != 0)
+        return {};
+    return url.toLocalFile();
+}
+
+}  // namespace
+
+QString designReadMessage(const QString& path, const design::ReadError& error)
+{
+    const QString key = QString::fromStdString(error.key);
+    QString why;
+    switch (error.fault) {
+    case design::Fault::TooLarge:
+        why = DesignKeeper::tr("файл больше 1 МБ");
+        break;
+    case design::Fault::NotJson:
+        why = error.line > 0 ? DesignKeeper::tr("это не JSON, ошибка в строке %1, столбце %2").arg(error.line).arg(error.column)
+                             : DesignKeeper::tr("это не JSON");
+        break;
+    case design::Fault::NotADesign: why = DesignKeeper::tr("это не проект Vintorp"); break;
+    case design::Fault::NewerVersion: why = DesignKeeper::tr("проект сохранён более новой версией программы"); break;
+    case design::Fault::WrongKind: why = DesignKeeper::tr("неверный тип значения «%1»").arg(key); break;
+    case design::Fault::OutOfRange: why = DesignKeeper::tr("значение «%1» вне допустимого диапазона").arg(key); break;
+    }
+    return DesignKeeper::tr("Не удалось открыть проект %1: %2").arg(QDir::toNativeSeparators(path), why);
+}
+
+DesignKeeper::DesignKeeper(TForm1& input, TForm4& drawing, std::unique_ptr<DesignDialogs> dialogs)
+    : input_(input), drawing_(drawing), dialogs_(dialogs ? std::move(dialogs) : std::make_unique<StandardDesignDialogs>())
+{
+    // Shortcuts of the application: they work in whichever of its windows is
+    // active, as long as no modal dialog is open.
+    const auto command = [this](const char* name, QKeySequence keys, bool (DesignKeeper::*run)()) {
+        auto* action = new QAction(&input_);  // the window owns it
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        connect(action, &QAction::triggered, this, [this, run] { (this->*run)(); });
+        input_.addAction(action);
+    };
+    command("acOpenDesign", QKeySequence(Qt::CTRL | Qt::Key_O), &DesignKeeper::openChosen);
+    command("acSaveDesign", QKeySequence(Qt::CTRL | Qt::Key_S), &DesignKeeper::save);
+    command("acSaveDesignAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &DesignKeeper::saveAs);
+
+    connect(&input_, &TForm1::inputsChanged, this, &DesignKeeper::updateModified);
+    connect(&drawing_, &TForm4::templateSettingsChanged, this, &DesignKeeper::updateModified);
+    connect(&drawing_, &TForm4::windingsWindowMade, this, &DesignKeeper::adopt);
+    if (WindingsWindow* windings = drawing_.windingsWindow())
+        adopt(*windings);
+    input_.installEventFilter(this);
+    input_.setAcceptDrops(true);
+    drawing_.setAcceptDrops(true);
+    qApp->installEventFilter(this);
+}
+
+DesignKeeper::~DesignKeeper() = default;
+
+void DesignKeeper::adopt(WindingsWindow& window)
+{
+    window.setAcceptDrops(true);
+    window.setDesignName(path_.isEmpty() ? QString() : QFileInfo(path_).fileName());
+    connect(&window, &WindingsWindow::changed, this, &DesignKeeper::updateModified);
+    connect(&window, &WindingsWindow::openRequested, this, &DesignKeeper::openChosen);
+    connect(&window, &WindingsWindow::saveRequested, this, &DesignKeeper::save);
+    connect(&window, &WindingsWindow::saveAsRequested, this, &DesignKeeper::saveAs);
+}
+
+design::Design DesignKeeper::gather() const
+{
+    design::Design d;
+    for (std::size_t i = 0; i < std::size(kInputs); ++i)
+        d.inputs[i] = input_.inputText(kInputs[i]).toStdString();
+    d.coreType = input_.coreType();
+    if (const WindingsWindow* windings = drawing_.windingsWindow()) {
+        d.windings = windings->windings();
+        d.factors = windings->factors();
+    }
+    d.templateSettings = drawing_.templateSettings();
+    return d;
+}
+
+std::string DesignKeeper::currentBytes() const
+{
+    return design::writeDesign(gather(), decimalSeparator().toStdString());
+}
+
+void DesignKeeper::apply(const design::Design& d)
+{
+    for (std::size_t i = 0; i < std::size(kInputs); ++i)
+        input_.setInputText(kInputs[i], QString::fromStdString(d.inputs[i]));
+    input_.setCoreType(d.coreType);
+    drawing_.setTemplateSettings(d.templateSettings);
+    // The drawing first, so that the windings are worked once, in its space.
+    input_.btShowClick();
+    drawing_.makeWindingsWindow().setWindings(d.windings, d.factors);
+    if (!d.windings.empty() && drawing_.isVisible())
+        drawing_.btWindingsClick();
+}
+
+bool DesignKeeper::open(const QString& path)
+{
+    QFile file(path);
+    const auto fail = [&](const QString& message) {
+        reportError(message, dialogParent());
+        return false;
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(tr("Не удалось открыть проект %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    // One byte more than a design may have tells a file that is too large,
+    // whatever kind of file it is.
+    const QByteArray bytes = file.read(qint64(design::kMaxFileSize) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(tr("Не удалось открыть проект %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    const auto read = design::readDesign(std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                                         decimalSeparator().toStdString());
+    if (const auto* error = std::get_if<design::ReadError>(&read))
+        return fail(designReadMessage(path, *error));
+
+    apply(std::get<design::Design>(read));
+    path_ = QFileInfo(path).absoluteFilePath();
+    drawing_.windingsWindow()->setDesignName(QFileInfo(path_).fileName());
+    saved_ = currentBytes();
+    updateModified();
+    return true;
+}
+
+bool DesignKeeper::openChosen()
+{
+    if (!mayLeave())
+        return false;
+    const QString directory = path_.isEmpty() ? QString() : QFileInfo(path_).absolutePath();
+    const QString path = dialogs_->openFileName(dialogParent(), directory);
+    return !path.isEmpty() && open(path);
+}
+
+bool DesignKeeper::save()
+{
+    return path_.isEmpty() ? saveAs() : saveTo(path_);
+}
+
+bool DesignKeeper::saveAs()
+{
+    const QString suggested = path_.isEmpty() ? tr("каркас") + QStringLiteral(".vintorp") : path_;
+    const QString path = dialogs_->saveFileName(dialogParent(), suggested);
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool DesignKeeper::saveTo(const QString& path)
+{
+    if (const WindingsWindow* windings = drawing_.windingsWindow(); windings && !windings->unsavedReason().isEmpty()) {
+        reportError(tr("Проект не сохранён: %1").arg(windings->unsavedReason()), dialogParent());
+        return false;
+    }
+    const std::string bytes = currentBytes();
+    const QByteArray name = QFile::encodeName(path);
+    if (const auto failure = files::writeWholeFile(std::string_view(name.constData(), std::size_t(name.size())), bytes)) {
+        reportError(cut::writeFailureMessage(path, *failure), dialogParent());
+        return false;
+    }
+    path_ = QFileInfo(path).absoluteFilePath();
+    saved_ = bytes;
+    if (WindingsWindow* windings = drawing_.windingsWindow())
+        windings->setDesignName(QFileInfo(path_).fileName());
+    updateModified();
+    return true;
+}
+
+bool DesignKeeper::isModified() const
+{
+    return saved_ && *saved_ != currentBytes();
+}
+
+void DesignKeeper::updateModified()
+{
+    if (WindingsWindow* windings = drawing_.windingsWindow())
+        windings->setWindowModified(isModified());
+}
+
+bool DesignKeeper::mayLeave()
+{
+    if (!isModified())
+        return true;
+    switch (dialogs_->askToSave(dialogParent(), QFileInfo(path_).fileName())) {
+    case DesignDialogs::Answer::Save: return save();
+    case DesignDialogs::Answer::Discard: return true;
+    case DesignDialogs::Answer::Cancel: return false;
+    }
+    return false;
+}
+
+bool DesignKeeper::ownsWindow(const QObject* object) const
+{
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    if (!widget)
+        return false;
+    const QWidget* window = widget->window();
+    return window == &input_ || window == &drawing_
+           || (drawing_.windingsWindow() && window == drawing_.windingsWindow());
+}
+
+QWidget* DesignKeeper::dialogParent() const
+{
+    QWidget* active = QApplication::activeWindow();
+    return active && ownsWindow(active) ? active : &input_;
+}
+
+bool DesignKeeper::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Close:
+        // The input window's closing ends the program.
+        if (watched == &input_ && !mayLeave()) {
+            event->ignore();
+            return true;
+        }
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        if (ownsWindow(watched) && !droppedDesign(static_cast<QDropEvent*>(event)->mimeData()).isEmpty()) {
+            static_cast<QDropEvent*>(event)->acceptProposedAction();
+            return true;
+        }
+        break;
+    case QEvent::Drop:
+        if (ownsWindow(watched)) {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QString path = droppedDesign(drop->mimeData());
+            if (!path.isEmpty()) {
+                drop->acceptProposedAction();
+                if (mayLeave())
+                    open(path);
+                return true;
+            }
+        }
+        break;
+    default: break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace vintorp::ui
