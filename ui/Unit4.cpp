@@ -224,6 +224,7 @@ void TForm4::updateWindings()
 
 WindingsWindow& TForm4::makeWindingsWindow()
 {
+    ensurePolished();  // the window's own controls first
     if (!windings_) {
         windings_ = new WindingsWindow(printer_, this);  // a child window: this window owns it
         updateWindings();

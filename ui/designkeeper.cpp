@@ -30,7 +30,7 @@ QString droppedDesign(const QMimeData* data)
 {
     if (!data || !data->hasUrls() || data->urls().size() != 1)
         return {};
-    const QUrl& url = data->urls().front();
+    const QUrl url = data->urls().front();
     if (!url.isLocalFile() || QFileInfo(url.toLocalFile()).suffix().compare(u"vintorp", Qt::CaseInsensitive) != 0)
         return {};
     return url.toLocalFile();
@@ -80,7 +80,6 @@ DesignKeeper::DesignKeeper(TForm1& input, TForm4& drawing, std::unique_ptr<Desig
     connect(&drawing_, &TForm4::windingsWindowMade, this, &DesignKeeper::adopt);
     if (WindingsWindow* windings = drawing_.windingsWindow())
         adopt(*windings);
-    input_.installEventFilter(this);
     input_.setAcceptDrops(true);
     drawing_.setAcceptDrops(true);
     qApp->installEventFilter(this);

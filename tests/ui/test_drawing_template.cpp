@@ -65,6 +65,7 @@ struct Script {
     std::optional<TemplateChoice> output;
     QString file;
     int askedBobbins = 0;
+    TemplateChoice askedStart;
     int asked = 0;
     PrinterQuestion printer;
 };
@@ -76,6 +77,7 @@ public:
     {
         ++script_.asked;
         script_.askedBobbins = start.bobbins;
+        script_.askedStart = start;
         return script_.output;
     }
     QString chooseFile(QWidget*) override { return script_.file; }
@@ -160,6 +162,31 @@ private slots:
         for (const QString& step : steps)
             calculate(step == u"ok" ? "20" : "0", 0);
         QCOMPARE(button()->isEnabled(), enabled);
+    }
+
+    // The dialog opens with what was chosen last; of that, only what differs
+    // from what it showed is kept, so the bobbins still follow the core type.
+    void dialogOpensWithTheLastChoices()
+    {
+        calculate("20", 1);
+        script_.output = TemplateChoice{TemplateChoice::Output::File, 2, 0.1, true, {QSizeF(300, 150), 2, true}, 0.2};
+        script_.file = dir_.filePath("last.svg");
+        QTest::mouseClick(button(), Qt::LeftButton);
+        const vintorp::design::TemplateSettings& kept = drawing_->templateSettings();
+        QVERIFY(!kept.bobbins && !kept.sheetWidth && !kept.gap && !kept.labels);
+        QCOMPARE(kept.clearance, 0.1);
+        QCOMPARE(kept.cutter, true);
+        QCOMPARE(kept.sheetHeight, 150.0);
+        QCOMPARE(kept.kerf, 0.2);
+        calculate("20", 0);
+        script_.output.reset();
+        QTest::mouseClick(button(), Qt::LeftButton);
+        const TemplateChoice& start = script_.askedStart;
+        QCOMPARE(start.bobbins, 1);
+        QVERIFY(start.forCutter);
+        QCOMPARE(start.cutter.sheet, QSizeF(300, 150));
+        QCOMPARE(start.windowClearance, 0.1);
+        QCOMPARE(start.kerf, 0.2);
     }
 
     void savesWithBobbinsByCoreType_data()
