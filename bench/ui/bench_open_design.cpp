@@ -1,0 +1,100 @@
+// Opening a design of the worked example's bobbin with 20 windings, from the
+// file to the drawing and the windings window painted (goal: under 50 ms):
+// into windows that are already open, and into the windows of a fresh start,
+// made, shown and painted within the iteration.
+//
+//   QT_QPA_PLATFORM=offscreen ./bench_open_design
+#include "../common/programmain.h"
+#include "design/design.h"
+#include "ui/Unit1.h"
+#include "ui/Unit4.h"
+#include "ui/decimalseparator.h"
+#include "ui/designkeeper.h"
+#include "ui/windingswindow.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace vintorp;
+
+// The file: the worked example (A 20, B 25, C 10, H 30, T 1) and a 0.35 mm
+// primary of 1200 turns with nineteen secondaries from 0.2 to 1.1 mm.
+QString writeDesignFile(const QTemporaryDir& dir)
+{
+    design::Design d;
+    d.inputs = {"20", "25", "10", "30", "0", "1"};
+    d.windings.push_back({"I", 1200, 0.35, 0.05, 0.1, {}});
+    const double wires[] = {0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.1};
+    const long turns[] = {300, 40, 120, 60};
+    for (int i = 0; i < 19; ++i)
+        d.windings.push_back({"II-" + std::to_string(i), turns[i % 4], wires[i % 10], i % 2 ? 0 : 0.03, 0.05, {}});
+    const QString path = dir.filePath(QStringLiteral("twenty.vintorp"));
+    QFile file(path);
+    const std::string bytes = design::writeDesign(d, ".");
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
+        return {};
+    return path;
+}
+
+// Opens the design and paints what it shows; false when it did not open.
+bool openAndPaint(ui::DesignKeeper& keeper, ui::TForm4& drawing, const QString& path)
+{
+    if (!keeper.open(path) || !drawing.windingsWindow() || drawing.windingsWindow()->result().windings.size() != 20)
+        return false;
+    drawing.repaint();
+    drawing.windingsWindow()->repaint();
+    QCoreApplication::processEvents();
+    return drawing.isVisible() && drawing.windingsWindow()->isVisible();
+}
+
+void BM_OpenDesignIntoOpenWindows(benchmark::State& state)
+{
+    ui::setSeparatorSource([] { return QStringLiteral(","); });
+    const QTemporaryDir dir;
+    const QString path = writeDesignFile(dir);
+    ui::TForm4 drawing;
+    ui::TForm1 input(drawing);
+    ui::DesignKeeper keeper(input, drawing);
+    input.show();
+    if (!QTest::qWaitForWindowExposed(&input) || !openAndPaint(keeper, drawing, path)) {
+        state.SkipWithError("the design did not open");
+        return;
+    }
+    for (auto _ : state) {
+        if (!openAndPaint(keeper, drawing, path)) {
+            state.SkipWithError("the design did not open");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_OpenDesignIntoOpenWindows)->Unit(benchmark::kMillisecond);
+
+void BM_OpenDesignAtStart(benchmark::State& state)
+{
+    ui::setSeparatorSource([] { return QStringLiteral(","); });
+    const QTemporaryDir dir;
+    const QString path = writeDesignFile(dir);
+    for (auto _ : state) {
+        ui::TForm4 drawing;
+        ui::TForm1 input(drawing);
+        ui::DesignKeeper keeper(input, drawing);
+        input.show();
+        if (!QTest::qWaitForWindowExposed(&input) || !openAndPaint(keeper, drawing, path)) {
+            state.SkipWithError("the design did not open");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_OpenDesignAtStart)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return vintorp::bench::runWithProgramApplication(argc, argv);
+}
