@@ -7,7 +7,6 @@
 #include "application.h"
 #include "designkeeper.h"
 
-#include <QCommandLineParser>
 #include <QTimer>
 
 int main(int argc, char** argv)
@@ -15,20 +14,13 @@ int main(int argc, char** argv)
     vintorp::ui::Application app(argc, argv);
     vintorp::ui::setUpApplication(app);
 
-    QCommandLineParser options;
-    options.setApplicationDescription(QCoreApplication::translate("Design", "Расчёт каркаса катушки трансформатора"));
-    options.addHelpOption();
-    options.addVersionOption();
-    options.addPositionalArgument(QStringLiteral("FILE.vintorp"), QCoreApplication::translate("Design", "Проект, который нужно открыть"));
-    options.process(app);
+    const QString designPath = vintorp::ui::designFromCommandLine(app);
 
     vintorp::ui::TForm4 form4;
     vintorp::ui::TForm1 form1(form4);
     vintorp::ui::DesignKeeper design(form1, form4);
     form1.show();
-    if (!options.positionalArguments().isEmpty()) {
-        const QString path = options.positionalArguments().front();
-        QTimer::singleShot(0, &design, [&design, path] { design.open(path); });
-    }
+    if (!designPath.isEmpty())
+        QTimer::singleShot(0, &design, [&design, designPath] { design.open(designPath); });
     return app.exec();
 }

@@ -4,6 +4,8 @@
 #include "fonts.h"
 #include "lang/language.h"
 
+#include <QCommandLineParser>
+
 namespace vintorp::ui {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) { }
@@ -29,6 +31,20 @@ void setUpApplication(QApplication& app)
 
     // The system's language chooses the interface's, and that of Qt's own dialogs.
     lang::installTranslations(app, lang::systemLanguage());
+}
+
+QString designFromCommandLine(const QApplication& app)
+{
+    QCommandLineParser options;
+    options.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Расчёт каркаса катушки трансформатора"));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.addPositionalArgument(QStringLiteral("FILE.vintorp"),
+                                  QCoreApplication::translate("CommandLine", "Проект, который нужно открыть"));
+    options.process(app);
+    const QStringList files = options.positionalArguments();
+    return files.isEmpty() ? QString() : files.front();
 }
 
 }  // namespace vintorp::ui

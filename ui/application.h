@@ -15,4 +15,8 @@ public:
 // Fonts, translations and the application's names; called once at start.
 void setUpApplication(QApplication& app);
 
+// Reads the command line: --help and --version answer and exit; returns the
+// design file named, or an empty string.
+QString designFromCommandLine(const QApplication& app);
+
 }  // namespace vintorp::ui

@@ -81,6 +81,17 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Расчёт каркаса катушки трансформатора</source>
+        <translation>Transformer coil bobbin calculator</translation>
+    </message>
+    <message>
+        <source>Проект, который нужно открыть</source>
+        <translation>The design to open</translation>
+    </message>
+</context>
+<context>
     <name>CutTemplate</name>
     <message>
         <source>Шаблон…</source>
