@@ -19,7 +19,7 @@ packages_of() {
                         qt6-tools-dev qt6-l10n-tools fonts-liberation2 nlohmann-json3-dev ;;
             test) echo libgtest-dev libbenchmark-dev poppler-utils librsvg2-bin python3-ezdxf ;;
             deb) echo dpkg-dev ;;
-            checks) echo desktop-file-utils appstream lintian file ;;
+            checks) echo desktop-file-utils appstream lintian file shared-mime-info libglib2.0-bin ;;
             fuzz) echo clang libclang-rt-14-dev ;;
             cups) echo cups cups-ipp-utils printer-driver-cups-pdf ;;
             *) echo "unknown package group: $group" >&2; return 2 ;;
