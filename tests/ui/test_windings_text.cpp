@@ -49,6 +49,31 @@ private slots:
         QCOMPARE(vintorp::ui::fixedText(value, decimals, separator), text);
     }
 
+    // What a design's numbers become in the table: read back as the same
+    // number whenever it has at most 15 significant digits.
+    void plainText_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("same");  // read back as the very same double
+        QTest::newRow("wire") << 0.355 << "0,355" << true;
+        QTest::newRow("whole, no exponent") << 10.0 << "10" << true;
+        QTest::newRow("thinnest wire") << 0.02 << "0,02" << true;
+        QTest::newRow("fifteen digits") << 1.23456789012345 << "1,23456789012345" << true;
+        QTest::newRow("seventeen digits, rounded") << 0.1 + 0.2 << "0,3" << false;
+    }
+
+    void plainText()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QFETCH(bool, same);
+        QCOMPARE(vintorp::ui::plainText(value, QStringLiteral(",")), text);
+        const std::optional<double> back = vintorp::ui::decimalValue(text, QStringLiteral(","));
+        QVERIFY(back.has_value());
+        QCOMPARE(*back == value, same);
+    }
+
     void decimalValue_data()
     {
         QTest::addColumn<QString>("text");
