@@ -18,7 +18,6 @@
 #include <optional>
 #include <string>
 
-class QAction;
 class QWidget;
 
 namespace vintorp::ui {
