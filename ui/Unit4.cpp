@@ -190,6 +190,14 @@ void TForm4::buildLabels()
         label->move(place.position);
         label->adjustSize();
     }
+    // The first note follows the title "Notes" as closely as in Russian when
+    // a translation makes the title shorter.
+    constexpr int kNoteAfterTitle = 10;
+    const auto* title = findChild<QLabel*>(QStringLiteral("Label3"));
+    auto* firstNote = findChild<QLabel*>(QStringLiteral("Label4"));
+    const int follows = title->geometry().right() + 1 + kNoteAfterTitle;
+    if (follows < firstNote->x())
+        firstNote->move(follows, firstNote->y());
 }
 
 FitLineEdit& TForm4::field(const QString& name) const

@@ -223,11 +223,18 @@ private slots:
         }
     }
 
-    void thicknessLabelEndsBeforeItsField()
+    // The thickness label ends just before its field, and the first note
+    // follows the notes' title, in either language: no gaps in between.
+    void textsFollowTheirNeighboursClosely()
     {
         const auto* label = drawing_->findChild<QLabel*>("Label7");
-        QVERIFY2(label->geometry().right() < drawing_->findChild<FitLineEdit*>("Edit15")->x() + 2,
+        const int field = drawing_->findChild<FitLineEdit*>("Edit15")->x();
+        QVERIFY2(label->geometry().right() < field + 2 && label->geometry().right() > field - 8,
                  qPrintable(where(label)));
+        const auto* title = drawing_->findChild<QLabel*>("Label3");
+        const auto* note = drawing_->findChild<QLabel*>("Label4");
+        const int gap = note->x() - title->geometry().right();
+        QVERIFY2(gap > 2 && gap <= 12, qPrintable(where(title) + " then " + where(note)));
     }
 
     void rejectionSpeaksTheLanguage()
