@@ -147,7 +147,9 @@ void TForm1::chainTabOrder()
     }
     QWidget::setTabOrder(previous, Button1);
     QWidget::setTabOrder(Button1, ed_A);
+    // Typing at start replaces the "0", as in a field reached by Tab or Enter.
     ed_A->setFocus();
+    ed_A->selectAll();
 }
 
 void TForm1::FormCreate()
@@ -220,10 +222,13 @@ bool TForm1::FormKeyPress(QWidget* focus, QKeyEvent* key)
     auto* edit = qobject_cast<QLineEdit*>(focus);
 
     if (*typed == kEnter) {
-        if (pushButton)
+        if (pushButton) {
             pushButton->click();
-        else
+        } else {
+            // Moved by a key, the focus is shown as after Tab.
+            setAttribute(Qt::WA_KeyboardFocusChange);
             focusNextChild();
+        }
         return true;
     }
     if (*typed == kBackspace || (*typed >= U'0' && *typed <= U'9'))

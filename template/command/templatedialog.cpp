@@ -86,8 +86,12 @@ TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDial
     QPushButton* save = add(tr("Сохранить…"), "btTemplateSave", QDialogButtonBox::AcceptRole);
     add(tr("Отмена"), "btTemplateCancel", QDialogButtonBox::RejectRole);
     connect(print, &QPushButton::clicked, this, [this] { output_ = TemplateChoice::Output::Printer; });
-    // A cutter's file is a file: nothing to print.
-    connect(cutter_, &QGroupBox::toggled, print, &QPushButton::setDisabled);
+    // Enter prints, or saves a cutter's file: a cutter's file is a file, nothing to print.
+    print->setDefault(true);
+    connect(cutter_, &QGroupBox::toggled, this, [print, save](bool cutter) {
+        print->setDisabled(cutter);
+        (cutter ? save : print)->setDefault(true);
+    });
     connect(save, &QPushButton::clicked, this, [this] { output_ = TemplateChoice::Output::File; });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
