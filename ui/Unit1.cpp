@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "Unit4.h"
+#include "accessibility.h"
 #include "assets/artwork.h"
 #include "calcbridge.h"
 #include "decimalseparator.h"
@@ -128,6 +129,14 @@ void TForm1::buildControls()
 
     btShow = makeButton(tr("Рассчитать"), this, "btShow", {168, 189, 72, 24});
     Button1 = makeButton(tr("Закрыть"), this, "Button1", {244, 189, 72, 24});
+
+    // The fields read as the dimension they take, the pictures as what they show.
+    for (QLineEdit* edit : {ed_A, ed_B, ed_C, ed_H, edMater, edPLKrep}) {
+        edit->setAccessibleName(inputControlName(edit->objectName()));
+        edit->setAccessibleDescription(inputFieldDescription());
+    }
+    for (VectorPicture* picture : {img_SHL, IMG_PL})
+        picture->setAccessibleName(inputControlName(picture->objectName()));
 
     connect(rgType, &RadioGroup::itemIndexChanged, this, &TForm1::rgTypeClick);
     connect(btShow, &QPushButton::clicked, this, &TForm1::btShowClick);

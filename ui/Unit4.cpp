@@ -1,5 +1,6 @@
 #include "Unit4.h"
 
+#include "accessibility.h"
 #include "assets/artwork.h"
 #include "calc/drawingfields.h"
 #include "decimalseparator.h"
@@ -106,6 +107,7 @@ void TForm4::buildControls()
 {
     Image1 = new VectorPicture(art::kBobbinDrawingSize, art::bobbinDrawing, art::paintBobbinDrawing, this);
     Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(drawingPictureName());
     Image1->setGeometry(-1, -2, 460, 409);
 
     buildLabels();
@@ -168,6 +170,7 @@ void TForm4::buildFields()
               QPalette colours = field->palette();
               colours.setColor(QPalette::Base, QApplication::palette().color(role));
               field->setPalette(colours);
+              field->setMeaning(drawingFieldMeaning(place.name));
               field->setText(QStringLiteral("0"));
               fields_.insert(field->objectName(), field);
           };
@@ -260,7 +263,7 @@ void TForm4::updateTemplateButton()
     const QString note = QStringLiteral("3. ") + problem;
     lbTemplateNote->setText(lbTemplateNote->fontMetrics().elidedText(note, Qt::ElideRight, kTemplateNote.width()));
     lbTemplateNote->setToolTip(problem);
-    lbTemplateNote->setAccessibleName(note);
+    lbTemplateNote->setAccessibleName(problem.isEmpty() ? QString() : note);
 }
 
 cut::FieldTexts TForm4::fieldTexts() const

@@ -1,5 +1,7 @@
 #include "fitlineedit.h"
 
+#include "accessibility.h"
+
 #include <QFontMetricsF>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -20,6 +22,19 @@ FitLineEdit::FitLineEdit(const QFont& font, QWidget* parent) : QLineEdit(parent)
 {
     setFont(font);
     connect(this, &QLineEdit::textChanged, this, &FitLineEdit::fitText);
+    connect(this, &QLineEdit::textChanged, this, &FitLineEdit::nameForScreenReaders);
+}
+
+void FitLineEdit::setMeaning(const QString& meaning)
+{
+    meaning_ = meaning;
+    nameForScreenReaders();
+}
+
+void FitLineEdit::nameForScreenReaders()
+{
+    if (!meaning_.isEmpty())
+        setAccessibleName(spokenDrawingField(meaning_, text()));
 }
 
 void FitLineEdit::resizeEvent(QResizeEvent* event)

@@ -2,7 +2,8 @@
 // smaller pixel size, just small enough to show it whole, down to a size
 // that can still be read (8 px); a text too wide even then is clipped and
 // shows from its start. Texts that fit keep the field's own font. A shrunk
-// or clipped text is whole in the tooltip (and copies whole).
+// or clipped text is whole in the tooltip (and copies whole). Given what it
+// measures, the field reads to a screen reader as that and its value.
 #pragma once
 
 #include <QFont>
@@ -15,13 +16,18 @@ class FitLineEdit : public QLineEdit {
 public:
     explicit FitLineEdit(const QFont& font, QWidget* parent = nullptr);
 
+    // What the value measures: the accessible name becomes "meaning: text mm".
+    void setMeaning(const QString& meaning);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void fitText();
+    void nameForScreenReaders();
 
     QFont baseFont_;
+    QString meaning_;
 };
 
 }  // namespace vintorp::ui

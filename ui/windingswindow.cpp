@@ -65,6 +65,7 @@ void WindingsWindow::buildControls()
 
     twWindings = new QTableWidget(0, ColumnCount, this);
     twWindings->setObjectName(QStringLiteral("twWindings"));
+    twWindings->setAccessibleName(tr("Обмотки"));
     twWindings->setHorizontalHeaderLabels(columnHeaders());
     const QStringList tips = columnToolTips();
     for (int c = 0; c < ColumnCount; ++c)

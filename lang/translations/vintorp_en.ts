@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>высота окна щеки</source>
+        <translation>height of the flange&apos;s window</translation>
+    </message>
+    <message>
+        <source>полная высота щеки</source>
+        <translation>overall height of the flange</translation>
+    </message>
+    <message>
+        <source>полная ширина щеки</source>
+        <translation>overall width of the flange</translation>
+    </message>
+    <message>
+        <source>ширина окна щеки</source>
+        <translation>width of the flange&apos;s window</translation>
+    </message>
+    <message>
+        <source>высота средней части стенок с выступами (1 и 3)</source>
+        <translation>height of the middle section of the tabbed walls (1 and 3)</translation>
+    </message>
+    <message>
+        <source>высота стенок с выступами между линиями выступов, без выступов</source>
+        <translation>height of the tabbed walls between their tab lines, tabs excluded</translation>
+    </message>
+    <message>
+        <source>полная высота стенок с выступами, включая выступы</source>
+        <translation>overall height of the tabbed walls, tabs included</translation>
+    </message>
+    <message>
+        <source>ширина верхней и нижней частей стенок с выступами</source>
+        <translation>width of the tabbed walls&apos; upper and lower sections</translation>
+    </message>
+    <message>
+        <source>ширина выступов и средней части стенок с выступами</source>
+        <translation>width of the tabbed walls&apos; tabs and middle section</translation>
+    </message>
+    <message>
+        <source>высота средней части гладких стенок (2 и 4)</source>
+        <translation>height of the middle section of the plain walls (2 and 4)</translation>
+    </message>
+    <message>
+        <source>полная высота гладких стенок</source>
+        <translation>overall height of the plain walls</translation>
+    </message>
+    <message>
+        <source>ширина средней части гладких стенок</source>
+        <translation>width of the plain walls&apos; middle section</translation>
+    </message>
+    <message>
+        <source>ширина верхней и нижней частей гладких стенок</source>
+        <translation>width of the plain walls&apos; upper and lower sections</translation>
+    </message>
+    <message>
+        <source>толщина листового материала</source>
+        <translation>thickness of the sheet material</translation>
+    </message>
+    <message>
+        <source>A, ширина стержня, на котором стоит каркас</source>
+        <translation>A, width of the leg that carries the bobbin</translation>
+    </message>
+    <message>
+        <source>B, толщина набора сердечника</source>
+        <translation>B, depth of the core&apos;s stack</translation>
+    </message>
+    <message>
+        <source>C, ширина окна сердечника</source>
+        <translation>C, width of the core&apos;s window</translation>
+    </message>
+    <message>
+        <source>H, высота окна сердечника</source>
+        <translation>H, height of the core&apos;s window</translation>
+    </message>
+    <message>
+        <source>толщина материала каркаса</source>
+        <translation>thickness of the bobbin&apos;s sheet material</translation>
+    </message>
+    <message>
+        <source>толщина стяжки сердечника ПЛ</source>
+        <translation>thickness of the U-core&apos;s clamping band</translation>
+    </message>
+    <message>
+        <source>Сердечник ШЛ с размерами A, B, C и H</source>
+        <translation>E-core with its dimensions A, B, C and H</translation>
+    </message>
+    <message>
+        <source>Сердечник ПЛ с размерами A, B, C и H</source>
+        <translation>U-core with its dimensions A, B, C and H</translation>
+    </message>
+    <message>
+        <source>в миллиметрах</source>
+        <translation>in millimetres</translation>
+    </message>
+    <message>
+        <source>Чертёж каркаса: две щеки и четыре стенки трубки с размерами в миллиметрах</source>
+        <translation>Bobbin drawing: two flanges and the tube&apos;s four walls, dimensions in millimetres</translation>
+    </message>
+    <message>
+        <source>%1: %2 мм</source>
+        <translation>%1: %2 mm</translation>
+    </message>
+</context>
+<context>
     <name>Batch</name>
     <message>
         <source>вырезать нечего: расчёт не удался</source>
@@ -404,6 +507,13 @@ exactly on the tabs&apos; fold lines.</translation>
     </message>
 </context>
 <context>
+    <name>DrawingPrinter</name>
+    <message>
+        <source>Vintorp — чертёж каркаса</source>
+        <translation>Vintorp — bobbin drawing</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Введите правильно размеры!</source>
@@ -436,13 +546,6 @@ exactly on the tabs&apos; fold lines.</translation>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; is not a valid floating point value</translation>
-    </message>
-</context>
-<context>
-    <name>DrawingPrinter</name>
-    <message>
-        <source>Vintorp — чертёж каркаса</source>
-        <translation>Vintorp — bobbin drawing</translation>
     </message>
 </context>
 <context>
@@ -671,6 +774,14 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source>Файл для лазерного резака (SVG, DXF)</source>
         <translation>File for a laser cutter (SVG, DXF)</translation>
+    </message>
+    <message>
+        <source>Ширина листа материала</source>
+        <translation>Width of the material sheet</translation>
+    </message>
+    <message>
+        <source>Высота листа материала</source>
+        <translation>Height of the material sheet</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,8 @@ TemplateOutputDialog::TemplateOutputDialog(int bobbins, QWidget* parent) : QDial
     auto* cutterForm = new QFormLayout(cutter_);
     sheetWidth_ = millimetres("seSheetWidth", kTestSquare, kLargestSheet, 300, 10);
     sheetHeight_ = millimetres("seSheetHeight", kTestSquare, kLargestSheet, 200, 10);
+    sheetWidth_->setAccessibleName(tr("Ширина листа материала"));
+    sheetHeight_->setAccessibleName(tr("Высота листа материала"));
     auto* sheet = new QHBoxLayout;
     sheet->addWidget(sheetWidth_);
     sheet->addWidget(new QLabel(QStringLiteral("×"), cutter_));

@@ -2,8 +2,14 @@
 // language chosen, and fits its place in the fixed layout (run at screen
 // scale 1 and 2).
 #include "uitest.h"
+#include "calc/drawingfields.h"
+#include "template/command/templatedialog.h"
 #include "ui/fitlineedit.h"
+#include "ui/vectorpicture.h"
 #include "lang/language.h"
+
+#include <QAbstractSpinBox>
+#include <QAccessible>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -40,6 +47,30 @@ QList<QWidget*> withChildren(QWidget* window)
     QList<QWidget*> all = window->findChildren<QWidget*>();
     all.prepend(window);
     return all;
+}
+
+// What a screen reader is told a widget is called.
+QString accessibleName(QWidget* widget)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// Every control a screen reader stops at under `window` (pictures included)
+// that has no accessible name.
+QStringList unnamedControls(QWidget* window)
+{
+    QStringList unnamed;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const bool focusable = w->focusPolicy() & Qt::TabFocus;
+        const bool control = (focusable
+                              && (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w)
+                                  || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractItemView*>(w)))
+                             || qobject_cast<QLabel*>(w) || qobject_cast<VectorPicture*>(w);
+        if (control && !w->isHidden() && !w->objectName().startsWith(u"qt_") && accessibleName(w).trimmed().isEmpty())
+            unnamed << w->objectName() + u'/' + QString::fromLatin1(w->metaObject()->className());
+    }
+    return unnamed;
 }
 
 QString where(const QWidget* widget)
@@ -220,6 +251,46 @@ private slots:
         for (const QPushButton* button : window->findChildren<QPushButton*>()) {
             const int width = QFontMetrics(button->font()).horizontalAdvance(button->text());
             QVERIFY2(width + 8 <= button->width(), qPrintable(where(button)));
+        }
+    }
+
+    // Every control has a name for screen readers: the drawing's fields
+    // read as what they measure and their value, the input fields as the
+    // dimension they take, in the language chosen.
+    void screenReadersNameEveryControl()
+    {
+        QFETCH_GLOBAL(Language, language);
+        const bool english = language == Language::English;
+        const QStringList inputs{"ed_A", "ed_B", "ed_C", "ed_H"};
+        const QStringList values{"20", "25", "10", "30"};
+        for (qsizetype i = 0; i < inputs.size(); ++i)
+            form_->findChild<QLineEdit*>(inputs[i])->setText(values[i]);
+        form_->btShowClick();
+        for (qsizetype i = 0; i < inputs.size(); ++i)
+            QVERIFY(accessibleName(form_->findChild<QLineEdit*>(inputs[i])).startsWith(QString(inputs[i].back()) + u','));
+
+        QSet<QString> meanings;
+        for (const vintorp::calc::DrawingField& place : vintorp::calc::kDrawingFieldTable) {
+            const QString fieldName = QString::fromLatin1(place.name.data(), qsizetype(place.name.size()));
+            auto* field = drawing_->findChild<FitLineEdit*>(fieldName);
+            QVERIFY(field && field->text() != u"0");
+            const QString name = accessibleName(field);
+            const QString value = QStringLiteral(": ") + field->text() + (english ? " mm" : " мм");
+            QVERIFY2(name.endsWith(value), qPrintable(name));
+            const QString meaning = name.chopped(value.size());
+            QVERIFY2(!meaning.isEmpty() && !meanings.contains(meaning), qPrintable(name));
+            meanings.insert(meaning);
+            if (english)
+                QCOMPARE(meaning, QString::fromUtf8(place.meaning.data(), qsizetype(place.meaning.size())));
+        }
+        QCOMPARE(meanings.size(), 14);
+
+        drawing_->btWindingsClick();
+        vintorp::cut::TemplateOutputDialog dialog(1);
+        for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(drawing_.get()),
+                                static_cast<QWidget*>(&dialog)}) {
+            const QStringList unnamed = unnamedControls(window);
+            QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
         }
     }
 
