@@ -79,9 +79,13 @@ TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(windowFont());
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    // Black on white paper whatever the desktop's palette; the buttons keep it.
+    QPalette paper = palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::WindowText, Qt::black);
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    setPalette(paper);
     setAutoFillBackground(true);
 }
 
@@ -158,28 +162,24 @@ void TForm4::buildControls()
 
 void TForm4::buildFields()
 {
-    const auto makeField
-        = [this](const calc::DrawingField& place, Qt::Alignment alignment, QPalette::ColorRole role) {
-              auto* field = new FitLineEdit(windowFont(), this);
-              field->setObjectName(fieldName(place));
-              const calc::PixelRect& r = place.place;
-              field->setGeometry(r.left, r.top, r.width, r.height);
-              field->setFrame(false);
-              field->setReadOnly(true);
-              field->setAlignment(alignment | Qt::AlignVCenter);
-              QPalette colours = field->palette();
-              colours.setColor(QPalette::Base, QApplication::palette().color(role));
-              field->setPalette(colours);
-              field->setMeaning(drawingFieldMeaning(place.name));
-              field->setText(QStringLiteral("0"));
-              fields_.insert(field->objectName(), field);
-          };
+    const auto makeField = [this](const calc::DrawingField& place, Qt::Alignment alignment) {
+        auto* field = new FitLineEdit(windowFont(), this);
+        field->setObjectName(fieldName(place));
+        const calc::PixelRect& r = place.place;
+        field->setGeometry(r.left, r.top, r.width, r.height);
+        field->setFrame(false);
+        field->setReadOnly(true);
+        field->setAlignment(alignment | Qt::AlignVCenter);
+        field->setMeaning(drawingFieldMeaning(place.name));
+        field->setText(QStringLiteral("0"));
+        fields_.insert(field->objectName(), field);
+    };
     // The dimension fields are centred on their lines; the thickness follows its label.
     for (const calc::DrawingField& place : calc::kDrawingFieldTable) {
         if (place.onDimensionLine)
-            makeField(place, Qt::AlignHCenter, QPalette::Light);
+            makeField(place, Qt::AlignHCenter);
         else
-            makeField(place, Qt::AlignLeft, QPalette::Base);
+            makeField(place, Qt::AlignLeft);
     }
 }
 

@@ -273,6 +273,7 @@ void WindingsWindow::showRow(int row, const std::vector<CellFault>& faults,
         QTableWidgetItem& item = cell(row, c);
         const QString& reason = reasons[std::size_t(c)];
         item.setBackground(reason.isEmpty() ? QBrush() : QBrush(kFaultBackground));
+        item.setForeground(reason.isEmpty() ? QBrush() : QBrush(Qt::black));  // dark palettes too
         item.setToolTip(reason);
     }
     // The winding's colour in the section, beside its name.
@@ -305,7 +306,7 @@ void WindingsWindow::showRow(int row, const std::vector<CellFault>& faults,
         QTableWidgetItem& item = cell(row, c);
         item.setText(results[std::size_t(c - kInputColumns)]);
         item.setToolTip(resultTip);
-        item.setForeground(build && build->problem ? QBrush(Qt::darkRed) : QBrush());
+        item.setForeground(build && build->problem ? QBrush(Qt::darkRed) : QBrush(Qt::black));
         item.setTextAlignment((build && build->problem ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     }
 }
@@ -353,6 +354,7 @@ void WindingsWindow::showVerdict(int faultyRows)
     lbVerdict->setText(text);
     QPalette colours = lbVerdict->palette();
     colours.setColor(QPalette::Window, good ? kFitsBackground : kFaultBackground);
+    colours.setColor(QPalette::WindowText, Qt::black);  // on its light colour whatever the palette
     lbVerdict->setPalette(colours);
 }
 
