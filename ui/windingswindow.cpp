@@ -421,6 +421,12 @@ void WindingsWindow::keyPressEvent(QKeyEvent* event)
             return;
         }
     }
+    // Escape closes the window as it would a dialog (a cell's editor takes
+    // it first); the windings stay for its next opening.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 
