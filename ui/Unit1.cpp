@@ -233,6 +233,10 @@ bool TForm1::FormKeyPress(QWidget* focus, QKeyEvent* key)
     if (*typed == kEnter) {
         if (pushButton) {
             pushButton->click();
+            // Still by keyboard: the focus the drawing window has come up
+            // with (on Print) shows its frame too. (Showing a window resets
+            // the mark, so it is set after.)
+            drawing_.setAttribute(Qt::WA_KeyboardFocusChange);
         } else {
             // Moved by a key, the focus is shown as after Tab.
             setAttribute(Qt::WA_KeyboardFocusChange);

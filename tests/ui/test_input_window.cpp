@@ -271,8 +271,11 @@ private slots:
             QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
         }
         QCOMPARE(edit("ed_H")->text(), QStringLiteral("30"));
+        QVERIFY(!drawing_->testAttribute(Qt::WA_KeyboardFocusChange));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(drawing_->isVisible());
+        // Reached by keyboard, the drawing window shows where its focus is.
+        QVERIFY(drawing_->testAttribute(Qt::WA_KeyboardFocusChange));
         QCOMPARE(drawing_->fieldText(QStringLiteral("Edit4")), QStringLiteral("39,5"));
     }
 
