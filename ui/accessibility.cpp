@@ -2,8 +2,11 @@
 
 #include "calc/drawingfields.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -56,6 +59,30 @@ constexpr std::array<NamedControl, 8> kInputControls = {{
     {"IMG_PL", QT_TRANSLATE_NOOP("Accessibility", "Сердечник ПЛ с размерами A, B, C и H")},
 }};
 
+struct PresentedClass {
+    QLatin1StringView className;
+    QAccessible::Role role;
+};
+
+constexpr std::array<PresentedClass, 4> kPresentedClasses = {{
+    {QLatin1StringView("vintorp::ui::TForm1"), QAccessible::Window},
+    {QLatin1StringView("vintorp::ui::TForm4"), QAccessible::Window},
+    {QLatin1StringView("vintorp::ui::WindingsWindow"), QAccessible::Window},
+    {QLatin1StringView("vintorp::ui::VectorPicture"), QAccessible::Graphic},
+}};
+
+QAccessibleInterface* presentedInterface(const QString& className, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    const auto presented = std::find_if(kPresentedClasses.begin(), kPresentedClasses.end(),
+                                        [&className](const PresentedClass& c) { return c.className == className; });
+    if (!widget || presented == kPresentedClasses.end()
+        || (presented->role == QAccessible::Window) != widget->isWindow())
+        return nullptr;
+    // Handed to Qt's accessibility cache, which owns and deletes it.
+    return new QAccessibleWidget(widget, presented->role);
+}
+
 QString translated(const char* text)
 {
     return QCoreApplication::translate(kContext, text);
@@ -89,6 +116,11 @@ QString inputControlName(QStringView objectName)
 QString inputFieldDescription()
 {
     return translated(QT_TRANSLATE_NOOP("Accessibility", "в миллиметрах"));
+}
+
+void presentWindowsAsWindows()
+{
+    QAccessible::installFactory(presentedInterface);
 }
 
 QString drawingPictureName()

@@ -25,4 +25,10 @@ QString inputFieldDescription();
 // The drawing window's picture.
 QString drawingPictureName();
 
+// Makes the program's own windows (the input, drawing and windings windows)
+// known to screen readers as windows, and its pictures as pictures: Qt
+// presents a plain widget as a client area (AT-SPI's "filler"), which a
+// reader announces as neither. Called once at start.
+void presentWindowsAsWindows();
+
 }  // namespace vintorp::ui

@@ -103,11 +103,18 @@ def inner(program):
         fields = [n for n in names if re.fullmatch(r".+: \d+(\.\d+)? mm", n)]
         if len(set(fields)) != 14:
             failures.append(f"{len(set(fields))} drawing fields read with their value, not 14")
-        wanted = [r"A, width of the leg that carries the bobbin", r"H, .+", r"E-core .+", r"Bobbin drawing: .+",
+        wanted = [r"A, width of the leg that carries the bobbin", r"H, .+", r"E-core .+",
                   r"Calculate", r"Print", r"Notes:", r"1\. With many windings, .+"]
         for pattern in wanted:
             if not any(re.fullmatch(pattern, n) for n in names):
                 failures.append(f"nothing read as {pattern!r}")
+        images = [name for role, name, _, _ in rows if role == "image"]
+        if not any(re.fullmatch(r"Bobbin drawing: .+", n) for n in images):
+            failures.append(f"the drawing is not read as a picture: {images}")
+        frames = [name for role, name, _, _ in rows if role == "frame"]
+        for pattern in (r"Vintorp v\..+", r"Bobbin drawing"):
+            if not any(re.fullmatch(pattern, n) for n in frames):
+                failures.append(f"no window (frame) read as {pattern!r}: {frames}")
         unnamed = [f"{role} at depth {depth}" for role, name, _, depth in rows
                    if not name.strip() and role in ("text", "push button", "radio button", "label", "image")]
         if unnamed:

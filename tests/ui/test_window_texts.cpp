@@ -322,6 +322,12 @@ private slots:
         QCOMPARE(meanings.size(), 14);
 
         drawing_->btWindingsClick();
+        for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(drawing_.get()),
+                                static_cast<QWidget*>(drawing_->windingsWindow())}) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
+            QVERIFY(face && face->role() == QAccessible::Window);
+            QCOMPARE(face->text(QAccessible::Name), window->windowTitle());
+        }
         vintorp::cut::TemplateOutputDialog dialog(1);
         for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(drawing_.get()),
                                 static_cast<QWidget*>(&dialog)}) {
