@@ -74,8 +74,9 @@ constexpr std::array<PresentedClass, 4> kPresentedClasses = {{
 QAccessibleInterface* presentedInterface(const QString& className, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
-    const auto presented = std::find_if(kPresentedClasses.begin(), kPresentedClasses.end(),
-                                        [&className](const PresentedClass& c) { return c.className == className; });
+    const auto presented
+        = std::find_if(kPresentedClasses.begin(), kPresentedClasses.end(),
+                       [&className](const PresentedClass& c) { return c.className == className; });
     if (!widget || presented == kPresentedClasses.end()
         || (presented->role == QAccessible::Window) != widget->isWindow())
         return nullptr;
@@ -118,7 +119,7 @@ QString inputFieldDescription()
     return translated(QT_TRANSLATE_NOOP("Accessibility", "в миллиметрах"));
 }
 
-void presentWindowsAsWindows()
+void presentWindowsAndPictures()
 {
     QAccessible::installFactory(presentedInterface);
 }

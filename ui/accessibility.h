@@ -29,6 +29,6 @@ QString drawingPictureName();
 // known to screen readers as windows, and its pictures as pictures: Qt
 // presents a plain widget as a client area (AT-SPI's "filler"), which a
 // reader announces as neither. Called once at start.
-void presentWindowsAsWindows();
+void presentWindowsAndPictures();
 
 }  // namespace vintorp::ui

@@ -27,7 +27,7 @@ void setUpApplication(QApplication& app)
     QGuiApplication::setDesktopFileName(QStringLiteral(VINTORP_APP_ID));
     QApplication::setOrganizationDomain(QStringLiteral("vintorp.github.io"));
     installFonts(app);
-    presentWindowsAsWindows();
+    presentWindowsAndPictures();
 
     // The system's language chooses the interface's, and that of Qt's own dialogs.
     lang::installTranslations(app, lang::systemLanguage());
