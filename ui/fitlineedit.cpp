@@ -29,6 +29,7 @@ void FitLineEdit::setMeaning(const QString& meaning)
 {
     meaning_ = meaning;
     nameForScreenReaders();
+    fitText();
 }
 
 void FitLineEdit::nameForScreenReaders()
@@ -60,7 +61,10 @@ void FitLineEdit::fitText()
     if (fitted != font())
         setFont(fitted);
     // Shrunk or clipped, the whole text is still at hand.
-    setToolTip(fitted == baseFont_ ? QString() : text());
+    if (fitted == baseFont_)
+        setToolTip(meaning_);
+    else
+        setToolTip(meaning_.isEmpty() ? text() : spokenDrawingField(meaning_, text()));
     if (!whole)
         home(false);
 }

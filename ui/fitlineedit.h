@@ -3,7 +3,8 @@
 // that can still be read (8 px); a text too wide even then is clipped and
 // shows from its start. Texts that fit keep the field's own font. A shrunk
 // or clipped text is whole in the tooltip (and copies whole). Given what it
-// measures, the field reads to a screen reader as that and its value.
+// measures, the tooltip says that, and the field reads to a screen reader as
+// that and its value.
 #pragma once
 
 #include <QFont>
@@ -16,7 +17,8 @@ class FitLineEdit : public QLineEdit {
 public:
     explicit FitLineEdit(const QFont& font, QWidget* parent = nullptr);
 
-    // What the value measures: the accessible name becomes "meaning: text mm".
+    // What the value measures: the tooltip, and the accessible name as
+    // "meaning: text mm" (the tooltip too while the text is shrunk).
     void setMeaning(const QString& meaning);
 
 protected:
