@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Детали в натуральную величину: печать, PDF или SVG</source>
-        <translation>The parts full size (1:1): print, PDF or SVG</translation>
+        <translation>Full-size (1:1) parts: print, PDF or SVG</translation>
     </message>
     <message>
         <source>10 × 10 мм</source>
