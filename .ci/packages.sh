@@ -4,7 +4,9 @@
 # Groups:
 #   build     build the program and the batch tool
 #   test      the tests and benchmarks (./build.sh test); python3-ezdxf reads
-#             the DXF back, run by /usr/bin/python3
+#             the DXF back, run by /usr/bin/python3; Xvfb, a session bus, the
+#             AT-SPI registry and python3-pyatspi read the windows as a screen
+#             reader does (the program on Qt's X11 platform plugin)
 #   deb       make the Debian package (the dependency scan)
 #   checks    check the Debian package (.ci/check-package)
 #   fuzz      the libFuzzer targets (clang and its run-time libraries)
@@ -17,7 +19,8 @@ packages_of() {
         case "$group" in
             build) echo cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n \
                         qt6-tools-dev qt6-l10n-tools fonts-liberation2 nlohmann-json3-dev ;;
-            test) echo libgtest-dev libbenchmark-dev poppler-utils librsvg2-bin python3-ezdxf ;;
+            test) echo libgtest-dev libbenchmark-dev poppler-utils librsvg2-bin python3-ezdxf \
+                       xvfb xauth dbus at-spi2-core python3-pyatspi qt6-qpa-plugins ;;
             deb) echo dpkg-dev ;;
             checks) echo desktop-file-utils appstream lintian file shared-mime-info libglib2.0-bin ;;
             fuzz) echo clang libclang-rt-14-dev ;;

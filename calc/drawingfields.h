@@ -8,8 +8,8 @@
 // by these names. Code that means a dimension uses the constants in
 // namespace `field`, so it reads as geometry.
 //
-// The parts: two identical cheeks (end plates with a window for the core's
-// middle leg) and four walls of the tube that the winding sits on. Walls 1
+// The parts: two identical cheeks (the flanges: end plates with a window for
+// the core's middle leg) and four walls of the tube that the winding sits on. Walls 1
 // and 3 carry a tab at each end that passes through a cheek; walls 2 and 4
 // are plain. Each wall has an upper, a middle and a lower section.
 #pragma once
@@ -48,7 +48,9 @@ struct PixelRect {
 struct DrawingField {
     std::string_view name;
     PixelRect place;
-    // What the value measures, in the words of the person cutting the parts.
+    // What the value measures, in the words of the person cutting the parts;
+    // a screen reader says it before the value (ui/accessibility.cpp has the
+    // same words in Russian, translated back to these).
     std::string_view meaning;
     // Stands on a dimension line of the drawing (all but the thickness).
     bool onDimensionLine;
@@ -57,10 +59,10 @@ struct DrawingField {
 // Every field, in the window's tab order (the thickness comes last, after the
 // Print button).
 inline constexpr std::array<DrawingField, 14> kDrawingFieldTable = {{
-    {field::CheekWindowHeight, {43, 138, 33, 16}, "height of the cheek's window", true},
-    {field::CheekHeight, {20, 110, 33, 16}, "overall height of the cheek", true},
-    {field::CheekWidth, {125, 15, 33, 16}, "overall width of the cheek", true},
-    {field::CheekWindowWidth, {126, 31, 30, 16}, "width of the cheek's window", true},
+    {field::CheekWindowHeight, {43, 138, 33, 16}, "height of the flange's window", true},
+    {field::CheekHeight, {20, 110, 33, 16}, "overall height of the flange", true},
+    {field::CheekWidth, {125, 15, 33, 16}, "overall width of the flange", true},
+    {field::CheekWindowWidth, {126, 31, 30, 16}, "width of the flange's window", true},
     {field::TabbedWallMiddleHeight, {60, 280, 33, 16},
      "height of the middle section of the tabbed walls (1 and 3)", true},
     {field::TabbedWallBetweenTabs, {43, 317, 33, 16},

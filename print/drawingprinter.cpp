@@ -5,6 +5,7 @@
 #include "print/errors/printerror.h"
 #include "print/printsize.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QWidget>
@@ -24,7 +25,30 @@ private:
     bool& busy_;
 };
 
+// Names the printout for the time of the command: the print dialog and the
+// queue show the name, and a PDF takes it as its title. The shared printer
+// gets its earlier name back afterwards.
+class DocNameScope {
+public:
+    DocNameScope(QPrinter& printer, const QString& name) : printer_(printer), earlier_(printer.docName())
+    {
+        printer_.setDocName(name);
+    }
+    ~DocNameScope() { printer_.setDocName(earlier_); }
+    DocNameScope(const DocNameScope&) = delete;
+    DocNameScope& operator=(const DocNameScope&) = delete;
+
+private:
+    QPrinter& printer_;
+    QString earlier_;
+};
+
 }  // namespace
+
+QString drawingDocName()
+{
+    return QCoreApplication::translate("DrawingPrinter", "Vintorp — чертёж каркаса");
+}
 
 DrawingPrinter::DrawingPrinter(SharedPrinter& printer, std::unique_ptr<PrinterChooser> chooser)
     : printer_(printer), chooser_(chooser ? std::move(chooser) : std::make_unique<DialogPrinterChooser>())
@@ -44,6 +68,7 @@ void DrawingPrinter::print(QWidget& window, const QRect& area)
     QPrinter& target = printer_.get();
     // The drawing is placed within the printable area.
     target.setFullPage(false);
+    const DocNameScope named(target, drawingDocName());
     if (!chooser_->choose(target, &window))
         return;
     if (!hasDestination(target))

@@ -11,9 +11,14 @@
 #include <memory>
 
 class QPrinter;
+class QString;
 class QWidget;
 
 namespace vintorp::print {
+
+// The printout's name, in the interface language: the print dialog shows it
+// and a PDF takes it as its title.
+QString drawingDocName();
 
 // Prints on the run's one printer, so the printer and the settings chosen
 // in the dialog stay for every later print of the same run.

@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "Unit4.h"
+#include "accessibility.h"
 #include "assets/artwork.h"
 #include "calcbridge.h"
 #include "decimalseparator.h"
@@ -129,6 +130,14 @@ void TForm1::buildControls()
     btShow = makeButton(tr("Рассчитать"), this, "btShow", {168, 189, 72, 24});
     Button1 = makeButton(tr("Закрыть"), this, "Button1", {244, 189, 72, 24});
 
+    // The fields read as the dimension they take, the pictures as what they show.
+    for (QLineEdit* edit : {ed_A, ed_B, ed_C, ed_H, edMater, edPLKrep}) {
+        edit->setAccessibleName(inputControlName(edit->objectName()));
+        edit->setAccessibleDescription(inputFieldDescription());
+    }
+    for (VectorPicture* picture : {img_SHL, IMG_PL})
+        picture->setAccessibleName(inputControlName(picture->objectName()));
+
     connect(rgType, &RadioGroup::itemIndexChanged, this, &TForm1::rgTypeClick);
     connect(btShow, &QPushButton::clicked, this, &TForm1::btShowClick);
     connect(rgType, &RadioGroup::itemIndexChanged, this, &TForm1::inputsChanged);
@@ -150,7 +159,9 @@ void TForm1::chainTabOrder()
     }
     QWidget::setTabOrder(previous, Button1);
     QWidget::setTabOrder(Button1, ed_A);
+    // Typing at start replaces the "0", as in a field reached by Tab or Enter.
     ed_A->setFocus();
+    ed_A->selectAll();
 }
 
 void TForm1::FormCreate()
@@ -238,10 +249,17 @@ bool TForm1::FormKeyPress(QWidget* focus, QKeyEvent* key)
     auto* edit = qobject_cast<QLineEdit*>(focus);
 
     if (*typed == kEnter) {
-        if (pushButton)
+        if (pushButton) {
             pushButton->click();
-        else
+            // Still by keyboard: the focus the drawing window has come up
+            // with (on Print) shows its frame too. (Showing a window resets
+            // the mark, so it is set after.)
+            drawing_.setAttribute(Qt::WA_KeyboardFocusChange);
+        } else {
+            // Moved by a key, the focus is shown as after Tab.
+            setAttribute(Qt::WA_KeyboardFocusChange);
             focusNextChild();
+        }
         return true;
     }
     if (*typed == kBackspace || (*typed >= U'0' && *typed <= U'9'))

@@ -1,5 +1,6 @@
 #include "Unit4.h"
 
+#include "accessibility.h"
 #include "assets/artwork.h"
 #include "calc/drawingfields.h"
 #include "decimalseparator.h"
@@ -78,9 +79,13 @@ TForm4::TForm4(std::unique_ptr<print::PrinterChooser> chooser, QWidget* parent)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(windowFont());
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    // Black on white paper whatever the desktop's palette; the buttons keep it.
+    QPalette paper = palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::WindowText, Qt::black);
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    setPalette(paper);
     setAutoFillBackground(true);
 }
 
@@ -106,6 +111,7 @@ void TForm4::buildControls()
 {
     Image1 = new VectorPicture(art::kBobbinDrawingSize, art::bobbinDrawing, art::paintBobbinDrawing, this);
     Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(drawingPictureName());
     Image1->setGeometry(-1, -2, 460, 409);
 
     buildLabels();
@@ -156,27 +162,24 @@ void TForm4::buildControls()
 
 void TForm4::buildFields()
 {
-    const auto makeField
-        = [this](const calc::DrawingField& place, Qt::Alignment alignment, QPalette::ColorRole role) {
-              auto* field = new FitLineEdit(windowFont(), this);
-              field->setObjectName(fieldName(place));
-              const calc::PixelRect& r = place.place;
-              field->setGeometry(r.left, r.top, r.width, r.height);
-              field->setFrame(false);
-              field->setReadOnly(true);
-              field->setAlignment(alignment | Qt::AlignVCenter);
-              QPalette colours = field->palette();
-              colours.setColor(QPalette::Base, QApplication::palette().color(role));
-              field->setPalette(colours);
-              field->setText(QStringLiteral("0"));
-              fields_.insert(field->objectName(), field);
-          };
+    const auto makeField = [this](const calc::DrawingField& place, Qt::Alignment alignment) {
+        auto* field = new FitLineEdit(windowFont(), this);
+        field->setObjectName(fieldName(place));
+        const calc::PixelRect& r = place.place;
+        field->setGeometry(r.left, r.top, r.width, r.height);
+        field->setFrame(false);
+        field->setReadOnly(true);
+        field->setAlignment(alignment | Qt::AlignVCenter);
+        field->setMeaning(drawingFieldMeaning(place.name));
+        field->setText(QStringLiteral("0"));
+        fields_.insert(field->objectName(), field);
+    };
     // The dimension fields are centred on their lines; the thickness follows its label.
     for (const calc::DrawingField& place : calc::kDrawingFieldTable) {
         if (place.onDimensionLine)
-            makeField(place, Qt::AlignHCenter, QPalette::Light);
+            makeField(place, Qt::AlignHCenter);
         else
-            makeField(place, Qt::AlignLeft, QPalette::Base);
+            makeField(place, Qt::AlignLeft);
     }
 }
 
@@ -190,6 +193,14 @@ void TForm4::buildLabels()
         label->move(place.position);
         label->adjustSize();
     }
+    // The first note follows the title "Notes" as closely as in Russian when
+    // a translation makes the title shorter.
+    constexpr int kNoteAfterTitle = 10;
+    const auto* title = findChild<QLabel*>(QStringLiteral("Label3"));
+    auto* firstNote = findChild<QLabel*>(QStringLiteral("Label4"));
+    const int follows = title->geometry().right() + 1 + kNoteAfterTitle;
+    if (follows < firstNote->x())
+        firstNote->move(follows, firstNote->y());
 }
 
 FitLineEdit& TForm4::field(const QString& name) const
@@ -260,7 +271,7 @@ void TForm4::updateTemplateButton()
     const QString note = QStringLiteral("3. ") + problem;
     lbTemplateNote->setText(lbTemplateNote->fontMetrics().elidedText(note, Qt::ElideRight, kTemplateNote.width()));
     lbTemplateNote->setToolTip(problem);
-    lbTemplateNote->setAccessibleName(note);
+    lbTemplateNote->setAccessibleName(problem.isEmpty() ? QString() : note);
 }
 
 cut::FieldTexts TForm4::fieldTexts() const

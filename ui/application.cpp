@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "accessibility.h"
 #include "errorreport.h"
 #include "fonts.h"
 #include "lang/language.h"
@@ -28,6 +29,7 @@ void setUpApplication(QApplication& app)
     QGuiApplication::setDesktopFileName(QStringLiteral(VINTORP_APP_ID));
     QApplication::setOrganizationDomain(QStringLiteral("vintorp.github.io"));
     installFonts(app);
+    presentWindowsAndPictures();
 
     // The system's language chooses the interface's, and that of Qt's own dialogs.
     lang::installTranslations(app, lang::systemLanguage());

@@ -1,5 +1,7 @@
 #include "fitlineedit.h"
 
+#include "accessibility.h"
+
 #include <QFontMetricsF>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -20,6 +22,20 @@ FitLineEdit::FitLineEdit(const QFont& font, QWidget* parent) : QLineEdit(parent)
 {
     setFont(font);
     connect(this, &QLineEdit::textChanged, this, &FitLineEdit::fitText);
+    connect(this, &QLineEdit::textChanged, this, &FitLineEdit::nameForScreenReaders);
+}
+
+void FitLineEdit::setMeaning(const QString& meaning)
+{
+    meaning_ = meaning;
+    nameForScreenReaders();
+    fitText();
+}
+
+void FitLineEdit::nameForScreenReaders()
+{
+    if (!meaning_.isEmpty())
+        setAccessibleName(spokenDrawingField(meaning_, text()));
 }
 
 void FitLineEdit::resizeEvent(QResizeEvent* event)
@@ -45,7 +61,10 @@ void FitLineEdit::fitText()
     if (fitted != font())
         setFont(fitted);
     // Shrunk or clipped, the whole text is still at hand.
-    setToolTip(fitted == baseFont_ ? QString() : text());
+    if (fitted == baseFont_)
+        setToolTip(meaning_);
+    else
+        setToolTip(meaning_.isEmpty() ? text() : spokenDrawingField(meaning_, text()));
     if (!whole)
         home(false);
 }

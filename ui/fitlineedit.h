@@ -2,7 +2,9 @@
 // smaller pixel size, just small enough to show it whole, down to a size
 // that can still be read (8 px); a text too wide even then is clipped and
 // shows from its start. Texts that fit keep the field's own font. A shrunk
-// or clipped text is whole in the tooltip (and copies whole).
+// or clipped text is whole in the tooltip (and copies whole). Given what it
+// measures, the tooltip says that, and the field reads to a screen reader as
+// that and its value.
 #pragma once
 
 #include <QFont>
@@ -15,13 +17,19 @@ class FitLineEdit : public QLineEdit {
 public:
     explicit FitLineEdit(const QFont& font, QWidget* parent = nullptr);
 
+    // What the value measures: the tooltip, and the accessible name as
+    // "meaning: text mm" (the tooltip too while the text is shrunk).
+    void setMeaning(const QString& meaning);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void fitText();
+    void nameForScreenReaders();
 
     QFont baseFont_;
+    QString meaning_;
 };
 
 }  // namespace vintorp::ui

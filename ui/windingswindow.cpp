@@ -91,6 +91,7 @@ void WindingsWindow::buildControls()
 
     twWindings = new QTableWidget(0, ColumnCount, this);
     twWindings->setObjectName(QStringLiteral("twWindings"));
+    twWindings->setAccessibleName(tr("Обмотки"));
     twWindings->setHorizontalHeaderLabels(columnHeaders());
     const QStringList tips = columnToolTips();
     for (int c = 0; c < ColumnCount; ++c)
@@ -361,6 +362,7 @@ void WindingsWindow::showRow(int row, const std::vector<CellFault>& faults,
         QTableWidgetItem& item = cell(row, c);
         const QString& reason = reasons[std::size_t(c)];
         item.setBackground(reason.isEmpty() ? QBrush() : QBrush(kFaultBackground));
+        item.setForeground(reason.isEmpty() ? QBrush() : QBrush(Qt::black));  // dark palettes too
         item.setToolTip(reason);
     }
     // The winding's colour in the section, beside its name.
@@ -393,7 +395,7 @@ void WindingsWindow::showRow(int row, const std::vector<CellFault>& faults,
         QTableWidgetItem& item = cell(row, c);
         item.setText(results[std::size_t(c - kInputColumns)]);
         item.setToolTip(resultTip);
-        item.setForeground(build && build->problem ? QBrush(Qt::darkRed) : QBrush());
+        item.setForeground(build && build->problem ? QBrush(Qt::darkRed) : QBrush(Qt::black));
         item.setTextAlignment((build && build->problem ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     }
 }
@@ -441,6 +443,7 @@ void WindingsWindow::showVerdict(int faultyRows)
     lbVerdict->setText(text);
     QPalette colours = lbVerdict->palette();
     colours.setColor(QPalette::Window, good ? kFitsBackground : kFaultBackground);
+    colours.setColor(QPalette::WindowText, Qt::black);  // on its light colour whatever the palette
     lbVerdict->setPalette(colours);
 }
 
@@ -506,6 +509,12 @@ void WindingsWindow::keyPressEvent(QKeyEvent* event)
             button->click();
             return;
         }
+    }
+    // Escape closes the window as it would a dialog (a cell's editor takes
+    // it first); the windings stay for its next opening.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
     }
     QWidget::keyPressEvent(event);
 }

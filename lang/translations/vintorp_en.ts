@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>высота окна щеки</source>
+        <translation>height of the flange&apos;s window</translation>
+    </message>
+    <message>
+        <source>полная высота щеки</source>
+        <translation>overall height of the flange</translation>
+    </message>
+    <message>
+        <source>полная ширина щеки</source>
+        <translation>overall width of the flange</translation>
+    </message>
+    <message>
+        <source>ширина окна щеки</source>
+        <translation>width of the flange&apos;s window</translation>
+    </message>
+    <message>
+        <source>высота средней части стенок с выступами (1 и 3)</source>
+        <translation>height of the middle section of the tabbed walls (1 and 3)</translation>
+    </message>
+    <message>
+        <source>высота стенок с выступами между линиями выступов, без выступов</source>
+        <translation>height of the tabbed walls between their tab lines, tabs excluded</translation>
+    </message>
+    <message>
+        <source>полная высота стенок с выступами, включая выступы</source>
+        <translation>overall height of the tabbed walls, tabs included</translation>
+    </message>
+    <message>
+        <source>ширина верхней и нижней частей стенок с выступами</source>
+        <translation>width of the tabbed walls&apos; upper and lower sections</translation>
+    </message>
+    <message>
+        <source>ширина выступов и средней части стенок с выступами</source>
+        <translation>width of the tabbed walls&apos; tabs and middle section</translation>
+    </message>
+    <message>
+        <source>высота средней части гладких стенок (2 и 4)</source>
+        <translation>height of the middle section of the plain walls (2 and 4)</translation>
+    </message>
+    <message>
+        <source>полная высота гладких стенок</source>
+        <translation>overall height of the plain walls</translation>
+    </message>
+    <message>
+        <source>ширина средней части гладких стенок</source>
+        <translation>width of the plain walls&apos; middle section</translation>
+    </message>
+    <message>
+        <source>ширина верхней и нижней частей гладких стенок</source>
+        <translation>width of the plain walls&apos; upper and lower sections</translation>
+    </message>
+    <message>
+        <source>толщина листового материала</source>
+        <translation>thickness of the sheet material</translation>
+    </message>
+    <message>
+        <source>A, ширина стержня, на котором стоит каркас</source>
+        <translation>A, width of the leg that carries the bobbin</translation>
+    </message>
+    <message>
+        <source>B, толщина набора сердечника</source>
+        <translation>B, depth of the core&apos;s stack</translation>
+    </message>
+    <message>
+        <source>C, ширина окна сердечника</source>
+        <translation>C, width of the core&apos;s window</translation>
+    </message>
+    <message>
+        <source>H, высота окна сердечника</source>
+        <translation>H, height of the core&apos;s window</translation>
+    </message>
+    <message>
+        <source>толщина материала каркаса</source>
+        <translation>thickness of the bobbin&apos;s sheet material</translation>
+    </message>
+    <message>
+        <source>толщина стяжки сердечника ПЛ</source>
+        <translation>thickness of the U-core&apos;s clamping band</translation>
+    </message>
+    <message>
+        <source>Сердечник ШЛ с размерами A, B, C и H</source>
+        <translation>E-core with its dimensions A, B, C and H</translation>
+    </message>
+    <message>
+        <source>Сердечник ПЛ с размерами A, B, C и H</source>
+        <translation>U-core with its dimensions A, B, C and H</translation>
+    </message>
+    <message>
+        <source>в миллиметрах</source>
+        <translation>in millimetres</translation>
+    </message>
+    <message>
+        <source>Чертёж каркаса: две щеки и четыре стенки трубки с размерами в миллиметрах</source>
+        <translation>Bobbin drawing: two flanges and the tube&apos;s four walls, dimensions in millimetres</translation>
+    </message>
+    <message>
+        <source>%1: %2 мм</source>
+        <translation>%1: %2 mm</translation>
+    </message>
+</context>
+<context>
     <name>Batch</name>
     <message>
         <source>вырезать нечего: расчёт не удался</source>
@@ -99,7 +202,7 @@
     </message>
     <message>
         <source>Детали в натуральную величину: печать, PDF или SVG</source>
-        <translation>The parts at true size: print, PDF or SVG</translation>
+        <translation>Full-size (1:1) parts: print, PDF or SVG</translation>
     </message>
     <message>
         <source>10 × 10 мм</source>
@@ -135,7 +238,7 @@
     </message>
     <message>
         <source>Щека %1 из %2</source>
-        <translation>Bobbin cheek %1 of %2</translation>
+        <translation>Bobbin flange %1 of %2</translation>
     </message>
     <message>
         <source>%1 × %2, окно %3 × %4</source>
@@ -191,11 +294,11 @@
     </message>
     <message>
         <source>Число каркасов должно быть от 1 до %1.</source>
-        <translation>The number of bobbins must be 1 to %1.</translation>
+        <translation>The number of bobbins must be from 1 to %1.</translation>
     </message>
     <message>
         <source>в имени файла есть знак NUL</source>
-        <translation>the file name holds a NUL character</translation>
+        <translation>the file name contains a NUL character</translation>
     </message>
     <message>
         <source>это не обычный файл, он не будет заменён</source>
@@ -223,19 +326,19 @@
     </message>
     <message>
         <source>ширина щеки</source>
-        <translation>cheek width</translation>
+        <translation>flange width</translation>
     </message>
     <message>
         <source>высота щеки</source>
-        <translation>cheek height</translation>
+        <translation>flange height</translation>
     </message>
     <message>
         <source>ширина окна щеки</source>
-        <translation>width of the cheek&apos;s window</translation>
+        <translation>width of the flange&apos;s window</translation>
     </message>
     <message>
         <source>высота окна щеки</source>
-        <translation>height of the cheek&apos;s window</translation>
+        <translation>height of the flange&apos;s window</translation>
     </message>
     <message>
         <source>высота стенки с выступами</source>
@@ -295,7 +398,7 @@
     </message>
     <message>
         <source>Шаблон не построен: окно щеки %1 × %2 мм не меньше самой щеки %3 × %4 мм.</source>
-        <translation>No template: the cheek&apos;s window %1 × %2 mm is not smaller than the cheek %3 × %4 mm.</translation>
+        <translation>No template: the flange&apos;s window %1 × %2 mm is not smaller than the flange itself, %3 × %4 mm.</translation>
     </message>
     <message>
         <source>Шаблон не построен: расстояние между линиями выступов %1 мм не меньше высоты стенки с выступами %2 мм, для выступов нет места.</source>
@@ -315,7 +418,7 @@
     </message>
     <message>
         <source>и наложите на соседнюю часть по ромбам</source>
-        <translation>and lay it on its neighbour, diamonds on diamonds</translation>
+        <translation>and lay it over the next piece, matching the diamonds</translation>
     </message>
     <message>
         <source>(перекрытие %1 мм)</source>
@@ -367,7 +470,7 @@
     </message>
     <message>
         <source>щека спереди, в окне стенки 1–4</source>
-        <translation>cheek from the front, walls 1–4 in its window</translation>
+        <translation>flange from the front, walls 1–4 in its window</translation>
     </message>
     <message>
         <source>разрез вдоль трубки</source>
@@ -375,7 +478,7 @@
     </message>
     <message>
         <source>Вырежьте детали по сплошным линиям; окна щёк — отход.</source>
-        <translation>Cut the parts along the solid lines; the cheeks&apos; windows are waste.</translation>
+        <translation>Cut the parts along the solid lines; the flanges&apos; windows are waste.</translation>
     </message>
     <message>
         <source>Сложите трубку: стенки с выступами (1, 3) — вдоль верха и низа окна,
@@ -386,12 +489,12 @@ the plain ones (2, 4) at its sides; glue the corners.</translation>
     <message>
         <source>Наденьте щёки на трубку так, чтобы их наружные стороны легли
 точно на линии сгиба выступов.</source>
-        <translation>Slide the cheeks onto the tube so that their outer faces lie
+        <translation>Slide the flanges onto the tube so that their outer faces lie
 exactly on the tabs&apos; fold lines.</translation>
     </message>
     <message>
         <source>Отогните выступы по линиям сгиба наружу, на щёки, и приклейте.</source>
-        <translation>Fold the tabs outward along the fold lines, onto the cheeks, and glue them.</translation>
+        <translation>Fold the tabs outward along the fold lines, onto the flanges, and glue them.</translation>
     </message>
     <message>
         <source>Шаблон сохраняется только в файл .pdf, .svg или .dxf.</source>
@@ -431,6 +534,13 @@ exactly on the tabs&apos; fold lines.</translation>
     <message>
         <source>Проект «%1» изменён. Сохранить изменения?</source>
         <translation>The design “%1” has changed. Save the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingPrinter</name>
+    <message>
+        <source>Vintorp — чертёж каркаса</source>
+        <translation>Vintorp — bobbin drawing</translation>
     </message>
 </context>
 <context>
@@ -592,7 +702,7 @@ exactly on the tabs&apos; fold lines.</translation>
     </message>
     <message>
         <source>Коэффициент укладки слоя, от 1 до 2; пусто — по диаметру провода</source>
-        <translation>How loosely a layer lies, 1 to 2; empty: by the wire diameter</translation>
+        <translation>How loosely a layer lies, 1 to 2; empty: from the wire diameter</translation>
     </message>
     <message>
         <source>Витков в слое</source>
@@ -631,7 +741,7 @@ exactly on the tabs&apos; fold lines.</translation>
     <name>vintorp::cut::TemplateOutputDialog</name>
     <message>
         <source>Шаблон в натуральную величину</source>
-        <translation>Template at true size</translation>
+        <translation>Full-size (1:1) template</translation>
     </message>
     <message>
         <source>Детали каркаса в масштабе 1:1: распечатайте шаблон,
@@ -641,7 +751,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Число каркасов:</source>
-        <translation>Bobbins:</translation>
+        <translation>Number of bobbins:</translation>
     </message>
     <message>
         <source>Для П и ПЛ нужны два каркаса.</source>
@@ -665,11 +775,11 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>На столько окно щеки шире трубки с каждой стороны</source>
-        <translation>How much wider than the tube the cheek&apos;s window is on every side</translation>
+        <translation>How much wider than the tube the flange&apos;s window is on each side</translation>
     </message>
     <message>
         <source>Зазор окна щеки:</source>
-        <translation>Cheek window clearance:</translation>
+        <translation>Flange window clearance:</translation>
     </message>
     <message>
         <source>Лист материала:</source>
@@ -694,6 +804,14 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source>Файл для лазерного резака (SVG, DXF)</source>
         <translation>File for a laser cutter (SVG, DXF)</translation>
+    </message>
+    <message>
+        <source>Ширина листа материала</source>
+        <translation>Width of the material sheet</translation>
+    </message>
+    <message>
+        <source>Высота листа материала</source>
+        <translation>Height of the material sheet</translation>
     </message>
 </context>
 <context>
@@ -790,7 +908,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Толщина материала - </source>
-        <translation>Sheet thickness - </translation>
+        <translation>Thickness of material: </translation>
     </message>
     <message>
         <source>Примечание:</source>
@@ -798,11 +916,11 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>1. Если обмоток много, то целесообразно увеличить</source>
-        <translation>1. With many windings, it is worth making</translation>
+        <translation>1. With many windings, increase dimension X</translation>
     </message>
     <message>
         <source>размер X, что бы не было проблем с размещением их выводов.</source>
-        <translation>dimension X larger, so that their leads find room.</translation>
+        <translation>so there is room for the leads.</translation>
     </message>
     <message>
         <source>2. Для П и ПЛ необходимо изготовить два таких каркаса.</source>
@@ -822,7 +940,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Поместятся ли обмотки на этот каркас</source>
-        <translation>Will the windings fit this bobbin</translation>
+        <translation>Will the windings fit on this bobbin?</translation>
     </message>
 </context>
 <context>
@@ -877,23 +995,23 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Место, оставленное свободным у каждой щёчки</source>
-        <translation>Room left free at each cheek</translation>
+        <translation>Room left free at each flange</translation>
     </message>
     <message>
         <source>Длина провода — без выводов. Толщина обмоток в таблице — без вспучивания.</source>
-        <translation>Wire lengths leave out the leads. Builds in the table are before the bulge.</translation>
+        <translation>Wire lengths do not include the leads. Builds in the table do not include the bulge.</translation>
     </message>
     <message>
         <source>Как считается?</source>
-        <translation>How is it worked out?</translation>
+        <translation>How is it calculated?</translation>
     </message>
     <message>
         <source>Показать или скрыть описание расчёта</source>
-        <translation>Show or hide how the check is worked out</translation>
+        <translation>Show or hide how the check is calculated</translation>
     </message>
     <message>
         <source>Витков в слое n = ⌊(L − 2e) / (k·d)⌋, слоёв m = ⌈N / n⌉, толщина обмотки δ = m·k·d + (m − 1)·t + u. Здесь L — длина намотки между щёчками, e — зазор у каждой щёчки, N — число витков, d — диаметр провода с изоляцией, k — коэффициент укладки (пусто — по диаметру провода), t — изоляция между слоями, u — изоляция поверх обмотки. Катушка вспучивается: Δ = k_в·Σδ; она помещается, если Δ ≤ D (глубина окна от трубки до края щёчки), заполнение Δ / D. Средний виток l = 2(a + b) + 2π·x, где a × b — трубка снаружи, x = k_в·(толщина обмоток под ней + δ/2); длина провода N·l, без выводов.</source>
-        <translation>Turns per layer n = ⌊(L − 2e) / (k·d)⌋, layers m = ⌈N / n⌉, build of a winding δ = m·k·d + (m − 1)·t + u. Here L is the winding length between the cheeks, e the margin at each cheek, N the turns, d the wire diameter over its insulation, k the layer factor (empty: by the wire diameter), t the insulation between layers, u the insulation over the winding. The coil bulges: Δ = k_b·Σδ; it fits when Δ ≤ D (the depth from the tube to the cheek&apos;s edge), its fill is Δ / D. A mean turn l = 2(a + b) + 2π·x, where a × b is the tube&apos;s outside and x = k_b·(the builds below the winding + δ/2); the wire is N·l long, leads not included.</translation>
+        <translation>Turns per layer n = ⌊(L − 2e) / (k·d)⌋, layers m = ⌈N / n⌉, build of a winding δ = m·k·d + (m − 1)·t + u. Here L is the winding length between the flanges, e the margin at each flange, N the turns, d the wire diameter over its insulation, k the layer factor (empty: from the wire diameter), t the insulation between layers, u the insulation over the winding. The coil bulges: Δ = k_b·Σδ; it fits when Δ ≤ D (the depth from the tube to the flange&apos;s edge), its fill is Δ / D. A mean turn l = 2(a + b) + 2π·x, where a × b is the tube&apos;s outside and x = k_b·(the builds below the winding + δ/2); the wire is N·l long, leads not included.</translation>
     </message>
     <message>
         <source>Печать…</source>
@@ -909,7 +1027,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>&amp;Зазор у щёчки:</source>
-        <translation>&amp;Margin at each cheek:</translation>
+        <translation>&amp;Margin at each flange:</translation>
     </message>
     <message>
         <source>%1 (авто)</source>
@@ -921,7 +1039,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Длина провода — когда исправлены обмотки под этой</source>
-        <translation>The wire length comes once the windings below this one are put right</translation>
+        <translation>The wire length is shown once the windings below this one are corrected</translation>
     </message>
     <message>
         <source>Чертёж не рассчитан: введите размеры и нажмите «Рассчитать» в главном окне.</source>
@@ -929,7 +1047,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Окно каркаса: длина намотки L %1 мм, глубина D %2 мм (от трубки до края щёчки), трубка %3 × %4 мм.</source>
-        <translation>Winding window: winding length L %1 mm, depth D %2 mm (from the tube to the cheek&apos;s edge), tube %3 × %4 mm.</translation>
+        <translation>Winding window: winding length L %1 mm, depth D %2 mm (from the tube to the flange&apos;s edge), tube %3 × %4 mm.</translation>
     </message>
     <message>
         <source>Нет результата чертежа: проверить нечего.</source>
@@ -941,7 +1059,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Зазор у щёчки: от 0 до 50 мм.</source>
-        <translation>Margin at each cheek: 0 to 50 mm.</translation>
+        <translation>Margin at each flange: 0 to 50 mm.</translation>
     </message>
     <message>
         <source>Добавьте обмотку (Insert).</source>
@@ -949,7 +1067,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Исправьте отмеченные ячейки (обмоток с ошибкой: %1).</source>
-        <translation>Put the marked cells right (windings with a problem: %1).</translation>
+        <translation>Correct the marked cells (windings with a problem: %1).</translation>
     </message>
     <message>
         <source>Помещается: катушка %1 мм из %2 мм (%3 %), остаётся %4 мм.</source>
@@ -965,7 +1083,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Коэффициент вспучивания %1, зазор у щёчки %2 мм. %3</source>
-        <translation>Bulge factor %1, margin at each cheek %2 mm. %3</translation>
+        <translation>Bulge factor %1, margin at each flange %2 mm. %3</translation>
     </message>
     <message>
         <source>Открыть…</source>

@@ -60,6 +60,8 @@ TemplateOutputDialog::TemplateOutputDialog(const TemplateChoice& start, QWidget*
     auto* cutterForm = new QFormLayout(cutter_);
     sheetWidth_ = millimetres("seSheetWidth", kTestSquare, kLargestSheet, start.cutter.sheet.width(), 10);
     sheetHeight_ = millimetres("seSheetHeight", kTestSquare, kLargestSheet, start.cutter.sheet.height(), 10);
+    sheetWidth_->setAccessibleName(tr("Ширина листа материала"));
+    sheetHeight_->setAccessibleName(tr("Высота листа материала"));
     auto* sheet = new QHBoxLayout;
     sheet->addWidget(sheetWidth_);
     sheet->addWidget(new QLabel(QStringLiteral("×"), cutter_));
@@ -86,9 +88,13 @@ TemplateOutputDialog::TemplateOutputDialog(const TemplateChoice& start, QWidget*
     QPushButton* save = add(tr("Сохранить…"), "btTemplateSave", QDialogButtonBox::AcceptRole);
     add(tr("Отмена"), "btTemplateCancel", QDialogButtonBox::RejectRole);
     connect(print, &QPushButton::clicked, this, [this] { output_ = TemplateChoice::Output::Printer; });
-    // A cutter's file is a file: nothing to print.
-    connect(cutter_, &QGroupBox::toggled, print, &QPushButton::setDisabled);
-    print->setDisabled(start.forCutter);
+    // Enter prints, or saves a cutter's file: a cutter's file is a file, nothing to print.
+    const auto forCutter = [print, save](bool cutter) {
+        print->setDisabled(cutter);
+        (cutter ? save : print)->setDefault(true);
+    };
+    forCutter(start.forCutter);
+    connect(cutter_, &QGroupBox::toggled, this, forCutter);
     connect(save, &QPushButton::clicked, this, [this] { output_ = TemplateChoice::Output::File; });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

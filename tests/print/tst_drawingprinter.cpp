@@ -145,6 +145,7 @@ private slots:
     void cancelSendsNothing();
     void pageHoldsThePicture_data();
     void pageHoldsThePicture();
+    void printoutIsNamed();
     void printerAndSettingsStay();
     void errorsEndTheCommand_data();
     void errorsEndTheCommand();
@@ -289,6 +290,30 @@ void DrawingPrinterTest::pageHoldsThePicture()
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(!file.readAll().contains("/Subtype /Image"));
+}
+
+// The dialog shows the printout's name, the PDF takes it as its title, and
+// the shared printer keeps its own name for later commands.
+void DrawingPrinterTest::printoutIsNamed()
+{
+    if (tool("pdfinfo").isEmpty())
+        QSKIP("poppler-utils are not installed");
+    StandInWindow window;
+    Fixture f;
+    f.shared.get().setDocName(QStringLiteral("earlier"));
+    QString shown;
+    f.chooser->answer = [&](QPrinter& printer) {
+        shown = printer.docName();
+        return toPdf(path("named.pdf"))(printer);
+    };
+    QCOMPARE(printFailure(f.printer, window), std::nullopt);
+    QCOMPARE(shown, QStringLiteral("Vintorp — чертёж каркаса"));
+    QCOMPARE(f.shared.get().docName(), QStringLiteral("earlier"));
+    QProcess info;
+    info.start(tool("pdfinfo"), {path("named.pdf")});
+    QVERIFY(info.waitForFinished(60000) && info.exitCode() == 0);
+    const QRegularExpression title(QStringLiteral("^Title: +(.*)$"), QRegularExpression::MultilineOption);
+    QCOMPARE(title.match(QString::fromUtf8(info.readAllStandardOutput())).captured(1), shown);
 }
 
 void DrawingPrinterTest::printerAndSettingsStay()

@@ -386,6 +386,53 @@ private slots:
         QVERIFY(!QFile::exists(script_.file));
     }
 
+    // By keyboard alone: Tab walks the dialog top to bottom, Space checks the
+    // cutter's group, Enter takes the default output (a file once there is
+    // nothing to print), Escape cancels.
+    void dialogWorksByKeyboard_data()
+    {
+        QTest::addColumn<bool>("cutter");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("output");
+        const auto row = [](const char* name, bool cutter, Qt::Key key, QDialog::DialogCode result,
+                            TemplateChoice::Output output) {
+            QTest::newRow(name) << cutter << int(key) << int(result) << int(output);
+        };
+        row("Enter prints", false, Qt::Key_Return, QDialog::Accepted, TemplateChoice::Output::Printer);
+        row("Enter saves a cutter's file", true, Qt::Key_Return, QDialog::Accepted, TemplateChoice::Output::File);
+        row("Escape cancels", false, Qt::Key_Escape, QDialog::Rejected, TemplateChoice::Output::File);
+        row("Escape cancels a cutter's file", true, Qt::Key_Escape, QDialog::Rejected, TemplateChoice::Output::File);
+    }
+
+    void dialogWorksByKeyboard()
+    {
+        QFETCH(bool, cutter);
+        QFETCH(int, key);
+        QFETCH(int, result);
+        QFETCH(int, output);
+        vintorp::cut::TemplateOutputDialog dialog(vintorp::cut::TemplateChoice{});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        const QStringList order{"seBobbins", "seClearance", "gbCutter"};
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
+        }
+        if (cutter) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QVERIFY(dialog.findChild<QGroupBox*>("gbCutter")->isChecked());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("seSheetWidth"));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(dialog.result(), result);
+        QVERIFY(!dialog.isVisible());
+        if (result == QDialog::Accepted)
+            QCOMPARE(int(dialog.choice().output), output);
+    }
+
     void dialogOffersBothOutputs()
     {
         vintorp::cut::TemplateOutputDialog dialog(TemplateChoice{.bobbins = 2});

@@ -271,9 +271,42 @@ private slots:
             QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
         }
         QCOMPARE(edit("ed_H")->text(), QStringLiteral("30"));
+        QVERIFY(!drawing_->testAttribute(Qt::WA_KeyboardFocusChange));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(drawing_->isVisible());
+        // Reached by keyboard, the drawing window shows where its focus is.
+        QVERIFY(drawing_->testAttribute(Qt::WA_KeyboardFocusChange));
         QCOMPARE(drawing_->fieldText(QStringLiteral("Edit4")), QStringLiteral("39,5"));
+    }
+
+    void typingAtStartReplacesTheZero()
+    {
+        QCOMPARE(QApplication::focusWidget(), edit("ed_A"));
+        QTest::keyClicks(edit("ed_A"), "20");
+        QCOMPARE(edit("ed_A")->text(), QStringLiteral("20"));
+    }
+
+    // The focus frame on Calculate is drawn whether Tab or Enter brought the
+    // focus there, and not when the focus came otherwise.
+    void keyMovedFocusIsShown_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Tab") << int(Qt::Key_Tab);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+    }
+
+    void keyMovedFocusIsShown()
+    {
+        QFETCH(int, key);
+        auto* button = child<QPushButton>("btShow");
+        form_->setAttribute(Qt::WA_KeyboardFocusChange, false);
+        button->setFocus(Qt::MouseFocusReason);
+        const QImage unframed = button->grab().toImage();
+        edit("ed_H")->setFocus(Qt::MouseFocusReason);
+        form_->setAttribute(Qt::WA_KeyboardFocusChange, false);
+        QTest::keyClick(edit("ed_H"), Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), button);
+        QVERIFY(button->grab().toImage() != unframed);
     }
 
     void tabCyclesThroughTheWindow_data()

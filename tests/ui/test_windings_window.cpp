@@ -431,6 +431,27 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(t));
     }
 
+    // Escape closes a cell's editor first, then the window, like a dialog;
+    // opened again, the window still holds its windings.
+    void escapeClosesTheWindowAndKeepsTheWindings()
+    {
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        QTableWidget* t = table(w);
+        QVERIFY(typeWinding(t, {"Mains", "300", "0,5"}));
+        QLineEdit* editor = typeIntoCell(t, QStringLiteral("2000"));
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QVERIFY(QTest::qWaitFor([t] { return !openEditor(t); }));
+        QVERIFY(w->isVisible());
+        QTest::keyClick(t, Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
+        drawing_->btWindingsClick();
+        QVERIFY(w->isVisible());
+        QCOMPARE(t->rowCount(), 1);
+        QCOMPARE(t->item(0, ColTurns)->text(), QStringLiteral("300"));
+    }
+
     // A new Calculate gives the window a new space and keeps the windings;
     // a rejected one leaves the drawing without a result, and the window
     // says so.

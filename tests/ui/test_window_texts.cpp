@@ -2,8 +2,15 @@
 // language chosen, and fits its place in the fixed layout (run at screen
 // scale 1 and 2).
 #include "uitest.h"
+#include "calc/drawingfields.h"
+#include "template/command/templatedialog.h"
 #include "ui/fitlineedit.h"
+#include "ui/vectorpicture.h"
+#include "ui/windingswindow.h"
 #include "lang/language.h"
+
+#include <QAbstractSpinBox>
+#include <QAccessible>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -11,8 +18,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTableWidget>
+#include <QScopeGuard>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace vintorp::ui;
 using namespace vintorp::lang;
@@ -40,6 +51,61 @@ QList<QWidget*> withChildren(QWidget* window)
     QList<QWidget*> all = window->findChildren<QWidget*>();
     all.prepend(window);
     return all;
+}
+
+// What a screen reader is told a widget is called.
+QString accessibleName(QWidget* widget)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// Every control a screen reader stops at under `window` (pictures included)
+// that has no accessible name.
+QStringList unnamedControls(QWidget* window)
+{
+    QStringList unnamed;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const bool focusable = w->focusPolicy() & Qt::TabFocus;
+        const bool control
+            = (focusable
+               && (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w)
+                   || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractItemView*>(w)))
+              || qobject_cast<QLabel*>(w) || qobject_cast<VectorPicture*>(w);
+        if (control && !w->isHidden() && !w->objectName().startsWith(u"qt_")
+            && accessibleName(w).trimmed().isEmpty())
+            unnamed << w->objectName() + u'/' + QString::fromLatin1(w->metaObject()->className());
+    }
+    return unnamed;
+}
+
+// A desktop's dark colour scheme, as Fusion draws with it.
+QPalette darkPalette()
+{
+    const QColor window(0x35, 0x35, 0x35), base(0x24, 0x24, 0x24), text(0xee, 0xee, 0xee),
+        muted(0x80, 0x80, 0x80);
+    QPalette dark(text, window, window.lighter(150), window.darker(200), window.darker(150), text, text, base, window);
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, muted);
+    return dark;
+}
+
+// How far apart the darkest and the lightest grey of a widget's picture are
+// (0 to 255): a text that stands out from its ground makes both.
+int greyRange(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    int low = 255, high = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            low = std::min(low, grey);
+            high = std::max(high, grey);
+        }
+    }
+    return high - low;
 }
 
 QString where(const QWidget* widget)
@@ -223,11 +289,98 @@ private slots:
         }
     }
 
-    void thicknessLabelEndsBeforeItsField()
+    // Every control has a name for screen readers: the drawing's fields
+    // read as what they measure and their value, the input fields as the
+    // dimension they take, in the language chosen.
+    void screenReadersNameEveryControl()
+    {
+        QFETCH_GLOBAL(Language, language);
+        const bool english = language == Language::English;
+        const QStringList inputs{"ed_A", "ed_B", "ed_C", "ed_H"};
+        const QStringList values{"20", "25", "10", "30"};
+        for (qsizetype i = 0; i < inputs.size(); ++i)
+            form_->findChild<QLineEdit*>(inputs[i])->setText(values[i]);
+        form_->btShowClick();
+        for (qsizetype i = 0; i < inputs.size(); ++i)
+            QVERIFY(accessibleName(form_->findChild<QLineEdit*>(inputs[i]))
+                        .startsWith(QString(inputs[i].back()) + u','));
+
+        QSet<QString> meanings;
+        for (const vintorp::calc::DrawingField& place : vintorp::calc::kDrawingFieldTable) {
+            const QString fieldName = QString::fromLatin1(place.name.data(), qsizetype(place.name.size()));
+            auto* field = drawing_->findChild<FitLineEdit*>(fieldName);
+            QVERIFY(field && field->text() != u"0");
+            const QString name = accessibleName(field);
+            const QString value = QStringLiteral(": ") + field->text() + (english ? " mm" : " мм");
+            QVERIFY2(name.endsWith(value), qPrintable(name));
+            const QString meaning = name.chopped(value.size());
+            QVERIFY2(!meaning.isEmpty() && !meanings.contains(meaning), qPrintable(name));
+            meanings.insert(meaning);
+            if (english)
+                QCOMPARE(meaning, QString::fromUtf8(place.meaning.data(), qsizetype(place.meaning.size())));
+        }
+        QCOMPARE(meanings.size(), 14);
+
+        drawing_->btWindingsClick();
+        for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(drawing_.get()),
+                                static_cast<QWidget*>(drawing_->windingsWindow())}) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
+            QVERIFY(face && face->role() == QAccessible::Window);
+            QCOMPARE(face->text(QAccessible::Name), QString(window->windowTitle()).remove(QStringLiteral("[*]")));
+        }
+        vintorp::cut::TemplateOutputDialog dialog(vintorp::cut::TemplateChoice{});
+        for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(drawing_.get()),
+                                static_cast<QWidget*>(&dialog)}) {
+            const QStringList unnamed = unnamedControls(window);
+            QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+        }
+    }
+
+    // On a dark desktop every text can still be read: the drawing's fields
+    // and labels stay black on its white paper, the rest follow the palette.
+    void everyTextStandsOutOnADarkDesktop()
+    {
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+        // The windows are made anew under the desktop's palette, as at start-up.
+        drawing_.reset();
+        form_.reset();
+        QApplication::setPalette(darkPalette());
+        QVERIFY(openWindows());
+        const QStringList inputs{"ed_A", "ed_B", "ed_C", "ed_H"};
+        const QStringList values{"20", "25", "10", "30"};
+        for (qsizetype i = 0; i < inputs.size(); ++i)
+            form_->findChild<QLineEdit*>(inputs[i])->setText(values[i]);
+        form_->btShowClick();
+        drawing_->btWindingsClick();
+        int checked = 0;
+        for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(drawing_.get()),
+                                static_cast<QWidget*>(drawing_->windingsWindow())}) {
+            QVERIFY(window && window->isVisible());
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                const auto* field = qobject_cast<const QLineEdit*>(widget);
+                const bool shows = !shownText(widget).isEmpty() || (field && !field->text().isEmpty());
+                if (!shows || !widget->isVisible() || widget->objectName().startsWith(u"qt_"))
+                    continue;
+                QVERIFY2(greyRange(widget) >= 64, qPrintable(where(widget)));
+                ++checked;
+            }
+        }
+        QVERIFY(checked >= 40);
+    }
+
+    // The thickness label ends just before its field, and the first note
+    // follows the notes' title, in either language: no gaps in between.
+    void textsFollowTheirNeighboursClosely()
     {
         const auto* label = drawing_->findChild<QLabel*>("Label7");
-        QVERIFY2(label->geometry().right() < drawing_->findChild<FitLineEdit*>("Edit15")->x() + 2,
+        const int field = drawing_->findChild<FitLineEdit*>("Edit15")->x();
+        QVERIFY2(label->geometry().right() < field + 2 && label->geometry().right() > field - 8,
                  qPrintable(where(label)));
+        const auto* title = drawing_->findChild<QLabel*>("Label3");
+        const auto* note = drawing_->findChild<QLabel*>("Label4");
+        const int gap = note->x() - title->geometry().right();
+        QVERIFY2(gap > 2 && gap <= 12, qPrintable(where(title) + " then " + where(note)));
     }
 
     void rejectionSpeaksTheLanguage()

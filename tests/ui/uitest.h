@@ -52,11 +52,31 @@ protected:
     std::unique_ptr<ModalWatcher> modals_;
 };
 
+// What a desktop with a larger font does to a Qt program before it sets up its
+// own: the default font and the fonts its theme gives each kind of widget,
+// times VINTORP_TEST_DESKTOP_FONT (unset: left as they are).
+inline void enlargeDesktopFont()
+{
+    const double factor = qEnvironmentVariable("VINTORP_TEST_DESKTOP_FONT").toDouble();
+    if (factor <= 0)
+        return;
+    QFont font = QApplication::font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else
+        font.setPixelSize(qRound(font.pixelSize() * factor));
+    QApplication::setFont(font);
+    for (const char* kind : {"QLabel", "QPushButton", "QRadioButton", "QCheckBox", "QGroupBox", "QLineEdit",
+                             "QAbstractSpinBox", "QAbstractItemView", "QHeaderView"})
+        QApplication::setFont(font, kind);
+}
+
 #define VINTORP_UI_TEST_MAIN(TestClass)                                                                      \
     int main(int argc, char** argv)                                                                          \
     {                                                                                                        \
         const vintorp::testing::Headless headless;                                                           \
         vintorp::ui::Application app(argc, argv);                                                            \
+        enlargeDesktopFont();                                                                                \
         vintorp::ui::setUpApplication(app);                                                                  \
         TestClass test;                                                                                      \
         return QTest::qExec(&test, argc, argv);                                                              \
