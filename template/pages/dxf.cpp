@@ -3,6 +3,8 @@
 // than pulling in a DXF library, old or GPL-licensed as those for R12 are.
 #include "template/pages/dxf.h"
 
+#include "template/pages/layout.h"
+#include "template/pages/lettering.h"
 #include "template/pages/templateerror.h"
 #include "template/pages/texts.h"
 
@@ -355,7 +357,10 @@ private:
     {
         entity("TEXT");
         point(w.at);
-        number(40, w.em);
+        // A TEXT's height is that of its capitals, as cutters' and drawing
+        // programs read it; the em would make the labels look 1.45 times as
+        // large as on the PDF and SVG.
+        number(40, w.em * capPerEm_);
         tag(1, textValue(w.text));
         if (w.centred) {
             // Centred on the baseline: the second point is the one that counts.
@@ -387,6 +392,7 @@ private:
     }
 
     const TemplateDrawing& drawing_;
+    const double capPerEm_ = labelCapHeight() / kLabelEm;
     QByteArray out_;
     QByteArray layerName_;
     Dash layerDash_ = Dash::None;

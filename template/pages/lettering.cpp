@@ -20,13 +20,28 @@ QString templateFontFamilies()
     return QStringLiteral("'Liberation Sans', Arial, 'DejaVu Sans', sans-serif");
 }
 
-double labelTextWidth(const QString& text)
+namespace {
+
+// Measured large, so that hinting has no say, and scaled down.
+constexpr int kProbe = 100;
+
+QFontMetricsF probeMetrics()
 {
-    // Measured large, so that hinting has no say, and scaled down.
-    constexpr int kProbe = 100;
     QFont font = templateFont();
     font.setPixelSize(kProbe);
-    return QFontMetricsF(font).horizontalAdvance(text) * kLabelEm / kProbe;
+    return QFontMetricsF(font);
+}
+
+}  // namespace
+
+double labelTextWidth(const QString& text)
+{
+    return probeMetrics().horizontalAdvance(text) * kLabelEm / kProbe;
+}
+
+double labelCapHeight()
+{
+    return probeMetrics().capHeight() * kLabelEm / kProbe;
 }
 
 }  // namespace vintorp::cut

@@ -14,5 +14,7 @@ QString templateFontFamilies();
 
 // The width of a line of label text at kLabelEm, in millimetres.
 double labelTextWidth(const QString& text);
+// The height of a capital letter of the labels, in millimetres.
+double labelCapHeight();
 
 }  // namespace vintorp::cut
