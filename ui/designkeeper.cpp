@@ -136,6 +136,11 @@ bool DesignKeeper::open(const QString& path)
         reportError(message, dialogParent());
         return false;
     };
+    // A directory, a device or a pipe is no design, and a pipe would hold
+    // the program until something writes into it.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
+        return fail(tr("Не удалось открыть проект %1: %2")
+                        .arg(QDir::toNativeSeparators(path), tr("это не обычный файл")));
     if (!file.open(QIODevice::ReadOnly))
         return fail(tr("Не удалось открыть проект %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     // One byte more than a design may have tells a file that is too large,

@@ -856,6 +856,10 @@ glue it onto the sheet and cut along the solid lines.</translation>
         <source>Проект не сохранён: %1</source>
         <translation>The design was not saved: %1</translation>
     </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>it is not a regular file</translation>
+    </message>
 </context>
 <context>
     <name>vintorp::ui::TForm1</name>

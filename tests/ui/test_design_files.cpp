@@ -5,6 +5,7 @@
 #include "ui/designkeeper.h"
 #include "ui/windingswindow.h"
 
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
@@ -156,6 +157,7 @@ private slots:
         QTest::newRow("too large") << QByteArray(good).append('}').append(QByteArray(1 << 20, ' '))
                                    << "больше 1 МБ";
         QTest::newRow("missing") << QByteArray() << "Не удалось открыть проект";
+        QTest::newRow("a directory") << QByteArray("dir") << "это не обычный файл";
     }
     void badFilesChangeNothing()
     {
@@ -163,8 +165,10 @@ private slots:
         QFETCH(QString, why);
         start(QStringLiteral(","));
         QString path = writeFile(bytes);
-        if (bytes.isEmpty())
+        if (bytes.isEmpty() || bytes == "dir")
             QFile::remove(path);
+        if (bytes == "dir")
+            QVERIFY(QDir().mkdir(path));
         modals_->expectBoxes(1);
         QVERIFY(!keeper_->open(path));
         QTRY_COMPARE(modals_->seen().size(), 1);
