@@ -36,26 +36,29 @@ QString droppedDesign(const QMimeData* data)
     return url.toLocalFile();
 }
 
+// "Could not open design PATH: WHY", the form of every message of opening.
+QString openFailure(const QString& path, const QString& why)
+{
+    return DesignKeeper::tr("Не удалось открыть проект %1: %2").arg(QDir::toNativeSeparators(path), why);
+}
+
 }  // namespace
 
-QString designReadMessage(const QString& path, const design::ReadError& error)
+QString designReadReason(const design::ReadError& error)
 {
     const QString key = QString::fromStdString(error.key);
-    QString why;
     switch (error.fault) {
-    case design::Fault::TooLarge:
-        why = DesignKeeper::tr("файл больше 1 МБ");
-        break;
+    case design::Fault::TooLarge: return DesignKeeper::tr("файл больше 1 МБ");
     case design::Fault::NotJson:
-        why = error.line > 0 ? DesignKeeper::tr("это не JSON, ошибка в строке %1, столбце %2").arg(error.line).arg(error.column)
-                             : DesignKeeper::tr("это не JSON");
-        break;
-    case design::Fault::NotADesign: why = DesignKeeper::tr("это не проект Vintorp"); break;
-    case design::Fault::NewerVersion: why = DesignKeeper::tr("проект сохранён более новой версией программы"); break;
-    case design::Fault::WrongKind: why = DesignKeeper::tr("неверный тип значения «%1»").arg(key); break;
-    case design::Fault::OutOfRange: why = DesignKeeper::tr("значение «%1» вне допустимого диапазона").arg(key); break;
+        return error.line > 0
+                   ? DesignKeeper::tr("это не JSON, ошибка в строке %1, столбце %2").arg(error.line).arg(error.column)
+                   : DesignKeeper::tr("это не JSON");
+    case design::Fault::NotADesign: return DesignKeeper::tr("это не проект Vintorp");
+    case design::Fault::NewerVersion: return DesignKeeper::tr("проект сохранён более новой версией программы");
+    case design::Fault::WrongKind: return DesignKeeper::tr("неверный тип значения «%1»").arg(key);
+    case design::Fault::OutOfRange: return DesignKeeper::tr("значение «%1» вне допустимого диапазона").arg(key);
     }
-    return DesignKeeper::tr("Не удалось открыть проект %1: %2").arg(QDir::toNativeSeparators(path), why);
+    return DesignKeeper::tr("это не проект Vintorp");
 }
 
 DesignKeeper::DesignKeeper(TForm1& input, TForm4& drawing, std::unique_ptr<DesignDialogs> dialogs)
@@ -132,26 +135,25 @@ void DesignKeeper::apply(const design::Design& d)
 bool DesignKeeper::open(const QString& path)
 {
     QFile file(path);
-    const auto fail = [&](const QString& message) {
-        reportError(message, dialogParent());
+    const auto fail = [&](const QString& why) {
+        reportError(openFailure(path, why), dialogParent());
         return false;
     };
     // A directory, a device or a pipe is no design, and a pipe would hold
     // the program until something writes into it.
     if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
-        return fail(tr("Не удалось открыть проект %1: %2")
-                        .arg(QDir::toNativeSeparators(path), tr("это не обычный файл")));
+        return fail(tr("это не обычный файл"));
     if (!file.open(QIODevice::ReadOnly))
-        return fail(tr("Не удалось открыть проект %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return fail(file.errorString());
     // One byte more than a design may have tells a file that is too large,
     // whatever kind of file it is.
     const QByteArray bytes = file.read(qint64(design::kMaxFileSize) + 1);
     if (file.error() != QFileDevice::NoError)
-        return fail(tr("Не удалось открыть проект %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return fail(file.errorString());
     const auto read = design::readDesign(std::string_view(bytes.constData(), std::size_t(bytes.size())),
                                          decimalSeparator().toStdString());
     if (const auto* error = std::get_if<design::ReadError>(&read))
-        return fail(designReadMessage(path, *error));
+        return fail(designReadReason(*error));
 
     apply(std::get<design::Design>(read));
     path_ = QFileInfo(path).absoluteFilePath();

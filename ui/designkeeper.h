@@ -70,8 +70,8 @@ private:
     std::optional<std::string> saved_;  // the bytes of the design in use
 };
 
-// The message for a design file that cannot be opened, in the interface
-// language: names the file and what is wrong with it.
-QString designReadMessage(const QString& path, const design::ReadError& error);
+// What is wrong with a design file that cannot be read, in the interface
+// language ("это не JSON, ошибка в строке 2, столбце 1").
+QString designReadReason(const design::ReadError& error);
 
 }  // namespace vintorp::ui

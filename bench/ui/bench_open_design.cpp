@@ -52,6 +52,13 @@ bool openAndPaint(ui::DesignKeeper& keeper, ui::TForm4& drawing, const QString& 
     return drawing.isVisible() && drawing.windingsWindow()->isVisible();
 }
 
+// Shows the input window, then opens the design as above.
+bool showAndOpen(ui::TForm1& input, ui::TForm4& drawing, ui::DesignKeeper& keeper, const QString& path)
+{
+    input.show();
+    return QTest::qWaitForWindowExposed(&input) && openAndPaint(keeper, drawing, path);
+}
+
 void BM_OpenDesignIntoOpenWindows(benchmark::State& state)
 {
     ui::setSeparatorSource([] { return QStringLiteral(","); });
@@ -60,8 +67,7 @@ void BM_OpenDesignIntoOpenWindows(benchmark::State& state)
     ui::TForm4 drawing;
     ui::TForm1 input(drawing);
     ui::DesignKeeper keeper(input, drawing);
-    input.show();
-    if (!QTest::qWaitForWindowExposed(&input) || !openAndPaint(keeper, drawing, path)) {
+    if (!showAndOpen(input, drawing, keeper, path)) {
         state.SkipWithError("the design did not open");
         return;
     }
@@ -83,8 +89,7 @@ void BM_OpenDesignAtStart(benchmark::State& state)
         ui::TForm4 drawing;
         ui::TForm1 input(drawing);
         ui::DesignKeeper keeper(input, drawing);
-        input.show();
-        if (!QTest::qWaitForWindowExposed(&input) || !openAndPaint(keeper, drawing, path)) {
+        if (!showAndOpen(input, drawing, keeper, path)) {
             state.SkipWithError("the design did not open");
             return;
         }
