@@ -3,9 +3,8 @@
 // unless another is asked for.
 #pragma once
 
+#include "runbenchmarks.h"
 #include "ui/application.h"
-
-#include <benchmark/benchmark.h>
 
 #include <cstdlib>
 
@@ -16,12 +15,7 @@ inline int runWithProgramApplication(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ui::Application app(argc, argv);
     ui::setUpApplication(app);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
 
 }  // namespace vintorp::bench

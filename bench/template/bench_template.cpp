@@ -2,6 +2,7 @@
 // as PDF on A4 at 1200 dpi, as SVG and as DXF, in memory; and a large core's
 // (E-type, A 80, B 100, C 60, H 160, T 2) as DXF, goals 2 ms and 50 ms.
 // Reports the process's peak memory before the first run and after the last.
+#include "../common/runbenchmarks.h"
 #include "template/pages/cuttemplate.h"
 
 #include "calc/bobbin.h"
@@ -16,7 +17,6 @@
 #include <array>
 #include <cstdlib>
 #include <optional>
-#include <string>
 #include <string>
 
 namespace {
@@ -105,10 +105,5 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("BM_TemplateDxfLargeCore" + mode).c_str(), BM_TemplateDxf, before, large, cutter)
             ->Unit(benchmark::kMillisecond);
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vintorp::bench::runBenchmarks(argc, argv);
 }

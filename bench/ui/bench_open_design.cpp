@@ -41,22 +41,34 @@ QString writeDesignFile(const QTemporaryDir& dir)
     return path;
 }
 
-// Opens the design and paints what it shows; false when it did not open.
-bool openAndPaint(ui::DesignKeeper& keeper, ui::TForm4& drawing, const QString& path)
-{
-    if (!keeper.open(path) || !drawing.windingsWindow() || drawing.windingsWindow()->result().windings.size() != 20)
-        return false;
-    drawing.repaint();
-    drawing.windingsWindow()->repaint();
-    QCoreApplication::processEvents();
-    return drawing.isVisible() && drawing.windingsWindow()->isVisible();
-}
+// The windows of a start and the keeper of their design.
+struct Windows {
+    ui::TForm4 drawing;
+    ui::TForm1 input{drawing};
+    ui::DesignKeeper keeper{input, drawing};
 
-// Shows the input window, then opens the design as above.
-bool showAndOpen(ui::TForm1& input, ui::TForm4& drawing, ui::DesignKeeper& keeper, const QString& path)
+    // Opens the design and paints what it shows; false when it did not open.
+    bool openAndPaint(const QString& path)
+    {
+        if (!keeper.open(path) || !drawing.windingsWindow() || drawing.windingsWindow()->result().windings.size() != 20)
+            return false;
+        drawing.repaint();
+        drawing.windingsWindow()->repaint();
+        QCoreApplication::processEvents();
+        return drawing.isVisible() && drawing.windingsWindow()->isVisible();
+    }
+
+    // Shows the input window first, as the program does at start.
+    bool showAndOpen(const QString& path)
+    {
+        input.show();
+        return QTest::qWaitForWindowExposed(&input) && openAndPaint(path);
+    }
+};
+
+void didNotOpen(benchmark::State& state)
 {
-    input.show();
-    return QTest::qWaitForWindowExposed(&input) && openAndPaint(keeper, drawing, path);
+    state.SkipWithError("the design did not open");
 }
 
 void BM_OpenDesignIntoOpenWindows(benchmark::State& state)
@@ -64,18 +76,12 @@ void BM_OpenDesignIntoOpenWindows(benchmark::State& state)
     ui::setSeparatorSource([] { return QStringLiteral(","); });
     const QTemporaryDir dir;
     const QString path = writeDesignFile(dir);
-    ui::TForm4 drawing;
-    ui::TForm1 input(drawing);
-    ui::DesignKeeper keeper(input, drawing);
-    if (!showAndOpen(input, drawing, keeper, path)) {
-        state.SkipWithError("the design did not open");
-        return;
-    }
+    Windows windows;
+    if (!windows.showAndOpen(path))
+        return didNotOpen(state);
     for (auto _ : state) {
-        if (!openAndPaint(keeper, drawing, path)) {
-            state.SkipWithError("the design did not open");
-            return;
-        }
+        if (!windows.openAndPaint(path))
+            return didNotOpen(state);
     }
 }
 BENCHMARK(BM_OpenDesignIntoOpenWindows)->Unit(benchmark::kMillisecond);
@@ -86,13 +92,9 @@ void BM_OpenDesignAtStart(benchmark::State& state)
     const QTemporaryDir dir;
     const QString path = writeDesignFile(dir);
     for (auto _ : state) {
-        ui::TForm4 drawing;
-        ui::TForm1 input(drawing);
-        ui::DesignKeeper keeper(input, drawing);
-        if (!showAndOpen(input, drawing, keeper, path)) {
-            state.SkipWithError("the design did not open");
-            return;
-        }
+        Windows windows;
+        if (!windows.showAndOpen(path))
+            return didNotOpen(state);
     }
 }
 BENCHMARK(BM_OpenDesignAtStart)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen ./bench_startup
 // The counters give the mean of each and the ratio program / minimal.
+#include "../common/runbenchmarks.h"
 #include "ui/Unit1.h"
 #include "ui/Unit4.h"
 #include "ui/application.h"
@@ -113,8 +114,5 @@ int main(int argc, char** argv)
         return role == "program" ? programChild(childArgc, argv) : minimalChild(childArgc, argv);
     }
     selfPath = std::filesystem::read_symlink("/proc/self/exe").string();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vintorp::bench::runBenchmarks(argc, argv);
 }
