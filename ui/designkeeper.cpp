@@ -156,10 +156,7 @@ bool DesignKeeper::open(const QString& path)
         return fail(designReadReason(*error));
 
     apply(std::get<design::Design>(read));
-    path_ = QFileInfo(path).absoluteFilePath();
-    drawing_.windingsWindow()->setDesignName(QFileInfo(path_).fileName());
-    saved_ = currentBytes();
-    updateModified();
+    keep(path, currentBytes());
     return true;
 }
 
@@ -186,9 +183,11 @@ bool DesignKeeper::saveAs()
 
 bool DesignKeeper::saveTo(const QString& path)
 {
-    if (const WindingsWindow* windings = drawing_.windingsWindow(); windings && !windings->unsavedReason().isEmpty()) {
-        reportError(tr("Проект не сохранён: %1").arg(windings->unsavedReason()), dialogParent());
-        return false;
+    if (const WindingsWindow* windings = drawing_.windingsWindow()) {
+        if (const QString reason = windings->unsavedReason(); !reason.isEmpty()) {
+            reportError(tr("Проект не сохранён: %1").arg(reason), dialogParent());
+            return false;
+        }
     }
     const std::string bytes = currentBytes();
     const QByteArray name = QFile::encodeName(path);
@@ -196,12 +195,17 @@ bool DesignKeeper::saveTo(const QString& path)
         reportError(cut::writeFailureMessage(path, *failure), dialogParent());
         return false;
     }
+    keep(path, bytes);
+    return true;
+}
+
+void DesignKeeper::keep(const QString& path, std::string bytes)
+{
     path_ = QFileInfo(path).absoluteFilePath();
-    saved_ = bytes;
+    saved_ = std::move(bytes);
     if (WindingsWindow* windings = drawing_.windingsWindow())
         windings->setDesignName(QFileInfo(path_).fileName());
     updateModified();
-    return true;
 }
 
 bool DesignKeeper::isModified() const

@@ -57,6 +57,8 @@ private:
     // that was asked for failed).
     bool mayLeave();
     bool saveTo(const QString& path);
+    // Makes PATH, whose bytes are BYTES, the design in use.
+    void keep(const QString& path, std::string bytes);
     void adopt(WindingsWindow& window);
     void updateModified();
     bool ownsWindow(const QObject* object) const;
