@@ -70,6 +70,7 @@ enum class WindingsFault {
     WiderThanLength,  // not one turn of the wire fits the winding length
     FactorsNotAnObject,  // "winding_factors" holds something other than an object
     Margin, Bulge,  // a factor of the wrong kind or out of range
+    MarginTakesLength,  // the margins at both cheeks leave no winding length
 };
 // Its words in the language asked for; `winding` counts from 1 (0: none).
 using WindingsWords = std::function<std::string(WindingsFault, int winding, std::string_view name)>;
@@ -77,11 +78,19 @@ using WindingsWords = std::function<std::string(WindingsFault, int winding, std:
 // The English words of a windings fault.
 std::string WindingsText(WindingsFault fault, int winding, std::string_view name);
 
+// The words for a bobbin with no winding room, naming its winding length L
+// and depth D (mm, as texts), in the language asked for.
+using NoRoomWords = std::function<std::string(std::string_view length, std::string_view depth)>;
+
+// Their English.
+std::string NoRoomText(std::string_view length, std::string_view depth);
+
 struct RunOptions {
     TemplateWriter write_template;  // none: templates are reported as not available
     MessageTranslator translate_message;  // none: the messages in the calculation's own words
     RefusalWords word_refusal;  // none: RefusalText
     WindingsWords word_windings;  // none: WindingsText
+    NoRoomWords word_no_room;  // none: NoRoomText
 };
 
 // Any line at all, however large or deeply nested, is answered: memory

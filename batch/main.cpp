@@ -161,6 +161,10 @@ QString WindingsWords(vintorp::batch::WindingsFault fault, int winding, std::str
     case WindingsFault::Bulge:
         source = QT_TRANSLATE_NOOP("Batch", "winding_factors: bulge — число от 1 до 2");
         break;
+    case WindingsFault::MarginTakesLength:
+        source = QT_TRANSLATE_NOOP(
+            "Batch", "winding_factors: margin — не меньше половины длины намотки, виткам не остаётся места");
+        break;
     }
     if (!source)
         return QString::fromStdString(vintorp::batch::WindingsText(fault, winding, name));
@@ -168,6 +172,17 @@ QString WindingsWords(vintorp::batch::WindingsFault fault, int winding, std::str
     if (text.contains(u"%2"))
         return text.arg(winding).arg(QString::fromUtf8(name.data(), qsizetype(name.size())));
     return text.contains(u"%1") ? text.arg(winding) : text;
+}
+
+// The words for a bobbin with no winding room, in the language of
+// `translator` (none: Russian).
+QString NoRoomWords(std::string_view length, std::string_view depth, const QTranslator* translator)
+{
+    return batchText(QT_TRANSLATE_NOOP("Batch", "у каркаса нет места для обмоток: длина намотки L %1 мм, "
+                                                "глубина D %2 мм"),
+                     translator)
+        .arg(QString::fromUtf8(length.data(), qsizetype(length.size())),
+             QString::fromUtf8(depth.data(), qsizetype(depth.size())));
 }
 
 // The language asked for on the command line; nothing when the arguments are wrong.
@@ -212,6 +227,9 @@ int main(int argc, char** argv)
     };
     options.word_windings = [&translator](vintorp::batch::WindingsFault fault, int winding, std::string_view name) {
         return WindingsWords(fault, winding, name, translator ? &*translator : nullptr).toStdString();
+    };
+    options.word_no_room = [&translator](std::string_view length, std::string_view depth) {
+        return NoRoomWords(length, depth, translator ? &*translator : nullptr).toStdString();
     };
     using Status = vintorp::batch::LineReader::Status;
     vintorp::batch::LineReader input(STDIN_FILENO);

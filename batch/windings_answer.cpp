@@ -3,6 +3,7 @@
 #include "calc/drawingfields.h"
 #include "windings/buildup.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -57,7 +58,26 @@ windings::Winding ReadWinding(const json& object)
     return w;
 }
 
+// Millimetres as the messages give them: two places, a point, no "-0.00".
+std::string Millimetres(double value)
+{
+    double rounded = std::round(value * 100) / 100;
+    if (rounded == 0) {
+        rounded = 0;
+    }
+    char text[32];
+    const auto [end, ec]
+        = std::to_chars(std::begin(text), std::end(text), rounded, std::chars_format::fixed, 2);
+    return ec == std::errc() ? std::string(text, end) : std::string("?");
+}
+
 }  // namespace
+
+std::string NoRoomText(std::string_view length, std::string_view depth)
+{
+    return "the bobbin has no winding room: winding length L " + std::string(length) + " mm, depth D "
+           + std::string(depth) + " mm";
+}
 
 std::string WindingsText(WindingsFault fault, int winding, std::string_view name)
 {
@@ -76,6 +96,8 @@ std::string WindingsText(WindingsFault fault, int winding, std::string_view name
     case WindingsFault::FactorsNotAnObject: return "key \"winding_factors\" must be an object";
     case WindingsFault::Margin: return "winding_factors: margin must be a number from 0 to 50 mm";
     case WindingsFault::Bulge: return "winding_factors: bulge must be a number from 1 to 2";
+    case WindingsFault::MarginTakesLength:
+        return "winding_factors: margin is half the winding length or more, leaving no room for a turn";
     }
     return "bad windings";
 }
@@ -123,9 +145,21 @@ ordered_json WindingsAnswer(const json& list, bool truncated, const json& factor
         input.push_back(ReadWinding(list[i]));
     }
     const windings::BuildUp result = windings::buildUp(*space, input, f);
+    if (result.noRoom) {
+        const std::string length = Millimetres(space->length), depth = Millimetres(space->depth);
+        ordered_json out
+            = error(options.word_no_room ? options.word_no_room(length, depth) : NoRoomText(length, depth));
+        out["length"] = space->length;
+        out["depth"] = space->depth;
+        return out;
+    }
     if (result.factorProblem) {
-        return error(words(*result.factorProblem == windings::FactorProblem::Margin ? WindingsFault::Margin
-                                                                                  : WindingsFault::Bulge));
+        switch (*result.factorProblem) {
+        case windings::FactorProblem::Margin: return error(words(WindingsFault::Margin));
+        case windings::FactorProblem::Bulge: return error(words(WindingsFault::Bulge));
+        case windings::FactorProblem::MarginTakesLength:
+            return error(words(WindingsFault::MarginTakesLength));
+        }
     }
     ordered_json out = {{"status", result.build ? "ok" : "error"}, {"length", space->length}, {"depth", space->depth}};
     ordered_json each = ordered_json::array();

@@ -100,4 +100,13 @@ constexpr std::optional<DrawingField> findDrawingField(std::string_view name)
     return std::nullopt;
 }
 
+// Whether the cheek's window is smaller than the cheek both ways. Otherwise
+// the drawing makes no cheek to cut, and the bobbin has nothing to hold a
+// winding: the template and the windings both ask this.
+constexpr bool windowInsideCheek(double cheekWidth, double cheekHeight, double windowWidth,
+                                 double windowHeight)
+{
+    return windowWidth < cheekWidth && windowHeight < cheekHeight;  // false for NaN
+}
+
 }  // namespace vintorp::calc

@@ -1,6 +1,7 @@
 #include "windingsection.h"
 
 #include "windingstext.h"
+#include "windings/tolerance.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -84,10 +85,11 @@ void paintSection(QPainter& painter, const QRectF& area, const SectionContent& c
 {
     painter.save();
     painter.fillRect(area, Qt::white);
-    if (!content.space) {
+    if (!content.space || content.result.noRoom) {
         painter.setPen(Qt::darkGray);
         painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
-                         QCoreApplication::translate("Windings", "Нет размеров каркаса"));
+                         content.space ? QCoreApplication::translate("Windings", "Нет места для обмоток")
+                                       : QCoreApplication::translate("Windings", "Нет размеров каркаса"));
         painter.restore();
         return;
     }
@@ -99,6 +101,7 @@ void paintSection(QPainter& painter, const QRectF& area, const SectionContent& c
         if (!b.problem)
             below += b.build;
     const double coil = bulge * below;
+    const bool overflows = !windings::atMost(coil, s.depth);  // as the verdict decides
     const Mapping m(area, s, std::max(s.depth, coil));
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
@@ -132,7 +135,7 @@ void paintSection(QPainter& painter, const QRectF& area, const SectionContent& c
     }
     // What does not fit: everything beyond the cheeks' edge, red, with a
     // white line where one winding ends and the next begins.
-    if (coil > s.depth) {
+    if (overflows) {
         painter.fillRect(m.rect(margin, s.depth, s.length - margin, coil), overflowColour());
         double top = 0;
         for (const windings::WindingBuild& b : r.windings) {
@@ -164,7 +167,7 @@ void paintSection(QPainter& painter, const QRectF& area, const SectionContent& c
     painter.drawText(QRectF(m.x(0), m.y(-t) + 2, m.x(s.length) - m.x(0), kBottomRoom - 2),
                      Qt::AlignHCenter | Qt::AlignTop,
                      QCoreApplication::translate("Windings", "L %1 мм").arg(fixedText(s.length, 2, sep)));
-    if (coil > s.depth) {
+    if (overflows) {
         painter.setPen(overflowColour());
         painter.drawText(QRectF(right, m.y(coil) - 7, kRightRoom, 14), Qt::AlignLeft | Qt::AlignVCenter,
                          QStringLiteral("+%1").arg(fixedText(coil - s.depth, 2, sep)));

@@ -233,7 +233,8 @@ void WindingsWindow::setSpace(std::optional<windings::Space> space)
     // it ends with (or its loss) calls for the windings to be worked again.
     const auto same = [](const windings::Space& a, const windings::Space& b) {
         return a.thickness == b.thickness && a.length == b.length && a.depth == b.depth
-               && a.tubeWidth == b.tubeWidth && a.tubeHeight == b.tubeHeight;
+               && a.tubeWidth == b.tubeWidth && a.tubeHeight == b.tubeHeight
+               && a.windowInsideCheek == b.windowInsideCheek;
     };
     if (space.has_value() == space_.has_value() && (!space || same(*space, *space_)))
         return;
@@ -420,10 +421,19 @@ void WindingsWindow::showVerdict(int faultyRows)
     bool good = false;
     if (!space_) {
         text = tr("Нет результата чертежа: проверить нечего.");
+    } else if (result_.noRoom) {
+        text = tr("У каркаса нет места для обмоток: длина намотки L %1 мм, глубина D %2 мм.")
+                   .arg(fixedText(space_->length, 2, sep), fixedText(space_->depth, 2, sep));
     } else if (result_.factorProblem) {
-        text = *result_.factorProblem == windings::FactorProblem::Bulge
-                   ? tr("Коэффициент вспучивания: от 1 до 2.")
-                   : tr("Зазор у щёчки: от 0 до 50 мм.");
+        switch (*result_.factorProblem) {
+        case windings::FactorProblem::Bulge: text = tr("Коэффициент вспучивания: от 1 до 2."); break;
+        case windings::FactorProblem::Margin: text = tr("Зазор у щёчки: от 0 до 50 мм."); break;
+        case windings::FactorProblem::MarginTakesLength:
+            text = tr("Зазор у щёчки %1 мм — не меньше половины длины намотки L %2 мм: виткам не остаётся "
+                      "места.")
+                       .arg(fixedText(seMargin->value(), 2, sep), fixedText(space_->length, 2, sep));
+            break;
+        }
     } else if (twWindings->rowCount() == 0) {
         text = tr("Добавьте обмотку (Insert).");
     } else if (faultyRows > 0 || !result_.build) {

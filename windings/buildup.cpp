@@ -1,5 +1,7 @@
 #include "windings/buildup.h"
 
+#include "windings/tolerance.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -26,11 +28,11 @@ std::optional<Problem> check(const Winding& w, double factor)
     return std::nullopt;
 }
 
-// ⌊ratio⌋, where a ratio within 1e-9 of a whole number is that number.
+// ⌊ratio⌋, where a ratio nearly a whole number is that number.
 long wholeTurns(double ratio)
 {
     const double nearest = std::round(ratio);
-    if (std::abs(ratio - nearest) <= 1e-9)
+    if (nearlyEqual(ratio, nearest))
         return static_cast<long>(nearest);
     return static_cast<long>(std::floor(ratio));
 }
@@ -58,12 +60,20 @@ double defaultLayerFactor(double wire)
 BuildUp buildUp(const Space& space, const std::vector<Winding>& windings, const Factors& factors)
 {
     BuildUp result;
+    if (!hasRoom(space)) {
+        result.noRoom = true;
+        return result;
+    }
     if (!within(factors.margin, 0, kMaxMargin)) {
         result.factorProblem = FactorProblem::Margin;
         return result;
     }
     if (!within(factors.bulge, kMinFactor, kMaxFactor)) {
         result.factorProblem = FactorProblem::Bulge;
+        return result;
+    }
+    if (atMost(space.length, 2 * factors.margin)) {
+        result.factorProblem = FactorProblem::MarginTakesLength;
         return result;
     }
     const double room = space.length - 2 * factors.margin;
@@ -76,7 +86,7 @@ BuildUp buildUp(const Space& space, const std::vector<Winding>& windings, const 
         b.problem = check(w, b.layerFactor);
         if (!b.problem) {
             const double ratio = room / (b.layerFactor * w.wire);
-            b.perLayer = ratio < 1 ? 0 : wholeTurns(std::min(ratio, 1e12));
+            b.perLayer = wholeTurns(std::min(ratio, 1e12));
             if (b.perLayer < 1)
                 b.problem = Problem::WiderThanLength;
         }
@@ -99,7 +109,7 @@ BuildUp buildUp(const Space& space, const std::vector<Winding>& windings, const 
     if (allGood) {
         result.build = factors.bulge * below;
         result.fill = *result.build / space.depth;
-        result.fits = *result.build <= space.depth;
+        result.fits = atMost(*result.build, space.depth);
     }
     return result;
 }

@@ -1,10 +1,14 @@
 // How the windings build up on the bobbin, from the tube outward, and whether
 // they fit its winding space.
 //
-// Per winding: turns per layer n = ⌊(L − 2e) / (k·d)⌋ (a ratio within 1e-9
-// of a whole number counts as that number), layers m = ⌈N / n⌉, build
-// δ = m·k·d + (m − 1)·t + u. The whole coil swells by the bulge factor:
-// Δ = k_b·Σδ; it fits when Δ ≤ D, and its fill is Δ / D. A winding's mean
+// A bobbin without a positive length L and depth D between the cheeks the
+// drawing makes has no winding room (hasRoom), and nothing is built on it.
+// Per winding: turns per layer n = ⌊(L − 2e) / (k·d)⌋, layers m = ⌈N / n⌉,
+// build δ = m·k·d + (m − 1)·t + u. The whole coil swells by the bulge factor:
+// Δ = k_b·Σδ; it fits when Δ ≤ D, and its fill is Δ / D. Each boundary is
+// met with the tolerance of windings/tolerance.h: a ratio that is nearly a
+// whole number is that number, one turn a layer too, a Δ nearly D fits, and
+// margins that nearly take the length take it. A winding's mean
 // turn lies x = k_b·(Σ of the builds below it + δ/2) out from the tube:
 // l = 2(a + b) + 2π·x; its wire is N·l long, leads not included.
 #pragma once
@@ -70,9 +74,11 @@ struct WindingBuild {
 enum class FactorProblem {
     Margin,  // not 0 to kMaxMargin
     Bulge,  // not kMinFactor to kMaxFactor
+    MarginTakesLength,  // the margins at both cheeks leave no length: e ≥ L / 2
 };
 
 struct BuildUp {
+    bool noRoom = false;  // the bobbin has no winding room: nothing else is set
     std::optional<FactorProblem> factorProblem;  // then no winding is built
     std::vector<WindingBuild> windings;
     // When every winding and both factors are good:

@@ -29,11 +29,22 @@ std::optional<Space> spaceFromFields(const FieldTexts& texts, std::string_view s
     const auto t = positive(texts, f::Thickness, sep);
     const auto between = positive(texts, f::TabbedWallBetweenTabs, sep);
     const auto cheek = positive(texts, f::CheekWidth, sep);
+    const auto cheekHeight = positive(texts, f::CheekHeight, sep);
     const auto a = positive(texts, f::CheekWindowWidth, sep);
     const auto b = positive(texts, f::CheekWindowHeight, sep);
-    if (!t || !between || !cheek || !a || !b)
+    if (!t || !between || !cheek || !cheekHeight || !a || !b)
         return std::nullopt;
-    return Space{*t, *between - 2 * *t, (*cheek - *a) / 2, *a, *b};
+    return Space{*t,
+                 *between - 2 * *t,
+                 (*cheek - *a) / 2,
+                 *a,
+                 *b,
+                 calc::windowInsideCheek(*cheek, *cheekHeight, *a, *b)};
+}
+
+bool hasRoom(const Space& space)
+{
+    return space.windowInsideCheek && space.length > 0 && space.depth > 0;  // false for NaN
 }
 
 }  // namespace vintorp::windings

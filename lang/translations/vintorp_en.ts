@@ -182,6 +182,14 @@
         <source>winding_factors: bulge — число от 1 до 2</source>
         <translation>winding_factors: bulge must be a number from 1 to 2</translation>
     </message>
+    <message>
+        <source>winding_factors: margin — не меньше половины длины намотки, виткам не остаётся места</source>
+        <translation>winding_factors: margin is half the winding length or more, leaving no room for a turn</translation>
+    </message>
+    <message>
+        <source>у каркаса нет места для обмоток: длина намотки L %1 мм, глубина D %2 мм</source>
+        <translation>the bobbin has no winding room: winding length L %1 mm, depth D %2 mm</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -736,6 +744,10 @@ exactly on the tabs&apos; fold lines.</translation>
         <source>Сечение окна каркаса</source>
         <translation>Section of the bobbin&apos;s winding window</translation>
     </message>
+    <message>
+        <source>Нет места для обмоток</source>
+        <translation>No winding room</translation>
+    </message>
 </context>
 <context>
     <name>vintorp::cut::TemplateOutputDialog</name>
@@ -1120,6 +1132,14 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source>Обмотки — %1</source>
         <translation>Windings — %1</translation>
+    </message>
+    <message>
+        <source>У каркаса нет места для обмоток: длина намотки L %1 мм, глубина D %2 мм.</source>
+        <translation>The bobbin has no winding room: winding length L %1 mm, depth D %2 mm.</translation>
+    </message>
+    <message>
+        <source>Зазор у щёчки %1 мм — не меньше половины длины намотки L %2 мм: виткам не остаётся места.</source>
+        <translation>The margin of %1 mm at each flange is half the winding length L %2 mm or more: no room is left for a turn.</translation>
     </message>
 </context>
 </TS>

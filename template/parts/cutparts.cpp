@@ -79,7 +79,7 @@ Sizes readSizes(const FieldTexts& texts, std::string_view sep)
     s.plainNarrow = get(calc::field::PlainWallNarrowWidth);
     s.plainWide = get(calc::field::PlainWallWideWidth);
 
-    if (s.windowWidth >= s.cheekWidth || s.windowHeight >= s.cheekHeight)
+    if (!calc::windowInsideCheek(s.cheekWidth, s.cheekHeight, s.windowWidth, s.windowHeight))
         throw CutPartsError(CutProblem::WindowTooLarge, {});
     if (s.tabbedBetweenTabs >= s.tabbedHeight)
         throw CutPartsError(CutProblem::TabsTooShort, calc::field::TabbedWallBetweenTabs);
@@ -156,7 +156,7 @@ CutPart cheek(Sizes s, double clearance)
 {
     s.windowWidth += 2 * clearance;
     s.windowHeight += 2 * clearance;
-    if (s.windowWidth >= s.cheekWidth || s.windowHeight >= s.cheekHeight)
+    if (!calc::windowInsideCheek(s.cheekWidth, s.cheekHeight, s.windowWidth, s.windowHeight))
         throw CutPartsError(CutProblem::WindowTooLarge, {});
     CutPart part;
     part.kind = PartKind::Cheek;

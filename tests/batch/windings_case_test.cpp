@@ -57,8 +57,11 @@ TEST(WindingsCase, BadValuesAreNamed)
          R"(winding 2 ("II"): the wire is wider than the winding length)"},
         {R"(,"windings":[{"turns":1,"wire":1},[1]])", "winding 2 must be an object"},
         {R"(,"windings":{"turns":1})", R"(key "windings" must be a list of windings)"},
-        {R"(,"windings":[],"winding_factors":{"bulge":2.5})", "winding_factors: bulge must be a number from 1 to 2"},
+        {R"(,"windings":[],"winding_factors":{"bulge":2.5})",
+         "winding_factors: bulge must be a number from 1 to 2"},
         {R"(,"windings":[],"winding_factors":[1])", R"(key "winding_factors" must be an object)"},
+        {R"(,"windings":[{"turns":1,"wire":0.5}],"winding_factors":{"margin":13.75})",
+         "winding_factors: margin is half the winding length or more, leaving no room for a turn"},
     };
     for (const auto& c : cases) {
         const json w = Answer(c.extra);
@@ -72,6 +75,17 @@ TEST(WindingsCase, BadValuesAreNamed)
         }
     }
     EXPECT_EQ(Answer(R"(,"windings":[])", "0")["message"], "nothing to wind on: the calculation did not succeed");
+}
+
+// A bobbin with nowhere to wind says so, naming L and D, and neither fits nor
+// has a fill.
+TEST(WindingsCase, NoWindingRoom)
+{
+    const LineResult r = RunLine(R"({"A":"1","B":"1","C":"1","H":"1","K":"0","T":"0.5","type":0,"sep":".",)"
+                                 R"("windings":[{"turns":1,"wire":0.5}]})");
+    const json w = json::parse(r.output)["windings"];
+    EXPECT_EQ(w, json::parse(R"({"status":"error","message":"the bobbin has no winding room: winding length )"
+                             R"(L -0.50 mm, depth D 0.00 mm","length":-0.5,"depth":0.0})"));
 }
 
 // A list longer than a case reads, or nested deeper, is refused, not built.

@@ -482,6 +482,22 @@ private slots:
         QVERIFY(!drawing_->findChild<QPushButton*>(QStringLiteral("btWindings"))->isEnabled());
     }
 
+    // A bobbin of A, B, C, H 1 and T 0.5 has nowhere to wind: the verdict
+    // says so with its L and D, and the section draws no coil.
+    void noWindingRoomIsSaid()
+    {
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        QVERIFY(typeWinding(table(w), {"Mains", "300", "0,5", "0,05", "0,1"}));
+        for (const char* name : {"ed_A", "ed_B", "ed_C", "ed_H"})
+            input(name)->setText(QStringLiteral("1"));
+        input("edMater")->setText(QStringLiteral("0,5"));
+        QTest::mouseClick(form_->findChild<QPushButton*>("btShow"), Qt::LeftButton);
+        QCOMPARE(verdict(w), QStringLiteral("У каркаса нет места для обмоток: длина намотки L -0,50 мм, "
+                                            "глубина D 0,00 мм."));
+        QVERIFY(w->findChild<WindingSection*>(QStringLiteral("wsSection"))->content().result.noRoom);
+    }
+
     // The picture to scale: each band measured on the grabbed widget against
     // the build over the depth (the cheek's height above the tube).
     void sectionBandsMatchTheNumbers_data()

@@ -16,8 +16,12 @@ namespace {
 // E-type, and the U-type with K 2 whose cheek is 29.5 wide.
 FieldTexts Worked(bool uType = false)
 {
-    return {{"Edit15", "1"},  {"Edit7", "29,5"},  {"Edit4", uType ? "29,5" : "39,5"},
-            {"Edit5", uType ? "24,5" : "22,5"}, {"Edit2", "27,5"}};
+    return {{"Edit15", "1"},
+            {"Edit7", "29,5"},
+            {"Edit4", uType ? "29,5" : "39,5"},
+            {"Edit3", uType ? "33" : "44"},
+            {"Edit5", uType ? "24,5" : "22,5"},
+            {"Edit2", "27,5"}};
 }
 
 Space WorkedSpace()
@@ -41,6 +45,31 @@ TEST(WindingSpace, FromTheDrawingsTexts)
     bad.erase("Edit15");
     EXPECT_FALSE(spaceFromFields(bad, ","));
     EXPECT_FALSE(spaceFromFields(Worked(), "."));  // "29,5" is no number with a point
+}
+
+// No positive length or depth, or no cheek drawn round the window: no room,
+// nothing built, neither a fit nor a fill.
+TEST(WindingSpace, NoRoom)
+{
+    const struct {
+        const char* field;
+        const char* text;
+    } cases[] = {
+        {"Edit7", "2"},  // L = 2 − 2·1 = 0
+        {"Edit7", "1,5"},  // L < 0
+        {"Edit4", "22,5"},  // the cheek as wide as its window: D = 0
+        {"Edit3", "27,5"},  // the cheek as high as its window
+    };
+    EXPECT_TRUE(hasRoom(WorkedSpace()));
+    for (const auto& c : cases) {
+        FieldTexts texts = Worked();
+        texts[c.field] = c.text;
+        const Space space = *spaceFromFields(texts, ",");
+        EXPECT_FALSE(hasRoom(space)) << c.field << ' ' << c.text;
+        const BuildUp r = buildUp(space, {{"I", 10, 0.5, 0, 0, {}}}, {});
+        EXPECT_TRUE(r.noRoom) << c.field << ' ' << c.text;
+        EXPECT_FALSE(r.fits || r.fill || r.build || !r.windings.empty()) << c.field << ' ' << c.text;
+    }
 }
 
 TEST(WindingBuildUp, ByHand)
@@ -82,6 +111,35 @@ TEST(WindingBuildUp, WholeNumberBoundary)
     const BuildUp r = buildUp(WorkedSpace(), {{"", 50, 0.5, 0, 0, 1.1}}, {});
     EXPECT_EQ(r.windings[0].perLayer, 50);
     EXPECT_EQ(r.windings[0].layers, 1);
+}
+
+// Where a computed value comes to its boundary but for rounding, it is on it.
+TEST(WindingBuildUp, BoundariesMetWithinRounding)
+{
+    // L 31.5 − 2, D 11: 330 turns of 0.8 mm (k 1.1) lie 33 a layer in 10
+    // layers, δ = 10·0.88 + 9·0.1 + 0.3 = 10, Δ = 1.1·10 = 11: exactly D.
+    const Space deep{1, 29.5, 11, 22.5, 42.5};
+    const BuildUp exact = buildUp(deep, {{"", 330, 0.8, 0.1, 0.3, {}}}, {});
+    EXPECT_EQ(exact.windings[0].layers, 10);
+    EXPECT_TRUE(exact.fits) << *exact.build - 11;
+    EXPECT_FALSE(buildUp(deep, {{"", 330, 0.8, 0.1, 0.31, {}}}, {}).fits);
+
+    // L = 14.6 − 2·2 = 10.6, one turn of 10 mm at k 1.06 a layer.
+    FieldTexts texts = Worked();
+    texts["Edit15"] = "2";
+    texts["Edit7"] = "14,6";
+    const Space narrow = *spaceFromFields(texts, ",");
+    const BuildUp one = buildUp(narrow, {{"", 3, 10, 0, 0, 1.06}}, {});
+    EXPECT_FALSE(one.windings[0].problem);
+    EXPECT_EQ(one.windings[0].perLayer, 1);
+    EXPECT_EQ(buildUp(narrow, {{"", 3, 10, 0, 0, 1.07}}, {}).windings[0].problem, Problem::WiderThanLength);
+
+    // Margins of half the length or more leave nothing: the margin is at fault.
+    for (const double margin : {5.3, 5.3 + 1e-12, 6.0})
+        EXPECT_EQ(buildUp(narrow, {{"", 3, 1, 0, 0, {}}}, {margin, 1.1}).factorProblem,
+                  FactorProblem::MarginTakesLength)
+            << margin;
+    EXPECT_FALSE(buildUp(narrow, {{"", 3, 1, 0, 0, {}}}, {5.29, 1.1}).factorProblem);
 }
 
 // 935 turns of 0.5 mm wire at k 1: 17 layers of 55, 8.5 mm, the whole depth;
