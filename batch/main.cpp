@@ -12,12 +12,14 @@
 #include <QGuiApplication>
 #include <QTranslator>
 
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +40,25 @@ using vintorp::lang::Language;
 // cannot be written (1: some line was invalid; 2: wrong arguments).
 constexpr int kExitInputOutput = 3;
 
+// The address space a template takes for a moment beyond the tool's own: a
+// PDF about 34 MB (its page stream compressed, its fonts embedded), an SVG or
+// a DXF about 2 MB, and making the GUI application at the first template 1 MB;
+// each with room to spare.
+constexpr std::size_t kPdfRoom = std::size_t(40) << 20;
+constexpr std::size_t kDrawingRoom = std::size_t(8) << 20;
+
+// Throws std::bad_alloc unless `bytes` more of address space can be had now.
+// Qt does not survive every failed allocation of its own (it ends the program
+// when the platform plugin cannot be loaded, and writes a PDF's fonts into
+// memory it does not check), so a template is not begun without its room.
+void needRoom(std::size_t bytes)
+{
+    void* room = mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (room == MAP_FAILED)
+        throw std::bad_alloc();
+    munmap(room, bytes);
+}
+
 // Writes templates with Qt's painting and fonts, which need a GUI
 // application; it is made at the first template, without a screen.
 class TemplateWriter {
@@ -47,6 +68,9 @@ public:
 
     std::string operator()(const vintorp::batch::TemplateJob& job)
     {
+        const QString path = QString::fromStdString(job.path);
+        needRoom(vintorp::cut::templateFormatFor(path) == vintorp::cut::TemplateFormat::Pdf ? kPdfRoom
+                                                                                            : kDrawingRoom);
         if (!app_) {
             // Standard error is for the lines' problems: Qt's own notes stay out of it.
             qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
@@ -63,7 +87,7 @@ public:
             std::optional<vintorp::cut::CutterSetup> cutter;
             if (s.cutter)
                 cutter = vintorp::cut::CutterSetup{QSizeF(s.sheet_width, s.sheet_height), s.gap, s.labels};
-            vintorp::cut::saveTemplate(QString::fromStdString(job.path), set, cutter);
+            vintorp::cut::saveTemplate(path, set, cutter);
             return {};
         } catch (const vintorp::cut::TemplateError& e) {
             return e.what();

@@ -33,8 +33,11 @@ QString StandardDesignDialogs::saveFileName(QWidget* parent, const QString& sugg
 
 DesignDialogs::Answer StandardDesignDialogs::askToSave(QWidget* parent, const QString& name)
 {
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
-                    QCoreApplication::translate("Design", "Проект «%1» изменён. Сохранить изменения?").arg(name),
+    const QString question
+        = name.isEmpty()
+              ? QCoreApplication::translate("Design", "Обмотки ещё не сохранены. Сохранить проект?")
+              : QCoreApplication::translate("Design", "Проект «%1» изменён. Сохранить изменения?").arg(name);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), question,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("askToSave"));
     box.setDefaultButton(QMessageBox::Save);

@@ -17,7 +17,8 @@ public:
     virtual QString openFileName(QWidget* parent, const QString& directory) = 0;
     // Where to save, with the .vintorp suffix; empty when the user cancels.
     virtual QString saveFileName(QWidget* parent, const QString& suggested) = 0;
-    // Whether to save the changes of the design `name` before going on.
+    // Whether to save the changes of the design `name` before going on;
+    // an empty name: no design is in use, and the windings typed are in no file.
     virtual Answer askToSave(QWidget* parent, const QString& name) = 0;
 };
 

@@ -221,9 +221,13 @@ void DesignKeeper::updateModified()
 
 bool DesignKeeper::mayLeave()
 {
-    if (!isModified())
+    // Without a design in use, the windings in the table were typed this run
+    // and are in no file.
+    const WindingsWindow* windings = drawing_.windingsWindow();
+    const bool unsavedWindings = !saved_ && windings && !windings->windings().empty();
+    if (!isModified() && !unsavedWindings)
         return true;
-    switch (dialogs_->askToSave(dialogParent(), QFileInfo(path_).fileName())) {
+    switch (dialogs_->askToSave(dialogParent(), saved_ ? QFileInfo(path_).fileName() : QString())) {
     case DesignDialogs::Answer::Save: return save();
     case DesignDialogs::Answer::Discard: return true;
     case DesignDialogs::Answer::Cancel: return false;

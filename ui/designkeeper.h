@@ -2,9 +2,10 @@
 // windows hold into one, and asks before a changed design is left.
 //
 // A design is in use once one has been opened or saved; until then the
-// program works as without designs, and closing asks nothing. Ctrl+O, Ctrl+S
-// and Ctrl+Shift+S work in every window of the program, and a design file
-// dropped on one of them opens. The design's bytes as last opened or saved
+// program works as without designs, and closing (or opening a design) asks
+// only when the windings table holds windings, which are in no file. Ctrl+O,
+// Ctrl+S and Ctrl+Shift+S work in every window of the program, and a design
+// file dropped on one of them opens. The design's bytes as last opened or saved
 // are kept: the design is changed while the windows would save other bytes.
 #pragma once
 
@@ -53,8 +54,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Asks about unsaved changes; false when the user cancels (or a save
-    // that was asked for failed).
+    // Asks about unsaved changes, or about windings typed without a design
+    // in use; false when the user cancels (or a save that was asked for failed).
     bool mayLeave();
     bool saveTo(const QString& path);
     // Makes PATH, whose bytes are BYTES, the design in use.

@@ -543,6 +543,10 @@ exactly on the tabs&apos; fold lines.</translation>
         <source>Проект «%1» изменён. Сохранить изменения?</source>
         <translation>The design “%1” has changed. Save the changes?</translation>
     </message>
+    <message>
+        <source>Обмотки ещё не сохранены. Сохранить проект?</source>
+        <translation>The windings are not saved yet. Save the design?</translation>
+    </message>
 </context>
 <context>
     <name>DrawingPrinter</name>

@@ -7,6 +7,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPaintEngine>
+
+#include <new>
 
 namespace vintorp::cut {
 namespace {
@@ -115,12 +118,22 @@ void paintTemplate(QPagedPaintDevice& device, const TemplateDrawing& drawing)
     QPainter painter;
     if (!painter.begin(&device))
         throw TemplateError(CutTemplate::tr("Не удалось начать вывод шаблона."));
-    for (std::size_t page = 0; page < drawing.pages.size(); ++page) {
-        if (page > 0 && !device.newPage())
-            throw TemplateError(CutTemplate::tr("Не удалось начать новый лист."));
-        paintTemplatePage(painter, drawing.pages[page]);
+    try {
+        for (std::size_t page = 0; page < drawing.pages.size(); ++page) {
+            if (page > 0 && !device.newPage())
+                throw TemplateError(CutTemplate::tr("Не удалось начать новый лист."));
+            paintTemplatePage(painter, drawing.pages[page]);
+        }
+        painter.end();
+    } catch (const std::bad_alloc&) {
+        // A painter still active when destroyed finishes the output, which
+        // needs memory again, and a second failure there, in a destructor,
+        // would end the program. The output is lost anyway: the engine is
+        // told it is done, so that the painter lets go of it without writing.
+        if (QPaintEngine* engine = painter.paintEngine())
+            engine->setActive(false);
+        throw;
     }
-    painter.end();
 }
 
 }  // namespace vintorp::cut

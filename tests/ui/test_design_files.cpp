@@ -179,36 +179,47 @@ private slots:
         QVERIFY(keeper_->path().isEmpty());
     }
 
-    void closingAsksOnlyAboutAChangedDesign_data()
+    void closingAsksBeforeWorkIsLost_data()
     {
         QTest::addColumn<bool>("inUse");
+        QTest::addColumn<bool>("windings");  // typed into the table
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("closes");
-        QTest::addColumn<QByteArray>("saved");  // what the file holds afterwards
-        QTest::newRow("no design") << false << int(Answer::Cancel) << true << QByteArray();
-        QTest::newRow("cancel") << true << int(Answer::Cancel) << false << QByteArray(R"("A":"20")");
-        QTest::newRow("discard") << true << int(Answer::Discard) << true << QByteArray(R"("A":"20")");
-        QTest::newRow("save") << true << int(Answer::Save) << true << QByteArray(R"("A":"21")");
+        QTest::addColumn<QByteArray>("saved");  // what the file holds afterwards; empty: there is none
+        QTest::newRow("no design") << false << false << int(Answer::Cancel) << true << QByteArray();
+        QTest::newRow("cancel") << true << false << int(Answer::Cancel) << false << QByteArray(R"("A":"20")");
+        QTest::newRow("discard") << true << false << int(Answer::Discard) << true
+                                 << QByteArray(R"("A":"20")");
+        QTest::newRow("save") << true << false << int(Answer::Save) << true << QByteArray(R"("A":"21")");
+        QTest::newRow("windings, cancel") << false << true << int(Answer::Cancel) << false << QByteArray();
+        QTest::newRow("windings, discard") << false << true << int(Answer::Discard) << true << QByteArray();
+        QTest::newRow("windings, save")
+            << false << true << int(Answer::Save) << true << QByteArray(R"("name":"I","turns":10)");
     }
-    void closingAsksOnlyAboutAChangedDesign()
+    void closingAsksBeforeWorkIsLost()
     {
         QFETCH(bool, inUse);
+        QFETCH(bool, windings);
         QFETCH(int, answer);
         QFETCH(bool, closes);
         QFETCH(QByteArray, saved);
         start(QStringLiteral(","));
         type("ed_A", "20");
-        script_.saveName = dir_.filePath(QStringLiteral("closing%1.vintorp").arg(answer));
+        script_.saveName = dir_.filePath(QStringLiteral("closing%1.vintorp").arg(++files_));
         if (inUse)
             QVERIFY(keeper_->save());
+        if (windings)
+            drawing_->makeWindingsWindow().setWindings({{"I", 10, 0.5, 0, 0, {}}}, {});
         type("ed_A", "21");
         QCOMPARE(keeper_->isModified(), inUse);
         script_.answer = Answer(answer);
         form_->close();
-        QCOMPARE(script_.asked, inUse ? 1 : 0);
+        QCOMPARE(script_.asked, inUse || windings ? 1 : 0);
         QCOMPARE(form_->isVisible(), !closes);
-        if (inUse)
-            QVERIFY(contents(script_.saveName).contains(saved));
+        if (saved.isEmpty())
+            QVERIFY(!QFile::exists(script_.saveName));
+        else
+            QVERIFY2(contents(script_.saveName).contains(saved), contents(script_.saveName).constData());
     }
 
     void unreadableWindingIsNotSaved()
