@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include <csignal>
+#include <cstring>
 
 #include <gtest/gtest.h>
 #include <grp.h>
