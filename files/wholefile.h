@@ -1,11 +1,21 @@
 // Writing a file the user named, whole or not at all.
 //
-// The bytes go to a temporary file beside the target, are flushed to the
-// disk, and only then take the target's name. Every step is checked: a full
-// disk, a write error or an interruption leaves the target exactly as it was,
-// and no temporary file behind. A target that exists must be a regular file
-// (after following symbolic links); a directory, a device or a pipe is never
-// replaced. Plain C++ on POSIX; no Qt.
+// The bytes go to a new file beside the target that has no name yet (Linux's
+// O_TMPFILE), are flushed to the disk, and only then is the file named: under
+// a temporary name, at once renamed to the target's, with SIGINT, SIGTERM and
+// SIGHUP held back between the two. Where the file system makes no unnamed
+// files, the new file has a temporary name from the start, and while it is
+// written those three signals, where their action is the default, remove it
+// before they end the process. Every step is checked: a full disk, a write
+// error or an interruption leaves the target exactly as it was, and no
+// temporary file behind; only SIGKILL can, and then in the short time between
+// the two names (for the whole write where there are no unnamed files).
+//
+// A target that exists must be a regular file (after following symbolic
+// links); a directory, a device or a pipe is never replaced. Nor is a file
+// the process could not open for writing ("Permission denied"), though its
+// folder would let it be replaced: root may write any. Plain C++ on POSIX;
+// no Qt.
 #pragma once
 
 #include <optional>

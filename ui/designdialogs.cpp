@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 
 namespace vintorp::ui {
@@ -12,23 +11,23 @@ QString designFileFilter()
     return QCoreApplication::translate("Design", "Проекты Vintorp (*.vintorp)");
 }
 
-QString withDesignSuffix(const QString& name)
-{
-    if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
-        return name;
-    return name + QStringLiteral(".vintorp");
-}
-
 QString StandardDesignDialogs::openFileName(QWidget* parent, const QString& directory)
 {
-    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("Design", "Открыть проект"), directory,
-                                        designFileFilter());
+    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("Design", "Открыть проект"),
+                                        directory, designFileFilter());
 }
 
 QString StandardDesignDialogs::saveFileName(QWidget* parent, const QString& suggested)
 {
-    return withDesignSuffix(QFileDialog::getSaveFileName(
-        parent, QCoreApplication::translate("Design", "Сохранить проект"), suggested, designFileFilter()));
+    QFileDialog dialog(parent, QCoreApplication::translate("Design", "Сохранить проект"), suggested,
+                       designFileFilter());
+    dialog.setObjectName(QStringLiteral("saveDesignDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Qt's own dialog puts the suffix on a name typed without one before it
+    // asks whether to replace that file; a desktop's dialog may add it after.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(QStringLiteral("vintorp"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 DesignDialogs::Answer StandardDesignDialogs::askToSave(QWidget* parent, const QString& name)

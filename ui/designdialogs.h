@@ -15,7 +15,8 @@ public:
     virtual ~DesignDialogs() = default;
     // A file to open; empty when the user cancels.
     virtual QString openFileName(QWidget* parent, const QString& directory) = 0;
-    // Where to save, with the .vintorp suffix; empty when the user cancels.
+    // Where to save; empty when the user cancels. A name typed without a
+    // suffix gets .vintorp before the dialog asks whether to replace a file.
     virtual QString saveFileName(QWidget* parent, const QString& suggested) = 0;
     // Whether to save the changes of the design `name` before going on;
     // an empty name: no design is in use, and the windings typed are in no file.
@@ -30,8 +31,7 @@ public:
     Answer askToSave(QWidget* parent, const QString& name) override;
 };
 
-// The file dialogs' filter, and `name` with the suffix added when it has none.
+// The file dialogs' filter.
 QString designFileFilter();
-QString withDesignSuffix(const QString& name);
 
 }  // namespace vintorp::ui

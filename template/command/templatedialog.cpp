@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -116,15 +115,13 @@ QString templateFileFilters()
     return QCoreApplication::translate("CutTemplate", "PDF (*.pdf);;SVG (*.svg);;DXF R12 (*.dxf)");
 }
 
-QString withTemplateSuffix(const QString& name, const QString& chosenFilter)
+QString templateSuffix(const QString& filter)
 {
-    if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
-        return name;
-    for (const QString& suffix : {QStringLiteral(".svg"), QStringLiteral(".dxf")}) {
-        if (chosenFilter.contains(suffix))
-            return name + suffix;
+    for (const QString& suffix : {QStringLiteral("svg"), QStringLiteral("dxf")}) {
+        if (filter.contains(QStringLiteral("*.") + suffix))
+            return suffix;
     }
-    return name + QStringLiteral(".pdf");
+    return QStringLiteral("pdf");
 }
 
 std::optional<TemplateChoice> StandardTemplateDialogs::chooseOutput(const TemplateChoice& start, QWidget* parent)
@@ -137,11 +134,17 @@ std::optional<TemplateChoice> StandardTemplateDialogs::chooseOutput(const Templa
 
 QString StandardTemplateDialogs::chooseFile(QWidget* parent)
 {
-    QString filter;
-    const QString name
-        = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("CutTemplate", "Сохранить шаблон"),
-                                       QStringLiteral("template.pdf"), templateFileFilters(), &filter);
-    return withTemplateSuffix(name, filter);
+    QFileDialog dialog(parent, QCoreApplication::translate("CutTemplate", "Сохранить шаблон"),
+                       QStringLiteral("template.pdf"), templateFileFilters());
+    dialog.setObjectName(QStringLiteral("saveTemplateDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Qt's own dialog puts the suffix on a name typed without one before it
+    // asks whether to replace that file; a desktop's dialog may add it after.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(templateSuffix(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) { dialog.setDefaultSuffix(templateSuffix(filter)); });
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 bool StandardTemplateDialogs::choosePrinter(QPrinter& printer, QWidget* parent)

@@ -40,7 +40,9 @@ public:
     virtual ~TemplateDialogs() = default;
     // Opens with `start`; nothing when the user cancels.
     virtual std::optional<TemplateChoice> chooseOutput(const TemplateChoice& start, QWidget* parent) = 0;
-    // A file name ending in .pdf, .svg or .dxf; empty when the user cancels.
+    // A file name, typed without a suffix given that of the chosen filter
+    // (.pdf, .svg or .dxf) before the dialog asks whether to replace a file;
+    // empty when the user cancels.
     virtual QString chooseFile(QWidget* parent) = 0;
     // False when the user cancels.
     virtual bool choosePrinter(QPrinter& printer, QWidget* parent) = 0;
@@ -77,9 +79,9 @@ private:
     TemplateChoice::Output output_ = TemplateChoice::Output::File;
 };
 
-// The file dialog's filters, PDF first; and the name with the suffix of the
-// chosen filter added when it has none of its own.
+// The file dialog's filters, PDF first; and the suffix (no dot) of the files a
+// filter shows, which a name typed without one gets while it is chosen.
 QString templateFileFilters();
-QString withTemplateSuffix(const QString& name, const QString& chosenFilter);
+QString templateSuffix(const QString& filter);
 
 }  // namespace vintorp::cut

@@ -1,13 +1,19 @@
-// Writing whole or not at all: what the target is, what is left behind, and
-// a real full disk.
+// Writing whole or not at all: what the target is, what is left behind (kills
+// included), whose file may be replaced, and a real full disk.
 #include "files/wholefile.h"
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include <csignal>
+#include <cstring>
+
 #include <gtest/gtest.h>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "smalldisk.h"
 
@@ -119,6 +125,80 @@ TEST_F(WholeFileTest, RefusesWhatCannotOrMustNotBeReplaced)
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
     EXPECT_FALSE(fs::exists(dir_ / "nul"));
     EXPECT_EQ(entries(dir_), 5U);
+}
+
+TEST_F(WholeFileTest, ReplacesOnlyWhatTheUserCouldOpenForWriting)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    constexpr uid_t kNobody = 65534;
+    ASSERT_EQ(::chown(dir_.c_str(), kNobody, kNobody), 0);
+    struct Case {
+        const char* name;
+        uid_t owner;
+        mode_t mode;
+        int error;  // of the unprivileged write; 0 when written
+    };
+    const Case cases[] = {
+        {"own.pdf", kNobody, 0644, 0},
+        {"own-read-only.pdf", kNobody, 0444, EACCES},
+        {"roots.pdf", 0, 0644, EACCES},
+    };
+    for (const Case& c : cases) {
+        put(dir_ / c.name, "old");
+        ASSERT_EQ(::chown(at(c.name).c_str(), c.owner, c.owner), 0);
+        ASSERT_EQ(::chmod(at(c.name).c_str(), c.mode), 0);
+    }
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {  // the user: one bit for each case that went otherwise
+        int wrong = 0;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+            ::_exit(255);
+        for (std::size_t i = 0; i < std::size(cases); ++i) {
+            const auto failure = writeWholeFile(at(cases[i].name), "new");
+            if ((failure ? failure->error : 0) != cases[i].error)
+                wrong |= 1 << i;
+        }
+        ::_exit(wrong);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "one bit for each case that went otherwise";
+    for (const Case& c : cases)
+        EXPECT_EQ(contents(dir_ / c.name), c.error ? "old" : "new") << c.name;
+    EXPECT_EQ(fs::status(dir_ / "roots.pdf").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read
+                  | fs::perms::others_read);
+
+    // Root may write any file, and so replaces a read-only one.
+    EXPECT_FALSE(writeWholeFile(at("own-read-only.pdf"), "root's"));
+    EXPECT_EQ(contents(dir_ / "own-read-only.pdf"), "root's");
+    EXPECT_EQ(entries(dir_), std::size(cases));
+}
+
+TEST_F(WholeFileTest, LeavesNoTemporaryWhenStopped)
+{
+    const std::string bytes(256 * 1024, 'n');
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        for (int kill = 0; kill < 5; ++kill) {
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                std::signal(signal, SIG_DFL);  // as a user's program has it, run from anywhere
+                while (!writeWholeFile(at("target.pdf"), bytes)) { }
+                ::_exit(1);
+            }
+            ::usleep(20000 + 10000 * kill);
+            ASSERT_EQ(::kill(child, signal), 0);
+            int status = 0;
+            ASSERT_EQ(::waitpid(child, &status, 0), child);
+            ASSERT_TRUE(WIFSIGNALED(status)) << "the writer failed";
+            EXPECT_EQ(WTERMSIG(status), signal);
+        }
+        EXPECT_EQ(entries(dir_), 1U) << strsignal(signal);
+    }
 }
 
 TEST(WholeFileOnFullDisk, KeepsTheOldFileAndSaysWhy)

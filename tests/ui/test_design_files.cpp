@@ -1,13 +1,17 @@
 // Design files from the windows: saved under one decimal separator and
 // opened under the other, byte for byte; bad files that change nothing; the
-// question before a changed design is left; a file dropped on a window.
+// question before a changed design is left; a file dropped on a window; the
+// save dialogs' question before a file is replaced.
 #include "uitest.h"
+#include "template/command/templatedialog.h"
 #include "ui/designkeeper.h"
 #include "ui/windingswindow.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -253,6 +257,54 @@ private slots:
         QCOMPARE(keeper_->path(), QFileInfo(path).absoluteFilePath());
         QCOMPARE(field("ed_B")->text(), QStringLiteral("25"));
         QVERIFY(drawing_->isVisible());
+    }
+
+    // A name typed without a suffix gets the suffix (of the chosen filter)
+    // before the dialog decides, so replacing a file is asked as when typed.
+    void saveDialogsAskBeforeReplacing_data()
+    {
+        QTest::addColumn<bool>("design");
+        QTest::addColumn<int>("filter");  // filters down from the first
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("replaced");
+        QTest::newRow("design") << true << 0 << "existing" << "existing.vintorp";
+        QTest::newRow("template as PDF") << false << 0 << "existing" << "existing.pdf";
+        QTest::newRow("template as DXF") << false << 2 << "existing" << "existing.dxf";
+        QTest::newRow("template, own suffix") << false << 0 << "existing.svg" << "existing.svg";
+    }
+    void saveDialogsAskBeforeReplacing()
+    {
+        QFETCH(bool, design);
+        QFETCH(int, filter);
+        QFETCH(QString, typed);
+        QFETCH(QString, replaced);
+        QVERIFY(QFile(dir_.filePath(replaced)).open(QIODevice::WriteOnly));
+        bool typedIn = false;
+        QStringList asked;
+        QTimer user;
+        connect(&user, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                asked.append(box->text());
+                box->button(QMessageBox::Yes)->click();
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                if (typedIn)
+                    return dialog->reject();  // asked nothing and stayed open
+                typedIn = true;
+                auto* filters = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+                for (int i = 0; i < filter; ++i)
+                    QTest::keyClick(filters, Qt::Key_Down);
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(dir_.filePath(typed));
+                QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+            }
+        });
+        user.start(5);
+        const QString chosen
+            = design ? StandardDesignDialogs().saveFileName(nullptr, dir_.filePath("new.vintorp"))
+                     : vintorp::cut::StandardTemplateDialogs().chooseFile(nullptr);
+        QCOMPARE(chosen, dir_.filePath(replaced));
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked.first().startsWith(replaced), qPrintable(asked.first()));
     }
 };
 

@@ -448,17 +448,17 @@ private slots:
         QCOMPARE(dialog.choice().bobbins, 3);
         QTest::mouseClick(dialog.findChild<QPushButton*>("btTemplateSave"), Qt::LeftButton);
         QCOMPARE(dialog.choice().output, TemplateChoice::Output::File);
-        QCOMPARE(vintorp::cut::withTemplateSuffix("/tmp/t", "SVG (*.svg)"), QStringLiteral("/tmp/t.svg"));
-        QCOMPARE(vintorp::cut::withTemplateSuffix("/tmp/t", "PDF (*.pdf)"), QStringLiteral("/tmp/t.pdf"));
+        QCOMPARE(vintorp::cut::templateSuffix("SVG (*.svg)"), QStringLiteral("svg"));
+        QCOMPARE(vintorp::cut::templateSuffix("PDF (*.pdf)"), QStringLiteral("pdf"));
         // Each filter the file dialog offers names a format of its own that
         // the template is saved in, and every format has its filter.
         std::set<vintorp::cut::TemplateFormat> formats;
         for (const QString& filter : vintorp::cut::templateFileFilters().split(";;")) {
-            const auto format = vintorp::cut::templateFormatFor(vintorp::cut::withTemplateSuffix("/tmp/t", filter));
+            const auto format
+                = vintorp::cut::templateFormatFor("/tmp/t." + vintorp::cut::templateSuffix(filter));
             QVERIFY2(format && formats.insert(*format).second, qPrintable(filter));
         }
         QCOMPARE(formats.size(), std::size_t(3));
-        QCOMPARE(vintorp::cut::withTemplateSuffix("/tmp/t.svg", "PDF (*.pdf)"), QStringLiteral("/tmp/t.svg"));
     }
 };
 
