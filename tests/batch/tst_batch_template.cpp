@@ -77,6 +77,7 @@ private slots:
              "не помещается на лист",
              {}},
             {"gap.svg", R"(,"cutter":true,"gap":-1)", "от 0 до 50 мм", {}},
+            {"nul.svg\\u0000", {}, "знак NUL", {}},
             {"bobbins-none.svg", R"(,"bobbins":0)", "от 1 до 4", {}},
             {"bobbins-minus-zero.svg", R"(,"bobbins":-0.0)", "от 1 до 4", {}},
             {"sheet-3001.svg", R"(,"cutter":true,"sheet_width":3001)", "от 10 до 3000 мм", {}},
