@@ -252,8 +252,12 @@ int main(int argc, char** argv)
     // One answer, and its problem on standard error after `where` (a file's
     // message names its file); false when it cannot be written.
     const auto answer = [&all_valid](vintorp::batch::LineResult result, const std::string& where) {
-        result.output += '\n';
-        if (const int error = vintorp::batch::WriteAll(STDOUT_FILENO, result.output); error != 0) {
+        // The line's end written on its own: a huge answer is not copied for it.
+        int error = vintorp::batch::WriteAll(STDOUT_FILENO, result.output);
+        if (error == 0) {
+            error = vintorp::batch::WriteAll(STDOUT_FILENO, "\n");
+        }
+        if (error != 0) {
             std::cerr << "vintorp-batch: cannot write standard output: " << std::strerror(error) << '\n';
             return false;
         }

@@ -29,6 +29,19 @@ WindingsFault FaultOf(Problem problem)
     return WindingsFault::Turns;
 }
 
+// A name as a message quotes it: its first kMaxQuoted characters, "…" for the rest.
+constexpr std::size_t kMaxQuoted = 40;
+std::string Shortened(std::string_view name)
+{
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < name.size(); ++at) {
+        if ((static_cast<unsigned char>(name[at]) & 0xC0) != 0x80 && characters++ == kMaxQuoted) {
+            return std::string(name.substr(0, at)) + "…";
+        }
+    }
+    return std::string(name);
+}
+
 }  // namespace
 
 std::string WindingsText(WindingsFault fault, int winding, std::string_view name)
@@ -104,9 +117,12 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors, con
     ordered_json each = ordered_json::array();
     for (std::size_t i = 0; i < input.size(); ++i) {
         const windings::WindingBuild& b = result.windings[i];
-        ordered_json w = {{"name", input[i].name}};
+        // The name, however long, is in the answer once: moved there, and
+        // shortened in the messages that name the winding.
+        ordered_json w = {{"name", std::move(input[i].name)}};
         if (b.problem) {
-            w["error"] = words(FaultOf(*b.problem), int(i + 1), input[i].name);
+            w["error"]
+                = words(FaultOf(*b.problem), int(i + 1), Shortened(w["name"].get_ref<const std::string&>()));
         } else {
             w["per_layer"] = b.perLayer;
             w["layers"] = b.layers;
