@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "calc/errors.h"
+#include "design/design.h"
 
 namespace vintorp::batch {
 
@@ -18,25 +19,13 @@ struct LineResult {
     std::string problem;  // what is wrong with an invalid line
 };
 
-// The template's optional keys, as the line gives them; the writer checks
-// their ranges.
-struct TemplateSettings {
-    int bobbins = 0;  // "bobbins"; 0: the default for the core type
-    double clearance = 0;  // "clearance": mm added round the cheek's window
-    double kerf = 0;  // "kerf": mm the cutter's beam takes
-    bool cutter = false;  // "cutter": the parts alone on sheets of material
-    double sheet_width = 300, sheet_height = 200;  // "sheet_width", "sheet_height": mm
-    double gap = 2;  // "gap": mm between parts on a cutter's sheet
-    bool labels = true;  // "labels": the parts' labels on a cutter's sheet
-};
-
 // A cut template asked for with the key "template" of a calculated case.
 struct TemplateJob {
     std::map<std::string, std::string, std::less<>> fields;  // the fourteen drawing texts
     int core_type = 0;
     std::string sep;
     std::string path;  // the writer checks that it ends in .pdf, .svg or .dxf
-    TemplateSettings settings;
+    design::TemplateSettings settings;  // of their kinds; the writer checks their ranges
 };
 
 // Writes the template; returns an empty string, or why it was not written.
@@ -66,6 +55,7 @@ enum class WindingsFault {
     NotAList,  // "windings" holds something other than a list
     TooMany,  // more windings than the reader builds
     NotAnObject,  // a winding that is not an object
+    Name,  // a winding's name that is not a string
     Turns, Wire, Between, Over, LayerFactor,  // a winding's value of the wrong kind or out of range
     WiderThanLength,  // not one turn of the wire fits the winding length
     FactorsNotAnObject,  // "winding_factors" holds something other than an object
@@ -91,13 +81,21 @@ struct RunOptions {
     RefusalWords word_refusal;  // none: RefusalText
     WindingsWords word_windings;  // none: WindingsText
     NoRoomWords word_no_room;  // none: NoRoomText
+    // Why a line or a file is no case; none: design::readErrorText.
+    std::function<std::string(const design::ReadError&)> word_read_error;
 };
 
 // Any line at all, however large or deeply nested, is answered: memory
 // beyond the line's own bytes is taken for the values of the case's keys, not
 // for the rest of the line, and a line that still cannot have the memory it
 // needs is answered as LineOutOfMemory.
-LineResult RunLine(std::string_view line, const RunOptions& options = {});
+// A design file's bytes are read as a design, a line as a line (as a design
+// when it carries "format": "vintorp-design").
+LineResult RunLine(std::string_view line, const RunOptions& options = {},
+                   design::Source source = design::Source::BatchLine);
+
+// The answer to a line or file refused for `problem`: status "invalid".
+LineResult InvalidAnswer(std::string problem);
 
 // The answer to a line for which there was not enough memory: status
 // "invalid", for a reader that could not even hold the line.

@@ -1,5 +1,7 @@
 // vintorp-batch: reads cases as JSON Lines on standard input, writes one JSON
-// line per input line on standard output. Lines that cannot be read as a case
+// line per input line on standard output; or, given design files, reads each
+// whole as the window opens it and answers one line each, a file the window
+// refuses with the window's message. Lines that cannot be read as a case
 // are answered with status "invalid", reported on standard error with their
 // line number, and make the exit status 1. A case with the key "template"
 // also writes the cut template of its result to that .pdf, .svg or .dxf file.
@@ -8,7 +10,9 @@
 // each answer is written as soon as its line is done.
 //
 // Options: --lang ru (the default) or --lang en, the language of the message
-// of a rejected or failed case, the same text the window shows.
+// of a rejected or failed case, the same text the window shows. Any other
+// argument is a design file (after "--", also one that starts with "-").
+#include <QFile>
 #include <QGuiApplication>
 #include <QTranslator>
 
@@ -23,6 +27,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 #include "batch/batch_case.h"
 #include "batch/lineio.h"
@@ -30,6 +36,7 @@
 #include "template/pages/cuttemplate.h"
 #include "template/pages/templateerror.h"
 #include "lang/language.h"
+#include "lang/designfile.h"
 #include "lang/messages.h"
 
 namespace {
@@ -80,13 +87,17 @@ public:
                 QCoreApplication::installTranslator(translator_);
         }
         try {
-            const vintorp::batch::TemplateSettings& s = job.settings;
-            const int bobbins = s.bobbins != 0 ? s.bobbins : vintorp::cut::defaultBobbinCount(job.core_type);
-            const vintorp::cut::CutSet set = vintorp::cut::makeTemplateParts(
-                job.fields, QString::fromStdString(job.sep), bobbins, {s.clearance, s.kerf});
+            using Settings = vintorp::design::TemplateSettings;
+            const Settings& s = job.settings;
+            const int bobbins = s.bobbins.value_or(vintorp::cut::defaultBobbinCount(job.core_type));
+            const vintorp::cut::CutSet set
+                = vintorp::cut::makeTemplateParts(job.fields, QString::fromStdString(job.sep), bobbins,
+                                                  {s.clearance.value_or(0), s.kerf.value_or(0)});
             std::optional<vintorp::cut::CutterSetup> cutter;
-            if (s.cutter)
-                cutter = vintorp::cut::CutterSetup{QSizeF(s.sheet_width, s.sheet_height), s.gap, s.labels};
+            if (s.cutter.value_or(false))
+                cutter = vintorp::cut::CutterSetup{QSizeF(s.sheetWidth.value_or(Settings::kSheetWidth),
+                                                          s.sheetHeight.value_or(Settings::kSheetHeight)),
+                                                   s.gap.value_or(Settings::kGap), s.labels.value_or(true)};
             vintorp::cut::saveTemplate(path, set, cutter);
             return {};
         } catch (const vintorp::cut::TemplateError& e) {
@@ -158,6 +169,9 @@ QString WindingsWords(vintorp::batch::WindingsFault fault, int winding, std::str
         source = QT_TRANSLATE_NOOP("Batch", "в ключе \"windings\" больше 1000 обмоток");
         break;
     case WindingsFault::NotAnObject: source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 должна быть объектом"); break;
+    case WindingsFault::Name:
+        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1: name должно быть строкой");
+        break;
     case WindingsFault::Turns:
         source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): turns — целое число от 1 до 1000000");
         break;
@@ -209,31 +223,51 @@ QString NoRoomWords(std::string_view length, std::string_view depth, const QTran
              QString::fromUtf8(depth.data(), qsizetype(depth.size())));
 }
 
-// The language asked for on the command line; nothing when the arguments are wrong.
-std::optional<Language> LanguageOption(int argc, char** argv)
+struct Arguments {
+    Language language = Language::Russian;
+    std::vector<QString> files;  // design files; none: standard input
+};
+
+// The arguments; nothing when they are wrong.
+std::optional<Arguments> ParseArguments(int argc, char** argv)
 {
-    if (argc == 1) {
-        return Language::Russian;
+    Arguments arguments;
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (options && arg == "--lang" && i + 1 < argc) {
+            const std::optional<Language> language
+                = vintorp::lang::languageNamed(QString::fromLocal8Bit(argv[++i]));
+            if (!language) {
+                return std::nullopt;
+            }
+            arguments.language = *language;
+        } else if (options && arg == "--") {
+            options = false;
+        } else if (options && arg.starts_with('-')) {
+            return std::nullopt;
+        } else {
+            arguments.files.push_back(QFile::decodeName(argv[i]));
+        }
     }
-    if (argc == 3 && std::string_view(argv[1]) == "--lang") {
-        return vintorp::lang::languageNamed(QString::fromLocal8Bit(argv[2]));
-    }
-    return std::nullopt;
+    return arguments;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const std::optional<Language> language = LanguageOption(argc, argv);
-    if (!language) {
-        std::cerr << "usage: vintorp-batch [--lang ru|en] < cases.jsonl\n";
+    const std::optional<Arguments> arguments = ParseArguments(argc, argv);
+    if (!arguments) {
+        std::cerr << "usage: vintorp-batch [--lang ru|en] < cases.jsonl\n"
+                     "       vintorp-batch [--lang ru|en] [--] FILE.vintorp...\n";
         return 2;
     }
+    const Language language = arguments->language;
     // The texts are Russian; only English needs a translator.
     std::optional<QTranslator> translator;
-    if (*language == Language::English
-        && !vintorp::lang::loadProgramTranslation(translator.emplace(), *language)) {
+    if (language == Language::English
+        && !vintorp::lang::loadProgramTranslation(translator.emplace(), language)) {
         std::cerr << "vintorp-batch: the English translation is missing\n";
         return EXIT_FAILURE;
     }
@@ -255,9 +289,52 @@ int main(int argc, char** argv)
     options.word_no_room = [&translator](std::string_view length, std::string_view depth) {
         return NoRoomWords(length, depth, translator ? &*translator : nullptr).toStdString();
     };
+    const QTranslator* words = translator ? &*translator : nullptr;
+    bool all_valid = true;
+    // One answer, and its problem on standard error after `where` (a file's
+    // message names its file); false when it cannot be written.
+    const auto answer = [&all_valid](vintorp::batch::LineResult result, const std::string& where) {
+        // The line's end written on its own: a huge answer is not copied for it.
+        int error = vintorp::batch::WriteAll(STDOUT_FILENO, result.output);
+        if (error == 0) {
+            error = vintorp::batch::WriteAll(STDOUT_FILENO, "\n");
+        }
+        if (error != 0) {
+            std::cerr << "vintorp-batch: cannot write standard output: " << std::strerror(error) << '\n';
+            return false;
+        }
+        if (!result.valid) {
+            all_valid = false;
+            std::cerr << "vintorp-batch: " << where << (where.empty() ? "" : ": ") << result.problem << '\n';
+        }
+        return true;
+    };
+    for (const QString& path : arguments->files) {
+        const auto bytes = vintorp::lang::readDesignBytes(path, words);
+        vintorp::batch::LineResult result;
+        if (const auto* why = std::get_if<QString>(&bytes)) {
+            result = vintorp::batch::InvalidAnswer(
+                vintorp::lang::designOpenFailure(path, *why, words).toStdString());
+        } else {
+            const QByteArray& file = std::get<QByteArray>(bytes);
+            options.word_read_error = [&path, words](const vintorp::design::ReadError& error) {
+                return vintorp::lang::designOpenFailure(path, vintorp::lang::designReadReason(error, words),
+                                                        words)
+                    .toStdString();
+            };
+            result = vintorp::batch::RunLine(std::string_view(file.constData(), std::size_t(file.size())),
+                                             options, vintorp::design::Source::DesignFile);
+        }
+        if (!answer(std::move(result), {})) {
+            return kExitInputOutput;
+        }
+    }
+    if (!arguments->files.empty()) {
+        return all_valid ? EXIT_SUCCESS : EXIT_FAILURE;
+    }
+    options.word_read_error = nullptr;
     using Status = vintorp::batch::LineReader::Status;
     vintorp::batch::LineReader input(STDIN_FILENO);
-    bool all_valid = true;
     std::string line;
     for (long line_number = 1;; ++line_number) {
         const Status status = input.Next(line);
@@ -272,14 +349,8 @@ int main(int argc, char** argv)
         vintorp::batch::LineResult result = status == Status::OutOfMemory
                                                 ? vintorp::batch::LineOutOfMemory()
                                                 : vintorp::batch::RunLine(line, options);
-        result.output += '\n';
-        if (const int error = vintorp::batch::WriteAll(STDOUT_FILENO, result.output); error != 0) {
-            std::cerr << "vintorp-batch: cannot write standard output: " << std::strerror(error) << '\n';
+        if (!answer(std::move(result), "line " + std::to_string(line_number))) {
             return kExitInputOutput;
-        }
-        if (!result.valid) {
-            all_valid = false;
-            std::cerr << "vintorp-batch: line " << line_number << ": " << result.problem << '\n';
         }
     }
     return all_valid ? EXIT_SUCCESS : EXIT_FAILURE;

@@ -1,6 +1,7 @@
 #include "batch/windings_answer.h"
 
 #include "calc/drawingfields.h"
+#include "design/design.h"
 #include "windings/buildup.h"
 
 #include <charconv>
@@ -16,15 +17,6 @@ using nlohmann::json;
 using nlohmann::ordered_json;
 using windings::Problem;
 
-std::optional<double> Number(const json& object, const char* key)
-{
-    const auto it = object.find(key);
-    if (it == object.end() || !it->is_number()) {
-        return std::nullopt;
-    }
-    return it->get<double>();
-}
-
 WindingsFault FaultOf(Problem problem)
 {
     switch (problem) {
@@ -38,24 +30,17 @@ WindingsFault FaultOf(Problem problem)
     return WindingsFault::Turns;
 }
 
-// A winding as the line gives it; a value of the wrong kind is made one
-// that its range check refuses (NaN, or no turns).
-windings::Winding ReadWinding(const json& object)
+// A name as a message quotes it: its first kMaxQuoted characters, "…" for the rest.
+constexpr std::size_t kMaxQuoted = 40;
+std::string Shortened(std::string_view name)
 {
-    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-    windings::Winding w;
-    if (const auto name = object.find("name"); name != object.end() && name->is_string()) {
-        w.name = name->get<std::string>();
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < name.size(); ++at) {
+        if ((static_cast<unsigned char>(name[at]) & 0xC0) != 0x80 && characters++ == kMaxQuoted) {
+            return std::string(name.substr(0, at)) + "…";
+        }
     }
-    const std::optional<double> turns = Number(object, "turns");
-    w.turns = turns && *turns == std::floor(*turns) && std::abs(*turns) <= 1e12 ? static_cast<long>(*turns) : 0;
-    w.wire = Number(object, "wire").value_or(kNaN);
-    w.between = object.contains("between") ? Number(object, "between").value_or(kNaN) : 0;
-    w.over = object.contains("over") ? Number(object, "over").value_or(kNaN) : 0;
-    if (object.contains("layer")) {
-        w.layerFactor = Number(object, "layer").value_or(kNaN);
-    }
-    return w;
+    return std::string(name);
 }
 
 // Millimetres as the messages give them: two places, a point, no "-0.00".
@@ -87,6 +72,7 @@ std::string WindingsText(WindingsFault fault, int winding, std::string_view name
     case WindingsFault::NotAList: return "key \"windings\" must be a list of windings";
     case WindingsFault::TooMany: return "key \"windings\" holds more than 1000 windings";
     case WindingsFault::NotAnObject: return "winding " + std::to_string(winding) + " must be an object";
+    case WindingsFault::Name: return "winding " + std::to_string(winding) + ": name must be a string";
     case WindingsFault::Turns: return which + ": turns must be a whole number from 1 to 1000000";
     case WindingsFault::Wire: return which + ": wire must be a number from 0.02 to 10 mm";
     case WindingsFault::Between: return which + ": between must be a number from 0 to 5 mm";
@@ -102,7 +88,7 @@ std::string WindingsText(WindingsFault fault, int winding, std::string_view name
     return "bad windings";
 }
 
-ordered_json WindingsAnswer(const json& list, bool truncated, const json& factors, const std::string& status,
+ordered_json WindingsAnswer(json& list, bool truncated, const json& factors, const std::string& status,
                             const calc::MemoryView& view, const std::string& sep, const RunOptions& options)
 {
     const auto words = [&options](WindingsFault fault, int winding = 0, std::string_view name = {}) {
@@ -121,13 +107,7 @@ ordered_json WindingsAnswer(const json& list, bool truncated, const json& factor
         if (!factors.is_object()) {
             return error(words(WindingsFault::FactorsNotAnObject));
         }
-        constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-        if (factors.contains("margin")) {
-            f.margin = Number(factors, "margin").value_or(kNaN);
-        }
-        if (factors.contains("bulge")) {
-            f.bulge = Number(factors, "bulge").value_or(kNaN);
-        }
+        f = std::get<windings::Factors>(design::readFactors(factors, design::Source::BatchLine));
     }
     windings::FieldTexts texts;
     for (const std::string_view name : calc::kDrawingFields) {
@@ -142,7 +122,13 @@ ordered_json WindingsAnswer(const json& list, bool truncated, const json& factor
         if (!list[i].is_object()) {
             return error(words(WindingsFault::NotAnObject, int(i + 1)));
         }
-        input.push_back(ReadWinding(list[i]));
+        // A line's winding refuses only a name of the wrong kind; its numbers
+        // are the build-up's to check.
+        auto winding = design::readWinding(list[i], {}, design::Source::BatchLine);
+        if (std::holds_alternative<design::ReadError>(winding)) {
+            return error(words(WindingsFault::Name, int(i + 1)));
+        }
+        input.push_back(std::move(std::get<windings::Winding>(winding)));
     }
     const windings::BuildUp result = windings::buildUp(*space, input, f);
     if (result.noRoom) {
@@ -165,9 +151,12 @@ ordered_json WindingsAnswer(const json& list, bool truncated, const json& factor
     ordered_json each = ordered_json::array();
     for (std::size_t i = 0; i < input.size(); ++i) {
         const windings::WindingBuild& b = result.windings[i];
-        ordered_json w = {{"name", input[i].name}};
+        // The name, however long, is in the answer once: moved there, and
+        // shortened in the messages that name the winding.
+        ordered_json w = {{"name", std::move(input[i].name)}};
         if (b.problem) {
-            w["error"] = words(FaultOf(*b.problem), int(i + 1), input[i].name);
+            w["error"]
+                = words(FaultOf(*b.problem), int(i + 1), Shortened(w["name"].get_ref<const std::string&>()));
         } else {
             w["per_layer"] = b.perLayer;
             w["layers"] = b.layers;

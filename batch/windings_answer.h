@@ -12,8 +12,9 @@
 namespace vintorp::batch {
 
 // `windings` and `factors`: the keys' values as read (null when absent);
-// `truncated`: "windings" held more than the reader builds.
-nlohmann::ordered_json WindingsAnswer(const nlohmann::json& windings, bool truncated, const nlohmann::json& factors,
+// `truncated`: "windings" held more than the reader builds. The windings'
+// names are moved out of `windings`.
+nlohmann::ordered_json WindingsAnswer(nlohmann::json& windings, bool truncated, const nlohmann::json& factors,
                                       const std::string& status, const calc::MemoryView& view,
                                       const std::string& sep, const RunOptions& options);
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,6 +23,15 @@ namespace vintorp::calc {
 enum CoreType : int { ETypeCore = 0, UTypeCore = 1 };
 
 enum class InputField { A, B, C, H, K, T };
+
+// How many characters each input field holds: the window's fields take no
+// more, and a design file that holds more is refused.
+inline constexpr std::size_t kDimensionLength = 6;  // A, B, C, H
+inline constexpr std::size_t kThicknessLength = 4;  // K, T
+constexpr std::size_t inputFieldLength(InputField f)
+{
+    return f == InputField::K || f == InputField::T ? kThicknessLength : kDimensionLength;
+}
 
 // Object names of the input fields in the input window.
 std::string_view inputFieldName(InputField f);

@@ -1,9 +1,10 @@
 #include "design/design.h"
 
-#include <nlohmann/json.hpp>
+#include "calc/bobbin.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vintorp::design {
 namespace {
@@ -11,8 +12,285 @@ namespace {
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-constexpr std::array<const char*, 6> kInputKeys = {"A", "B", "C", "H", "K", "T"};
 constexpr const char* kFormat = "vintorp-design";
+
+// ---- The table of keys ----------------------------------------------------
+
+enum class Kind {
+    Format,  // "format": a text; "vintorp-design" makes a design
+    Version,  // a whole number from 1
+    Input,  // one of the six texts
+    CoreType,  // a whole number from -1 to 1
+    Sep,  // one character; "." in a design
+    Path,  // a text, the batch's template file
+    Whole,  // a template setting, a whole number
+    Number,  // a template setting, a number
+    Flag,  // a template setting, true or false
+    Windings,  // a list of windings
+    Factors,  // the winding factors, an object
+};
+
+struct Key {
+    std::string_view name;
+    Kind kind;
+    double low = 0, high = 0;  // a number's range
+    int input = -1;  // Kind::Input: the field, as calc::InputField
+    std::optional<int> TemplateSettings::*whole = nullptr;
+    std::optional<double> TemplateSettings::*number = nullptr;
+    std::optional<bool> TemplateSettings::*flag = nullptr;
+};
+
+constexpr Key input(std::string_view name, calc::InputField field)
+{
+    return {name, Kind::Input, 0, 0, int(field)};
+}
+constexpr Key whole(std::string_view name, double low, double high, std::optional<int> TemplateSettings::*to)
+{
+    return {name, Kind::Whole, low, high, -1, to};
+}
+constexpr Key number(std::string_view name, double low, double high,
+                     std::optional<double> TemplateSettings::*to)
+{
+    return {name, Kind::Number, low, high, -1, nullptr, to};
+}
+constexpr Key flag(std::string_view name, std::optional<bool> TemplateSettings::*to)
+{
+    return {name, Kind::Flag, 0, 0, -1, nullptr, nullptr, to};
+}
+
+using calc::InputField;
+using TS = TemplateSettings;
+constexpr std::array kKeys = {
+    Key{"format", Kind::Format},
+    Key{"version", Kind::Version, 1, std::numeric_limits<double>::max()},
+    input("A", InputField::A),
+    input("B", InputField::B),
+    input("C", InputField::C),
+    input("H", InputField::H),
+    input("K", InputField::K),
+    input("T", InputField::T),
+    Key{"type", Kind::CoreType, -1, 1},
+    Key{"sep", Kind::Sep},
+    Key{"template", Kind::Path},
+    whole("bobbins", 1, kMaxBobbins, &TS::bobbins),
+    number("clearance", 0, kMaxAllowance, &TS::clearance),
+    number("kerf", 0, kMaxAllowance, &TS::kerf),
+    flag("cutter", &TS::cutter),
+    number("sheet_width", kSmallestSheet, kLargestSheet, &TS::sheetWidth),
+    number("sheet_height", kSmallestSheet, kLargestSheet, &TS::sheetHeight),
+    number("gap", 0, kMaxCutterGap, &TS::gap),
+    flag("labels", &TS::labels),
+    Key{"windings", Kind::Windings},
+    Key{"winding_factors", Kind::Factors},
+};
+using KeyValues = std::array<KeyValue, kKeys.size()>;
+
+// A winding's keys and "winding_factors"' keys: where each number goes.
+struct WindingKey {
+    std::string_view name;
+    bool whole;  // a whole number
+    bool required;
+    double low, high;
+    void (*put)(windings::Winding&, double);
+};
+constexpr std::array kWindingKeys = {
+    WindingKey{"turns", true, true, 1, double(windings::kMaxTurns),
+               [](windings::Winding& w, double v) { w.turns = std::abs(v) <= 1e12 ? long(v) : 0; }},
+    WindingKey{"wire", false, true, windings::kMinWire, windings::kMaxWire,
+               [](windings::Winding& w, double v) { w.wire = v; }},
+    WindingKey{"between", false, false, 0, windings::kMaxInsulation,
+               [](windings::Winding& w, double v) { w.between = v; }},
+    WindingKey{"over", false, false, 0, windings::kMaxInsulation,
+               [](windings::Winding& w, double v) { w.over = v; }},
+    WindingKey{"layer", false, false, windings::kMinFactor, windings::kMaxFactor,
+               [](windings::Winding& w, double v) { w.layerFactor = v; }},
+};
+struct FactorKey {
+    std::string_view name;
+    double low, high;
+    double windings::Factors::*to;
+};
+constexpr std::array kFactorKeys = {
+    FactorKey{"margin", 0, windings::kMaxMargin, &windings::Factors::margin},
+    FactorKey{"bulge", windings::kMinFactor, windings::kMaxFactor, &windings::Factors::bulge},
+};
+
+// ---- Reading the keys' values -----------------------------------------------
+
+// Of the values of "windings" and "winding_factors" only so much is built: an
+// array of objects of plain values, at most kMaxWindings of them a level.
+constexpr std::size_t kMaxTreeLevels = 2;
+constexpr std::size_t kMaxTreeElements = kMaxWindings;
+
+// Reads bytes as the JSON reader's events, keeping only the values of the
+// table's keys of a top-level object; as the reader, the last of repeated
+// keys counts. Everything else, however large or deeply nested, is passed
+// over without being built: beyond the bytes themselves, reading costs the
+// reader's buffers for the longest string or number (about twice its size)
+// and one bit a level of nesting, and nothing recurses.
+class KeyEvents {
+public:
+    bool null() { return Building() ? Added(nullptr) : Value(); }
+    bool boolean(bool v) { return Building() ? Added(v) : Value({}, {}, v); }
+    bool number_integer(json::number_integer_t v) { return Building() ? Added(v) : Value({}, double(v)); }
+    bool number_unsigned(json::number_unsigned_t v) { return Building() ? Added(v) : Value({}, double(v)); }
+    bool number_float(json::number_float_t v, const json::string_t&)
+    {
+        return Building() ? Added(v) : Value({}, v);
+    }
+    bool string(json::string_t& s)
+    {
+        if (Building())
+            return Added(std::move(s));
+        return Wanted() ? Value(std::move(s)) : true;
+    }
+    bool binary(json::binary_t&) { return Value(); }
+    bool start_object(std::size_t) { return Open(true); }
+    bool start_array(std::size_t) { return Open(false); }
+    bool end_object() { return Close(); }
+    bool end_array() { return Close(); }
+    bool key(json::string_t& name)
+    {
+        if (Building()) {
+            key_ = std::move(name);
+        } else if (depth_ == 1) {
+            const auto found
+                = std::find_if(kKeys.begin(), kKeys.end(), [&](const Key& k) { return k.name == name; });
+            current_ = std::size_t(found - kKeys.begin());
+        }
+        return true;
+    }
+    bool parse_error(std::size_t position, const std::string&, const json::parse_error&)
+    {
+        return Fail(Fault::NotJson, position);
+    }
+    // The reader's one range error: a number beyond the range of a double.
+    bool parse_error(std::size_t position, const std::string&, const json::out_of_range&)
+    {
+        return Fail(Fault::NumberTooLarge, position);
+    }
+    bool parse_error(std::size_t position, const std::string&, const json::exception&)
+    {
+        return Fail(Fault::NotJson, position);
+    }
+
+    bool IsObject() const { return is_object_; }
+    Fault Problem() const { return fault_; }
+    std::size_t Position() const { return position_; }
+    KeyValues& Values() { return values_; }
+
+private:
+    // A value directly under one of the table's keys.
+    bool Wanted() const { return is_object_ && depth_ == 1 && current_ < values_.size(); }
+
+    bool Value(std::optional<std::string> text = {}, std::optional<double> number = {},
+               std::optional<bool> flag = {})
+    {
+        if (Wanted())
+            values_[current_] = {true, std::move(text), number, flag, std::nullopt, false};
+        return true;
+    }
+
+    bool Open(bool object)
+    {
+        if (depth_ == 0)
+            is_object_ = object;
+        if (Building()) {
+            if (skipped_ == 0 && building_.size() < kMaxTreeLevels
+                && Add(object ? json::object() : json::array())) {
+                json& parent = *building_.back();
+                building_.push_back(parent.is_array() ? &parent.back() : &parent[key_]);
+            } else {
+                Add(nullptr);  // deeper than a case reads, or past its limit: noted, not built
+                ++skipped_;
+            }
+        } else if (Wanted()
+                   && (kKeys[current_].kind == Kind::Windings || kKeys[current_].kind == Kind::Factors)) {
+            tree_ = object ? json::object() : json::array();
+            building_ = {&tree_};
+            tree_key_ = current_;
+        } else {
+            Value();  // an array or object under another key of the table: the wrong kind
+        }
+        ++depth_;
+        return true;
+    }
+
+    bool Close()
+    {
+        --depth_;
+        if (skipped_ > 0) {
+            --skipped_;
+        } else if (!building_.empty()) {
+            building_.pop_back();
+            if (building_.empty()) {
+                values_[tree_key_] = {true, {}, {}, {}, std::move(tree_), truncated_};
+                truncated_ = false;
+            }
+        }
+        return true;
+    }
+
+    // Inside the value of "windings" or "winding_factors".
+    bool Building() const { return !building_.empty(); }
+
+    // A plain value into the tree; the reader goes on whether it fitted or not.
+    bool Added(json value)
+    {
+        Add(std::move(value));
+        return true;
+    }
+
+    // Whether it was added.
+    bool Add(json value)
+    {
+        if (skipped_ > 0)
+            return false;
+        json& parent = *building_.back();
+        if (parent.is_array() && parent.size() < kMaxTreeElements) {
+            parent.push_back(std::move(value));
+            return true;
+        }
+        if (parent.is_object() && (parent.size() < kMaxTreeElements || parent.contains(key_))) {
+            parent[key_] = std::move(value);
+            return true;
+        }
+        truncated_ = true;
+        return false;
+    }
+
+    bool Fail(Fault fault, std::size_t position)
+    {
+        fault_ = fault;
+        position_ = position;
+        return false;
+    }
+
+    std::size_t depth_ = 0;  // arrays and objects open around the next value
+    bool is_object_ = false;
+    std::size_t current_ = kKeys.size();  // the table's key of the next value at depth 1, or none
+    KeyValues values_;
+    Fault fault_ = Fault::NotJson;
+    std::size_t position_ = 0;
+    json tree_;  // the value of "windings" or "winding_factors" being built
+    std::size_t tree_key_ = 0;
+    std::vector<json*> building_;  // its open arrays and objects, innermost last
+    std::size_t skipped_ = 0;  // levels inside it too deep to build
+    std::string key_;  // the key of its next value, in an object
+    bool truncated_ = false;
+};
+
+// ---- Checking them ------------------------------------------------------------
+
+// A value out of place: thrown while a case is read, caught at its end.
+struct Bad {
+    ReadError error;
+};
+
+[[noreturn]] void refuse(Fault fault, std::string key)
+{
+    throw Bad{{fault, std::move(key)}};
+}
 
 std::string replaced(std::string_view text, std::string_view from, std::string_view to)
 {
@@ -35,138 +313,9 @@ std::size_t characters(std::string_view utf8)
                                      [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-// A value out of place: thrown while a design is read, caught at its end.
-struct Bad {
-    Fault fault;
-    std::string key;
-};
-
-class Reader {
-public:
-    explicit Reader(const json& object, std::string prefix = {}) : object_(object), prefix_(std::move(prefix)) { }
-
-    bool has(const char* key) const { return object_.contains(key); }
-
-    const json& value(const char* key) const
-    {
-        const auto it = object_.find(key);
-        if (it == object_.end())
-            throw Bad{Fault::WrongKind, name(key)};
-        return *it;
-    }
-
-    std::string text(const char* key, std::size_t maxCharacters) const
-    {
-        const json& v = value(key);
-        if (!v.is_string())
-            throw Bad{Fault::WrongKind, name(key)};
-        const std::string& s = v.get_ref<const std::string&>();
-        if (characters(s) > maxCharacters)
-            throw Bad{Fault::OutOfRange, name(key)};
-        return s;
-    }
-
-    double number(const char* key, double low, double high) const
-    {
-        const json& v = value(key);
-        if (!v.is_number())
-            throw Bad{Fault::WrongKind, name(key)};
-        const double d = v.get<double>();
-        if (!(d >= low && d <= high))
-            throw Bad{Fault::OutOfRange, name(key)};
-        return d;
-    }
-
-    long whole(const char* key, long low, long high) const
-    {
-        const double d = number(key, double(low), double(high));
-        if (d != std::floor(d))
-            throw Bad{Fault::WrongKind, name(key)};
-        return static_cast<long>(d);
-    }
-
-    bool flag(const char* key) const
-    {
-        const json& v = value(key);
-        if (!v.is_boolean())
-            throw Bad{Fault::WrongKind, name(key)};
-        return v.get<bool>();
-    }
-
-    template <typename T, typename Read>
-    std::optional<T> optional(const char* key, Read read) const
-    {
-        return has(key) ? std::optional<T>(read(key)) : std::nullopt;
-    }
-
-    std::string name(const char* key) const { return prefix_.empty() ? key : prefix_ + "." + key; }
-
-private:
-    const json& object_;
-    std::string prefix_;
-};
-
-Design readFields(const json& root, std::string_view sep)
+bool isWhole(double d)
 {
-    const Reader r(root);
-    if (!root.is_object() || !root.contains("format") || root["format"] != kFormat)
-        throw Bad{Fault::NotADesign, {}};
-    const json& version = r.value("version");
-    if (!version.is_number_integer() || version.get<long long>() < 1)
-        throw Bad{Fault::WrongKind, "version"};
-    if (version.get<long long>() > kVersion)
-        throw Bad{Fault::NewerVersion, "version"};
-    Design d;
-    for (std::size_t i = 0; i < kInputKeys.size(); ++i)
-        d.inputs[i] = replaced(r.text(kInputKeys[i], kMaxText), ".", sep);
-    d.coreType = int(r.whole("type", -1, 1));
-    if (r.text("sep", 1) != ".")
-        throw Bad{Fault::OutOfRange, "sep"};
-
-    if (r.has("windings")) {
-        const json& list = r.value("windings");
-        if (!list.is_array())
-            throw Bad{Fault::WrongKind, "windings"};
-        if (list.size() > kMaxWindings)
-            throw Bad{Fault::OutOfRange, "windings"};
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            const std::string at = "windings[" + std::to_string(i + 1) + "]";
-            if (!list[i].is_object())
-                throw Bad{Fault::WrongKind, at};
-            const Reader w(list[i], at);
-            windings::Winding winding;
-            winding.name = w.has("name") ? w.text("name", kMaxText) : std::string();
-            winding.turns = w.whole("turns", 1, windings::kMaxTurns);
-            winding.wire = w.number("wire", windings::kMinWire, windings::kMaxWire);
-            winding.between = w.has("between") ? w.number("between", 0, windings::kMaxInsulation) : 0;
-            winding.over = w.has("over") ? w.number("over", 0, windings::kMaxInsulation) : 0;
-            if (w.has("layer"))
-                winding.layerFactor = w.number("layer", windings::kMinFactor, windings::kMaxFactor);
-            d.windings.push_back(std::move(winding));
-        }
-    }
-    if (r.has("winding_factors")) {
-        const json& object = r.value("winding_factors");
-        if (!object.is_object())
-            throw Bad{Fault::WrongKind, "winding_factors"};
-        const Reader f(object, "winding_factors");
-        if (f.has("margin"))
-            d.factors.margin = f.number("margin", 0, windings::kMaxMargin);
-        if (f.has("bulge"))
-            d.factors.bulge = f.number("bulge", windings::kMinFactor, windings::kMaxFactor);
-    }
-    TemplateSettings& t = d.templateSettings;
-    const auto mm = [&r](double low, double high) { return [&r, low, high](const char* k) { return r.number(k, low, high); }; };
-    const auto yesNo = [&r](const char* k) { return r.flag(k); };
-    t.bobbins = r.optional<int>("bobbins", [&r](const char* k) { return int(r.whole(k, 1, 4)); });
-    t.clearance = r.optional<double>("clearance", mm(0, 1));
-    t.kerf = r.optional<double>("kerf", mm(0, 1));
-    t.cutter = r.optional<bool>("cutter", yesNo);
-    t.sheetWidth = r.optional<double>("sheet_width", mm(10, 3000));
-    t.sheetHeight = r.optional<double>("sheet_height", mm(10, 3000));
-    t.gap = r.optional<double>("gap", mm(0, 50));
-    t.labels = r.optional<bool>("labels", yesNo);
-    return d;
+    return d == std::floor(d);
 }
 
 // Line and column, from 1, of the byte at `offset` (from 0).
@@ -180,34 +329,327 @@ std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view bytes, std::s
     return {line, column};
 }
 
+ReadError placed(Fault fault, std::string_view bytes, std::size_t offset)
+{
+    const auto [line, column] = lineAndColumn(bytes, offset);
+    return {fault, {}, line, column, std::min(offset, bytes.size()) + 1};
+}
+
+// The text of a key that must hold one.
+std::string textOf(KeyValue& v, const Key& key)
+{
+    if (!v.present)
+        refuse(Fault::Missing, std::string(key.name));
+    if (!v.text)
+        refuse(Fault::WrongKind, std::string(key.name));
+    return std::move(*v.text);
+}
+
+// A number in [low, high], whole if asked; absent: nothing, unless required.
+std::optional<double> numberOf(const KeyValue& v, std::string_view name, double low, double high, bool whole,
+                               bool required)
+{
+    if (!v.present) {
+        if (required)
+            refuse(Fault::Missing, std::string(name));
+        return std::nullopt;
+    }
+    if (!v.number || (whole && !isWhole(*v.number)))
+        refuse(Fault::WrongKind, std::string(name));
+    if (!(*v.number >= low && *v.number <= high))
+        refuse(Fault::OutOfRange, std::string(name));
+    return *v.number;
+}
+
+// A template setting into `s`. A batch line's ranges are the template
+// writer's to check; its kinds are checked here, the bobbins' size too so
+// that it fits an int.
+void readSetting(const KeyValue& v, const Key& key, bool design, TemplateSettings& s)
+{
+    if (!v.present)
+        return;
+    switch (key.kind) {
+    case Kind::Whole:
+        s.*key.whole
+            = int(*numberOf(v, key.name, design ? key.low : -1e6, design ? key.high : 1e6, true, false));
+        return;
+    case Kind::Number:
+        s.*key.number = *numberOf(v, key.name, design ? key.low : -std::numeric_limits<double>::infinity(),
+                                  design ? key.high : std::numeric_limits<double>::infinity(), false, false);
+        return;
+    case Kind::Flag:
+        if (!v.flag)
+            refuse(Fault::WrongKind, std::string(key.name));
+        s.*key.flag = *v.flag;
+        return;
+    default: return;
+    }
+}
+
+Case readKeys(KeyValues& values, Source source)
+{
+    Case c;
+    KeyValue& format = values[0];
+    c.isDesign = source == Source::DesignFile || (format.text && *format.text == kFormat);
+    const bool design = c.isDesign;
+    if (design && !(format.text && *format.text == kFormat))
+        refuse(Fault::NotADesign, {});
+    for (std::size_t i = 0; i < kKeys.size(); ++i) {
+        const Key& key = kKeys[i];
+        KeyValue& v = values[i];
+        switch (key.kind) {
+        case Kind::Format: break;
+        case Kind::Version:
+            if (design && *numberOf(v, key.name, key.low, key.high, true, true) > kVersion)
+                refuse(Fault::NewerVersion, std::string(key.name));
+            break;
+        case Kind::Input: {
+            std::string text = textOf(v, key);
+            if (design) {
+                if (text.find(',') != std::string::npos)
+                    refuse(Fault::DecimalComma, std::string(key.name));
+                const std::size_t limit = calc::inputFieldLength(InputField(key.input));
+                if (const std::size_t length = characters(text); length > limit)
+                    throw Bad{{Fault::TooLong, std::string(key.name), 0, 0, 0, length, limit}};
+            }
+            c.design.inputs[std::size_t(key.input)] = std::move(text);
+            break;
+        }
+        case Kind::CoreType: {
+            c.design.coreType = int(*numberOf(v, key.name, key.low, key.high, true, true));
+            break;
+        }
+        case Kind::Sep:
+            c.sep = textOf(v, key);
+            if (design ? c.sep != "." : characters(c.sep) != 1)
+                refuse(Fault::OutOfRange, std::string(key.name));
+            break;
+        case Kind::Path: c.templatePath = std::move(v); break;
+        case Kind::Whole:
+        case Kind::Number:
+        case Kind::Flag:
+            if (design) {
+                readSetting(v, key, true, c.design.templateSettings);
+            } else if (!c.settingsFault) {
+                try {
+                    readSetting(v, key, false, c.design.templateSettings);
+                } catch (const Bad& bad) {
+                    c.settingsFault = bad.error;
+                }
+            }
+            break;
+        case Kind::Windings: c.windings = std::move(v); break;
+        case Kind::Factors: c.windingFactors = std::move(v); break;
+        }
+    }
+    if (!design)
+        return c;
+    // A design's windings, each refusing the whole file.
+    if (c.windings.present) {
+        if (!c.windings.tree || !c.windings.tree->is_array())
+            refuse(Fault::WrongKind, "windings");
+        if (c.windings.truncated)
+            refuse(Fault::OutOfRange, "windings");
+        json list = *c.windings.tree;  // the tree stays for the batch's answer
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            auto w = readWinding(list[i], "windings[" + std::to_string(i + 1) + "]", Source::DesignFile);
+            if (auto* error = std::get_if<ReadError>(&w))
+                throw Bad{std::move(*error)};
+            c.design.windings.push_back(std::move(std::get<windings::Winding>(w)));
+        }
+    }
+    if (c.windingFactors.present) {
+        if (!c.windingFactors.tree || !c.windingFactors.tree->is_object() || c.windingFactors.truncated)
+            refuse(Fault::WrongKind, "winding_factors");
+        auto f = readFactors(*c.windingFactors.tree, Source::DesignFile);
+        if (auto* error = std::get_if<ReadError>(&f))
+            throw Bad{std::move(*error)};
+        c.design.factors = std::get<windings::Factors>(f);
+    }
+    return c;
+}
+
+KeyValue valueOf(const json& object, std::string_view name)
+{
+    const auto it = object.find(name);
+    if (it == object.end())
+        return {};
+    KeyValue v;
+    v.present = true;
+    if (it->is_number())
+        v.number = it->get<double>();
+    return v;
+}
+
+// A number of a winding or of the factors: a design checks it; a batch line
+// makes one of the wrong kind NaN, for the build-up's range check to refuse.
+std::optional<double> numberAt(const json& object, std::string_view name, const std::string& at, double low,
+                               double high, bool whole, bool required, Source source)
+{
+    const KeyValue v = valueOf(object, name);
+    const std::string key = at.empty() ? std::string(name) : at + "." + std::string(name);
+    if (source == Source::DesignFile)
+        return numberOf(v, key, low, high, whole, required);
+    if (!v.present)
+        return required ? std::optional(std::numeric_limits<double>::quiet_NaN()) : std::nullopt;
+    if (!v.number || (whole && !isWhole(*v.number)))
+        return std::numeric_limits<double>::quiet_NaN();
+    return v.number;
+}
+
 }  // namespace
+
+std::variant<windings::Winding, ReadError> readWinding(json& object, const std::string& at, Source source)
+{
+    try {
+        if (!object.is_object())
+            refuse(Fault::WrongKind, at);
+        windings::Winding w;
+        if (const auto name = object.find("name"); name != object.end()) {
+            if (!name->is_string()
+                || (source == Source::DesignFile
+                    && characters(name->get_ref<const std::string&>()) > kMaxText))
+                refuse(name->is_string() ? Fault::OutOfRange : Fault::WrongKind, at + ".name");
+            w.name = std::move(name->get_ref<std::string&>());
+        }
+        for (const WindingKey& key : kWindingKeys) {
+            if (const auto v
+                = numberAt(object, key.name, at, key.low, key.high, key.whole, key.required, source))
+                key.put(w, std::isnan(*v) && key.whole ? 0 : *v);
+        }
+        return w;
+    } catch (const Bad& bad) {
+        return bad.error;
+    }
+}
+
+std::variant<windings::Factors, ReadError> readFactors(const json& object, Source source)
+{
+    try {
+        windings::Factors f;
+        for (const FactorKey& key : kFactorKeys) {
+            if (const auto v
+                = numberAt(object, key.name, "winding_factors", key.low, key.high, false, false, source))
+                f.*key.to = *v;
+        }
+        return f;
+    } catch (const Bad& bad) {
+        return bad.error;
+    }
+}
+
+std::variant<Case, ReadError> readCase(std::string_view bytes, Source source)
+{
+    if (source == Source::DesignFile) {
+        if (bytes.size() > kMaxFileSize)
+            return ReadError{Fault::TooLarge, {}};
+        if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
+            return ReadError{Fault::Empty, {}};
+    }
+    // The JSON reader would take a NUL byte for the end of its input.
+    if (const auto nul = bytes.find('\0'); nul != std::string_view::npos)
+        return placed(Fault::NulByte, bytes, nul);
+    KeyEvents events;
+    if (!json::sax_parse(bytes, &events)) {
+        // The reader's position counts from 1 and points past the byte that broke the syntax.
+        const std::size_t at = events.Position();
+        return placed(events.Problem(), bytes, at > 0 ? at - 1 : 0);
+    }
+    if (!events.IsObject())
+        return ReadError{source == Source::DesignFile ? Fault::NotADesign : Fault::NotAnObject, {}};
+    try {
+        return readKeys(events.Values(), source);
+    } catch (const Bad& bad) {
+        return bad.error;
+    }
+}
+
+ValueKind valueKind(std::string_view key)
+{
+    for (const Key& k : kKeys) {
+        if (k.name != key)
+            continue;
+        switch (k.kind) {
+        case Kind::Whole:
+        case Kind::Version:
+        case Kind::CoreType: return ValueKind::Whole;
+        case Kind::Number: return ValueKind::Number;
+        case Kind::Flag: return ValueKind::Flag;
+        default: return ValueKind::Other;
+        }
+    }
+    return ValueKind::Other;
+}
+
+std::string readErrorText(const ReadError& e)
+{
+    const std::string key = "key \"" + e.key + "\"";
+    const auto kindOf = [&e]() -> std::optional<Kind> {
+        const std::string_view name = std::string_view(e.key).substr(0, e.key.find_first_of(".["));
+        for (const Key& k : kKeys) {
+            if (k.name == name)
+                return e.key.size() == name.size() ? std::optional(k.kind) : std::nullopt;
+        }
+        return std::nullopt;
+    };
+    switch (e.fault) {
+    case Fault::TooLarge: return "the file is larger than 1 MB";
+    case Fault::Empty: return "the file is empty";
+    case Fault::NotJson: return "not valid JSON (at byte " + std::to_string(e.byte) + ")";
+    case Fault::NulByte: return "not valid JSON (NUL at byte " + std::to_string(e.byte) + ")";
+    case Fault::NumberTooLarge: return "not valid JSON (a number out of range)";
+    case Fault::NotAnObject: return "not a JSON object";
+    case Fault::NotADesign: return "not a Vintorp design";
+    case Fault::NewerVersion: return "the design was saved by a newer version of the program";
+    case Fault::Missing: return "missing key \"" + e.key + "\"";
+    case Fault::WrongKind:
+        switch (kindOf().value_or(Kind::Number)) {
+        case Kind::CoreType: return key + " must be 0, 1 or -1";
+        case Kind::Input:
+        case Kind::Sep:
+        case Kind::Path:
+        case Kind::Format: return key + " must be a string";
+        case Kind::Flag: return key + " must be true or false";
+        case Kind::Whole:
+        case Kind::Version: return key + " must be a whole number";
+        case Kind::Number: return key + " must be a number";
+        default: return key + " has a value of the wrong type";
+        }
+    case Fault::OutOfRange:
+        if (kindOf() == Kind::CoreType)
+            return key + " must be 0, 1 or -1";
+        if (kindOf() == Kind::Sep)
+            return key + " must be one character";
+        return key + " is out of range";
+    case Fault::TooLong:
+        return key + " holds " + std::to_string(e.length) + " characters, the field "
+               + std::to_string(e.limit);
+    case Fault::DecimalComma: return key + " holds \",\": a design stores numbers with \".\"";
+    }
+    return "not a case";
+}
 
 std::variant<Design, ReadError> readDesign(std::string_view bytes, std::string_view sep)
 {
-    if (bytes.size() > kMaxFileSize)
-        return ReadError{Fault::TooLarge, {}};
-    json root;
-    try {
-        root = json::parse(bytes);
-    } catch (const json::parse_error& e) {
-        // e.byte counts from 1 and points at the byte that broke the syntax.
-        const auto [line, column] = lineAndColumn(bytes, e.byte > 0 ? e.byte - 1 : 0);
-        return ReadError{Fault::NotJson, {}, line, column};
-    } catch (const json::exception&) {
-        return ReadError{Fault::NotJson, {}, 0, 0};
-    }
-    try {
-        return readFields(root, sep);
-    } catch (const Bad& bad) {
-        return ReadError{bad.fault, bad.key};
-    }
+    auto read = readCase(bytes, Source::DesignFile);
+    if (auto* error = std::get_if<ReadError>(&read))
+        return std::move(*error);
+    Design d = std::move(std::get<Case>(read).design);
+    for (std::string& text : d.inputs)
+        text = replaced(text, ".", sep);
+    return d;
 }
 
 std::string writeDesign(const Design& d, std::string_view sep)
 {
     ordered_json j = {{"format", kFormat}, {"version", kVersion}};
-    for (std::size_t i = 0; i < kInputKeys.size(); ++i)
-        j[kInputKeys[i]] = replaced(d.inputs[i], sep, ".");
+    std::size_t input = 0;
+    for (const Key& key : kKeys) {
+        if (key.kind != Kind::Input)
+            continue;
+        std::string text = replaced(d.inputs[input++], sep, ".");
+        j[std::string(key.name)] = std::move(text);
+    }
     j["type"] = d.coreType;
     j["sep"] = ".";
     ordered_json list = ordered_json::array();
@@ -220,18 +662,15 @@ std::string writeDesign(const Design& d, std::string_view sep)
     j["windings"] = std::move(list);
     j["winding_factors"] = {{"margin", d.factors.margin}, {"bulge", d.factors.bulge}};
     const TemplateSettings& t = d.templateSettings;
-    const auto put = [&j](const char* key, const auto& value) {
-        if (value)
-            j[key] = *value;
-    };
-    put("bobbins", t.bobbins);
-    put("clearance", t.clearance);
-    put("kerf", t.kerf);
-    put("cutter", t.cutter);
-    put("sheet_width", t.sheetWidth);
-    put("sheet_height", t.sheetHeight);
-    put("gap", t.gap);
-    put("labels", t.labels);
+    for (const Key& key : kKeys) {
+        const std::string name(key.name);
+        if (key.whole && t.*key.whole)
+            j[name] = *(t.*key.whole);
+        else if (key.number && t.*key.number)
+            j[name] = *(t.*key.number);
+        else if (key.flag && t.*key.flag)
+            j[name] = *(t.*key.flag);
+    }
     return j.dump(-1, ' ', false, nlohmann::detail::error_handler_t::replace) + "\n";
 }
 

@@ -25,8 +25,8 @@ namespace {
 
 constexpr int kClientWidth = 325;
 constexpr int kClientHeight = 220;
-constexpr int kDimensionLength = 6;
-constexpr int kThicknessLength = 4;
+constexpr int kDimensionLength = int(calc::inputFieldLength(calc::InputField::A));
+constexpr int kThicknessLength = int(calc::inputFieldLength(calc::InputField::T));
 
 QLabel* makeLabel(const QString& text, QWidget* parent, const char* name, int left, int top)
 {

@@ -5,6 +5,7 @@
 #include "decimalseparator.h"
 #include "errorreport.h"
 #include "files/wholefile.h"
+#include "lang/designfile.h"
 #include "template/pages/texts.h"
 #include "windingswindow.h"
 
@@ -36,30 +37,7 @@ QString droppedDesign(const QMimeData* data)
     return url.toLocalFile();
 }
 
-// "Could not open design PATH: WHY", the form of every message of opening.
-QString openFailure(const QString& path, const QString& why)
-{
-    return DesignKeeper::tr("Не удалось открыть проект %1: %2").arg(QDir::toNativeSeparators(path), why);
-}
-
 }  // namespace
-
-QString designReadReason(const design::ReadError& error)
-{
-    const QString key = QString::fromStdString(error.key);
-    switch (error.fault) {
-    case design::Fault::TooLarge: return DesignKeeper::tr("файл больше 1 МБ");
-    case design::Fault::NotJson:
-        return error.line > 0
-                   ? DesignKeeper::tr("это не JSON, ошибка в строке %1, столбце %2").arg(error.line).arg(error.column)
-                   : DesignKeeper::tr("это не JSON");
-    case design::Fault::NotADesign: return DesignKeeper::tr("это не проект Vintorp");
-    case design::Fault::NewerVersion: return DesignKeeper::tr("проект сохранён более новой версией программы");
-    case design::Fault::WrongKind: return DesignKeeper::tr("неверный тип значения «%1»").arg(key);
-    case design::Fault::OutOfRange: return DesignKeeper::tr("значение «%1» вне допустимого диапазона").arg(key);
-    }
-    return DesignKeeper::tr("это не проект Vintorp");
-}
 
 DesignKeeper::DesignKeeper(TForm1& input, TForm4& drawing, std::unique_ptr<DesignDialogs> dialogs)
     : input_(input), drawing_(drawing), dialogs_(dialogs ? std::move(dialogs) : std::make_unique<StandardDesignDialogs>())
@@ -134,26 +112,18 @@ void DesignKeeper::apply(const design::Design& d)
 
 bool DesignKeeper::open(const QString& path)
 {
-    QFile file(path);
     const auto fail = [&](const QString& why) {
-        reportError(openFailure(path, why), dialogParent());
+        reportError(lang::designOpenFailure(path, why), dialogParent());
         return false;
     };
-    // A directory, a device or a pipe is no design, and a pipe would hold
-    // the program until something writes into it.
-    if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
-        return fail(tr("это не обычный файл"));
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
-    // One byte more than a design may have tells a file that is too large,
-    // whatever kind of file it is.
-    const QByteArray bytes = file.read(qint64(design::kMaxFileSize) + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    const auto read = design::readDesign(std::string_view(bytes.constData(), std::size_t(bytes.size())),
+    const auto bytes = lang::readDesignBytes(path);
+    if (const auto* why = std::get_if<QString>(&bytes))
+        return fail(*why);
+    const QByteArray& file = std::get<QByteArray>(bytes);
+    const auto read = design::readDesign(std::string_view(file.constData(), std::size_t(file.size())),
                                          decimalSeparator().toStdString());
     if (const auto* error = std::get_if<design::ReadError>(&read))
-        return fail(designReadReason(*error));
+        return fail(lang::designReadReason(*error));
 
     apply(std::get<design::Design>(read));
     keep(path, currentBytes());

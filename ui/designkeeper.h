@@ -73,8 +73,4 @@ private:
     std::optional<std::string> saved_;  // the bytes of the design in use
 };
 
-// What is wrong with a design file that cannot be read, in the interface
-// language ("это не JSON, ошибка в строке 2, столбце 1").
-QString designReadReason(const design::ReadError& error);
-
 }  // namespace vintorp::ui

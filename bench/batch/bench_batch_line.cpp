@@ -31,6 +31,9 @@ enum class Shape {
     NumberArray,  // "x":[123456,0.5,…]
     HugeInputText,  // "A" itself is the huge text
     UnclosedString,  // "x":"aaa… and the line ends: invalid
+    HugeWindingName,  // "windings":[{"name":"aaa…",…}], a winding that fits
+    HugeNameInError,  // the same with a wire out of range: the error names the winding
+    ManyWindingNames,  // 1,000 windings of names of about 50 KB each
 };
 
 void Repeat(std::string& line, std::string_view piece, std::size_t until)
@@ -82,6 +85,28 @@ std::string MakeLine(Shape shape, std::size_t bytes)
         line += ",\"x\":\"";
         line.append(bytes - line.size(), 'a');
         return line;
+    case Shape::HugeWindingName:
+    case Shape::HugeNameInError: {
+        const std::string_view rest = shape == Shape::HugeWindingName ? R"(","turns":10,"wire":0.5}])"
+                                                                      : R"(","turns":10,"wire":11}])";
+        line += ",\"windings\":[{\"name\":\"";
+        line.append(bytes - line.size() - rest.size() - 1, 'a');
+        line += rest;
+        break;
+    }
+    case Shape::ManyWindingNames: {
+        constexpr std::size_t kWindings = 1000;
+        constexpr std::string_view rest = R"(","turns":1,"wire":0.1})";
+        const std::size_t name = (bytes - line.size()) / kWindings - rest.size() - 16;
+        line += ",\"windings\":[";
+        for (std::size_t i = 0; i < kWindings; ++i) {
+            line += i == 0 ? "{\"name\":\"" : ",{\"name\":\"";
+            line.append(name, 'a');
+            line += rest;
+        }
+        line += ']';
+        break;
+    }
     }
     line += '}';
     return line;
@@ -147,6 +172,9 @@ BENCHMARK_CAPTURE(BM_RunLine, many_keys, Shape::ManyKeys)->Apply(OnceEach);
 BENCHMARK_CAPTURE(BM_RunLine, number_array, Shape::NumberArray)->Apply(OnceEach);
 BENCHMARK_CAPTURE(BM_RunLine, huge_input_text, Shape::HugeInputText)->Apply(OnceEach);
 BENCHMARK_CAPTURE(BM_RunLine, unclosed_string, Shape::UnclosedString)->Apply(OnceEach);
+BENCHMARK_CAPTURE(BM_RunLine, huge_winding_name, Shape::HugeWindingName)->Apply(OnceEach);
+BENCHMARK_CAPTURE(BM_RunLine, huge_name_in_error, Shape::HugeNameInError)->Apply(OnceEach);
+BENCHMARK_CAPTURE(BM_RunLine, many_winding_names, Shape::ManyWindingNames)->Apply(OnceEach);
 
 }  // namespace
 

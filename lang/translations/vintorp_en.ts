@@ -190,6 +190,10 @@
         <source>у каркаса нет места для обмоток: длина намотки L %1 мм, глубина D %2 мм</source>
         <translation>the bobbin has no winding room: winding length L %1 mm, depth D %2 mm</translation>
     </message>
+    <message>
+        <source>обмотка %1: name должно быть строкой</source>
+        <translation>winding %1: name must be a string</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -453,10 +457,6 @@
         <translation>A kerf and a cutter&apos;s sheets are for SVG and DXF files only; a PDF is for printing.</translation>
     </message>
     <message>
-        <source>Лист материала должен быть от %1 до %2 мм, промежуток от 0 до %3 мм.</source>
-        <translation>The material sheet must be %1 to %2 mm, the gap 0 to %3 mm.</translation>
-    </message>
-    <message>
         <source>окно шире на %1 мм с каждой стороны</source>
         <translation>window %1 mm larger on every side</translation>
     </message>
@@ -524,6 +524,18 @@ exactly on the tabs&apos; fold lines.</translation>
         <source>Деталь %1 × %2 мм с подписью и промежутками не помещается на лист %3 × %4 мм.</source>
         <translation>A part of %1 × %2 mm with its label and gaps does not fit on the %3 × %4 mm sheet.</translation>
     </message>
+    <message>
+        <source>Лист материала должен быть от %1 до %2 мм.</source>
+        <translation>The material sheet must be from %1 to %2 mm.</translation>
+    </message>
+    <message>
+        <source>Промежуток должен быть от 0 до %1 мм.</source>
+        <translation>The gap must be from 0 to %1 mm.</translation>
+    </message>
+    <message>
+        <source>Между промежутками на листе материала должно оставаться не меньше %1 мм.</source>
+        <translation>At least %1 mm of the material sheet must be left between the gaps.</translation>
+    </message>
 </context>
 <context>
     <name>Design</name>
@@ -546,6 +558,61 @@ exactly on the tabs&apos; fold lines.</translation>
     <message>
         <source>Обмотки ещё не сохранены. Сохранить проект?</source>
         <translation>The windings are not saved yet. Save the design?</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFile</name>
+    <message>
+        <source>файл больше 1 МБ</source>
+        <translation>the file is larger than 1 MB</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>это не JSON, ошибка в строке %1, столбце %2</source>
+        <translation>it is not JSON: error at line %1, column %2</translation>
+    </message>
+    <message>
+        <source>это не JSON</source>
+        <translation>it is not JSON</translation>
+    </message>
+    <message>
+        <source>это не проект Vintorp</source>
+        <translation>it is not a Vintorp design</translation>
+    </message>
+    <message>
+        <source>проект сохранён более новой версией программы</source>
+        <translation>the design was saved by a newer version of the program</translation>
+    </message>
+    <message>
+        <source>нет значения «%1»</source>
+        <translation>“%1” is missing</translation>
+    </message>
+    <message>
+        <source>неверный тип значения «%1»</source>
+        <translation>“%1” has a value of the wrong type</translation>
+    </message>
+    <message>
+        <source>значение «%1» вне допустимого диапазона</source>
+        <translation>“%1” is out of range</translation>
+    </message>
+    <message>
+        <source>«%1» содержит %2 символов, поле — %3</source>
+        <translation>«%1» holds %2 characters, the field %3</translation>
+    </message>
+    <message>
+        <source>в «%1» запятая: проект хранит числа с точкой</source>
+        <translation>“%1” holds a comma: a design stores numbers with a point</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть проект %1: %2</source>
+        <translation>Cannot open the design %1: %2</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>it is not a regular file</translation>
     </message>
 </context>
 <context>
@@ -833,48 +900,12 @@ glue it onto the sheet and cut along the solid lines.</translation>
 <context>
     <name>vintorp::ui::DesignKeeper</name>
     <message>
-        <source>файл больше 1 МБ</source>
-        <translation>the file is larger than 1 MB</translation>
-    </message>
-    <message>
-        <source>это не JSON, ошибка в строке %1, столбце %2</source>
-        <translation>it is not JSON: error at line %1, column %2</translation>
-    </message>
-    <message>
-        <source>это не JSON</source>
-        <translation>it is not JSON</translation>
-    </message>
-    <message>
-        <source>это не проект Vintorp</source>
-        <translation>it is not a Vintorp design</translation>
-    </message>
-    <message>
-        <source>проект сохранён более новой версией программы</source>
-        <translation>the design was saved by a newer version of the program</translation>
-    </message>
-    <message>
-        <source>неверный тип значения «%1»</source>
-        <translation>“%1” has a value of the wrong type</translation>
-    </message>
-    <message>
-        <source>значение «%1» вне допустимого диапазона</source>
-        <translation>“%1” is out of range</translation>
-    </message>
-    <message>
-        <source>Не удалось открыть проект %1: %2</source>
-        <translation>Cannot open the design %1: %2</translation>
-    </message>
-    <message>
         <source>каркас</source>
         <translation>bobbin</translation>
     </message>
     <message>
         <source>Проект не сохранён: %1</source>
         <translation>The design was not saved: %1</translation>
-    </message>
-    <message>
-        <source>это не обычный файл</source>
-        <translation>it is not a regular file</translation>
     </message>
 </context>
 <context>

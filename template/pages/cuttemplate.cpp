@@ -129,6 +129,9 @@ std::optional<QString> writeFileWhole(const QString& path, const QByteArray& byt
 
 void saveTemplate(const QString& path, const cut::CutSet& set, const std::optional<CutterSetup>& cutter)
 {
+    // A NUL makes any name no file name, whatever it ends in.
+    if (path.contains(QChar(u'\0')))
+        throw TemplateError(writeFailureMessage(path, {files::WriteFault::NulInPath}));
     const std::optional<TemplateFormat> format = templateFormatFor(path);
     if (!format)
         throw TemplateError(CutTemplate::tr("Шаблон сохраняется только в файл .pdf, .svg или .dxf."));

@@ -46,8 +46,8 @@ void writeTemplatePdf(QIODevice& out, const TemplateDrawing& drawing, int dotsPe
 // A cutter's sheets of material, for the SVG and DXF files: the parts only,
 // `gap` apart, with or without their labels.
 struct CutterSetup {
-    QSizeF sheet{300, 200};
-    double gap = 2;
+    QSizeF sheet{design::TemplateSettings::kSheetWidth, design::TemplateSettings::kSheetHeight};
+    double gap = design::TemplateSettings::kGap;
     bool labels = true;
 };
 

@@ -193,13 +193,20 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, const PageSetup& setup, co
             CutTemplate::tr("Лист слишком мал для шаблона: нужна область печати не меньше %1 × %2 мм.")
                 .arg(kNarrowestArea)
                 .arg(kLowestArea));
-    if (cutter && !(setup.gap >= 0 && setup.gap <= kMaxCutterGap && printable.width() >= kTestSquare
-                    && printable.height() >= kTestSquare && printable.width() <= kLargestSheet
-                    && printable.height() <= kLargestSheet))
-        throw TemplateError(CutTemplate::tr("Лист материала должен быть от %1 до %2 мм, промежуток от 0 до %3 мм.")
-                                .arg(kTestSquare)
-                                .arg(kLargestSheet)
-                                .arg(kMaxCutterGap));
+    // A cutter's sheet itself, its gap on its own, and what is left between the gaps.
+    const auto within = [](double value, double low, double high) { return value >= low && value <= high; };
+    if (cutter
+        && !(within(setup.paper.width(), kSmallestSheet, kLargestSheet)
+             && within(setup.paper.height(), kSmallestSheet, kLargestSheet)))
+        throw TemplateError(CutTemplate::tr("Лист материала должен быть от %1 до %2 мм.")
+                                .arg(kSmallestSheet)
+                                .arg(kLargestSheet));
+    if (cutter && !within(setup.gap, 0, kMaxCutterGap))
+        throw TemplateError(CutTemplate::tr("Промежуток должен быть от 0 до %1 мм.").arg(kMaxCutterGap));
+    if (cutter && !(printable.width() >= kTestSquare && printable.height() >= kTestSquare))
+        throw TemplateError(
+            CutTemplate::tr("Между промежутками на листе материала должно оставаться не меньше %1 мм.")
+                .arg(kTestSquare));
 
     // Every piece of every part with its label, tallest first.
     std::vector<PlacedPiece> pieces;

@@ -62,9 +62,10 @@ struct PageSetup {
 };
 
 inline constexpr double kTestSquare = 10;  // mm, the cutter's calibration square
+inline constexpr double kSmallestSheet = design::kSmallestSheet;  // mm, either side of a cutter's sheet
 inline constexpr double kSheetSpacing = 10;  // mm between a cutter's sheets on the page
-inline constexpr double kMaxCutterGap = 50;  // mm
-inline constexpr double kLargestSheet = 3000;  // mm, either side of a cutter's sheet
+inline constexpr double kMaxCutterGap = design::kMaxCutterGap;  // mm
+inline constexpr double kLargestSheet = design::kLargestSheet;  // mm, either side of a cutter's sheet
 
 struct TemplateLayout {
     QSizeF paper;

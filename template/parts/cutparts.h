@@ -7,6 +7,8 @@
 // (walls 1 and 3) and two plain walls (walls 2 and 4).
 #pragma once
 
+#include "design/templatesettings.h"
+
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -75,7 +77,7 @@ struct CutAllowances {
     // sizes. Files for a cutter only; a printed template has none.
     double kerf = 0;
 };
-inline constexpr double kMaxAllowance = 1;
+inline constexpr double kMaxAllowance = design::kMaxAllowance;
 
 struct CutSet {
     FieldTexts texts;  // the field texts the parts were read from
@@ -91,7 +93,7 @@ inline constexpr double kLeadHoleDiameter = 1.5;
 double leadHoleMargin(double thickness);
 inline constexpr double kHoleCrossLength = 2.5;
 inline constexpr double kLargestPart = 2000;  // mm
-inline constexpr int kMaxBobbins = 4;
+inline constexpr int kMaxBobbins = design::kMaxBobbins;
 
 // Why the field texts make no physical part.
 enum class CutProblem {

@@ -62,15 +62,26 @@ private slots:
         };
         const QList<Case> cases = {
             {"bobbins.svg", R"(,"bobbins":3)", {}, "cheek-6"},
-            {"cutter.svg", R"(,"cutter":true,"sheet_width":150,"sheet_height":100,"gap":3,"kerf":0.2,"labels":false,"clearance":0.1)", {}, "Ширина реза: 0,2 мм"},
+            {"cutter.svg",
+             R"(,"cutter":true,"sheet_width":150,"sheet_height":100,"gap":3,"kerf":0.2,"labels":false,"clearance":0.1)",
+             {},
+             "Ширина реза: 0,2 мм"},
             {"kerf-text.svg", R"(,"kerf":"0.2")", "значение ключа \"kerf\" должно быть числом", {}},
             {"kerf-big.svg", R"(,"kerf":2)", "от 0 до 1 мм", {}},
             {"kerf.pdf", R"(,"kerf":0.2)", "только для файлов SVG", {}},
             {"bobbins-half.svg", R"(,"bobbins":2.5)", "\"bobbins\" должно быть целым числом", {}},
             {"bobbins-many.svg", R"(,"bobbins":5)", "от 1 до 4", {}},
             {"cutter-one.svg", R"(,"cutter":1)", "\"cutter\" должно быть true или false", {}},
-            {"small-sheet.svg", R"(,"cutter":true,"sheet_width":30,"sheet_height":30)", "не помещается на лист", {}},
-            {"gap.svg", R"(,"cutter":true,"gap":-1)", "промежуток от 0", {}},
+            {"small-sheet.svg",
+             R"(,"cutter":true,"sheet_width":30,"sheet_height":30)",
+             "не помещается на лист",
+             {}},
+            {"gap.svg", R"(,"cutter":true,"gap":-1)", "от 0 до 50 мм", {}},
+            {"nul.svg\\u0000", {}, "знак NUL", {}},
+            {"bobbins-none.svg", R"(,"bobbins":0)", "от 1 до 4", {}},
+            {"bobbins-minus-zero.svg", R"(,"bobbins":-0.0)", "от 1 до 4", {}},
+            {"sheet-3001.svg", R"(,"cutter":true,"sheet_width":3001)", "от 10 до 3000 мм", {}},
+            {"sheet-10.svg", R"(,"cutter":true,"sheet_width":10,"sheet_height":10)", "не меньше 10 мм", {}},
         };
         QList<QByteArray> lines;
         for (const Case& c : cases)
@@ -90,6 +101,49 @@ private slots:
                 QVERIFY2(answer.value("message").toString().contains(c.says),
                          qPrintable(answer.value("message").toString()));
                 QVERIFY2(!file.exists(), qPrintable(c.name));
+            }
+        }
+    }
+    // Design files named on the command line are read whole, as the window
+    // opens them: one answer each, the window's message for a file it refuses.
+    void designFilesAsTheWindowOpensThem()
+    {
+        const QByteArray design
+            = R"({"format":"vintorp-design","version":1.0,"A":"20","B":"25","C":"10","H":"30",)"
+              R"("K":"2","T":"1","type":0,"sep":".","bobbins":2})";
+        const struct {
+            QString name;
+            QByteArray bytes;
+            QString says;  // empty: calculated
+        } files[] = {
+            {"pretty.vintorp", QJsonDocument::fromJson(design).toJson(QJsonDocument::Indented), {}},
+            {"newer.vintorp", QByteArray(design).replace(R"("version":1.0)", R"("version":2)"),
+             "более новой версией"},
+            {"comma.vintorp", QByteArray(design).replace(R"("sep":".")", R"("sep":",")"), "«sep» вне"},
+            {"long.vintorp", QByteArray(design).replace(R"("A":"20")", R"("A":"20.0001")"),
+             "«A» содержит 7 символов"},
+            {"missing.vintorp", {}, "Не удалось открыть проект"},
+        };
+        QStringList arguments;
+        for (const auto& f : files) {
+            arguments << dir_.filePath(f.name);
+            QFile file(arguments.back());
+            if (!f.bytes.isEmpty())
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(f.bytes) == f.bytes.size());
+        }
+        const QList<QJsonObject> answers = run({}, arguments);
+        QCOMPARE(answers.size(), qsizetype(std::size(files)));
+        for (qsizetype i = 0; i < answers.size(); ++i) {
+            const QString message = answers[i].value("message").toString();
+            if (files[i].says.isEmpty()) {
+                QCOMPARE(answers[i].value("status").toString(), QStringLiteral("ok"));
+                QCOMPARE(answers[i].value("fields").toObject().value("Edit2").toString(),
+                         QStringLiteral("27.5"));
+            } else {
+                QCOMPARE(answers[i].value("status").toString(), QStringLiteral("invalid"));
+                QVERIFY2(message.startsWith(QStringLiteral("Не удалось открыть проект ") + arguments[i])
+                             && message.contains(files[i].says),
+                         qPrintable(message));
             }
         }
     }

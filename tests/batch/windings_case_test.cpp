@@ -104,5 +104,18 @@ TEST(WindingsCase, OnlySoMuchIsBuilt)
     EXPECT_EQ(deep["windings"][0]["error"], R"(winding 1 ("I"): turns must be a whole number from 1 to 1000000)");
 }
 
+// A winding's name is in its answer once: a message that names the winding
+// quotes its first 40 characters only. A name that is no string is refused.
+TEST(WindingsCase, NamesAreAnsweredOnce)
+{
+    const std::string name(1000, 'n');
+    const json w = Answer(R"(,"windings":[{"name":")" + name + R"(","turns":10,"wire":11}])");
+    EXPECT_EQ(w["windings"][0]["name"], name);
+    EXPECT_EQ(w["windings"][0]["error"],
+              "winding 1 (\"" + name.substr(0, 40) + "…\"): wire must be a number from 0.02 to 10 mm");
+    EXPECT_EQ(Answer(R"(,"windings":[{"name":7,"turns":10,"wire":0.5}])")["message"],
+              "winding 1: name must be a string");
+}
+
 }  // namespace
 }  // namespace vintorp::batch

@@ -85,8 +85,13 @@ TEST(DesignFile, BadFilesSayWhatAndWhere)
         {with(R"("kerf":0.2)", R"("kerf":2)"), Fault::OutOfRange, "kerf", 0, 0},
         {with(R"("bulge":1.15)", R"("bulge":null)"), Fault::WrongKind, "winding_factors.bulge", 0, 0},
         {with(R"("type":0)", R"("type":2)"), Fault::OutOfRange, "type", 0, 0},
+        {with(R"("bobbins":1)", R"("bobbins":0)"), Fault::OutOfRange, "bobbins", 0, 0},
         {with(R"("sep":".")", R"("sep":",")"), Fault::OutOfRange, "sep", 0, 0},
-        {with(R"("T":"0.35",)", ""), Fault::WrongKind, "T", 0, 0},
+        {with(R"("T":"0.35",)", ""), Fault::Missing, "T", 0, 0},
+        {with(R"("A":"20.5")", R"("A":"20,5")"), Fault::DecimalComma, "A", 0, 0},
+        {with(R"("name":"II")", R"("name":1)"), Fault::WrongKind, "windings[2].name", 0, 0},
+        {"", Fault::Empty, "", 0, 0},
+        {" \n", Fault::Empty, "", 0, 0},
         {good + std::string(kMaxFileSize, ' '), Fault::TooLarge, "", 0, 0},
     };
     for (const auto& c : cases) {
@@ -98,6 +103,46 @@ TEST(DesignFile, BadFilesSayWhatAndWhere)
         EXPECT_EQ(e.line, c.line);
         EXPECT_EQ(e.column, c.column);
     }
+}
+
+// A text longer than its field is refused, not cut: the window would show
+// and save less than the file holds.
+TEST(DesignFile, TextsLongerThanTheirFieldsAreRefused)
+{
+    const std::string good = writeDesign(Sample(), ",");
+    const struct {
+        std::string from, to, key;
+        std::size_t length, limit;
+    } cases[]
+        = {{R"("A":"20.5")", R"("A":"20.0001")", "A", 7, 6}, {R"("T":"0.35")", R"("T":"0.125")", "T", 5, 4}};
+    for (const auto& c : cases) {
+        std::string bytes = good;
+        bytes.replace(bytes.find(c.from), c.from.size(), c.to);
+        const auto read = readDesign(bytes, ",");
+        ASSERT_TRUE(std::holds_alternative<ReadError>(read)) << c.to;
+        const ReadError& e = std::get<ReadError>(read);
+        EXPECT_EQ(e.fault, Fault::TooLong);
+        EXPECT_EQ(e.key, c.key);
+        EXPECT_EQ(e.length, c.length);
+        EXPECT_EQ(e.limit, c.limit);
+        EXPECT_EQ(readErrorText(e), "key \"" + c.key + "\" holds " + std::to_string(c.length)
+                                        + " characters, the field " + std::to_string(c.limit));
+    }
+}
+
+// The batch tool reads a design as the window does: laid out over many
+// lines, "version" 1.0, and checked as a design whenever it says it is one.
+TEST(DesignFile, TheBatchToolReadsItAsTheWindowDoes)
+{
+    nlohmann::json pretty = nlohmann::json::parse(writeDesign(Sample(), ","));
+    pretty["version"] = 1.0;
+    EXPECT_TRUE(std::holds_alternative<Design>(readDesign(pretty.dump(2), ",")));
+    EXPECT_TRUE(batch::RunLine(pretty.dump(2)).valid);
+    pretty["sep"] = ",";
+    pretty["A"] = "20,5";
+    EXPECT_FALSE(batch::RunLine(pretty.dump()).valid);  // a design holds "." only
+    pretty.erase("format");
+    EXPECT_TRUE(batch::RunLine(pretty.dump()).valid);  // a line may carry its own separator
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 // - a file that is read writes back as a file that reads as the same
 //   design and writes back byte for byte the same: a design survives any
 //   number of round trips;
-// - only a syntax error has a line and column, and they lie within the file;
+// - only a syntax error (a NUL byte, a number too large) has a line and column, and they lie within the file;
 // - a file larger than the limit is refused as such, before it is parsed.
 #include <cstdint>
 #include <string>
@@ -32,7 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     in.remove_prefix(1);
     const auto read = vintorp::design::readDesign(in, sep);
     if (const auto* error = std::get_if<ReadError>(&read)) {
-        Require((error->line > 0) == (error->fault == Fault::NotJson && error->column > 0),
+        const bool placed = error->fault == Fault::NotJson || error->fault == Fault::NulByte
+                            || error->fault == Fault::NumberTooLarge;
+        Require((error->line > 0) == (placed && error->column > 0),
                 "only a syntax error has a line and column");
         Require(error->line <= in.size() + 1 && error->column <= in.size() + 1, "the place lies within the file");
         Require((error->fault == Fault::TooLarge) == (in.size() > vintorp::design::kMaxFileSize),

@@ -161,6 +161,12 @@ private slots:
         QTest::newRow("too large") << QByteArray(good).append('}').append(QByteArray(1 << 20, ' '))
                                    << "больше 1 МБ";
         QTest::newRow("missing") << QByteArray() << "Не удалось открыть проект";
+        QTest::newRow("empty") << QByteArray("\n") << "файл пуст";
+        QTest::newRow("longer than its field")
+            << QByteArray(good).replace(R"("A":"20")", R"("A":"20.0001")").append('}')
+            << "«A» содержит 7 символов, поле — 6";
+        QTest::newRow("decimal comma")
+            << QByteArray(good).replace(R"("T":"1")", R"("T":"0,5")").append('}') << "в «T» запятая";
         QTest::newRow("a directory") << QByteArray("dir") << "это не обычный файл";
     }
     void badFilesChangeNothing()
