@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <stdexcept>
@@ -24,14 +26,36 @@ using calc::InputField;
 using nlohmann::json;
 using nlohmann::ordered_json;
 
+// Counts the bytes of a text that is not kept.
+class ByteCount : public nlohmann::detail::output_adapter_protocol<char> {
+public:
+    void write_character(char) override { ++bytes; }
+    void write_characters(const char*, std::size_t length) override { bytes += length; }
+    std::size_t bytes = 0;
+};
+
+void Serialize(const ordered_json& j, nlohmann::detail::output_adapter_t<char> to)
+{
+    nlohmann::detail::serializer<ordered_json>(std::move(to), ' ', ordered_json::error_handler_t::replace)
+        .dump(j, false, false, 0);
+}
+
+// The answer's text, measured first and then written into room had at once:
+// a string grown as it is written would for a moment take three times its
+// size, old room and new.
 std::string Dump(const ordered_json& j)
 {
-    return j.dump(-1, ' ', false, nlohmann::detail::error_handler_t::replace);
+    const auto count = std::make_shared<ByteCount>();
+    Serialize(j, count);
+    std::string text;
+    text.reserve(count->bytes);
+    Serialize(j, nlohmann::detail::output_adapter<char>(text));
+    return text;
 }
 
 ordered_json FieldsJson(const calc::MemoryView& view)
 {
-    ordered_json out = ordered_json::object();
+    ordered_json out = ObjectWithRoom(calc::kDrawingFields.size());
     for (const std::string_view name : calc::kDrawingFields) {
         out[std::string(name)] = view.Field(name);
     }
@@ -127,7 +151,10 @@ LineResult Answer(std::string_view line, const RunOptions& options, design::Sour
     if (error) {
         message = options.translate_message ? options.translate_message(*error) : calc::SourceText(*error);
     }
-    ordered_json out = {{"status", status}, {"message", message}, {"fields", FieldsJson(view)}};
+    ordered_json out = ObjectWithRoom(5);
+    out["status"] = status;
+    out["message"] = message;
+    out["fields"] = FieldsJson(view);
     if (c.templatePath.present) {
         out["template"] = TemplateAnswer(c, status, view, options);
     }

@@ -58,6 +58,13 @@ std::string Millimetres(double value)
 
 }  // namespace
 
+ordered_json ObjectWithRoom(std::size_t members)
+{
+    ordered_json object = ordered_json::object();
+    object.get_ref<ordered_json::object_t&>().reserve(members);
+    return object;
+}
+
 std::string NoRoomText(std::string_view length, std::string_view depth)
 {
     return "the bobbin has no winding room: winding length L " + std::string(length) + " mm, depth D "
@@ -147,13 +154,17 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors, con
             return error(words(WindingsFault::MarginTakesLength));
         }
     }
-    ordered_json out = {{"status", result.build ? "ok" : "error"}, {"length", space->length}, {"depth", space->depth}};
+    ordered_json out = ObjectWithRoom(7);
+    out["status"] = result.build ? "ok" : "error";
+    out["length"] = space->length;
+    out["depth"] = space->depth;
     ordered_json each = ordered_json::array();
     for (std::size_t i = 0; i < input.size(); ++i) {
         const windings::WindingBuild& b = result.windings[i];
         // The name, however long, is in the answer once: moved there, and
         // shortened in the messages that name the winding.
-        ordered_json w = {{"name", std::move(input[i].name)}};
+        ordered_json w = ObjectWithRoom(5);
+        w["name"] = std::move(input[i].name);
         if (b.problem) {
             w["error"]
                 = words(FaultOf(*b.problem), int(i + 1), Shortened(w["name"].get_ref<const std::string&>()));

@@ -7,9 +7,15 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstddef>
 #include <string>
 
 namespace vintorp::batch {
+
+// An empty object with room for `members`. An ordered_json object keeps its
+// members in a vector whose keys are const, so each time it grows it copies
+// them, values and all (a huge name or text too), instead of moving them.
+nlohmann::ordered_json ObjectWithRoom(std::size_t members);
 
 // `windings` and `factors`: the keys' values as read (null when absent);
 // `truncated`: "windings" held more than the reader builds. The windings'
