@@ -508,7 +508,7 @@ std::variant<windings::Winding, ReadError> readWinding(json& object, const std::
         if (const auto name = object.find("name"); name != object.end()) {
             if (!name->is_string()
                 || (source == Source::DesignFile
-                    && characters(name->get_ref<const std::string&>()) > kMaxText))
+                    && characters(name->get_ref<const std::string&>()) > windings::kMaxName))
                 refuse(name->is_string() ? Fault::OutOfRange : Fault::WrongKind, at + ".name");
             w.name = std::move(name->get_ref<std::string&>());
         }

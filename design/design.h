@@ -34,7 +34,6 @@ namespace vintorp::design {
 
 inline constexpr int kVersion = 1;
 inline constexpr std::size_t kMaxFileSize = 1 << 20;  // bytes
-inline constexpr std::size_t kMaxText = 100;  // characters of a winding's name
 inline constexpr std::size_t kMaxWindings = 1000;
 
 struct Design {

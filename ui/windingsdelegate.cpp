@@ -1,6 +1,6 @@
 #include "windingsdelegate.h"
 
-#include "design/design.h"
+#include "windings/buildup.h"
 #include "windingsrows.h"
 
 #include <QKeyEvent>
@@ -22,7 +22,7 @@ QWidget* WindingsDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         line->setObjectName(QStringLiteral("cellEditor"));
         // A design keeps a name of up to so many characters.
         if (index.column() == ColName)
-            line->setMaxLength(int(design::kMaxText));
+            line->setMaxLength(int(windings::kMaxName));
         auto* self = const_cast<WindingsDelegate*>(this);
         connect(line, &QLineEdit::textEdited, self, [self, line] { emit self->commitData(line); });
     }

@@ -15,6 +15,7 @@
 
 #include "windings/space.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,7 @@ inline constexpr double kMinWire = 0.02, kMaxWire = 10;  // mm over the insulati
 inline constexpr double kMaxInsulation = 5;  // mm, between layers and over the winding
 inline constexpr double kMinFactor = 1, kMaxFactor = 2;  // layer and bulge factors
 inline constexpr double kMaxMargin = 50;  // mm at each cheek
+inline constexpr std::size_t kMaxName = 100;  // characters of a winding's name
 
 struct Winding {
     std::string name;
