@@ -3,8 +3,8 @@
 #include "calc/drawingfields.h"
 #include "design/design.h"
 #include "windings/buildup.h"
+#include "windings/fixedtext.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -41,19 +41,6 @@ std::string Shortened(std::string_view name)
         }
     }
     return std::string(name);
-}
-
-// Millimetres as the messages give them: two places, a point, no "-0.00".
-std::string Millimetres(double value)
-{
-    double rounded = std::round(value * 100) / 100;
-    if (rounded == 0) {
-        rounded = 0;
-    }
-    char text[32];
-    const auto [end, ec]
-        = std::to_chars(std::begin(text), std::end(text), rounded, std::chars_format::fixed, 2);
-    return ec == std::errc() ? std::string(text, end) : std::string("?");
 }
 
 }  // namespace
@@ -139,7 +126,7 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors, con
     }
     const windings::BuildUp result = windings::buildUp(*space, input, f);
     if (result.noRoom) {
-        const std::string length = Millimetres(space->length), depth = Millimetres(space->depth);
+        const std::string length = windings::fixedText(space->length, 2), depth = windings::fixedText(space->depth, 2);
         ordered_json out
             = error(options.word_no_room ? options.word_no_room(length, depth) : NoRoomText(length, depth));
         out["length"] = space->length;

@@ -1,16 +1,14 @@
 #include "windingstext.h"
 
+#include "windings/fixedtext.h"
+
 #include <cmath>
 
 namespace vintorp::ui {
 
 QString fixedText(double value, int decimals, const QString& separator)
 {
-    const double scale = std::pow(10.0, decimals);
-    double rounded = std::round(value * scale) / scale;
-    if (rounded == 0)
-        rounded = 0;  // no "-0,00"
-    QString text = QString::number(rounded, 'f', decimals);
+    QString text = QString::fromStdString(windings::fixedText(value, decimals));
     text.replace(QLatin1Char('.'), separator);
     return text;
 }
