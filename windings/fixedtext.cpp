@@ -13,7 +13,8 @@ std::string fixedText(double value, int decimals)
     if (rounded == 0)
         rounded = 0;  // no "-0.00"
     std::array<char, 64> text{};
-    const auto [end, ec] = std::to_chars(text.begin(), text.end(), rounded, std::chars_format::fixed, decimals);
+    const auto [end, ec]
+        = std::to_chars(text.begin(), text.end(), rounded, std::chars_format::fixed, decimals);
     return ec == std::errc() ? std::string(text.data(), end) : std::string("?");
 }
 
