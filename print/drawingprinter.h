@@ -3,6 +3,7 @@
 // page, at the top-left corner of the printable area, scaled by printSize().
 #pragma once
 
+#include "print/printcommand.h"
 #include "print/printerchooser.h"
 #include "print/sharedprinter.h"
 
@@ -10,7 +11,6 @@
 
 #include <memory>
 
-class QPrinter;
 class QString;
 class QWidget;
 
@@ -38,12 +38,10 @@ public:
     // stays as it was), or when called while an earlier print is still running.
     void print(QWidget& window, const QRect& area);
 
-    bool printing() const { return printing_; }
+    bool printing() const { return command_.printing(); }
 
 private:
-    SharedPrinter& printer_;
-    std::unique_ptr<PrinterChooser> chooser_;
-    bool printing_ = false;
+    PrintCommand command_;
 };
 
 }  // namespace vintorp::print

@@ -1,50 +1,47 @@
 #include "windingsprinter.h"
 
-#include "print/errors/printerror.h"
-#include "print/printeroutput.h"
 #include "windingspage.h"
 
-#include <QPainter>
 #include <QPrinter>
 
 namespace vintorp::ui {
+namespace {
+
+// The page, filling the printable area.
+class WindingsPrintout final : public print::Printout {
+public:
+    explicit WindingsPrintout(const WindingsPage& page) : page_(page) { }
+
+    // Unnamed: the dialog offers Qt's usual file name, and a PDF has no title.
+    QString docName() const override { return {}; }
+
+    void paint(QPainter& painter, QPrinter& printer) override
+    {
+        paintWindingsPage(painter, QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()),
+                          page_);
+    }
+
+private:
+    const WindingsPage& page_;
+};
+
+}  // namespace
 
 WindingsPrinter::WindingsPrinter(print::SharedPrinter& printer,
                                  std::unique_ptr<print::PrinterChooser> chooser)
-    : printer_(printer)
+    : command_(printer, std::move(chooser))
 {
-    setChooser(std::move(chooser));
 }
 
 void WindingsPrinter::setChooser(std::unique_ptr<print::PrinterChooser> chooser)
 {
-    chooser_ = chooser ? std::move(chooser) : std::make_unique<print::DialogPrinterChooser>();
+    command_.setChooser(std::move(chooser));
 }
 
 void WindingsPrinter::print(QWidget& parent, const WindingsPage& page)
 {
-    using print::PrintError;
-    using print::PrintErrorKind;
-    QPrinter& target = printer_.get();
-    target.setFullPage(false);
-    if (!chooser_->choose(target, &parent))
-        return;
-    if (!print::hasDestination(target))
-        throw PrintError(PrintErrorKind::NoDefaultPrinter);
-    const QRectF area = target.pageRect(QPrinter::DevicePixel);
-    if (area.isEmpty())
-        throw PrintError(PrintErrorKind::PrinterNotValid);
-
-    print::PrinterOutput output(target);
-    if (const auto why = output.start())
-        throw PrintError(PrintErrorKind::OutputFailed, why->toStdString());
-    QPainter painter;
-    if (!painter.begin(&target))
-        throw PrintError(PrintErrorKind::PrinterNotValid);
-    paintWindingsPage(painter, QRectF(QPointF(0, 0), area.size()), page);
-    painter.end();
-    if (const auto why = output.finish())
-        throw PrintError(PrintErrorKind::OutputFailed, why->toStdString());
+    WindingsPrintout printout(page);
+    command_.print(&parent, printout);
 }
 
 }  // namespace vintorp::ui

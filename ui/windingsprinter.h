@@ -2,6 +2,7 @@
 // printer, shared with the drawing) and prints the windings page on it.
 #pragma once
 
+#include "print/printcommand.h"
 #include "print/printerchooser.h"
 #include "print/sharedprinter.h"
 
@@ -23,8 +24,7 @@ public:
     void print(QWidget& parent, const WindingsPage& page);
 
 private:
-    print::SharedPrinter& printer_;
-    std::unique_ptr<print::PrinterChooser> chooser_;
+    print::PrintCommand command_;
 };
 
 }  // namespace vintorp::ui

@@ -3,16 +3,13 @@
 #include "template/pages/paint.h"
 #include "template/pages/cuttemplate.h"
 #include "template/pages/texts.h"
-#include "print/printeroutput.h"
-#include "print/errors/printerror.h"
-#include "print/sharedprinter.h"
-#include "template/pages/templateerror.h"
+#include "print/printcommand.h"
 
-#include <QPrintEngine>
+#include <QPageLayout>
 #include <QPrinter>
-#include <QStringList>
 
 #include <algorithm>
+#include <optional>
 
 namespace vintorp::cut {
 namespace {
@@ -20,63 +17,44 @@ namespace {
 // Some printers report no unprintable margin; keep a little anyway.
 constexpr double kLeastPrinterMargin = 5;
 
-// Qt's print engine for the printing system (CUPS) takes further job
-// options under this key, as a list of names and values.
-constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
-
-// The options of the template's job: the printing system must not scale the
-// pages to fit its paper, or the parts are no longer true to size.
-QStringList withoutScaling(QStringList options)
-{
-    for (qsizetype i = 0; i + 1 < options.size();) {
-        if (options[i] == u"print-scaling")
-            options.remove(i, 2);
-        else
-            i += 2;
-    }
-    return options << QStringLiteral("print-scaling") << QStringLiteral("none");
-}
-
-// The template job's own settings on the run's printer, and the printer's
-// settings put back when the job is done, so that the drawing's next print
-// gets none of them.
-class TemplateJob {
+// Every sheet at true size, laid out on the printer's paper.
+class TemplatePrintout final : public print::Printout {
 public:
-    explicit TemplateJob(QPrinter& printer)
-        : printer_(printer), fullPage_(printer.fullPage()), docName_(printer.docName()),
-          options_(engineOptions(printer))
+    explicit TemplatePrintout(const cut::CutSet& set) : set_(set) { }
+
+    QString docName() const override { return templateTitle(); }
+    bool trueSize() const override { return true; }
+
+    void layOut(const QPrinter& printer) override
     {
-        // Painted from the paper's corner, in millimetres at the printer's
-        // own resolution: never scaled to fit.
-        printer.setFullPage(true);
-        printer.setDocName(templateTitle());
-        setEngineOptions(printer, withoutScaling(options_));
+        QPageLayout page = printer.pageLayout();
+        page.setUnits(QPageLayout::Millimeter);
+        drawing_ = drawTemplate(set_, layOutTemplate(set_, {page.fullRect().size(),
+                                                            templatePrintableArea(printer), Paging::Sheets}));
     }
 
-    ~TemplateJob()
+    void paint(QPainter& painter, QPrinter& printer) override
     {
-        setEngineOptions(printer_, options_);
-        printer_.setDocName(docName_);
-        printer_.setFullPage(fullPage_);
+        paintTemplatePages(painter, printer, drawing_.value());
     }
-
-    TemplateJob(const TemplateJob&) = delete;
-    TemplateJob& operator=(const TemplateJob&) = delete;
 
 private:
-    static QStringList engineOptions(const QPrinter& printer)
+    const cut::CutSet& set_;
+    std::optional<TemplateDrawing> drawing_;
+};
+
+// The template dialogs' question for the printer, as the print command asks
+// it: of the dialogs the command has when it asks.
+class TemplatePrinterChooser final : public print::PrinterChooser {
+public:
+    explicit TemplatePrinterChooser(const std::unique_ptr<TemplateDialogs>& dialogs) : dialogs_(dialogs) { }
+    bool choose(QPrinter& printer, QWidget* parent) override
     {
-        return printer.printEngine()->property(kCupsOptions).toStringList();
-    }
-    static void setEngineOptions(QPrinter& printer, const QStringList& options)
-    {
-        printer.printEngine()->setProperty(kCupsOptions, options);
+        return dialogs_->choosePrinter(printer, parent);
     }
 
-    QPrinter& printer_;
-    bool fullPage_;
-    QString docName_;
-    QStringList options_;
+private:
+    const std::unique_ptr<TemplateDialogs>& dialogs_;
 };
 
 }  // namespace
@@ -93,23 +71,13 @@ QRectF templatePrintableArea(const QPrinter& printer)
 
 void printTemplate(QPrinter& printer, const cut::CutSet& set)
 {
-    if (!print::hasDestination(printer))
-        throw print::PrintError(print::PrintErrorKind::NoDefaultPrinter);
-    const TemplateJob job(printer);
-    QPageLayout page = printer.pageLayout();
-    page.setUnits(QPageLayout::Millimeter);
-    const TemplateDrawing drawing = drawTemplate(
-        set, layOutTemplate(set, {page.fullRect().size(), templatePrintableArea(printer), Paging::Sheets}));
-    print::PrinterOutput output(printer);
-    if (const auto why = output.start())
-        throw TemplateError(*why);
-    paintTemplate(printer, drawing);
-    if (const auto why = output.finish())
-        throw TemplateError(*why);
+    TemplatePrintout printout(set);
+    print::printOn(printer, printout);
 }
 
 TemplateCommand::TemplateCommand(print::SharedPrinter& printer, std::unique_ptr<TemplateDialogs> dialogs)
-    : printer_(printer), dialogs_(dialogs ? std::move(dialogs) : std::make_unique<StandardTemplateDialogs>())
+    : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<StandardTemplateDialogs>()),
+      print_(printer, std::make_unique<TemplatePrinterChooser>(dialogs_))
 {
 }
 
@@ -139,9 +107,8 @@ void TemplateCommand::run(QWidget* parent, const cut::FieldTexts& texts, const Q
             saveTemplate(path, set, cutter);
         return;
     }
-    QPrinter& target = printer_.get();
-    if (dialogs_->choosePrinter(target, parent))
-        printTemplate(target, set);
+    TemplatePrintout printout(set);
+    print_.print(parent, printout);
 }
 
 TemplateChoice startingChoice(const design::TemplateSettings& s, int coreType)

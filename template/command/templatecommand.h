@@ -5,6 +5,7 @@
 
 #include "template/parts/cutparts.h"
 #include "template/command/templatedialog.h"
+#include "print/printcommand.h"
 #include "print/sharedprinter.h"
 #include "design/design.h"
 
@@ -22,10 +23,11 @@ namespace vintorp::cut {
 // printable area, and never less than a small margin.
 QRectF templatePrintableArea(const QPrinter& printer);
 
-// Prints every sheet at true size on the paper chosen for `printer`; a PDF
-// file chosen in the dialog is written whole or not at all. The printer's
-// own settings are as they were when it returns.
-// Throws TemplateError or PrintError.
+// Prints every sheet at true size on the paper chosen for `printer`, as every
+// printout goes out (print::printOn): a PDF file chosen in the dialog is
+// written whole or not at all, and the printer's own settings are as they
+// were when it returns. Throws PrintError (no printer, output not written),
+// or TemplateError (a paper too small for the sheets).
 void printTemplate(QPrinter& printer, const cut::CutSet& set);
 
 class TemplateCommand {
@@ -46,12 +48,13 @@ public:
     void setSettings(const design::TemplateSettings& settings) { settings_ = settings; }
 
     // Returns quietly when the user cancels. Throws TemplateError (values that
-    // make no part, a file that cannot be written) or PrintError.
+    // make no part, a file that cannot be saved) or PrintError (the printout
+    // that cannot go out, a print while one runs).
     void run(QWidget* parent, const cut::FieldTexts& texts, const QString& sep, int coreType);
 
 private:
-    print::SharedPrinter& printer_;
     std::unique_ptr<TemplateDialogs> dialogs_;
+    print::PrintCommand print_;  // asks with dialogs_
     design::TemplateSettings settings_;
 };
 

@@ -113,17 +113,22 @@ void paintTemplatePage(QPainter& painter, const PageDrawing& page)
     }
 }
 
+void paintTemplatePages(QPainter& painter, QPagedPaintDevice& device, const TemplateDrawing& drawing)
+{
+    for (std::size_t page = 0; page < drawing.pages.size(); ++page) {
+        if (page > 0 && !device.newPage())
+            throw TemplateError(CutTemplate::tr("Не удалось начать новый лист."));
+        paintTemplatePage(painter, drawing.pages[page]);
+    }
+}
+
 void paintTemplate(QPagedPaintDevice& device, const TemplateDrawing& drawing)
 {
     QPainter painter;
     if (!painter.begin(&device))
         throw TemplateError(CutTemplate::tr("Не удалось начать вывод шаблона."));
     try {
-        for (std::size_t page = 0; page < drawing.pages.size(); ++page) {
-            if (page > 0 && !device.newPage())
-                throw TemplateError(CutTemplate::tr("Не удалось начать новый лист."));
-            paintTemplatePage(painter, drawing.pages[page]);
-        }
+        paintTemplatePages(painter, device, drawing);
         painter.end();
     } catch (const std::bad_alloc&) {
         // A painter still active when destroyed finishes the output, which

@@ -13,6 +13,11 @@ namespace vintorp::cut {
 // origin the paper's top-left corner.
 void paintTemplatePage(QPainter& painter, const PageDrawing& page);
 
+// All pages, with `painter` already active on `device`: each page after the
+// first on a new page of the device. Throws TemplateError when the device
+// cannot start a new page.
+void paintTemplatePages(QPainter& painter, QPagedPaintDevice& device, const TemplateDrawing& drawing);
+
 // All pages onto a paged device (a PDF writer or a printer) whose painting
 // origin is the paper's top-left corner. Throws TemplateError when the
 // device cannot be painted on.

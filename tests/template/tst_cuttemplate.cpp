@@ -239,6 +239,7 @@ private slots:
     void pdfPartsMeasured();
     void printerPrintsAtTrueSize();
     void noPrinterIsAnError();
+    void unwritableFileIsAPrintError();
     void packedApart();
     void largeCoreIsTiled();
     void wallsTurnToSaveASheet();
@@ -478,6 +479,23 @@ void TestCutTemplate::noPrinterIsAnError()
     printer.setPrinterName({});
     printer.setOutputFormat(QPrinter::PdfFormat);
     QVERIFY_THROWS_EXCEPTION(PrintError, printTemplate(printer, makeTemplateParts(workedETexts(), ",", 1)));
+}
+
+// The printout's output fails as the drawing's does, in the same words.
+void TestCutTemplate::unwritableFileIsAPrintError()
+{
+    const QString pdf = dir_.filePath("missing/printed.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    try {
+        printTemplate(printer, makeTemplateParts(workedETexts(), ",", 1));
+        QFAIL("reported as printed");
+    } catch (const PrintError& e) {
+        QCOMPARE(e.failure().kind, PrintErrorKind::OutputFailed);
+        QCOMPARE(QString::fromStdString(e.failure().argument),
+                 QStringLiteral("Не удалось записать файл %1: No such file or directory").arg(pdf));
+    }
 }
 
 void TestCutTemplate::packedApart()
@@ -842,7 +860,12 @@ void TestCutTemplate::fullDiskKeepsTheOldFile()
         }
         QFAIL("reported as written");
     } catch (const TemplateError& e) {
+        QVERIFY(!printed);
         QVERIFY2(e.message().contains(u"No space left on device"), qPrintable(e.message()));
+    } catch (const PrintError& e) {
+        QVERIFY(printed);
+        QCOMPARE(e.failure().kind, PrintErrorKind::OutputFailed);
+        QVERIFY2(QString::fromStdString(e.failure().argument).contains(u"No space left on device"), e.what());
     }
     QFile existing(path);
     QVERIFY(existing.open(QIODevice::ReadOnly));
