@@ -27,6 +27,8 @@ inline constexpr long kMaxTurns = 1'000'000;
 inline constexpr double kMinWire = 0.02, kMaxWire = 10;  // mm over the insulation
 inline constexpr double kMaxInsulation = 5;  // mm, between layers and over the winding
 inline constexpr double kMinFactor = 1, kMaxFactor = 2;  // layer and bulge factors
+inline constexpr double kMinTemperature = 20, kMaxTemperature = 180;  // °C, the windings' working temperature
+inline constexpr double kDefaultTemperature = 75;  // °C
 inline constexpr double kMaxMargin = 50;  // mm at each cheek
 inline constexpr std::size_t kMaxName = 100;  // characters of a winding's name
 
