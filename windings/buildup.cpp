@@ -2,7 +2,10 @@
 
 #include "windings/tolerance.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <limits>
 #include <numbers>
 
 namespace vintorp::windings {
@@ -37,6 +40,19 @@ long wholeTurns(double ratio)
     return static_cast<long>(std::floor(ratio));
 }
 
+// The textbook table of layer factors: a wire below `upTo` mm (or up to and
+// with it, `withIt`) lies at `factor`.
+struct TextbookStep {
+    double upTo;
+    bool withIt;
+    double factor;
+};
+constexpr TextbookStep kTextbook[] = {{0.15, false, 1.3},
+                                      {0.35, false, 1.25},
+                                      {0.51, false, 1.2},
+                                      {1.0, true, 1.1},
+                                      {std::numeric_limits<double>::infinity(), false, 1.05}};
+
 }  // namespace
 
 std::optional<Problem> rangeProblem(const Winding& winding)
@@ -46,15 +62,15 @@ std::optional<Problem> rangeProblem(const Winding& winding)
 
 double defaultLayerFactor(double wire)
 {
-    if (wire < 0.15)
-        return 1.3;
-    if (wire < 0.35)
-        return 1.25;
-    if (wire < 0.51)
-        return 1.2;
-    if (wire <= 1.0)
-        return 1.1;
-    return 1.05;
+    double thinnerPitch = 0;  // the largest pitch at the thin side of a step at or below the wire
+    for (const TextbookStep& step : kTextbook) {
+        if (wire < step.upTo || (step.withIt && wire == step.upTo)) {
+            const double pitch = step.factor * wire;
+            return pitch >= thinnerPitch ? step.factor : thinnerPitch / wire;
+        }
+        thinnerPitch = std::max(thinnerPitch, step.factor * step.upTo);
+    }
+    return std::end(kTextbook)[-1].factor;  // no number
 }
 
 BuildUp buildUp(const Space& space, const std::vector<Winding>& windings, const Factors& factors)

@@ -190,12 +190,28 @@ TEST(WindingBuildUp, BadValuesMarkTheirWindingOnly)
     EXPECT_EQ(buildUp(WorkedSpace(), {}, {0, 0.9}).factorProblem, FactorProblem::Bulge);
 }
 
+// The textbook table, where a thicker wire past a step keeps the thinner
+// side's pitch until its own factor comes up to it.
 TEST(WindingBuildUp, LayerFactorByWire)
 {
-    const std::pair<double, double> table[] = {{0.149, 1.3},  {0.15, 1.25}, {0.349, 1.25}, {0.35, 1.2},
-                                               {0.509, 1.2},  {0.51, 1.1},  {1.0, 1.1},    {1.01, 1.05}};
+    const std::pair<double, double> table[] = {{0.149, 1.3},  {0.15, 1.3},  {0.157, 1.25},
+                                               {0.349, 1.25}, {0.35, 1.25}, {0.365, 1.2},
+                                               {0.509, 1.2},  {0.51, 1.2},  {0.5563, 0.612 / 0.5563},
+                                               {0.5564, 1.1}, {1.0, 1.1},   {1.01, 1.1 / 1.01},
+                                               {1.048, 1.05}};
     for (const auto& [wire, factor] : table)
         EXPECT_DOUBLE_EQ(defaultLayerFactor(wire), factor) << wire;
+}
+
+// A wire's pitch k·d never falls below a thinner wire's.
+TEST(WindingBuildUp, DefaultPitchNeverFalls)
+{
+    double before = 0;
+    for (int thousandths = 20; thousandths <= 2500; ++thousandths) {
+        const double wire = thousandths / 1000.0, pitch = defaultLayerFactor(wire) * wire;
+        EXPECT_GE(pitch, before * (1 - 1e-12)) << wire;
+        before = pitch;
+    }
 }
 
 }  // namespace
