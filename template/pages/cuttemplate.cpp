@@ -8,6 +8,7 @@
 #include "template/pages/templateerror.h"
 
 #include "files/wholefile.h"
+#include "lang/files/writtenfile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -116,22 +117,11 @@ QByteArray templateDxfFile(const CutSet& set, const std::optional<CutterSetup>& 
     return templateDxf(drawTemplate(set, layOutTemplate(set, fileSetup(cutter))));
 }
 
-std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes)
-{
-    const QByteArray name = QFile::encodeName(path);
-    const std::optional<files::WriteFailure> failure
-        = files::writeWholeFile(std::string_view(name.constData(), std::size_t(name.size())),
-                                std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (failure)
-        return writeFailureMessage(path, *failure);
-    return std::nullopt;
-}
-
 void saveTemplate(const QString& path, const cut::CutSet& set, const std::optional<CutterSetup>& cutter)
 {
     // A NUL makes any name no file name, whatever it ends in.
     if (path.contains(QChar(u'\0')))
-        throw TemplateError(writeFailureMessage(path, {files::WriteFault::NulInPath}));
+        throw TemplateError(lang::writeFailureMessage(path, {files::WriteFault::NulInPath}));
     const std::optional<TemplateFormat> format = templateFormatFor(path);
     if (!format)
         throw TemplateError(CutTemplate::tr("Шаблон сохраняется только в файл .pdf, .svg или .dxf."));
@@ -145,7 +135,7 @@ void saveTemplate(const QString& path, const cut::CutSet& set, const std::option
     case TemplateFormat::Svg: bytes = templateSvgFile(set, cutter); break;
     case TemplateFormat::Dxf: bytes = templateDxfFile(set, cutter); break;
     }
-    if (const auto why = writeFileWhole(path, bytes))
+    if (const auto why = lang::writeFileWhole(path, bytes))
         throw TemplateError(*why);
 }
 

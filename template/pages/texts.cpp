@@ -224,21 +224,6 @@ QString problemMessage(const cut::CutPartsError& error, const cut::FieldTexts& t
     return QString::fromUtf8(error.what());
 }
 
-QString writeFailureMessage(const QString& path, const files::WriteFailure& failure)
-{
-    QString shown = path;
-    shown.replace(QChar(u'\0'), QStringLiteral("\\0"));
-    QString why;
-    switch (failure.fault) {
-    case files::WriteFault::NulInPath: why = CutTemplate::tr("в имени файла есть знак NUL"); break;
-    case files::WriteFault::NotARegularFile:
-        why = CutTemplate::tr("это не обычный файл, он не будет заменён");
-        break;
-    case files::WriteFault::System: why = QString::fromStdString(failure.systemReason()); break;
-    }
-    return CutTemplate::tr("Не удалось записать файл %1: %2").arg(shown, why);
-}
-
 QString unwritableCharacterMessage(char32_t character)
 {
     return CutTemplate::tr("Шаблон SVG не записан: знак U+%1 в его тексте недопустим в XML.")

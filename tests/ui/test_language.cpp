@@ -3,6 +3,7 @@
 #include "calc/errors.h"
 #include "calc/numtext.h"
 #include "print/errors/printerror.h"
+#include "lang/batchwords.h"
 #include "lang/language.h"
 #include "lang/messages.h"
 
@@ -216,6 +217,31 @@ private slots:
         const calc::Error rejected{calc::ErrorKind::Rejected, {}};
         QCOMPARE(lang::messageText(rejected, english), QStringLiteral("Enter valid dimensions!"));
         QCOMPARE(lang::messageText(rejected), QStringLiteral("Введите правильно размеры!"));
+    }
+
+    // The batch tool's words: its English as the batch library words it, its
+    // Russian with the limits the reader checks, written as the file gives them.
+    void batchWordsInBothLanguages()
+    {
+        QTranslator english;
+        QVERIFY(lang::loadProgramTranslation(english, Language::English));
+        using batch::WindingsFault;
+        for (int fault = 0; fault <= int(WindingsFault::MarginTakesLength); ++fault) {
+            const auto f = WindingsFault(fault);
+            QCOMPARE(lang::windingsWords(f, 2, "I%1", &english), text(batch::WindingsText(f, 2, "I%1")));
+            QVERIFY2(hasCyrillic(lang::windingsWords(f, 2, "I%1", nullptr)), QByteArray::number(fault));
+        }
+        for (int refusal = 0; refusal <= int(batch::TemplateRefusal::NotTrueOrFalse); ++refusal) {
+            const auto r = batch::TemplateRefusal(refusal);
+            QCOMPARE(lang::refusalWords(r, "kerf", &english), text(batch::RefusalText(r, "kerf")));
+        }
+        QCOMPARE(lang::noRoomWords("1,5", "0", &english), text(batch::NoRoomText("1,5", "0")));
+        QCOMPARE(lang::windingsWords(WindingsFault::Wire, 1, "", nullptr),
+                 QStringLiteral("обмотка 1 («»): wire — число от 0.02 до 10 мм"));
+        QCOMPARE(lang::windingsWords(WindingsFault::Turns, 1, "", nullptr),
+                 QStringLiteral("обмотка 1 («»): turns — целое число от 1 до 1000000"));
+        QCOMPARE(lang::windingsWords(WindingsFault::TooMany, 0, "", nullptr),
+                 QStringLiteral("в ключе \"windings\" больше 1000 обмоток"));
     }
 
     // Qt's own dialogs: Russian from Qt's translation, English as Qt has it.
