@@ -102,7 +102,7 @@ public:
             vintorp::cut::saveTemplate(path, set, cutter);
             return {};
         } catch (const vintorp::cut::TemplateError& e) {
-            return e.what();
+            return vintorp::lang::messageText(e.failure()).toStdString();
         }
     }
 

@@ -49,10 +49,4 @@ QString problemMessage(const cut::CutPartsError& error, const cut::FieldTexts& t
 // What a drawing field measures, in the maker's words: "высота щеки" …
 QString dimensionName(std::string_view field);
 
-// Why an SVG cannot hold a character of the template's words (a control
-// character as the decimal separator, say).
-QString unwritableCharacterMessage(char32_t character);
-// Why a DXF cannot: a control character, or one beyond U+FFFF.
-QString unwritableDxfCharacterMessage(char32_t character);
-
 }  // namespace vintorp::cut

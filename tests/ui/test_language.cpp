@@ -3,6 +3,7 @@
 #include "calc/errors.h"
 #include "calc/numtext.h"
 #include "print/errors/printerror.h"
+#include "template/errors/templatefailure.h"
 #include "lang/batchwords.h"
 #include "lang/language.h"
 #include "lang/messages.h"
@@ -242,6 +243,35 @@ private slots:
                  QStringLiteral("обмотка 1 («»): turns — целое число от 1 до 1000000"));
         QCOMPARE(lang::windingsWords(WindingsFault::TooMany, 0, "", nullptr),
                  QStringLiteral("в ключе \"windings\" больше 1000 обмоток"));
+    }
+
+    // Every kind of template error has its words in both languages, its
+    // arguments and limits in them.
+    void templateErrorsWordedByKind()
+    {
+        using cut::TemplateErrorKind;
+        const std::vector<std::string> arguments = {"7", "8", "9", "10"};
+        for (int kind = 0; kind < int(TemplateErrorKind::Count); ++kind) {
+            const cut::TemplateFailure failure{TemplateErrorKind(kind), arguments};
+            lang::installTranslations(*QCoreApplication::instance(), Language::Russian);
+            const QString russian = lang::messageText(failure);
+            lang::installTranslations(*QCoreApplication::instance(), Language::English);
+            const QString english = lang::messageText(failure);
+            QVERIFY2(!russian.contains(u'%') && !english.contains(u'%'), qPrintable(russian + english));
+            if (failure.kind == TemplateErrorKind::DrawingValues
+                || failure.kind == TemplateErrorKind::Worded) {
+                QCOMPARE(russian, QStringLiteral("7"));
+                continue;
+            }
+            QVERIFY2(hasCyrillic(russian) && !hasCyrillic(english), qPrintable(russian + u'|' + english));
+        }
+        lang::installTranslations(*QCoreApplication::instance(), Language::Russian);
+        QCOMPARE(lang::messageText(cut::TemplateFailure{TemplateErrorKind::SheetSize, {}}),
+                 QStringLiteral("Лист материала должен быть от 10 до 3000 мм."));
+        QCOMPARE(lang::messageText(cut::TemplateFailure{TemplateErrorKind::SvgCharacter, {"27"}}),
+                 QStringLiteral("Шаблон SVG не записан: знак U+001B в его тексте недопустим в XML."));
+        QCOMPARE(lang::messageText(cut::TemplateFailure{TemplateErrorKind::FileNotWritten, {"/a", "0", "0"}}),
+                 QStringLiteral("Не удалось записать файл /a: в имени файла есть знак NUL"));
     }
 
     // Qt's own dialogs: Russian from Qt's translation, English as Qt has it.
