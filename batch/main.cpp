@@ -35,6 +35,7 @@
 #include "template/parts/cutparts.h"
 #include "template/pages/cuttemplate.h"
 #include "template/pages/templateerror.h"
+#include "lang/batchwords.h"
 #include "lang/language.h"
 #include "lang/designfile.h"
 #include "lang/messages.h"
@@ -101,7 +102,7 @@ public:
             vintorp::cut::saveTemplate(path, set, cutter);
             return {};
         } catch (const vintorp::cut::TemplateError& e) {
-            return e.what();
+            return vintorp::lang::messageText(e.failure()).toStdString();
         }
     }
 
@@ -112,116 +113,6 @@ private:
     QTranslator* translator_;
     std::unique_ptr<QGuiApplication> app_;
 };
-
-// A text of the tool's own (context "Batch") in the language of `translator`;
-// none: the Russian source.
-QString batchText(const char* source, const QTranslator* translator)
-{
-    const QString translated = translator ? translator->translate("Batch", source) : QString();
-    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
-}
-
-// Why a case's template was not tried, in the language of `translator` (none:
-// Russian, the texts' own).
-QString RefusalWords(vintorp::batch::TemplateRefusal refusal, std::string_view key, const QTranslator* translator)
-{
-    using vintorp::batch::TemplateRefusal;
-    const char* source = nullptr;
-    switch (refusal) {
-    case TemplateRefusal::NotAString:
-        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"%1\" должно быть строкой");
-        break;
-    case TemplateRefusal::NothingToCut:
-        source = QT_TRANSLATE_NOOP("Batch", "вырезать нечего: расчёт не удался");
-        break;
-    case TemplateRefusal::NotAvailable: source = QT_TRANSLATE_NOOP("Batch", "шаблоны недоступны"); break;
-    case TemplateRefusal::NotANumber:
-        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"%1\" должно быть числом");
-        break;
-    case TemplateRefusal::NotAWholeNumber:
-        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"%1\" должно быть целым числом");
-        break;
-    case TemplateRefusal::NotTrueOrFalse:
-        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"%1\" должно быть true или false");
-        break;
-    }
-    if (!source)
-        return QString::fromStdString(vintorp::batch::RefusalText(refusal, key));
-    const QString text = batchText(source, translator);
-    return text.contains(u"%1") ? text.arg(QString::fromUtf8(key.data(), qsizetype(key.size()))) : text;
-}
-
-// What is wrong with a case's windings, in the language of `translator`
-// (none: Russian).
-QString WindingsWords(vintorp::batch::WindingsFault fault, int winding, std::string_view name,
-                      const QTranslator* translator)
-{
-    using vintorp::batch::WindingsFault;
-    const char* source = nullptr;
-    switch (fault) {
-    case WindingsFault::NothingToWindOn:
-        source = QT_TRANSLATE_NOOP("Batch", "мотать не на что: расчёт не удался");
-        break;
-    case WindingsFault::NotAList:
-        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"windings\" должно быть списком обмоток");
-        break;
-    case WindingsFault::TooMany:
-        source = QT_TRANSLATE_NOOP("Batch", "в ключе \"windings\" больше 1000 обмоток");
-        break;
-    case WindingsFault::NotAnObject: source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 должна быть объектом"); break;
-    case WindingsFault::Name:
-        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1: name должно быть строкой");
-        break;
-    case WindingsFault::Turns:
-        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): turns — целое число от 1 до 1000000");
-        break;
-    case WindingsFault::Wire:
-        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): wire — число от 0.02 до 10 мм");
-        break;
-    case WindingsFault::Between:
-        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): between — число от 0 до 5 мм");
-        break;
-    case WindingsFault::Over:
-        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): over — число от 0 до 5 мм");
-        break;
-    case WindingsFault::LayerFactor:
-        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): layer — число от 1 до 2");
-        break;
-    case WindingsFault::WiderThanLength:
-        source = QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): провод шире длины намотки");
-        break;
-    case WindingsFault::FactorsNotAnObject:
-        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"winding_factors\" должно быть объектом");
-        break;
-    case WindingsFault::Margin:
-        source = QT_TRANSLATE_NOOP("Batch", "winding_factors: margin — число от 0 до 50 мм");
-        break;
-    case WindingsFault::Bulge:
-        source = QT_TRANSLATE_NOOP("Batch", "winding_factors: bulge — число от 1 до 2");
-        break;
-    case WindingsFault::MarginTakesLength:
-        source = QT_TRANSLATE_NOOP(
-            "Batch", "winding_factors: margin — не меньше половины длины намотки, виткам не остаётся места");
-        break;
-    }
-    if (!source)
-        return QString::fromStdString(vintorp::batch::WindingsText(fault, winding, name));
-    const QString text = batchText(source, translator);
-    if (text.contains(u"%2"))
-        return text.arg(winding).arg(QString::fromUtf8(name.data(), qsizetype(name.size())));
-    return text.contains(u"%1") ? text.arg(winding) : text;
-}
-
-// The words for a bobbin with no winding room, in the language of
-// `translator` (none: Russian).
-QString NoRoomWords(std::string_view length, std::string_view depth, const QTranslator* translator)
-{
-    return batchText(QT_TRANSLATE_NOOP("Batch", "у каркаса нет места для обмоток: длина намотки L %1 мм, "
-                                                "глубина D %2 мм"),
-                     translator)
-        .arg(QString::fromUtf8(length.data(), qsizetype(length.size())),
-             QString::fromUtf8(depth.data(), qsizetype(depth.size())));
-}
 
 struct Arguments {
     Language language = Language::Russian;
@@ -281,13 +172,15 @@ int main(int argc, char** argv)
             .toStdString();
     };
     options.word_refusal = [&translator](vintorp::batch::TemplateRefusal refusal, std::string_view key) {
-        return RefusalWords(refusal, key, translator ? &*translator : nullptr).toStdString();
+        return vintorp::lang::refusalWords(refusal, key, translator ? &*translator : nullptr).toStdString();
     };
-    options.word_windings = [&translator](vintorp::batch::WindingsFault fault, int winding, std::string_view name) {
-        return WindingsWords(fault, winding, name, translator ? &*translator : nullptr).toStdString();
-    };
+    options.word_windings
+        = [&translator](vintorp::batch::WindingsFault fault, int winding, std::string_view name) {
+              return vintorp::lang::windingsWords(fault, winding, name, translator ? &*translator : nullptr)
+                  .toStdString();
+          };
     options.word_no_room = [&translator](std::string_view length, std::string_view depth) {
-        return NoRoomWords(length, depth, translator ? &*translator : nullptr).toStdString();
+        return vintorp::lang::noRoomWords(length, depth, translator ? &*translator : nullptr).toStdString();
     };
     const QTranslator* words = translator ? &*translator : nullptr;
     bool all_valid = true;

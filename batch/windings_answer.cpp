@@ -6,6 +6,9 @@
 #include "windings/fixedtext.h"
 
 #include <cmath>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -43,6 +46,21 @@ std::string Shortened(std::string_view name)
     return std::string(name);
 }
 
+// A limit as the messages write it: "0.02", "10", "1000000".
+std::string Limit(double value)
+{
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text << std::setprecision(std::numeric_limits<double>::digits10) << value;
+    return text.str();
+}
+
+// "from LOW to HIGH", and the unit when there is one.
+std::string Range(double low, double high, std::string_view unit = {})
+{
+    return "from " + Limit(low) + " to " + Limit(high) + (unit.empty() ? "" : " " + std::string(unit));
+}
+
 }  // namespace
 
 ordered_json ObjectWithRoom(std::size_t members)
@@ -64,18 +82,26 @@ std::string WindingsText(WindingsFault fault, int winding, std::string_view name
     switch (fault) {
     case WindingsFault::NothingToWindOn: return "nothing to wind on: the calculation did not succeed";
     case WindingsFault::NotAList: return "key \"windings\" must be a list of windings";
-    case WindingsFault::TooMany: return "key \"windings\" holds more than 1000 windings";
+    case WindingsFault::TooMany:
+        return "key \"windings\" holds more than " + std::to_string(design::kMaxWindings) + " windings";
     case WindingsFault::NotAnObject: return "winding " + std::to_string(winding) + " must be an object";
     case WindingsFault::Name: return "winding " + std::to_string(winding) + ": name must be a string";
-    case WindingsFault::Turns: return which + ": turns must be a whole number from 1 to 1000000";
-    case WindingsFault::Wire: return which + ": wire must be a number from 0.02 to 10 mm";
-    case WindingsFault::Between: return which + ": between must be a number from 0 to 5 mm";
-    case WindingsFault::Over: return which + ": over must be a number from 0 to 5 mm";
-    case WindingsFault::LayerFactor: return which + ": layer must be a number from 1 to 2";
+    case WindingsFault::Turns:
+        return which + ": turns must be a whole number " + Range(1, windings::kMaxTurns);
+    case WindingsFault::Wire:
+        return which + ": wire must be a number " + Range(windings::kMinWire, windings::kMaxWire, "mm");
+    case WindingsFault::Between:
+        return which + ": between must be a number " + Range(0, windings::kMaxInsulation, "mm");
+    case WindingsFault::Over:
+        return which + ": over must be a number " + Range(0, windings::kMaxInsulation, "mm");
+    case WindingsFault::LayerFactor:
+        return which + ": layer must be a number " + Range(windings::kMinFactor, windings::kMaxFactor);
     case WindingsFault::WiderThanLength: return which + ": the wire is wider than the winding length";
     case WindingsFault::FactorsNotAnObject: return "key \"winding_factors\" must be an object";
-    case WindingsFault::Margin: return "winding_factors: margin must be a number from 0 to 50 mm";
-    case WindingsFault::Bulge: return "winding_factors: bulge must be a number from 1 to 2";
+    case WindingsFault::Margin:
+        return "winding_factors: margin must be a number " + Range(0, windings::kMaxMargin, "mm");
+    case WindingsFault::Bulge:
+        return "winding_factors: bulge must be a number " + Range(windings::kMinFactor, windings::kMaxFactor);
     case WindingsFault::MarginTakesLength:
         return "winding_factors: margin is half the winding length or more, leaving no room for a turn";
     }

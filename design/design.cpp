@@ -593,7 +593,7 @@ std::string readErrorText(const ReadError& e)
         return std::nullopt;
     };
     switch (e.fault) {
-    case Fault::TooLarge: return "the file is larger than 1 MB";
+    case Fault::TooLarge: return "the file is larger than " + std::to_string(kMaxFileSize >> 20) + " MB";
     case Fault::Empty: return "the file is empty";
     case Fault::NotJson: return "not valid JSON (at byte " + std::to_string(e.byte) + ")";
     case Fault::NulByte: return "not valid JSON (NUL at byte " + std::to_string(e.byte) + ")";

@@ -26,7 +26,8 @@ QString designReadReason(const design::ReadError& error, const QTranslator* tran
     const QString key = QString::fromStdString(error.key);
     const auto words = [translator](const char* source) { return text(source, translator); };
     switch (error.fault) {
-    case design::Fault::TooLarge: return words(QT_TRANSLATE_NOOP("DesignFile", "файл больше 1 МБ"));
+    case design::Fault::TooLarge:
+        return words(QT_TRANSLATE_NOOP("DesignFile", "файл больше %1 МБ")).arg(design::kMaxFileSize >> 20);
     case design::Fault::Empty: return words(QT_TRANSLATE_NOOP("DesignFile", "файл пуст"));
     case design::Fault::NotJson:
     case design::Fault::NulByte:

@@ -1,5 +1,8 @@
 #include "lang/messages.h"
 
+#include "design/templatesettings.h"
+#include "lang/files/writtenfile.h"
+
 #include <QCoreApplication>
 #include <QTranslator>
 
@@ -60,6 +63,55 @@ QString calcMessage(const calc::Error& error, const Translate& translate)
     return text;
 }
 
+// The source text of each kind of template error, in the context
+// "CutTemplate"; nullptr for the kinds that come worded or need more.
+const char* sourceText(cut::TemplateErrorKind kind)
+{
+    using cut::TemplateErrorKind;
+    switch (kind) {
+    case TemplateErrorKind::NotATemplateFile:
+        return QT_TRANSLATE_NOOP("CutTemplate", "Шаблон сохраняется только в файл .pdf, .svg или .dxf.");
+    case TemplateErrorKind::KerfOnPdf:
+        return QT_TRANSLATE_NOOP(
+            "CutTemplate", "Ширина реза и листы для резака — только для файлов SVG и DXF; PDF печатают.");
+    case TemplateErrorKind::AreaTooSmall:
+        return QT_TRANSLATE_NOOP("CutTemplate",
+                                 "Лист слишком мал для шаблона: нужна область печати не меньше %1 × %2 мм.");
+    case TemplateErrorKind::SheetSize:
+        return QT_TRANSLATE_NOOP("CutTemplate", "Лист материала должен быть от %1 до %2 мм.");
+    case TemplateErrorKind::CutterGap:
+        return QT_TRANSLATE_NOOP("CutTemplate", "Промежуток должен быть от 0 до %1 мм.");
+    case TemplateErrorKind::NoRoomBetweenGaps:
+        return QT_TRANSLATE_NOOP("CutTemplate",
+                                 "Между промежутками на листе материала должно оставаться не меньше %1 мм.");
+    case TemplateErrorKind::PartTooLarge:
+        return QT_TRANSLATE_NOOP(
+            "CutTemplate", "Деталь %1 × %2 мм с подписью и промежутками не помещается на лист %3 × %4 мм.");
+    case TemplateErrorKind::TooManySheets:
+        return QT_TRANSLATE_NOOP("CutTemplate", "Шаблону нужно больше %1 листов: проверьте размеры.");
+    case TemplateErrorKind::OutputNotStarted:
+        return QT_TRANSLATE_NOOP("CutTemplate", "Не удалось начать вывод шаблона.");
+    case TemplateErrorKind::PageNotStarted:
+        return QT_TRANSLATE_NOOP("CutTemplate", "Не удалось начать новый лист.");
+    case TemplateErrorKind::SvgCharacter:
+        return QT_TRANSLATE_NOOP("CutTemplate",
+                                 "Шаблон SVG не записан: знак U+%1 в его тексте недопустим в XML.");
+    case TemplateErrorKind::DxfCharacter:
+        return QT_TRANSLATE_NOOP("CutTemplate",
+                                 "Шаблон DXF не записан: знак U+%1 в его тексте недопустим в DXF.");
+    case TemplateErrorKind::DrawingValues:
+    case TemplateErrorKind::FileNotWritten:
+    case TemplateErrorKind::Count: break;
+    }
+    return nullptr;
+}
+
+// A code point as the messages name it: "00E9", "1F600".
+QString codePoint(const QString& number)
+{
+    return QString::number(number.toUInt(), 16).toUpper().rightJustified(4, u'0');
+}
+
 }  // namespace
 
 QString messageText(const calc::Error& error)
@@ -80,6 +132,32 @@ QString messageText(const print::PrintFailure& failure)
     if (const char* source = sourceText(failure.kind))
         return installedTranslation(source);
     return QString::fromStdString(print::sourceText(failure));
+}
+
+QString messageText(const cut::TemplateFailure& failure)
+{
+    using cut::TemplateErrorKind;
+    const auto argument = [&failure](std::size_t at) {
+        return at < failure.arguments.size() ? QString::fromStdString(failure.arguments[at]) : QString();
+    };
+    if (failure.kind == TemplateErrorKind::FileNotWritten && failure.arguments.size() >= 3)
+        return writeFailureMessage(
+            argument(0), files::WriteFailure{files::WriteFault(argument(1).toInt()), argument(2).toInt()});
+    const char* source = sourceText(failure.kind);
+    if (!source)
+        return QString::fromStdString(cut::sourceText(failure));
+    const QString text = QCoreApplication::translate("CutTemplate", source);
+    switch (failure.kind) {
+    case TemplateErrorKind::SheetSize: return text.arg(design::kSmallestSheet).arg(design::kLargestSheet);
+    case TemplateErrorKind::CutterGap: return text.arg(design::kMaxCutterGap);
+    case TemplateErrorKind::SvgCharacter:
+    case TemplateErrorKind::DxfCharacter: return text.arg(codePoint(argument(0)));
+    case TemplateErrorKind::AreaTooSmall: return text.arg(argument(0), argument(1));
+    case TemplateErrorKind::PartTooLarge: return text.arg(argument(0), argument(1), argument(2), argument(3));
+    case TemplateErrorKind::NoRoomBetweenGaps:
+    case TemplateErrorKind::TooManySheets: return text.arg(argument(0));
+    default: return text;
+    }
 }
 
 }  // namespace vintorp::lang

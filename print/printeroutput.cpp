@@ -1,8 +1,7 @@
 #include "print/printeroutput.h"
 
 #include "files/wholefile.h"
-#include "template/pages/cuttemplate.h"
-#include "template/pages/texts.h"
+#include "lang/files/writtenfile.h"
 
 #include <QByteArray>
 #include <QPrinter>
@@ -58,7 +57,7 @@ std::optional<QString> PrinterOutput::start()
     fileName_ = printer_.outputFileName();
     memory_ = ::memfd_create("vintorp-print", MFD_CLOEXEC);
     if (memory_ < 0)
-        return cut::writeFailureMessage(fileName_, files::WriteFailure{files::WriteFault::System, errno});
+        return lang::writeFailureMessage(fileName_, files::WriteFailure{files::WriteFault::System, errno});
     // Opened again by name; a name without a suffix keeps the PDF format.
     printer_.setOutputFileName(QStringLiteral("/proc/self/fd/%1").arg(memory_));
     return std::nullopt;
@@ -70,10 +69,10 @@ std::optional<QString> PrinterOutput::finish()
         return std::nullopt;
     const std::optional<QByteArray> pdf = readAll(memory_);
     if (!pdf)
-        return cut::writeFailureMessage(fileName_, files::WriteFailure{files::WriteFault::System, errno});
+        return lang::writeFailureMessage(fileName_, files::WriteFailure{files::WriteFault::System, errno});
     if (!pdf->endsWith(kPdfEnd))
-        return cut::writeFailureMessage(fileName_, files::WriteFailure{files::WriteFault::System, EIO});
-    return cut::writeFileWhole(fileName_, *pdf);
+        return lang::writeFailureMessage(fileName_, files::WriteFailure{files::WriteFault::System, EIO});
+    return lang::writeFileWhole(fileName_, *pdf);
 }
 
 }  // namespace vintorp::print

@@ -7,6 +7,7 @@
 #include "errorreport.h"
 #include "fitlineedit.h"
 #include "fonts.h"
+#include "lang/messages.h"
 #include "print/drawingprinter.h"
 #include "template/pages/cuttemplate.h"
 #include "template/pages/templateerror.h"
@@ -260,7 +261,7 @@ void TForm4::updateTemplateButton()
         try {
             cut::makeTemplateParts(fieldTexts(), decimalSeparator(), cut::defaultBobbinCount(coreType_));
         } catch (const cut::TemplateError& e) {
-            problem = e.message();
+            problem = lang::messageText(e.failure());
         }
     }
     btTemplate->setEnabled(filled && problem.isEmpty());

@@ -6,7 +6,7 @@
 #include "errorreport.h"
 #include "files/wholefile.h"
 #include "lang/designfile.h"
-#include "template/pages/texts.h"
+#include "lang/files/writtenfile.h"
 #include "windingswindow.h"
 
 #include <QAction>
@@ -162,7 +162,7 @@ bool DesignKeeper::saveTo(const QString& path)
     const std::string bytes = currentBytes();
     const QByteArray name = QFile::encodeName(path);
     if (const auto failure = files::writeWholeFile(std::string_view(name.constData(), std::size_t(name.size())), bytes)) {
-        reportError(cut::writeFailureMessage(path, *failure), dialogParent());
+        reportError(lang::writeFailureMessage(path, *failure), dialogParent());
         return false;
     }
     keep(path, bytes);

@@ -4,6 +4,7 @@
 
 #include "calc/errors.h"
 #include "print/errors/printerror.h"
+#include "template/pages/templateerror.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -46,6 +47,8 @@ QString currentErrorMessage()
     } catch (const calc::CalcError& e) {
         return lang::messageText(e.error());
     } catch (const print::PrintError& e) {
+        return lang::messageText(e.failure());
+    } catch (const cut::TemplateError& e) {
         return lang::messageText(e.failure());
     } catch (const std::exception& e) {
         const QString message = QString::fromUtf8(e.what());

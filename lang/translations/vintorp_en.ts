@@ -139,32 +139,8 @@
         <translation>key &quot;windings&quot; must be a list of windings</translation>
     </message>
     <message>
-        <source>в ключе &quot;windings&quot; больше 1000 обмоток</source>
-        <translation>key &quot;windings&quot; holds more than 1000 windings</translation>
-    </message>
-    <message>
         <source>обмотка %1 должна быть объектом</source>
         <translation>winding %1 must be an object</translation>
-    </message>
-    <message>
-        <source>обмотка %1 («%2»): turns — целое число от 1 до 1000000</source>
-        <translation>winding %1 (&quot;%2&quot;): turns must be a whole number from 1 to 1000000</translation>
-    </message>
-    <message>
-        <source>обмотка %1 («%2»): wire — число от 0.02 до 10 мм</source>
-        <translation>winding %1 (&quot;%2&quot;): wire must be a number from 0.02 to 10 mm</translation>
-    </message>
-    <message>
-        <source>обмотка %1 («%2»): between — число от 0 до 5 мм</source>
-        <translation>winding %1 (&quot;%2&quot;): between must be a number from 0 to 5 mm</translation>
-    </message>
-    <message>
-        <source>обмотка %1 («%2»): over — число от 0 до 5 мм</source>
-        <translation>winding %1 (&quot;%2&quot;): over must be a number from 0 to 5 mm</translation>
-    </message>
-    <message>
-        <source>обмотка %1 («%2»): layer — число от 1 до 2</source>
-        <translation>winding %1 (&quot;%2&quot;): layer must be a number from 1 to 2</translation>
     </message>
     <message>
         <source>обмотка %1 («%2»): провод шире длины намотки</source>
@@ -173,14 +149,6 @@
     <message>
         <source>значение ключа &quot;winding_factors&quot; должно быть объектом</source>
         <translation>key &quot;winding_factors&quot; must be an object</translation>
-    </message>
-    <message>
-        <source>winding_factors: margin — число от 0 до 50 мм</source>
-        <translation>winding_factors: margin must be a number from 0 to 50 mm</translation>
-    </message>
-    <message>
-        <source>winding_factors: bulge — число от 1 до 2</source>
-        <translation>winding_factors: bulge must be a number from 1 to 2</translation>
     </message>
     <message>
         <source>winding_factors: margin — не меньше половины длины намотки, виткам не остаётся места</source>
@@ -193,6 +161,38 @@
     <message>
         <source>обмотка %1: name должно быть строкой</source>
         <translation>winding %1: name must be a string</translation>
+    </message>
+    <message>
+        <source>в ключе &quot;windings&quot; больше %1 обмоток</source>
+        <translation>key &quot;windings&quot; holds more than %1 windings</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): turns — целое число от %3 до %4</source>
+        <translation>winding %1 (&quot;%2&quot;): turns must be a whole number from %3 to %4</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): wire — число от %3 до %4 мм</source>
+        <translation>winding %1 (&quot;%2&quot;): wire must be a number from %3 to %4 mm</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): between — число от %3 до %4 мм</source>
+        <translation>winding %1 (&quot;%2&quot;): between must be a number from %3 to %4 mm</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): over — число от %3 до %4 мм</source>
+        <translation>winding %1 (&quot;%2&quot;): over must be a number from %3 to %4 mm</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): layer — число от %3 до %4</source>
+        <translation>winding %1 (&quot;%2&quot;): layer must be a number from %3 to %4</translation>
+    </message>
+    <message>
+        <source>winding_factors: margin — число от %1 до %2 мм</source>
+        <translation>winding_factors: margin must be a number from %1 to %2 mm</translation>
+    </message>
+    <message>
+        <source>winding_factors: bulge — число от %1 до %2</source>
+        <translation>winding_factors: bulge must be a number from %1 to %2</translation>
     </message>
 </context>
 <context>
@@ -239,10 +239,6 @@
     <message>
         <source>Шаблону нужно больше %1 листов: проверьте размеры.</source>
         <translation>The template needs more than %1 sheets: check the sizes.</translation>
-    </message>
-    <message>
-        <source>Не удалось записать файл %1: %2</source>
-        <translation>Could not write the file %1: %2</translation>
     </message>
     <message>
         <source>Шаблон каркаса катушки</source>
@@ -307,14 +303,6 @@
     <message>
         <source>Число каркасов должно быть от 1 до %1.</source>
         <translation>The number of bobbins must be from 1 to %1.</translation>
-    </message>
-    <message>
-        <source>в имени файла есть знак NUL</source>
-        <translation>the file name contains a NUL character</translation>
-    </message>
-    <message>
-        <source>это не обычный файл, он не будет заменён</source>
-        <translation>it is not a regular file and will not be replaced</translation>
     </message>
     <message>
         <source>Шаблон SVG не записан: знак U+%1 в его тексте недопустим в XML.</source>
@@ -563,10 +551,6 @@ exactly on the tabs&apos; fold lines.</translation>
 <context>
     <name>DesignFile</name>
     <message>
-        <source>файл больше 1 МБ</source>
-        <translation>the file is larger than 1 MB</translation>
-    </message>
-    <message>
         <source>файл пуст</source>
         <translation>the file is empty</translation>
     </message>
@@ -613,6 +597,10 @@ exactly on the tabs&apos; fold lines.</translation>
     <message>
         <source>это не обычный файл</source>
         <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>файл больше %1 МБ</source>
+        <translation>the file is larger than %1 MB</translation>
     </message>
 </context>
 <context>
@@ -818,6 +806,21 @@ exactly on the tabs&apos; fold lines.</translation>
     <message>
         <source>Нет места для обмоток</source>
         <translation>No winding room</translation>
+    </message>
+</context>
+<context>
+    <name>WrittenFile</name>
+    <message>
+        <source>в имени файла есть знак NUL</source>
+        <translation>the file name contains a NUL character</translation>
+    </message>
+    <message>
+        <source>это не обычный файл, он не будет заменён</source>
+        <translation>it is not a regular file and will not be replaced</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Could not write the file %1: %2</translation>
     </message>
 </context>
 <context>

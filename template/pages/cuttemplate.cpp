@@ -19,6 +19,12 @@
 namespace vintorp::cut {
 namespace {
 
+TemplateFailure fileNotWritten(const QString& path, const files::WriteFailure& failure)
+{
+    return {TemplateErrorKind::FileNotWritten,
+            {path.toStdString(), std::to_string(int(failure.fault)), std::to_string(failure.error)}};
+}
+
 PieceLabel labelsOf(const cut::CutSet& set)
 {
     return
@@ -45,7 +51,7 @@ cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, 
     try {
         return cut::makeCutSet(texts, sep.toStdString(), bobbins, allowances);
     } catch (const cut::CutPartsError& e) {
-        throw TemplateError(problemMessage(e, texts));
+        throw TemplateError(TemplateErrorKind::DrawingValues, {problemMessage(e, texts).toStdString()});
     }
 }
 
@@ -116,28 +122,16 @@ QByteArray templateDxfFile(const CutSet& set, const std::optional<CutterSetup>& 
     return templateDxf(drawTemplate(set, layOutTemplate(set, fileSetup(cutter))));
 }
 
-std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes)
-{
-    const QByteArray name = QFile::encodeName(path);
-    const std::optional<files::WriteFailure> failure
-        = files::writeWholeFile(std::string_view(name.constData(), std::size_t(name.size())),
-                                std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (failure)
-        return writeFailureMessage(path, *failure);
-    return std::nullopt;
-}
-
 void saveTemplate(const QString& path, const cut::CutSet& set, const std::optional<CutterSetup>& cutter)
 {
     // A NUL makes any name no file name, whatever it ends in.
     if (path.contains(QChar(u'\0')))
-        throw TemplateError(writeFailureMessage(path, {files::WriteFault::NulInPath}));
+        throw TemplateError(fileNotWritten(path, {files::WriteFault::NulInPath}));
     const std::optional<TemplateFormat> format = templateFormatFor(path);
     if (!format)
-        throw TemplateError(CutTemplate::tr("Шаблон сохраняется только в файл .pdf, .svg или .dxf."));
+        throw TemplateError(TemplateErrorKind::NotATemplateFile);
     if (*format == TemplateFormat::Pdf && (cutter || set.allowances.kerf > 0))
-        throw TemplateError(
-            CutTemplate::tr("Ширина реза и листы для резака — только для файлов SVG и DXF; PDF печатают."));
+        throw TemplateError(TemplateErrorKind::KerfOnPdf);
     // Made in memory before the file is touched.
     QByteArray bytes;
     switch (*format) {
@@ -145,8 +139,11 @@ void saveTemplate(const QString& path, const cut::CutSet& set, const std::option
     case TemplateFormat::Svg: bytes = templateSvgFile(set, cutter); break;
     case TemplateFormat::Dxf: bytes = templateDxfFile(set, cutter); break;
     }
-    if (const auto why = writeFileWhole(path, bytes))
-        throw TemplateError(*why);
+    const QByteArray name = QFile::encodeName(path);
+    if (const auto failure
+        = files::writeWholeFile(std::string_view(name.constData(), std::size_t(name.size())),
+                                std::string_view(bytes.constData(), std::size_t(bytes.size()))))
+        throw TemplateError(fileNotWritten(path, *failure));
 }
 
 }  // namespace vintorp::cut

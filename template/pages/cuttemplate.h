@@ -57,10 +57,6 @@ QByteArray templatePdfFile(const CutSet& set);
 QByteArray templateSvgFile(const CutSet& set, const std::optional<CutterSetup>& cutter = {});
 QByteArray templateDxfFile(const CutSet& set, const std::optional<CutterSetup>& cutter = {});
 
-// Writes `bytes` to the file at `path` whole. Returns nothing when it is
-// written; else the message for the user, and the file is as it was.
-std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes);
-
 // Writes the PDF, the SVG or the DXF, by the suffix of `path`, all or nothing.
 // A kerf or a cutter's sheets are for SVG and DXF files only: a PDF is printed.
 // Throws TemplateError, also for a path that holds a NUL character or leads

@@ -90,7 +90,7 @@ QByteArray textValue(const QString& text)
     for (qsizetype i = 0; i < ucs4.size(); ++i) {
         const char32_t c = ucs4[i];
         if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c > 0xFFFF)
-            throw TemplateError(unwritableDxfCharacterMessage(c));
+            throw TemplateError(TemplateErrorKind::DxfCharacter, {std::to_string(c)});
         const auto next = [&](qsizetype k) { return i + k < ucs4.size() ? QChar::toUpper(ucs4[i + k]) : 0U; };
         if (c == u'^') {
             bytes += "^ ";

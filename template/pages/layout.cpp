@@ -189,24 +189,18 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, const PageSetup& setup, co
     const double areaHeight = paged ? printable.height() - header - footer : 1e9;
     layout.area = QRectF(printable.left(), printable.top() + header, printable.width(), areaHeight);
     if (!cutter && (printable.width() < kNarrowestArea || (paged && printable.height() < kLowestArea)))
-        throw TemplateError(
-            CutTemplate::tr("Лист слишком мал для шаблона: нужна область печати не меньше %1 × %2 мм.")
-                .arg(kNarrowestArea)
-                .arg(kLowestArea));
+        throw TemplateError(TemplateErrorKind::AreaTooSmall,
+                            {numberArgument(kNarrowestArea), numberArgument(kLowestArea)});
     // A cutter's sheet itself, its gap on its own, and what is left between the gaps.
     const auto within = [](double value, double low, double high) { return value >= low && value <= high; };
     if (cutter
         && !(within(setup.paper.width(), kSmallestSheet, kLargestSheet)
              && within(setup.paper.height(), kSmallestSheet, kLargestSheet)))
-        throw TemplateError(CutTemplate::tr("Лист материала должен быть от %1 до %2 мм.")
-                                .arg(kSmallestSheet)
-                                .arg(kLargestSheet));
+        throw TemplateError(TemplateErrorKind::SheetSize);
     if (cutter && !within(setup.gap, 0, kMaxCutterGap))
-        throw TemplateError(CutTemplate::tr("Промежуток должен быть от 0 до %1 мм.").arg(kMaxCutterGap));
+        throw TemplateError(TemplateErrorKind::CutterGap);
     if (cutter && !(printable.width() >= kTestSquare && printable.height() >= kTestSquare))
-        throw TemplateError(
-            CutTemplate::tr("Между промежутками на листе материала должно оставаться не меньше %1 мм.")
-                .arg(kTestSquare));
+        throw TemplateError(TemplateErrorKind::NoRoomBetweenGaps, {numberArgument(kTestSquare)});
 
     // Every piece of every part with its label, tallest first.
     std::vector<PlacedPiece> pieces;
@@ -221,10 +215,11 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, const PageSetup& setup, co
         const bool fits = !paged || fitsAs(part.width, part.height) || fitsAs(part.height, part.width);
         if (cutter && !fits)
             // A cutter's sheet is not glued together from pieces.
-            throw TemplateError(
-                CutTemplate::tr("Деталь %1 × %2 мм с подписью и промежутками не помещается на лист %3 × %4 мм.")
-                    .arg(millimetres(set, part.width), millimetres(set, part.height),
-                         millimetres(set, setup.paper.width()), millimetres(set, setup.paper.height())));
+            throw TemplateError(TemplateErrorKind::PartTooLarge,
+                                {millimetres(set, part.width).toStdString(),
+                                 millimetres(set, part.height).toStdString(),
+                                 millimetres(set, setup.paper.width()).toStdString(),
+                                 millimetres(set, setup.paper.height()).toStdString()});
         if (fits || cutter) {
             whole.label = label(part, whole);
             pieces.push_back(whole);
@@ -275,7 +270,7 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, const PageSetup& setup, co
         }
     }
     if (paged && best.pages > kMaxSheets)
-        throw TemplateError(CutTemplate::tr("Шаблону нужно больше %1 листов: проверьте размеры.").arg(kMaxSheets));
+        throw TemplateError(TemplateErrorKind::TooManySheets, {std::to_string(kMaxSheets)});
     for (PlacedPiece& piece : best.pieces)
         piece.origin += layout.area.topLeft();
     layout.pageCount = best.pages;

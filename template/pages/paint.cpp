@@ -117,7 +117,7 @@ void paintTemplatePages(QPainter& painter, QPagedPaintDevice& device, const Temp
 {
     for (std::size_t page = 0; page < drawing.pages.size(); ++page) {
         if (page > 0 && !device.newPage())
-            throw TemplateError(CutTemplate::tr("Не удалось начать новый лист."));
+            throw TemplateError(TemplateErrorKind::PageNotStarted);
         paintTemplatePage(painter, drawing.pages[page]);
     }
 }
@@ -126,7 +126,7 @@ void paintTemplate(QPagedPaintDevice& device, const TemplateDrawing& drawing)
 {
     QPainter painter;
     if (!painter.begin(&device))
-        throw TemplateError(CutTemplate::tr("Не удалось начать вывод шаблона."));
+        throw TemplateError(TemplateErrorKind::OutputNotStarted);
     try {
         paintTemplatePages(painter, device, drawing);
         painter.end();

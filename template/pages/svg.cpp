@@ -47,7 +47,7 @@ QString escaped(const QString& text)
 {
     for (const char32_t c : text.toUcs4()) {
         if (!isXmlCharacter(c))
-            throw TemplateError(unwritableCharacterMessage(c));
+            throw TemplateError(TemplateErrorKind::SvgCharacter, {std::to_string(c)});
     }
     return text.toHtmlEscaped();
 }

@@ -14,12 +14,6 @@ QString text(const cut::CutSet& set, std::string_view field)
     return it == set.texts.end() ? QString() : QString::fromStdString(it->second);
 }
 
-// "00E9", "1F600"
-QString codePoint(char32_t character)
-{
-    return QString::number(character, 16).toUpper().rightJustified(4, u'0');
-}
-
 }  // namespace
 
 QString millimetres(const cut::CutSet& set, double value)
@@ -222,33 +216,6 @@ QString problemMessage(const cut::CutPartsError& error, const cut::FieldTexts& t
         return CutTemplate::tr("Зазор окна и ширина реза должны быть от 0 до %1 мм.").arg(cut::kMaxAllowance);
     }
     return QString::fromUtf8(error.what());
-}
-
-QString writeFailureMessage(const QString& path, const files::WriteFailure& failure)
-{
-    QString shown = path;
-    shown.replace(QChar(u'\0'), QStringLiteral("\\0"));
-    QString why;
-    switch (failure.fault) {
-    case files::WriteFault::NulInPath: why = CutTemplate::tr("в имени файла есть знак NUL"); break;
-    case files::WriteFault::NotARegularFile:
-        why = CutTemplate::tr("это не обычный файл, он не будет заменён");
-        break;
-    case files::WriteFault::System: why = QString::fromStdString(failure.systemReason()); break;
-    }
-    return CutTemplate::tr("Не удалось записать файл %1: %2").arg(shown, why);
-}
-
-QString unwritableCharacterMessage(char32_t character)
-{
-    return CutTemplate::tr("Шаблон SVG не записан: знак U+%1 в его тексте недопустим в XML.")
-        .arg(codePoint(character));
-}
-
-QString unwritableDxfCharacterMessage(char32_t character)
-{
-    return CutTemplate::tr("Шаблон DXF не записан: знак U+%1 в его тексте недопустим в DXF.")
-        .arg(codePoint(character));
 }
 
 }  // namespace vintorp::cut

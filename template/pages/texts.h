@@ -1,10 +1,9 @@
 // The words of the cut template: labels, page header, the note beside the
-// ruler and the messages for values that make no part and files not written. Russian source texts
+// ruler and the messages for values that make no part. Russian source texts
 // in the translation context "CutTemplate".
 #pragma once
 
 #include "template/parts/cutparts.h"
-#include "files/wholefile.h"
 #include "template/pages/layout.h"
 
 #include <QString>
@@ -49,14 +48,5 @@ QString problemMessage(const cut::CutPartsError& error, const cut::FieldTexts& t
 
 // What a drawing field measures, in the maker's words: "высота щеки" …
 QString dimensionName(std::string_view field);
-
-// Why the file at `path` was not written, for the user.
-QString writeFailureMessage(const QString& path, const files::WriteFailure& failure);
-
-// Why an SVG cannot hold a character of the template's words (a control
-// character as the decimal separator, say).
-QString unwritableCharacterMessage(char32_t character);
-// Why a DXF cannot: a control character, or one beyond U+FFFF.
-QString unwritableDxfCharacterMessage(char32_t character);
 
 }  // namespace vintorp::cut

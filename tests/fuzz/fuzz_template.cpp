@@ -321,7 +321,7 @@ void Refusable(Stage&& stage)
     try {
         stage();
     } catch (const TemplateError& e) {
-        Require(!e.message().isEmpty(), "a TemplateError says what is wrong");
+        Require(*e.what() != '\0', "a TemplateError says what is wrong");
     }
 }
 

@@ -7,6 +7,7 @@
 #include "template/pages/cuttemplate.h"
 #include "template/pages/dxf.h"
 #include "template/pages/templateerror.h"
+#include "lang/messages.h"
 #include "templatetesting.h"
 
 #include <QGuiApplication>
@@ -249,7 +250,8 @@ void TestDxfTemplate::textsReadBack()
         const double height = texts[0]["height"].toDouble();
         QVERIFY2(height > 0.6 * kLabelEm && height < 0.8 * kLabelEm, qPrintable(QString::number(height)));
     } catch (const TemplateError& e) {
-        QVERIFY2(!refused.isEmpty() && e.message().contains(refused), qPrintable(e.message()));
+        QVERIFY2(!refused.isEmpty() && vintorp::lang::messageText(e.failure()).contains(refused),
+                 qPrintable(vintorp::lang::messageText(e.failure())));
     }
 }
 

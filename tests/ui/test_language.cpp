@@ -3,6 +3,8 @@
 #include "calc/errors.h"
 #include "calc/numtext.h"
 #include "print/errors/printerror.h"
+#include "template/errors/templatefailure.h"
+#include "lang/batchwords.h"
 #include "lang/language.h"
 #include "lang/messages.h"
 
@@ -216,6 +218,59 @@ private slots:
         const calc::Error rejected{calc::ErrorKind::Rejected, {}};
         QCOMPARE(lang::messageText(rejected, english), QStringLiteral("Enter valid dimensions!"));
         QCOMPARE(lang::messageText(rejected), QStringLiteral("Введите правильно размеры!"));
+    }
+
+    // The batch tool's words: its English as the batch library words it, its
+    // Russian with the limits the reader checks, written as the file gives them.
+    void batchWordsInBothLanguages()
+    {
+        QTranslator english;
+        QVERIFY(lang::loadProgramTranslation(english, Language::English));
+        using batch::WindingsFault;
+        for (int fault = 0; fault <= int(WindingsFault::MarginTakesLength); ++fault) {
+            const auto f = WindingsFault(fault);
+            QCOMPARE(lang::windingsWords(f, 2, "I%1", &english), text(batch::WindingsText(f, 2, "I%1")));
+            QVERIFY2(hasCyrillic(lang::windingsWords(f, 2, "I%1", nullptr)), QByteArray::number(fault));
+        }
+        for (int refusal = 0; refusal <= int(batch::TemplateRefusal::NotTrueOrFalse); ++refusal) {
+            const auto r = batch::TemplateRefusal(refusal);
+            QCOMPARE(lang::refusalWords(r, "kerf", &english), text(batch::RefusalText(r, "kerf")));
+        }
+        QCOMPARE(lang::noRoomWords("1,5", "0", &english), text(batch::NoRoomText("1,5", "0")));
+        QCOMPARE(lang::windingsWords(WindingsFault::Wire, 1, "", nullptr),
+                 QStringLiteral("обмотка 1 («»): wire — число от 0.02 до 10 мм"));
+        QCOMPARE(lang::windingsWords(WindingsFault::Turns, 1, "", nullptr),
+                 QStringLiteral("обмотка 1 («»): turns — целое число от 1 до 1000000"));
+        QCOMPARE(lang::windingsWords(WindingsFault::TooMany, 0, "", nullptr),
+                 QStringLiteral("в ключе \"windings\" больше 1000 обмоток"));
+    }
+
+    // Every kind of template error has its words in both languages, its
+    // arguments and limits in them.
+    void templateErrorsWordedByKind()
+    {
+        using cut::TemplateErrorKind;
+        const std::vector<std::string> arguments = {"7", "8", "9", "10"};
+        for (int kind = 0; kind < int(TemplateErrorKind::Count); ++kind) {
+            const cut::TemplateFailure failure{TemplateErrorKind(kind), arguments};
+            lang::installTranslations(*QCoreApplication::instance(), Language::Russian);
+            const QString russian = lang::messageText(failure);
+            lang::installTranslations(*QCoreApplication::instance(), Language::English);
+            const QString english = lang::messageText(failure);
+            QVERIFY2(!russian.contains(u'%') && !english.contains(u'%'), qPrintable(russian + english));
+            if (failure.kind == TemplateErrorKind::DrawingValues) {
+                QCOMPARE(russian, QStringLiteral("7"));
+                continue;
+            }
+            QVERIFY2(hasCyrillic(russian) && !hasCyrillic(english), qPrintable(russian + u'|' + english));
+        }
+        lang::installTranslations(*QCoreApplication::instance(), Language::Russian);
+        QCOMPARE(lang::messageText(cut::TemplateFailure{TemplateErrorKind::SheetSize, {}}),
+                 QStringLiteral("Лист материала должен быть от 10 до 3000 мм."));
+        QCOMPARE(lang::messageText(cut::TemplateFailure{TemplateErrorKind::SvgCharacter, {"27"}}),
+                 QStringLiteral("Шаблон SVG не записан: знак U+001B в его тексте недопустим в XML."));
+        QCOMPARE(lang::messageText(cut::TemplateFailure{TemplateErrorKind::FileNotWritten, {"/a", "0", "0"}}),
+                 QStringLiteral("Не удалось записать файл /a: в имени файла есть знак NUL"));
     }
 
     // Qt's own dialogs: Russian from Qt's translation, English as Qt has it.

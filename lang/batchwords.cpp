@@ -1,0 +1,128 @@
+#include "lang/batchwords.h"
+
+#include "design/design.h"
+#include "windings/buildup.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace vintorp::lang {
+namespace {
+
+constexpr char kContext[] = "Batch";
+
+QString text(const char* source, const QTranslator* translator)
+{
+    const QString translated = translator ? translator->translate(kContext, source) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+}
+
+QString utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// A limit as the messages write it: "0.02", "10"; a count whole: "1000000".
+QString limit(double value)
+{
+    return QString::number(value);
+}
+QString limit(long value)
+{
+    return QString::number(value);
+}
+
+}  // namespace
+
+QString refusalWords(batch::TemplateRefusal refusal, std::string_view key, const QTranslator* translator)
+{
+    using batch::TemplateRefusal;
+    const char* source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"%1\" должно быть строкой");
+    switch (refusal) {
+    case TemplateRefusal::NotAString: break;
+    case TemplateRefusal::NothingToCut:
+        return text(QT_TRANSLATE_NOOP("Batch", "вырезать нечего: расчёт не удался"), translator);
+    case TemplateRefusal::NotAvailable:
+        return text(QT_TRANSLATE_NOOP("Batch", "шаблоны недоступны"), translator);
+    case TemplateRefusal::NotANumber:
+        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"%1\" должно быть числом");
+        break;
+    case TemplateRefusal::NotAWholeNumber:
+        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"%1\" должно быть целым числом");
+        break;
+    case TemplateRefusal::NotTrueOrFalse:
+        source = QT_TRANSLATE_NOOP("Batch", "значение ключа \"%1\" должно быть true или false");
+        break;
+    }
+    return text(source, translator).arg(utf8(key));
+}
+
+QString windingsWords(batch::WindingsFault fault, int winding, std::string_view name,
+                      const QTranslator* translator)
+{
+    using batch::WindingsFault;
+    const QString number = QString::number(winding);
+    // A winding's value: %1 the winding, %2 its name, %3 and %4 the range.
+    const auto value = [&](const char* source, const QString& low, const QString& high) {
+        return text(source, translator).arg(number, utf8(name), low, high);
+    };
+    switch (fault) {
+    case WindingsFault::NothingToWindOn:
+        return text(QT_TRANSLATE_NOOP("Batch", "мотать не на что: расчёт не удался"), translator);
+    case WindingsFault::NotAList:
+        return text(QT_TRANSLATE_NOOP("Batch", "значение ключа \"windings\" должно быть списком обмоток"),
+                    translator);
+    case WindingsFault::TooMany:
+        return text(QT_TRANSLATE_NOOP("Batch", "в ключе \"windings\" больше %1 обмоток"), translator)
+            .arg(qulonglong(design::kMaxWindings));
+    case WindingsFault::NotAnObject:
+        return text(QT_TRANSLATE_NOOP("Batch", "обмотка %1 должна быть объектом"), translator).arg(number);
+    case WindingsFault::Name:
+        return text(QT_TRANSLATE_NOOP("Batch", "обмотка %1: name должно быть строкой"), translator)
+            .arg(number);
+    case WindingsFault::Turns:
+        return value(QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): turns — целое число от %3 до %4"),
+                     limit(1L), limit(windings::kMaxTurns));
+    case WindingsFault::Wire:
+        return value(QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): wire — число от %3 до %4 мм"),
+                     limit(windings::kMinWire), limit(windings::kMaxWire));
+    case WindingsFault::Between:
+        return value(QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): between — число от %3 до %4 мм"),
+                     limit(0.0), limit(windings::kMaxInsulation));
+    case WindingsFault::Over:
+        return value(QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): over — число от %3 до %4 мм"), limit(0.0),
+                     limit(windings::kMaxInsulation));
+    case WindingsFault::LayerFactor:
+        return value(QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): layer — число от %3 до %4"),
+                     limit(windings::kMinFactor), limit(windings::kMaxFactor));
+    case WindingsFault::WiderThanLength:
+        return text(QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): провод шире длины намотки"), translator)
+            .arg(number, utf8(name));
+    case WindingsFault::FactorsNotAnObject:
+        return text(QT_TRANSLATE_NOOP("Batch", "значение ключа \"winding_factors\" должно быть объектом"),
+                    translator);
+    case WindingsFault::Margin:
+        return text(QT_TRANSLATE_NOOP("Batch", "winding_factors: margin — число от %1 до %2 мм"), translator)
+            .arg(limit(0.0), limit(windings::kMaxMargin));
+    case WindingsFault::Bulge:
+        return text(QT_TRANSLATE_NOOP("Batch", "winding_factors: bulge — число от %1 до %2"), translator)
+            .arg(limit(windings::kMinFactor), limit(windings::kMaxFactor));
+    case WindingsFault::MarginTakesLength:
+        return text(
+            QT_TRANSLATE_NOOP(
+                "Batch",
+                "winding_factors: margin — не меньше половины длины намотки, виткам не остаётся места"),
+            translator);
+    }
+    return {};
+}
+
+QString noRoomWords(std::string_view length, std::string_view depth, const QTranslator* translator)
+{
+    return text(QT_TRANSLATE_NOOP("Batch", "у каркаса нет места для обмоток: длина намотки L %1 мм, "
+                                           "глубина D %2 мм"),
+                translator)
+        .arg(utf8(length), utf8(depth));
+}
+
+}  // namespace vintorp::lang
