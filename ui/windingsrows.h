@@ -46,6 +46,10 @@ struct ReadRow {
 
 ReadRow readRow(const RowTexts& texts, const QString& separator);
 
+// A range as the messages say it: rangeText(0.02, 10, " мм", ",") -> "от
+// 0,02 до 10 мм"; a whole number without decimals.
+QString rangeText(double low, double high, const QString& unit, const QString& separator);
+
 // The cell a problem of the build-up is about and why, in the interface
 // language; WiderThanLength is about the wire's cell.
 CellFault problemFault(windings::Problem problem, const QString& separator);
