@@ -135,6 +135,7 @@ QVariant WindingsModel::resultData(int row, int column, int role) const
     case Qt::BackgroundRole: return QBrush(kResultBackground);
     case Qt::ForegroundRole: return QBrush(problem ? Qt::darkRed : Qt::black);
     case Qt::TextAlignmentRole: return int((problem ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    case kRunsAcrossRole: return problem && column == ColPerLayer;
     default: return {};
     }
 }

@@ -29,6 +29,10 @@ enum WindingColumn : int {
 };
 inline constexpr int kInputColumns = ColPerLayer;
 
+// The item role that says a cell's text runs on across the rest of its row
+// (bool): a winding's problem, said across its results.
+inline constexpr int kRunsAcrossRole = Qt::UserRole + 2;
+
 // What is typed into a row's input columns, in column order.
 using RowTexts = std::array<QString, kInputColumns>;
 

@@ -1,6 +1,7 @@
 #include "windingstable.h"
 
 #include "windingsdelegate.h"
+#include "windingsrows.h"
 
 #include <QEvent>
 
@@ -59,30 +60,36 @@ int WindingsTable::sizeHintForColumn(int column) const
         return -1;
     ensurePolished();
     const int rows = m->rowCount();
-    if (widths_.size() != std::size_t(m->columnCount())) {
-        widths_.assign(std::size_t(m->columnCount()), {});
-        byText_.assign(std::size_t(m->columnCount()), {});
+    const int columns = m->columnCount();
+    if (cells_.size() != std::size_t(columns)) {
+        cells_.assign(std::size_t(columns), {});
+        byText_.assign(std::size_t(columns), {});
     }
-    std::vector<int>& widths = widths_[std::size_t(column)];
-    if (widths.size() != std::size_t(rows))
-        widths.assign(std::size_t(rows), -1);
+    std::vector<Cell>& cells = cells_[std::size_t(column)];
+    if (cells.size() != std::size_t(rows))
+        cells.assign(std::size_t(rows), {});
     QHash<QString, int>& byText = byText_[std::size_t(column)];
     if (byText.size() > kTextsKept)
         byText.clear();
     QStyleOptionViewItem option;
     initViewItemOption(&option);
+    int others = 0;  // what the columns after this one take
+    for (int c = column + 1; c < columns; ++c)
+        others += columnWidth(c);
     int hint = 0;
     for (int row = 0; row < rows; ++row) {
-        int& width = widths[std::size_t(row)];
-        if (width < 0) {
+        Cell& cell = cells[std::size_t(row)];
+        if (cell.width < 0) {
             const QModelIndex index = m->index(row, column);
             const QString key = shownKey(index);
             auto known = byText.constFind(key);
             if (known == byText.constEnd())
                 known = byText.insert(key, itemDelegateForIndex(index)->sizeHint(option, index).width());
-            width = *known;
+            cell = {*known, index.data(kRunsAcrossRole).toBool()};
         }
-        hint = std::max(hint, width);
+        // As in QTableView, a span gives its first column only what its
+        // other columns leave.
+        hint = std::max(hint, cell.runsAcross ? cell.width - others : cell.width);
     }
     return showGrid() ? hint + 1 : hint;
 }
@@ -98,18 +105,18 @@ void WindingsTable::changeEvent(QEvent* event)
 
 void WindingsTable::forget(int firstRow, int lastRow, int firstColumn, int lastColumn)
 {
-    for (int column = std::max(firstColumn, 0); column <= lastColumn && std::size_t(column) < widths_.size();
+    for (int column = std::max(firstColumn, 0); column <= lastColumn && std::size_t(column) < cells_.size();
          ++column) {
-        std::vector<int>& widths = widths_[std::size_t(column)];
-        for (int row = std::max(firstRow, 0); row <= lastRow && std::size_t(row) < widths.size(); ++row)
-            widths[std::size_t(row)] = -1;
+        std::vector<Cell>& cells = cells_[std::size_t(column)];
+        for (int row = std::max(firstRow, 0); row <= lastRow && std::size_t(row) < cells.size(); ++row)
+            cells[std::size_t(row)].width = -1;
     }
 }
 
 void WindingsTable::forgetAll()
 {
-    for (std::vector<int>& widths : widths_)
-        std::fill(widths.begin(), widths.end(), -1);
+    for (std::vector<Cell>& cells : cells_)
+        std::fill(cells.begin(), cells.end(), Cell{});
 }
 
 }  // namespace vintorp::ui

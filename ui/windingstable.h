@@ -3,7 +3,9 @@
 // measured. Qt measures every cell of such a column again whenever any cell
 // changes, which at a thousand windings takes a keystroke 50 ms; here only
 // the cells reported changed are measured again, and a text once measured in
-// a column is not laid out again.
+// a column is not laid out again. A cell whose kRunsAcrossRole is true is
+// measured as the first cell of a span to the row's end, whether or not the
+// span is set yet.
 #pragma once
 
 #include <QHash>
@@ -19,8 +21,8 @@ public:
     explicit WindingsTable(QWidget* parent = nullptr) : QTableView(parent) { }
 
     void setModel(QAbstractItemModel* model) override;
-    // As QTableView's (the delegate's widest cell, plus the grid line), over
-    // every row.
+    // As QTableView's (the delegate's widest cell, a span's first cell less
+    // its other columns, plus the grid line), over every row.
     int sizeHintForColumn(int column) const override;
 
 protected:
@@ -31,8 +33,12 @@ private:
     void forgetAll();
 
     std::vector<QMetaObject::Connection> watching_;
-    // [column][row]: the cell's width; -1: to be measured.
-    mutable std::vector<std::vector<int>> widths_;
+    struct Cell {
+        int width = -1;  // -1: to be measured
+        bool runsAcross = false;
+    };
+    // [column][row]
+    mutable std::vector<std::vector<Cell>> cells_;
     // [column]: the width of each text measured in it.
     mutable std::vector<QHash<QString, int>> byText_;
 };

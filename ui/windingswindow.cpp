@@ -199,7 +199,9 @@ void WindingsWindow::moveWinding(int by)
     if (!current.isValid() || to < 0 || to >= model_->rowCount())
         return;
     model_->moveRows({}, row, 1, {}, by > 0 ? to + 1 : to);
+    // The current cell moved with its winding; the table shows it where it went.
     selectCell(to, std::max(current.column(), 0));
+    twWindings->scrollTo(twWindings->currentIndex());
 }
 
 void WindingsWindow::keyPressEvent(QKeyEvent* event)
