@@ -1,7 +1,6 @@
 #include "windingsmodel.h"
 
 #include "decimalseparator.h"
-#include "windingsdelegate.h"
 #include "windingsection.h"
 #include "windingstext.h"
 

@@ -29,6 +29,8 @@ enum WindingColumn : int {
 };
 inline constexpr int kInputColumns = ColPerLayer;
 
+// The item role that holds the default layer factor of a row, as text.
+inline constexpr int kDefaultFactorRole = Qt::UserRole + 1;
 // The item role that says a cell's text runs on across the rest of its row
 // (bool): a winding's problem, said across its results.
 inline constexpr int kRunsAcrossRole = Qt::UserRole + 2;

@@ -1,6 +1,5 @@
 #include "windingstable.h"
 
-#include "windingsdelegate.h"
 #include "windingsrows.h"
 
 #include <QEvent>

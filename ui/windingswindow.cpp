@@ -3,7 +3,6 @@
 #include "decimalseparator.h"
 #include "errorreport.h"
 #include "separatorspinbox.h"
-#include "windingsdelegate.h"
 #include "windingspage.h"
 #include "windingsection.h"
 #include "windingstext.h"
