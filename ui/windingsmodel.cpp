@@ -242,17 +242,18 @@ void WindingsModel::setSpace(const std::optional<windings::Space>& space)
     if (space.has_value() == space_.has_value() && (!space || sameSpace(*space, *space_)))
         return;
     space_ = space;
-    readAgainIfSeparatorChanged();
-    work();
-    announce(0, rowCount() - 1, true);
+    const bool all = readAgainIfSeparatorChanged();
+    const auto [first, last] = work();
+    // A winding's marks follow its build: the problem of a wire wider than the room.
+    announce(first, last, all, 0);
 }
 
 void WindingsModel::setFactors(const windings::Factors& factors)
 {
     factors_ = factors;
-    readAgainIfSeparatorChanged();
-    work();
-    announce(0, rowCount() - 1, true);
+    const bool all = readAgainIfSeparatorChanged();
+    const auto [first, last] = work();
+    announce(first, last, all, 0);
 }
 
 void WindingsModel::setWindings(const std::vector<windings::Winding>& windings,
@@ -340,12 +341,12 @@ std::pair<int, int> WindingsModel::work()
     return {first, last};
 }
 
-void WindingsModel::announce(int first, int last, bool all)
+void WindingsModel::announce(int first, int last, bool all, int fromColumn)
 {
     if (all && rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
     else if (first <= last)
-        emit dataChanged(index(first, ColPerLayer), index(last, ColumnCount - 1));
+        emit dataChanged(index(first, fromColumn), index(last, ColumnCount - 1));
     emit recalculated();
 }
 

@@ -84,9 +84,9 @@ private:
     // Works the build-up again; the first and last rows whose results
     // changed (none: first > last).
     std::pair<int, int> work();
-    // Reports rows first to last of the results changed (every cell: all),
-    // then the new build-up.
-    void announce(int first, int last, bool all);
+    // Reports the cells of rows first to last from column fromColumn on
+    // changed (every cell: all), then the new build-up.
+    void announce(int first, int last, bool all, int fromColumn = ColPerLayer);
     const windings::WindingBuild* build(int row) const;
     QString reason(int row, int column) const;
     QVariant resultData(int row, int column, int role) const;
