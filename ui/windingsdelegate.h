@@ -8,9 +8,6 @@
 
 namespace vintorp::ui {
 
-// The item role that holds the default layer factor of a row, as text.
-inline constexpr int kDefaultFactorRole = Qt::UserRole + 1;
-
 class WindingsDelegate final : public QStyledItemDelegate {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "windingsrows.h"
 
+#include "decimalseparator.h"
 #include "windingstext.h"
 
 #include <QCoreApplication>
@@ -15,13 +16,13 @@ QString number(double value, const QString& separator)
     return fixedText(value, value == std::floor(value) ? 0 : 2, separator);
 }
 
+}  // namespace
+
 QString rangeText(double low, double high, const QString& unit, const QString& separator)
 {
     return QCoreApplication::translate("Windings", "от %1 до %2%3")
         .arg(number(low, separator), number(high, separator), unit);
 }
-
-}  // namespace
 
 ReadRow readRow(const RowTexts& texts, const QString& separator)
 {
@@ -113,17 +114,18 @@ QStringList columnHeaders()
 
 QStringList columnToolTips()
 {
-    return {QCoreApplication::translate("Windings", "Название обмотки"),
-            QCoreApplication::translate("Windings", "Число витков"),
-            QCoreApplication::translate("Windings", "Диаметр провода с изоляцией, мм"),
-            QCoreApplication::translate("Windings", "Толщина изоляции между слоями обмотки, мм"),
-            QCoreApplication::translate("Windings", "Толщина изоляции поверх обмотки, мм"),
-            QCoreApplication::translate("Windings",
-                                        "Коэффициент укладки слоя, от 1 до 2; пусто — по диаметру провода"),
-            QCoreApplication::translate("Windings", "Витков в слое"),
-            QCoreApplication::translate("Windings", "Число слоёв"),
-            QCoreApplication::translate("Windings", "Толщина обмотки с изоляцией, мм, без учёта вспучивания"),
-            QCoreApplication::translate("Windings", "Длина провода обмотки, м, без выводов")};
+    return {
+        QCoreApplication::translate("Windings", "Название обмотки"),
+        QCoreApplication::translate("Windings", "Число витков"),
+        QCoreApplication::translate("Windings", "Диаметр провода с изоляцией, мм"),
+        QCoreApplication::translate("Windings", "Толщина изоляции между слоями обмотки, мм"),
+        QCoreApplication::translate("Windings", "Толщина изоляции поверх обмотки, мм"),
+        QCoreApplication::translate("Windings", "Коэффициент укладки слоя, %1; пусто — по диаметру провода")
+            .arg(rangeText(windings::kMinFactor, windings::kMaxFactor, {}, decimalSeparator())),
+        QCoreApplication::translate("Windings", "Витков в слое"),
+        QCoreApplication::translate("Windings", "Число слоёв"),
+        QCoreApplication::translate("Windings", "Толщина обмотки с изоляцией, мм, без учёта вспучивания"),
+        QCoreApplication::translate("Windings", "Длина провода обмотки, м, без выводов")};
 }
 
 }  // namespace vintorp::ui

@@ -29,6 +29,12 @@ enum WindingColumn : int {
 };
 inline constexpr int kInputColumns = ColPerLayer;
 
+// The item role that holds the default layer factor of a row, as text.
+inline constexpr int kDefaultFactorRole = Qt::UserRole + 1;
+// The item role that says a cell's text runs on across the rest of its row
+// (bool): a winding's problem, said across its results.
+inline constexpr int kRunsAcrossRole = Qt::UserRole + 2;
+
 // What is typed into a row's input columns, in column order.
 using RowTexts = std::array<QString, kInputColumns>;
 
@@ -45,6 +51,10 @@ struct ReadRow {
 };
 
 ReadRow readRow(const RowTexts& texts, const QString& separator);
+
+// A range as the messages say it: rangeText(0.02, 10, " мм", ",") -> "от
+// 0,02 до 10 мм"; a whole number without decimals.
+QString rangeText(double low, double high, const QString& unit, const QString& separator);
 
 // The cell a problem of the build-up is about and why, in the interface
 // language; WiderThanLength is about the wire's cell.

@@ -5,17 +5,20 @@
 // types; and the cross-section of the winding window to scale.
 //
 // The drawing window owns it and hands it the winding space of every new
-// result (windings/space.h); the windings stay as they are. The table reads
-// its texts with the program's decimal separator (a point is read too); a
-// cell that cannot be read, or whose value is out of its range, is marked
-// with the reason, and every other winding still shows its results.
+// result (windings/space.h); the windings stay as they are. The windings,
+// the factors and the build-up live in the table's model (windingsmodel.h),
+// which reads the texts with the program's decimal separator (a point is
+// read too); a cell that cannot be read, or whose value is out of its range,
+// is marked with the reason, and every other winding still shows its
+// results. The window shows the model and says what it holds; its controls
+// are built in windingscontrols.cpp.
 #pragma once
 
 #include "print/printerchooser.h"
 #include "print/sharedprinter.h"
 #include "windings/buildup.h"
+#include "windingsmodel.h"
 #include "windingsprinter.h"
-#include "windingsrows.h"
 
 #include <QWidget>
 
@@ -24,13 +27,13 @@
 
 class QLabel;
 class QPushButton;
-class QTableWidget;
-class QTableWidgetItem;
+class QTableView;
 
 namespace vintorp::ui {
 
 class SeparatorSpinBox;
 class WindingSection;
+struct SectionContent;
 struct WindingsPage;
 
 class WindingsWindow final : public QWidget {
@@ -46,16 +49,14 @@ public:
     void setSpace(std::optional<windings::Space> space);
     void setPrinterChooser(std::unique_ptr<print::PrinterChooser> chooser);
 
-    // Reads the table and the factors and shows the results.
-    void recalculate();
-    const windings::BuildUp& result() const { return result_; }
+    const windings::BuildUp& result() const { return model_->result(); }
 
     // The windings as read from the table, and the factors.
-    const std::vector<windings::Winding>& windings() const { return windings_; }
-    windings::Factors factors() const;
+    const std::vector<windings::Winding>& windings() const { return model_->windings(); }
+    const windings::Factors& factors() const { return model_->factors(); }
     // Why the table cannot be kept in a design: the first winding with a
     // cell that cannot be read or a value out of its range; empty when it can.
-    QString unsavedReason() const { return unsavedReason_; }
+    QString unsavedReason() const { return model_->unsavedReason(); }
     // Replaces the table and the factors, as if typed.
     void setWindings(const std::vector<windings::Winding>& windings, const windings::Factors& factors);
     // The open design's file name in the title; empty: none.
@@ -81,26 +82,33 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildControls();
-    void showSpace();
-    void showRow(int row, const std::vector<CellFault>& faults, const windings::WindingBuild* build);
-    void showVerdict(int faultyRows);
+    struct Verdict {
+        QString text;
+        bool good = false;  // the windings fit
+    };
+
+    void buildControls();  // windingscontrols.cpp
+    // Shows what the model holds after it worked the build-up again.
+    void showResult();
+    // Spans the results of rows first to last whose winding has a problem
+    // (its text goes across them), and only those.
+    void spanProblems(int first, int last);
     void updateButtons();
+    void selectCell(int row, int column);
     // Whether a cell of the table is being edited.
     bool editing() const;
-    QTableWidgetItem& cell(int row, int column);
+    QString spaceText() const;
+    Verdict verdict() const;
+    static QString wireNote();
+    SectionContent sectionContent() const;
     WindingsPage page() const;
 
-    std::optional<windings::Space> space_;
-    windings::BuildUp result_;
-    std::vector<windings::Winding> windings_;
+    WindingsModel* model_ = nullptr;  // owned by this window
     WindingsPrinter printer_;
-    bool filling_ = false;  // the table is being written by recalculate()
-    QString unsavedReason_;
     QString title_;  // without the mark of a changed design
 
     QLabel* lbSpace = nullptr;
-    QTableWidget* twWindings = nullptr;
+    QTableView* twWindings = nullptr;
     QPushButton* btAddWinding = nullptr;
     QPushButton* btRemoveWinding = nullptr;
     QPushButton* btWindingUp = nullptr;

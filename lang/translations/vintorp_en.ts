@@ -768,10 +768,6 @@ exactly on the tabs&apos; fold lines.</translation>
         <translation>Insulation laid over the winding, mm</translation>
     </message>
     <message>
-        <source>Коэффициент укладки слоя, от 1 до 2; пусто — по диаметру провода</source>
-        <translation>How loosely a layer lies, 1 to 2; empty: from the wire diameter</translation>
-    </message>
-    <message>
         <source>Витков в слое</source>
         <translation>Turns per layer</translation>
     </message>
@@ -806,6 +802,10 @@ exactly on the tabs&apos; fold lines.</translation>
     <message>
         <source>Нет места для обмоток</source>
         <translation>No winding room</translation>
+    </message>
+    <message>
+        <source>Коэффициент укладки слоя, %1; пусто — по диаметру провода</source>
+        <translation>How loosely a layer lies, %1; empty: from the wire diameter</translation>
     </message>
 </context>
 <context>
@@ -998,6 +998,25 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
 </context>
 <context>
+    <name>vintorp::ui::WindingsModel</name>
+    <message>
+        <source>%1 (авто)</source>
+        <translation>%1 (auto)</translation>
+    </message>
+    <message>
+        <source>авто</source>
+        <translation>auto</translation>
+    </message>
+    <message>
+        <source>Длина провода — когда исправлены обмотки под этой</source>
+        <translation>The wire length is shown once the windings below this one are corrected</translation>
+    </message>
+    <message>
+        <source>обмотка %1: %2</source>
+        <translation>winding %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>vintorp::ui::WindingsWindow</name>
     <message>
         <source>Обмотки</source>
@@ -1040,10 +1059,6 @@ glue it onto the sheet and cut along the solid lines.</translation>
         <translation>Move the winding farther from the tube (Ctrl+↓)</translation>
     </message>
     <message>
-        <source>Во сколько раз катушка толще суммы обмоток: неплотная намотка, от 1 до 2</source>
-        <translation>How many times thicker the coil is than its windings added up (loose winding), 1 to 2</translation>
-    </message>
-    <message>
         <source> мм</source>
         <translation> mm</translation>
     </message>
@@ -1084,18 +1099,6 @@ glue it onto the sheet and cut along the solid lines.</translation>
         <translation>&amp;Margin at each flange:</translation>
     </message>
     <message>
-        <source>%1 (авто)</source>
-        <translation>%1 (auto)</translation>
-    </message>
-    <message>
-        <source>авто</source>
-        <translation>auto</translation>
-    </message>
-    <message>
-        <source>Длина провода — когда исправлены обмотки под этой</source>
-        <translation>The wire length is shown once the windings below this one are corrected</translation>
-    </message>
-    <message>
         <source>Чертёж не рассчитан: введите размеры и нажмите «Рассчитать» в главном окне.</source>
         <translation>No drawing: enter the sizes and press “Calculate” in the main window.</translation>
     </message>
@@ -1106,14 +1109,6 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source>Нет результата чертежа: проверить нечего.</source>
         <translation>The drawing has no result: nothing to check.</translation>
-    </message>
-    <message>
-        <source>Коэффициент вспучивания: от 1 до 2.</source>
-        <translation>Bulge factor: 1 to 2.</translation>
-    </message>
-    <message>
-        <source>Зазор у щёчки: от 0 до 50 мм.</source>
-        <translation>Margin at each flange: 0 to 50 mm.</translation>
     </message>
     <message>
         <source>Добавьте обмотку (Insert).</source>
@@ -1164,10 +1159,6 @@ glue it onto the sheet and cut along the solid lines.</translation>
         <translation>Save the design to another file (Ctrl+Shift+S)</translation>
     </message>
     <message>
-        <source>обмотка %1: %2</source>
-        <translation>winding %1: %2</translation>
-    </message>
-    <message>
         <source>Обмотки — %1</source>
         <translation>Windings — %1</translation>
     </message>
@@ -1178,6 +1169,18 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source>Зазор у щёчки %1 мм — не меньше половины длины намотки L %2 мм: виткам не остаётся места.</source>
         <translation>The margin of %1 mm at each flange is half the winding length L %2 mm or more: no room is left for a turn.</translation>
+    </message>
+    <message>
+        <source>Во сколько раз катушка толще суммы обмоток: неплотная намотка, %1</source>
+        <translation>How many times thicker the coil is than its windings added up (loose winding), %1</translation>
+    </message>
+    <message>
+        <source>Коэффициент вспучивания: %1.</source>
+        <translation>Bulge factor: %1.</translation>
+    </message>
+    <message>
+        <source>Зазор у щёчки: %1.</source>
+        <translation>Margin at each flange: %1.</translation>
     </message>
 </context>
 </TS>

@@ -15,7 +15,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -135,9 +135,10 @@ private slots:
         QVERIFY(keeper_->open(dir_.filePath("first.vintorp")));
         QCOMPARE(field("edMater")->text(), "1" + opening + "5");
         QVERIFY(drawing_->isVisible() && drawing_->windingsWindow()->isVisible());
-        auto* table = drawing_->windingsWindow()->findChild<QTableWidget*>("twWindings");
+        const QAbstractItemModel* table
+            = drawing_->windingsWindow()->findChild<QTableView*>("twWindings")->model();
         QCOMPARE(table->rowCount(), 2);
-        QCOMPARE(table->item(1, 5)->text(), "1" + opening + "15");
+        QCOMPARE(table->index(1, 5).data().toString(), "1" + opening + "15");
         QVERIFY(drawing_->windingsWindow()->result().build.has_value());
         QVERIFY(!keeper_->isModified());
         script_.saveName = dir_.filePath("second.vintorp");
@@ -237,7 +238,8 @@ private slots:
         start(QStringLiteral(","));
         WindingsWindow& windings = drawing_->makeWindingsWindow();
         windings.setWindings({{"I", 10, 0.5, 0, 0, {}}}, {});
-        windings.findChild<QTableWidget*>("twWindings")->item(0, 2)->setText(QStringLiteral("0,5x"));
+        QAbstractItemModel* table = windings.findChild<QTableView*>("twWindings")->model();
+        QVERIFY(table->setData(table->index(0, 2), QStringLiteral("0,5x")));
         script_.saveName = dir_.filePath("unreadable.vintorp");
         modals_->expectBoxes(1);
         QVERIFY(!keeper_->save());

@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -98,16 +98,30 @@ private:
         return window;
     }
 
-    QTableWidget* table(WindingsWindow* w) const
+    QTableView* table(WindingsWindow* w) const
     {
-        return w->findChild<QTableWidget*>(QStringLiteral("twWindings"));
+        return w->findChild<QTableView*>(QStringLiteral("twWindings"));
+    }
+    // A cell as the table's model holds it.
+    static QModelIndex cell(QTableView* t, int row, int column) { return t->model()->index(row, column); }
+    static QString cellText(QTableView* t, int row, int column)
+    {
+        return cell(t, row, column).data().toString();
+    }
+    static QString tip(QTableView* t, int row, int column)
+    {
+        return cell(t, row, column).data(Qt::ToolTipRole).toString();
+    }
+    static QBrush background(QTableView* t, int row, int column)
+    {
+        return qvariant_cast<QBrush>(cell(t, row, column).data(Qt::BackgroundRole));
     }
     QString verdict(WindingsWindow* w) const
     {
         return w->findChild<QLabel*>(QStringLiteral("lbVerdict"))->text();
     }
 
-    static QLineEdit* openEditor(QTableWidget* t)
+    static QLineEdit* openEditor(QTableView* t)
     {
         for (QLineEdit* editor : t->findChildren<QLineEdit*>(QStringLiteral("cellEditor")))
             if (editor->isVisible())
@@ -117,7 +131,7 @@ private:
 
     // Enter opens the current cell, the text replaces what it held; returns
     // the editor, still open, so that the caller can look before Enter.
-    static QLineEdit* typeIntoCell(QTableWidget* t, const QString& text)
+    static QLineEdit* typeIntoCell(QTableView* t, const QString& text)
     {
         QTest::keyClick(t, Qt::Key_Return);
         QLineEdit* editor = openEditor(t);
@@ -130,7 +144,7 @@ private:
 
     // Enter in the editor commits the text and closes it (Qt does that
     // from the event loop).
-    static bool closeWithEnter(QTableWidget* t, QLineEdit* editor)
+    static bool closeWithEnter(QTableView* t, QLineEdit* editor)
     {
         QTest::keyClick(editor, Qt::Key_Return);
         return QTest::qWaitFor([t] { return !openEditor(t); });
@@ -138,7 +152,7 @@ private:
 
     // Insert adds a row; then each text goes into the next cell, Enter
     // closing it and the right arrow moving on.
-    static bool typeWinding(QTableWidget* t, const QStringList& texts)
+    static bool typeWinding(QTableView* t, const QStringList& texts)
     {
         QTest::keyClick(t, Qt::Key_Insert);
         for (qsizetype i = 0; i < texts.size(); ++i) {
@@ -153,11 +167,11 @@ private:
         return true;
     }
 
-    static QStringList results(QTableWidget* t, int row)
+    static QStringList results(QTableView* t, int row)
     {
         QStringList texts;
         for (int c = ColPerLayer; c < ColumnCount; ++c)
-            texts << (t->item(row, c) ? t->item(row, c)->text() : QString());
+            texts << cellText(t, row, c);
         return texts;
     }
 
@@ -206,25 +220,24 @@ private slots:
         QFETCH(QString, verdict);
         WindingsWindow* w = openWindings();
         QVERIFY(w);
-        QTableWidget* t = table(w);
+        QTableView* t = table(w);
         QVERIFY(typeWinding(t, {"Mains", "1", "0,5", "0,05", "0,1"}));
-        QCOMPARE(t->item(0, ColName)->text(), QStringLiteral("Mains"));
+        QCOMPARE(cellText(t, 0, ColName), QStringLiteral("Mains"));
         // The turns last: the results follow the typing, before Enter.
         QTest::keyClick(t, Qt::Key_Left);
         QTest::keyClick(t, Qt::Key_Left);
         QTest::keyClick(t, Qt::Key_Left);
-        QCOMPARE(t->currentColumn(), int(ColTurns));
+        QCOMPARE(t->currentIndex().column(), int(ColTurns));
         QLineEdit* editor = typeIntoCell(t, turns);
         QVERIFY(editor);
         QCOMPARE(this->results(t, 0), results);
         QCOMPARE(this->verdict(w), verdict);
         QVERIFY(closeWithEnter(t, editor));
-        QCOMPARE(t->item(0, ColTurns)->text(), turns);
+        QCOMPARE(cellText(t, 0, ColTurns), turns);
         QCOMPARE(this->results(t, 0), results);
         // An empty layer factor shows the one the wire takes.
-        QVERIFY(t->item(0, ColLayerFactor)->text().isEmpty());
-        QCOMPARE(t->item(0, ColLayerFactor)->data(Qt::UserRole + 1).toString(),
-                 QStringLiteral("1,20 (авто)"));
+        QVERIFY(cellText(t, 0, ColLayerFactor).isEmpty());
+        QCOMPARE(cell(t, 0, ColLayerFactor).data(Qt::UserRole + 1).toString(), QStringLiteral("1,20 (авто)"));
     }
 
     // Escape gives the cell back its text from before the edit, and the
@@ -233,7 +246,7 @@ private slots:
     {
         WindingsWindow* w = openWindings();
         QVERIFY(w);
-        QTableWidget* t = table(w);
+        QTableView* t = table(w);
         QVERIFY(typeWinding(t, {"Mains", "300", "0,5", "0,05", "0,1"}));
         const QStringList before = results(t, 0);
         QTest::keyClick(t, Qt::Key_Left);
@@ -244,19 +257,19 @@ private slots:
         QCOMPARE(results(t, 0)[1], QStringLiteral("45"));  // the typing counts at once
         QTest::keyClick(editor, Qt::Key_Escape);
         QVERIFY(QTest::qWaitFor([t] { return !openEditor(t); }));
-        QCOMPARE(t->item(0, ColTurns)->text(), QStringLiteral("300"));
+        QCOMPARE(cellText(t, 0, ColTurns), QStringLiteral("300"));
         QCOMPARE(results(t, 0), before);
         // An empty layer factor stays empty.
         QTest::keyClick(t, Qt::Key_Right);
         QTest::keyClick(t, Qt::Key_Right);
         QTest::keyClick(t, Qt::Key_Right);
         QTest::keyClick(t, Qt::Key_Right);
-        QCOMPARE(t->currentColumn(), int(ColLayerFactor));
+        QCOMPARE(t->currentIndex().column(), int(ColLayerFactor));
         editor = typeIntoCell(t, QStringLiteral("1,5"));
         QVERIFY(editor);
         QTest::keyClick(editor, Qt::Key_Escape);
         QVERIFY(QTest::qWaitFor([t] { return !openEditor(t); }));
-        QVERIFY(t->item(0, ColLayerFactor)->text().isEmpty());
+        QVERIFY(cellText(t, 0, ColLayerFactor).isEmpty());
         QCOMPARE(results(t, 0), before);
     }
 
@@ -267,7 +280,7 @@ private slots:
     {
         WindingsWindow* w = openWindings();
         QVERIFY(w);
-        QTableWidget* t = table(w);
+        QTableView* t = table(w);
         QVERIFY(typeWinding(t, {"Mains", "300", "0,5", "0,05", "0,1"}));
         auto* margin = w->findChild<QDoubleSpinBox*>(QStringLiteral("seMargin"));
         auto* bulge = w->findChild<QDoubleSpinBox*>(QStringLiteral("seBulge"));
@@ -340,7 +353,7 @@ private slots:
         QFETCH(QString, margin);
         WindingsWindow* w = openWindings();
         QVERIFY(w);
-        QTableWidget* t = table(w);
+        QTableView* t = table(w);
         auto* marginBox = w->findChild<QDoubleSpinBox*>(QStringLiteral("seMargin"));
         marginBox->selectAll();
         QTest::keyClicks(marginBox, margin.isEmpty() ? QStringLiteral("0") : margin);
@@ -349,29 +362,28 @@ private slots:
         const QStringList second = results(t, 1);
         // Back to the first row, into the column.
         QTest::keyClick(t, Qt::Key_Up);
-        while (t->currentColumn() > column)
+        while (t->currentIndex().column() > column)
             QTest::keyClick(t, Qt::Key_Left);
-        while (t->currentColumn() < column)
+        while (t->currentIndex().column() < column)
             QTest::keyClick(t, Qt::Key_Right);
-        QCOMPARE(t->currentRow(), 0);
-        QCOMPARE(t->currentColumn(), column);
+        QCOMPARE(t->currentIndex().row(), 0);
+        QCOMPARE(t->currentIndex().column(), column);
         QLineEdit* editor = typeIntoCell(t, text);
         QVERIFY(editor);
         if (text.isEmpty())
             QTest::keyClick(editor, Qt::Key_Backspace);
         QVERIFY(closeWithEnter(t, editor));
 
-        const QTableWidgetItem* bad = t->item(0, column);
-        QCOMPARE(bad->background().color(), kFault);
-        QCOMPARE(bad->toolTip(), reason);
+        QCOMPARE(background(t, 0, column).color(), kFault);
+        QCOMPARE(tip(t, 0, column), reason);
         for (int c = 0; c < kInputColumns; ++c) {
             if (c != column)
-                QVERIFY2(t->item(0, c)->toolTip().isEmpty(), qPrintable(t->item(0, c)->toolTip()));
-            QVERIFY(t->item(1, c)->toolTip().isEmpty());
-            QVERIFY(t->item(1, c)->background().style() == Qt::NoBrush);
+                QVERIFY2(tip(t, 0, c).isEmpty(), qPrintable(tip(t, 0, c)));
+            QVERIFY(tip(t, 1, c).isEmpty());
+            QVERIFY(background(t, 1, c).style() == Qt::NoBrush);
         }
         // The winding says which problem it has, across its results.
-        QCOMPARE(t->item(0, ColPerLayer)->text(), problem);
+        QCOMPARE(cellText(t, 0, ColPerLayer), problem);
         QCOMPARE(t->columnSpan(0, ColPerLayer), ColumnCount - ColPerLayer);
         // The winding above is gone from the build, so the second lies on
         // the tube: its numbers stay, only its wire length waits.
@@ -387,7 +399,7 @@ private slots:
                                                                       : QStringLiteral("0,1"));
         QVERIFY(again);
         QVERIFY(closeWithEnter(t, again));
-        QVERIFY(t->item(0, column)->toolTip().isEmpty());
+        QVERIFY(tip(t, 0, column).isEmpty());
         QVERIFY(w->result().build);
         // A verdict again: fits, or not by how much.
         QVERIFY2(verdict(w).contains(QStringLiteral("мм (")), qPrintable(verdict(w)));
@@ -399,24 +411,24 @@ private slots:
     {
         WindingsWindow* w = openWindings();
         QVERIFY(w);
-        QTableWidget* t = table(w);
+        QTableView* t = table(w);
         QVERIFY(typeWinding(t, {"A", "10", "1"}));
         QVERIFY(typeWinding(t, {"B", "20", "1"}));
         QVERIFY(typeWinding(t, {"C", "30", "1"}));
-        QCOMPARE(t->rowCount(), 3);
-        QCOMPARE(t->currentRow(), 2);
+        QCOMPARE(t->model()->rowCount(), 3);
+        QCOMPARE(t->currentIndex().row(), 2);
         QTest::keyClick(t, Qt::Key_Up, Qt::ControlModifier);
-        QCOMPARE(t->currentRow(), 1);
-        QCOMPARE(t->item(1, ColName)->text(), QStringLiteral("C"));
-        QCOMPARE(t->item(2, ColName)->text(), QStringLiteral("B"));
-        QCOMPARE(t->item(1, ColTurns)->text(), QStringLiteral("30"));
+        QCOMPARE(t->currentIndex().row(), 1);
+        QCOMPARE(cellText(t, 1, ColName), QStringLiteral("C"));
+        QCOMPARE(cellText(t, 2, ColName), QStringLiteral("B"));
+        QCOMPARE(cellText(t, 1, ColTurns), QStringLiteral("30"));
         // Results move with their winding: C is now second from the tube.
-        QCOMPARE(t->item(1, ColLayers)->text(), QStringLiteral("2"));  // ⌈30 / 25⌉
+        QCOMPARE(cellText(t, 1, ColLayers), QStringLiteral("2"));  // ⌈30 / 25⌉
         QTest::keyClick(t, Qt::Key_Delete);
-        QCOMPARE(t->rowCount(), 2);
-        QCOMPARE(t->item(1, ColName)->text(), QStringLiteral("B"));
+        QCOMPARE(t->model()->rowCount(), 2);
+        QCOMPARE(cellText(t, 1, ColName), QStringLiteral("B"));
         QTest::keyClick(t, Qt::Key_Down, Qt::ControlModifier);  // already last
-        QCOMPARE(t->item(1, ColName)->text(), QStringLiteral("B"));
+        QCOMPARE(cellText(t, 1, ColName), QStringLiteral("B"));
 
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
@@ -425,9 +437,9 @@ private slots:
         QTest::keyClick(t, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("btAddWinding"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(t->rowCount(), 3);
+        QCOMPARE(t->model()->rowCount(), 3);
         // The new winding is current, in the table again.
-        QCOMPARE(t->currentRow(), 2);
+        QCOMPARE(t->currentIndex().row(), 2);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(t));
     }
 
@@ -437,7 +449,7 @@ private slots:
     {
         WindingsWindow* w = openWindings();
         QVERIFY(w);
-        QTableWidget* t = table(w);
+        QTableView* t = table(w);
         QVERIFY(typeWinding(t, {"Mains", "300", "0,5"}));
         QLineEdit* editor = typeIntoCell(t, QStringLiteral("2000"));
         QVERIFY(editor);
@@ -448,8 +460,8 @@ private slots:
         QVERIFY(!w->isVisible());
         drawing_->btWindingsClick();
         QVERIFY(w->isVisible());
-        QCOMPARE(t->rowCount(), 1);
-        QCOMPARE(t->item(0, ColTurns)->text(), QStringLiteral("300"));
+        QCOMPARE(t->model()->rowCount(), 1);
+        QCOMPARE(cellText(t, 0, ColTurns), QStringLiteral("300"));
     }
 
     // A new Calculate gives the window a new space and keeps the windings;
@@ -459,7 +471,7 @@ private slots:
     {
         WindingsWindow* w = openWindings();
         QVERIFY(w);
-        QTableWidget* t = table(w);
+        QTableView* t = table(w);
         QVERIFY(typeWinding(t, {"Mains", "300", "0,5", "0,05", "0,1"}));
         QVERIFY(verdict(w).contains(QStringLiteral("из 8,50 мм")));
         auto* space = w->findChild<QLabel*>(QStringLiteral("lbSpace"));
@@ -467,7 +479,7 @@ private slots:
 
         // C 12: the cheek 4 mm wider, D 10.5.
         calculate(QStringLiteral("20"), QStringLiteral("12"));
-        QCOMPARE(t->rowCount(), 1);
+        QCOMPARE(t->model()->rowCount(), 1);
         QVERIFY(space->text().contains(QStringLiteral("D 10,50 мм")));
         QCOMPARE(verdict(w),
                  QStringLiteral("Помещается: катушка 5,06 мм из 10,50 мм (48,2 %), остаётся 5,44 мм."));
@@ -478,7 +490,7 @@ private slots:
         QTRY_COMPARE(modals_->seen().size(), 1);
         QVERIFY(space->text().startsWith(QStringLiteral("Чертёж не рассчитан")));
         QCOMPARE(verdict(w), QStringLiteral("Нет результата чертежа: проверить нечего."));
-        QCOMPARE(t->rowCount(), 1);
+        QCOMPARE(t->model()->rowCount(), 1);
         QVERIFY(!drawing_->findChild<QPushButton*>(QStringLiteral("btWindings"))->isEnabled());
     }
 
@@ -520,7 +532,7 @@ private slots:
         QFETCH(bool, fits);
         WindingsWindow* w = openWindings();
         QVERIFY(w);
-        QTableWidget* t = table(w);
+        QTableView* t = table(w);
         for (const QStringList& winding : windings)
             QVERIFY(typeWinding(t, winding));
         QVERIFY(w->result().build);

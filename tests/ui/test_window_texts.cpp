@@ -19,7 +19,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTableWidget>
+#include <QTableView>
 #include <QScopeGuard>
 #include <QtTest>
 
@@ -274,9 +274,9 @@ private slots:
         int texts = 0;
         for (const QWidget* widget : withChildren(window)) {
             QString text = shownText(widget);
-            if (const auto* table = qobject_cast<const QTableWidget*>(widget))
-                for (int c = 0; c < table->columnCount(); ++c)
-                    text += table->horizontalHeaderItem(c)->text();
+            if (const auto* table = qobject_cast<const QTableView*>(widget))
+                for (int c = 0; c < table->model()->columnCount(); ++c)
+                    text += table->model()->headerData(c, Qt::Horizontal).toString();
             if (text.isEmpty())
                 continue;
             ++texts;
