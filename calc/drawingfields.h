@@ -15,7 +15,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string_view>
 
 namespace vintorp::calc {
@@ -89,16 +88,6 @@ inline constexpr std::array<std::string_view, 14> kDrawingFields = {
     field::CheekHeight,            field::CheekWidth,         field::TabbedWallNarrowWidth,
     field::TabbedWallWideWidth,    field::CheekWindowWidth,
 };
-
-// The table's entry for a field name, if there is one.
-constexpr std::optional<DrawingField> findDrawingField(std::string_view name)
-{
-    for (const DrawingField& f : kDrawingFieldTable) {
-        if (f.name == name)
-            return f;
-    }
-    return std::nullopt;
-}
 
 // Whether the cheek's window is smaller than the cheek both ways. Otherwise
 // the drawing makes no cheek to cut, and the bobbin has nothing to hold a

@@ -3,7 +3,6 @@
 // drawing's dimension lines by the artwork test.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <set>
 #include <string_view>
 
@@ -57,16 +56,6 @@ TEST(DrawingFieldTable, ResetOrderHoldsEachFieldOnce)
     const std::set<std::string_view> reset(kDrawingFields.begin(), kDrawingFields.end());
     EXPECT_EQ(reset.size(), kDrawingFields.size());
     EXPECT_EQ(reset, inTable);
-}
-
-TEST(DrawingFieldTable, FindsByNameOnly)
-{
-    const std::optional<DrawingField> found = findDrawingField(field::TabbedWallHeight);
-    ASSERT_TRUE(found.has_value());
-    EXPECT_EQ(found->name, "Edit8");
-    EXPECT_EQ(found->place.top, 251);
-    EXPECT_FALSE(findDrawingField("Edit13").has_value());
-    EXPECT_FALSE(findDrawingField("edit8").has_value());
 }
 
 }  // namespace
