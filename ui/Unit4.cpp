@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "assets/artwork.h"
 #include "calc/drawingfields.h"
+#include "calc/drawingnumbers.h"
 #include "decimalseparator.h"
 #include "errorreport.h"
 #include "fitlineedit.h"
@@ -229,8 +230,7 @@ void TForm4::updateWindings()
     const bool filled = holdsResult();
     btWindings->setEnabled(filled);
     if (windings_)
-        windings_->setSpace(filled ? windings::spaceFromFields(fieldTexts(), decimalSeparator().toStdString())
-                                   : std::nullopt);
+        windings_->setSpace(filled ? windings::spaceFromDrawing(drawingNumbers()) : std::nullopt);
 }
 
 WindingsWindow& TForm4::makeWindingsWindow()
@@ -258,7 +258,7 @@ void TForm4::updateTemplateButton()
     QString problem;
     if (filled) {
         try {
-            cut::makeTemplateParts(fieldTexts(), decimalSeparator(), cut::defaultBobbinCount(coreType_));
+            cut::makeTemplateParts(drawingNumbers(), cut::defaultBobbinCount(coreType_));
         } catch (const cut::TemplateError& e) {
             problem = e.message();
         }
@@ -274,12 +274,12 @@ void TForm4::updateTemplateButton()
     lbTemplateNote->setAccessibleName(problem.isEmpty() ? QString() : note);
 }
 
-cut::FieldTexts TForm4::fieldTexts() const
+calc::DrawingNumbers TForm4::drawingNumbers() const
 {
-    cut::FieldTexts texts;
+    calc::DrawingTexts texts;
     for (const calc::DrawingField& place : calc::kDrawingFieldTable)
         texts.emplace(std::string(place.name), fieldText(fieldName(place)).toStdString());
-    return texts;
+    return calc::readDrawingNumbers(texts, decimalSeparator().toStdString());
 }
 
 QString TForm4::fieldText(const QString& name) const
@@ -309,7 +309,7 @@ void TForm4::btPrintClick()
 void TForm4::btTemplateClick()
 {
     const design::TemplateSettings before = template_.settings();
-    runReportingErrors(this, [this] { template_.run(this, fieldTexts(), decimalSeparator(), coreType_); });
+    runReportingErrors(this, [this] { template_.run(this, drawingNumbers(), coreType_); });
     if (!(template_.settings() == before))
         emit templateSettingsChanged();
 }

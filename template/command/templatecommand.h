@@ -47,7 +47,7 @@ public:
 
     // Returns quietly when the user cancels. Throws TemplateError (values that
     // make no part, a file that cannot be written) or PrintError.
-    void run(QWidget* parent, const cut::FieldTexts& texts, const QString& sep, int coreType);
+    void run(QWidget* parent, const calc::DrawingNumbers& numbers, int coreType);
 
 private:
     print::SharedPrinter& printer_;

@@ -8,10 +8,15 @@
 namespace vintorp::cut {
 namespace {
 
+// A field's text as the drawing shows it.
+QString text(const calc::DrawingNumbers& numbers, std::string_view field)
+{
+    return QString::fromStdString(numbers[field].text);
+}
+
 QString text(const cut::CutSet& set, std::string_view field)
 {
-    const auto it = set.texts.find(field);
-    return it == set.texts.end() ? QString() : QString::fromStdString(it->second);
+    return text(set.numbers, field);
 }
 
 // "00E9", "1F600"
@@ -25,7 +30,7 @@ QString codePoint(char32_t character)
 QString millimetres(const cut::CutSet& set, double value)
 {
     QString text = QString::number(value, 'g', 6);
-    text.replace(u'.', QString::fromStdString(set.sep));
+    text.replace(u'.', QString::fromStdString(set.numbers.sep));
     return text;
 }
 
@@ -178,14 +183,12 @@ QString dimensionName(std::string_view field)
     return QString::fromUtf8(field.data(), qsizetype(field.size()));
 }
 
-QString problemMessage(const cut::CutPartsError& error, const cut::FieldTexts& texts)
+QString problemMessage(const cut::CutPartsError& error, const calc::DrawingNumbers& numbers)
 {
     using cut::CutProblem;
     namespace f = calc::field;
-    const auto value = [&texts](std::string_view field) {
-        const auto it = texts.find(field);
-        return it == texts.end() ? QString() : QString::fromStdString(it->second);
-    };
+    const auto value
+        = [&numbers](std::string_view field) { return field.empty() ? QString() : text(numbers, field); };
     const QString name = dimensionName(error.field());
     const QString given = value(error.field());
     switch (error.problem()) {
