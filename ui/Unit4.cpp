@@ -12,6 +12,7 @@
 #include "template/pages/cuttemplate.h"
 #include "template/pages/templateerror.h"
 #include "keyfilter.h"
+#include "lang/fields/fieldnames.h"
 #include "vectorpicture.h"
 #include "windings/space.h"
 #include "windingswindow.h"
@@ -171,7 +172,7 @@ void TForm4::buildFields()
         field->setFrame(false);
         field->setReadOnly(true);
         field->setAlignment(alignment | Qt::AlignVCenter);
-        field->setMeaning(drawingFieldMeaning(place.name));
+        field->setMeaning(lang::drawingFieldMeaning(place.name));
         field->setText(QStringLiteral("0"));
         fields_.insert(field->objectName(), field);
     };

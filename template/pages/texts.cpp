@@ -2,6 +2,7 @@
 #include "template/pages/templateerror.h"
 
 #include "calc/drawingfields.h"
+#include "lang/fields/fieldnames.h"
 
 #include <QCoreApplication>
 
@@ -153,43 +154,13 @@ QStringList legendLines()
             CutTemplate::tr("отход")};
 }
 
-QString dimensionName(std::string_view field)
-{
-    namespace f = calc::field;
-    const struct {
-        std::string_view field;
-        const char* name;
-    } kNames[] = {
-        {f::CheekWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина щеки")},
-        {f::CheekHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота щеки")},
-        {f::CheekWindowWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина окна щеки")},
-        {f::CheekWindowHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота окна щеки")},
-        {f::TabbedWallHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота стенки с выступами")},
-        {f::TabbedWallBetweenTabs, QT_TRANSLATE_NOOP("CutTemplate", "расстояние между линиями выступов")},
-        {f::TabbedWallMiddleHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота средней части стенки с выступами")},
-        {f::TabbedWallNarrowWidth,
-         QT_TRANSLATE_NOOP("CutTemplate", "ширина верхней и нижней частей стенки с выступами")},
-        {f::TabbedWallWideWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина выступов и средней части стенки")},
-        {f::PlainWallHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота гладкой стенки")},
-        {f::PlainWallMiddleHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота средней части гладкой стенки")},
-        {f::PlainWallNarrowWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина средней части гладкой стенки")},
-        {f::PlainWallWideWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина верхней и нижней частей гладкой стенки")},
-        {f::Thickness, QT_TRANSLATE_NOOP("CutTemplate", "толщина материала")},
-    };
-    for (const auto& n : kNames) {
-        if (n.field == field)
-            return CutTemplate::tr(n.name);
-    }
-    return QString::fromUtf8(field.data(), qsizetype(field.size()));
-}
-
 QString problemMessage(const cut::CutPartsError& error, const calc::DrawingNumbers& numbers)
 {
     using cut::CutProblem;
     namespace f = calc::field;
     const auto value
         = [&numbers](std::string_view field) { return field.empty() ? QString() : text(numbers, field); };
-    const QString name = dimensionName(error.field());
+    const QString name = lang::dimensionName(error.field());
     const QString given = value(error.field());
     switch (error.problem()) {
     case CutProblem::NotANumber:

@@ -47,9 +47,6 @@ QStringList legendLines();
 // What is wrong with the drawing's values, for the user.
 QString problemMessage(const cut::CutPartsError& error, const calc::DrawingNumbers& numbers);
 
-// What a drawing field measures, in the maker's words: "высота щеки" …
-QString dimensionName(std::string_view field);
-
 // Why the file at `path` was not written, for the user.
 QString writeFailureMessage(const QString& path, const files::WriteFailure& failure);
 
