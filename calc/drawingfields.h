@@ -1,5 +1,6 @@
-// The drawing's fields: the one table of what each result field measures and
-// where it stands on the drawing window.
+// The drawing's fields: the one table of the result fields, by what each
+// measures and where it stands on the drawing window (its words are the
+// language layer's, lang/fields/fieldnames.h).
 //
 // The field names (Edit2 ... Edit16) are the object names of the drawing
 // window's controls. They keep the numbered names the window was first laid
@@ -44,8 +45,6 @@ struct PixelRect {
     int height;
 };
 
-// What each field measures, in words, is the language layer's
-// (lang/fields/fieldnames.h).
 struct DrawingField {
     std::string_view name;
     PixelRect place;
