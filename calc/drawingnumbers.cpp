@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "errors.h"
+#include "fpenv.h"
 #include "numtext.h"
 
 namespace vintorp::calc {
@@ -26,7 +27,12 @@ DrawingNumbers readDrawingNumbers(const DrawingTexts& texts, std::string_view se
             continue;
         number.text = it->second;
         try {
-            number.value = static_cast<double>(ParseNumber(number.text, sep));
+            // A number beyond the doubles ("1E400") overflows on the way to
+            // one: the caller's flags stay as they were.
+            const ArithmeticStateGuard guard;
+            double value = static_cast<double>(ParseNumber(number.text, sep));
+            Settle(value);
+            number.value = value;
         } catch (const ConversionError&) {
         }
     }
