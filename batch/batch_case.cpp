@@ -81,7 +81,8 @@ std::string RefusalText(TemplateRefusal refusal, std::string_view key)
 namespace {
 
 // {"status": "written", "path": ...} or {"status": "error", "message": ...}.
-ordered_json TemplateAnswer(const design::Case& c, const std::string& status, const calc::MemoryView& view,
+// `drawn`: the case's drawing numbers, nothing when the calculation did not succeed.
+ordered_json TemplateAnswer(const design::Case& c, const std::optional<calc::DrawingNumbers>& drawn,
                             const RunOptions& options)
 {
     const auto error = [](const std::string& why) {
@@ -94,7 +95,7 @@ ordered_json TemplateAnswer(const design::Case& c, const std::string& status, co
         return refused(TemplateRefusal::NotAString);
     }
     const std::string& file = *c.templatePath.text;
-    if (status != "ok") {
+    if (!drawn) {
         return refused(TemplateRefusal::NothingToCut);
     }
     if (!options.write_template) {
@@ -109,11 +110,8 @@ ordered_json TemplateAnswer(const design::Case& c, const std::string& status, co
         }
     }
     TemplateJob job;
-    for (const std::string_view name : calc::kDrawingFields) {
-        job.fields.emplace(name, view.Field(name));
-    }
+    job.numbers = *drawn;
     job.core_type = c.design.coreType;
-    job.sep = c.sep;
     job.path = file;
     job.settings = c.design.templateSettings;
     const std::string why = options.write_template(job);
@@ -155,14 +153,19 @@ LineResult Answer(std::string_view line, const RunOptions& options, design::Sour
     out["status"] = status;
     out["message"] = message;
     out["fields"] = FieldsJson(view);
-    if (c.templatePath.present) {
-        out["template"] = TemplateAnswer(c, status, view, options);
+    const bool windingsAsked = c.windings.present || c.windingFactors.present;
+    // The drawing's numbers, read once for the template and the windings.
+    std::optional<calc::DrawingNumbers> drawn;
+    if (status == "ok" && (c.templatePath.present || windingsAsked)) {
+        drawn = calc::readDrawingNumbers(view.Fields(), c.sep);
     }
-    if (c.windings.present || c.windingFactors.present) {
+    if (c.templatePath.present) {
+        out["template"] = TemplateAnswer(c, drawn, options);
+    }
+    if (windingsAsked) {
         json windings = std::move(c.windings.tree).value_or(json());
-        out["windings"]
-            = WindingsAnswer(windings, c.windings.truncated, c.windingFactors.tree.value_or(json()), status,
-                             view, c.sep, options);
+        out["windings"] = WindingsAnswer(windings, c.windings.truncated,
+                                         c.windingFactors.tree.value_or(json()), drawn, options);
     }
     return {Dump(out), true, {}};
 }

@@ -4,10 +4,10 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <string>
 #include <string_view>
 
+#include "calc/drawingnumbers.h"
 #include "calc/errors.h"
 #include "design/design.h"
 
@@ -21,9 +21,8 @@ struct LineResult {
 
 // A cut template asked for with the key "template" of a calculated case.
 struct TemplateJob {
-    std::map<std::string, std::string, std::less<>> fields;  // the fourteen drawing texts
+    calc::DrawingNumbers numbers;  // the case's drawing, as read
     int core_type = 0;
-    std::string sep;
     std::string path;  // the writer checks that it ends in .pdf, .svg or .dxf
     design::TemplateSettings settings;  // of their kinds; the writer checks their ranges
 };

@@ -91,9 +91,8 @@ public:
             using Settings = vintorp::design::TemplateSettings;
             const Settings& s = job.settings;
             const int bobbins = s.bobbins.value_or(vintorp::cut::defaultBobbinCount(job.core_type));
-            const vintorp::cut::CutSet set
-                = vintorp::cut::makeTemplateParts(job.fields, QString::fromStdString(job.sep), bobbins,
-                                                  {s.clearance.value_or(0), s.kerf.value_or(0)});
+            const vintorp::cut::CutSet set = vintorp::cut::makeTemplateParts(
+                job.numbers, bobbins, {s.clearance.value_or(0), s.kerf.value_or(0)});
             std::optional<vintorp::cut::CutterSetup> cutter;
             if (s.cutter.value_or(false))
                 cutter = vintorp::cut::CutterSetup{QSizeF(s.sheetWidth.value_or(Settings::kSheetWidth),

@@ -1,6 +1,5 @@
 #include "batch/windings_answer.h"
 
-#include "calc/drawingfields.h"
 #include "design/design.h"
 #include "windings/buildup.h"
 #include "windings/fixedtext.h"
@@ -108,8 +107,8 @@ std::string WindingsText(WindingsFault fault, int winding, std::string_view name
     return "bad windings";
 }
 
-ordered_json WindingsAnswer(json& list, bool truncated, const json& factors, const std::string& status,
-                            const calc::MemoryView& view, const std::string& sep, const RunOptions& options)
+ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
+                            const std::optional<calc::DrawingNumbers>& drawn, const RunOptions& options)
 {
     const auto words = [&options](WindingsFault fault, int winding = 0, std::string_view name = {}) {
         return options.word_windings ? options.word_windings(fault, winding, name)
@@ -129,11 +128,7 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors, con
         }
         f = std::get<windings::Factors>(design::readFactors(factors, design::Source::BatchLine));
     }
-    windings::FieldTexts texts;
-    for (const std::string_view name : calc::kDrawingFields) {
-        texts.emplace(name, view.Field(name));
-    }
-    const std::optional<windings::Space> space = status == "ok" ? windings::spaceFromFields(texts, sep) : std::nullopt;
+    const std::optional<windings::Space> space = drawn ? windings::spaceFromDrawing(*drawn) : std::nullopt;
     if (!space) {
         return error(words(WindingsFault::NothingToWindOn));
     }

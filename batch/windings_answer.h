@@ -3,11 +3,12 @@
 #pragma once
 
 #include "batch/batch_case.h"
-#include "calc/memoryview.h"
+#include "calc/drawingnumbers.h"
 
 #include <nlohmann/json.hpp>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace vintorp::batch {
@@ -18,10 +19,11 @@ namespace vintorp::batch {
 nlohmann::ordered_json ObjectWithRoom(std::size_t members);
 
 // `windings` and `factors`: the keys' values as read (null when absent);
-// `truncated`: "windings" held more than the reader builds. The windings'
-// names are moved out of `windings`.
+// `truncated`: "windings" held more than the reader builds; `drawn`: the
+// case's drawing numbers, nothing when the calculation did not succeed. The
+// windings' names are moved out of `windings`.
 nlohmann::ordered_json WindingsAnswer(nlohmann::json& windings, bool truncated, const nlohmann::json& factors,
-                                      const std::string& status, const calc::MemoryView& view,
-                                      const std::string& sep, const RunOptions& options);
+                                      const std::optional<calc::DrawingNumbers>& drawn,
+                                      const RunOptions& options);
 
 }  // namespace vintorp::batch

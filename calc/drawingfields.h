@@ -1,5 +1,6 @@
-// The drawing's fields: the one table of what each result field measures and
-// where it stands on the drawing window.
+// The drawing's fields: the one table of the result fields, by what each
+// measures and where it stands on the drawing window (its words are the
+// language layer's, lang/fields/fieldnames.h).
 //
 // The field names (Edit2 ... Edit16) are the object names of the drawing
 // window's controls. They keep the numbered names the window was first laid
@@ -15,7 +16,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string_view>
 
 namespace vintorp::calc {
@@ -48,10 +48,6 @@ struct PixelRect {
 struct DrawingField {
     std::string_view name;
     PixelRect place;
-    // What the value measures, in the words of the person cutting the parts;
-    // a screen reader says it before the value (ui/accessibility.cpp has the
-    // same words in Russian, translated back to these).
-    std::string_view meaning;
     // Stands on a dimension line of the drawing (all but the thickness).
     bool onDimensionLine;
 };
@@ -59,26 +55,20 @@ struct DrawingField {
 // Every field, in the window's tab order (the thickness comes last, after the
 // Print button).
 inline constexpr std::array<DrawingField, 14> kDrawingFieldTable = {{
-    {field::CheekWindowHeight, {43, 138, 33, 16}, "height of the flange's window", true},
-    {field::CheekHeight, {20, 110, 33, 16}, "overall height of the flange", true},
-    {field::CheekWidth, {125, 15, 33, 16}, "overall width of the flange", true},
-    {field::CheekWindowWidth, {126, 31, 30, 16}, "width of the flange's window", true},
-    {field::TabbedWallMiddleHeight, {60, 280, 33, 16},
-     "height of the middle section of the tabbed walls (1 and 3)", true},
-    {field::TabbedWallBetweenTabs, {43, 317, 33, 16},
-     "height of the tabbed walls between their tab lines, tabs excluded", true},
-    {field::TabbedWallHeight, {20, 251, 33, 16}, "overall height of the tabbed walls, tabs included", true},
-    {field::TabbedWallNarrowWidth, {273, 357, 33, 16},
-     "width of the tabbed walls' upper and lower sections", true},
-    {field::TabbedWallWideWidth, {273, 377, 33, 16},
-     "width of the tabbed walls' tabs and middle section", true},
-    {field::PlainWallMiddleHeight, {408, 282, 25, 16},
-     "height of the middle section of the plain walls (2 and 4)", true},
-    {field::PlainWallHeight, {418, 317, 33, 16}, "overall height of the plain walls", true},
-    {field::PlainWallNarrowWidth, {352, 357, 33, 16}, "width of the plain walls' middle section", true},
-    {field::PlainWallWideWidth, {352, 376, 33, 16},
-     "width of the plain walls' upper and lower sections", true},
-    {field::Thickness, {117, 375, 27, 15}, "thickness of the sheet material", false},
+    {field::CheekWindowHeight, {43, 138, 33, 16}, true},
+    {field::CheekHeight, {20, 110, 33, 16}, true},
+    {field::CheekWidth, {125, 15, 33, 16}, true},
+    {field::CheekWindowWidth, {126, 31, 30, 16}, true},
+    {field::TabbedWallMiddleHeight, {60, 280, 33, 16}, true},
+    {field::TabbedWallBetweenTabs, {43, 317, 33, 16}, true},
+    {field::TabbedWallHeight, {20, 251, 33, 16}, true},
+    {field::TabbedWallNarrowWidth, {273, 357, 33, 16}, true},
+    {field::TabbedWallWideWidth, {273, 377, 33, 16}, true},
+    {field::PlainWallMiddleHeight, {408, 282, 25, 16}, true},
+    {field::PlainWallHeight, {418, 317, 33, 16}, true},
+    {field::PlainWallNarrowWidth, {352, 357, 33, 16}, true},
+    {field::PlainWallWideWidth, {352, 376, 33, 16}, true},
+    {field::Thickness, {117, 375, 27, 15}, false},
 }};
 
 // The fields in the order in which Calculate resets them to "0".
@@ -89,16 +79,6 @@ inline constexpr std::array<std::string_view, 14> kDrawingFields = {
     field::CheekHeight,            field::CheekWidth,         field::TabbedWallNarrowWidth,
     field::TabbedWallWideWidth,    field::CheekWindowWidth,
 };
-
-// The table's entry for a field name, if there is one.
-constexpr std::optional<DrawingField> findDrawingField(std::string_view name)
-{
-    for (const DrawingField& f : kDrawingFieldTable) {
-        if (f.name == name)
-            return f;
-    }
-    return std::nullopt;
-}
 
 // Whether the cheek's window is smaller than the cheek both ways. Otherwise
 // the drawing makes no cheek to cut, and the bobbin has nothing to hold a

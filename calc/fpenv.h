@@ -4,7 +4,7 @@
 // Every fault is masked in hardware: a fault shows only as a raised flag, and
 // the code that cares tests the flags right after the operation. A command
 // runs inside an ArithmeticEnvironment; each operation whose fault must end
-// the command goes through Checked() (or Add/Sub/Mul/Div/StoreDouble), which
+// the command goes through Checked() (or Add/Sub/Mul/StoreDouble), which
 // throws ArithmeticError for a raised invalid-operation, division-by-zero or
 // overflow flag. Underflow, denormal operands and inexact results are silent.
 //
@@ -129,12 +129,6 @@ inline Extended Mul(Extended a, Extended b)
     Settle(a);
     Settle(b);
     return Checked(a * b);
-}
-inline Extended Div(Extended a, Extended b)
-{
-    Settle(a);
-    Settle(b);
-    return Checked(a / b);
 }
 
 // Stores an extended value into a double: nearest-even; an Overflow fault

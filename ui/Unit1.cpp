@@ -25,8 +25,6 @@ namespace {
 
 constexpr int kClientWidth = 325;
 constexpr int kClientHeight = 220;
-constexpr int kDimensionLength = int(calc::inputFieldLength(calc::InputField::A));
-constexpr int kThicknessLength = int(calc::inputFieldLength(calc::InputField::T));
 
 QLabel* makeLabel(const QString& text, QWidget* parent, const char* name, int left, int top)
 {
@@ -37,11 +35,13 @@ QLabel* makeLabel(const QString& text, QWidget* parent, const char* name, int le
     return label;
 }
 
-QLineEdit* makeEdit(const QString& text, int maxLength, QWidget* parent, const char* name, QRect geometry)
+// An input field, named and as long as the calculation knows it.
+QLineEdit* makeEdit(calc::InputField field, const QString& text, QWidget* parent, QRect geometry)
 {
     auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setMaxLength(maxLength);
+    const std::string_view name = calc::inputFieldName(field);
+    edit->setObjectName(QString::fromLatin1(name.data(), qsizetype(name.size())));
+    edit->setMaxLength(int(calc::inputFieldLength(field)));
     edit->setText(text);
     edit->setGeometry(geometry);
     return edit;
@@ -112,20 +112,20 @@ void TForm1::buildControls()
 
     GroupBox3 = makeFrame(tr("Толщина (мм)"), this, "GroupBox3", {164, 4, 158, 65});
     Label16 = makeLabel(tr("Материал =>"), GroupBox3, "Label16", 8, 19);
-    edMater = makeEdit(QStringLiteral("1"), kThicknessLength, GroupBox3, "edMater", {99, 16, 51, 21});
+    edMater = makeEdit(calc::InputField::T, QStringLiteral("1"), GroupBox3, {99, 16, 51, 21});
     Label25 = makeLabel(tr("Стяжка (ПЛ) =>"), GroupBox3, "Label25", 7, 42);
-    edPLKrep = makeEdit(QStringLiteral("0"), kThicknessLength, GroupBox3, "edPLKrep", {99, 38, 51, 21});
+    edPLKrep = makeEdit(calc::InputField::K, QStringLiteral("0"), GroupBox3, {99, 38, 51, 21});
 
     GroupBox2 = makeFrame(tr("Размеры сердечника (мм)"), this, "GroupBox2", {164, 69, 158, 115});
     const auto dimensionLabel = [this](QChar letter) { return tr("\" %1 \"   => ").arg(letter); };
     Label1 = makeLabel(dimensionLabel(u'A'), GroupBox2, "Label1", 9, 21);
-    ed_A = makeEdit(QStringLiteral("0"), kDimensionLength, GroupBox2, "ed_A", {99, 18, 51, 21});
+    ed_A = makeEdit(calc::InputField::A, QStringLiteral("0"), GroupBox2, {99, 18, 51, 21});
     Label2 = makeLabel(dimensionLabel(u'B'), GroupBox2, "Label2", 9, 44);
-    ed_B = makeEdit(QStringLiteral("0"), kDimensionLength, GroupBox2, "ed_B", {99, 40, 51, 21});
+    ed_B = makeEdit(calc::InputField::B, QStringLiteral("0"), GroupBox2, {99, 40, 51, 21});
     Label3 = makeLabel(dimensionLabel(u'C'), GroupBox2, "Label3", 9, 65);
-    ed_C = makeEdit(QStringLiteral("0"), kDimensionLength, GroupBox2, "ed_C", {99, 62, 51, 21});
+    ed_C = makeEdit(calc::InputField::C, QStringLiteral("0"), GroupBox2, {99, 62, 51, 21});
     Label4 = makeLabel(dimensionLabel(u'H'), GroupBox2, "Label4", 8, 87);
-    ed_H = makeEdit(QStringLiteral("0"), kDimensionLength, GroupBox2, "ed_H", {99, 84, 51, 21});
+    ed_H = makeEdit(calc::InputField::H, QStringLiteral("0"), GroupBox2, {99, 84, 51, 21});
 
     btShow = makeButton(tr("Рассчитать"), this, "btShow", {168, 189, 72, 24});
     Button1 = makeButton(tr("Закрыть"), this, "Button1", {244, 189, 72, 24});

@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "assets/artwork.h"
 #include "calc/drawingfields.h"
+#include "calc/drawingnumbers.h"
 #include "decimalseparator.h"
 #include "errorreport.h"
 #include "fitlineedit.h"
@@ -12,6 +13,7 @@
 #include "template/pages/cuttemplate.h"
 #include "template/pages/templateerror.h"
 #include "keyfilter.h"
+#include "lang/fields/fieldnames.h"
 #include "vectorpicture.h"
 #include "windings/space.h"
 #include "windingswindow.h"
@@ -171,7 +173,7 @@ void TForm4::buildFields()
         field->setFrame(false);
         field->setReadOnly(true);
         field->setAlignment(alignment | Qt::AlignVCenter);
-        field->setMeaning(drawingFieldMeaning(place.name));
+        field->setMeaning(lang::drawingFieldMeaning(place.name));
         field->setText(QStringLiteral("0"));
         fields_.insert(field->objectName(), field);
     };
@@ -230,8 +232,7 @@ void TForm4::updateWindings()
     const bool filled = holdsResult();
     btWindings->setEnabled(filled);
     if (windings_)
-        windings_->setSpace(filled ? windings::spaceFromFields(fieldTexts(), decimalSeparator().toStdString())
-                                   : std::nullopt);
+        windings_->setSpace(filled ? windings::spaceFromDrawing(drawingNumbers()) : std::nullopt);
 }
 
 WindingsWindow& TForm4::makeWindingsWindow()
@@ -259,7 +260,7 @@ void TForm4::updateTemplateButton()
     QString problem;
     if (filled) {
         try {
-            cut::makeTemplateParts(fieldTexts(), decimalSeparator(), cut::defaultBobbinCount(coreType_));
+            cut::makeTemplateParts(drawingNumbers(), cut::defaultBobbinCount(coreType_));
         } catch (const cut::TemplateError& e) {
             problem = lang::messageText(e.failure());
         }
@@ -275,12 +276,12 @@ void TForm4::updateTemplateButton()
     lbTemplateNote->setAccessibleName(problem.isEmpty() ? QString() : note);
 }
 
-cut::FieldTexts TForm4::fieldTexts() const
+calc::DrawingNumbers TForm4::drawingNumbers() const
 {
-    cut::FieldTexts texts;
+    calc::DrawingTexts texts;
     for (const calc::DrawingField& place : calc::kDrawingFieldTable)
         texts.emplace(std::string(place.name), fieldText(fieldName(place)).toStdString());
-    return texts;
+    return calc::readDrawingNumbers(texts, decimalSeparator().toStdString());
 }
 
 QString TForm4::fieldText(const QString& name) const
@@ -310,7 +311,7 @@ void TForm4::btPrintClick()
 void TForm4::btTemplateClick()
 {
     const design::TemplateSettings before = template_.settings();
-    runReportingErrors(this, [this] { template_.run(this, fieldTexts(), decimalSeparator(), coreType_); });
+    runReportingErrors(this, [this] { template_.run(this, drawingNumbers(), coreType_); });
     if (!(template_.settings() == before))
         emit templateSettingsChanged();
 }

@@ -106,7 +106,8 @@ private:
     // btWindings is enabled while the fields hold a result; the windings
     // window, if open, gets the winding space of the values shown.
     void updateWindings();
-    cut::FieldTexts fieldTexts() const;
+    // The fields' texts, read with the decimal separator in force.
+    calc::DrawingNumbers drawingNumbers() const;
     FitLineEdit& field(const QString& name) const;
 
     FirstShowCentring placement_;

@@ -1,47 +1,16 @@
 #include "accessibility.h"
 
-#include "calc/drawingfields.h"
-
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QWidget>
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 namespace vintorp::ui {
 namespace {
 
 constexpr const char* kContext = "Accessibility";
-
-namespace field = calc::field;
-
-// The Russian of each field's meaning; the English translation is the
-// table's own words.
-constexpr std::array<std::pair<std::string_view, const char*>, 14> kFieldMeanings = {{
-    {field::CheekWindowHeight, QT_TRANSLATE_NOOP("Accessibility", "высота окна щеки")},
-    {field::CheekHeight, QT_TRANSLATE_NOOP("Accessibility", "полная высота щеки")},
-    {field::CheekWidth, QT_TRANSLATE_NOOP("Accessibility", "полная ширина щеки")},
-    {field::CheekWindowWidth, QT_TRANSLATE_NOOP("Accessibility", "ширина окна щеки")},
-    {field::TabbedWallMiddleHeight,
-     QT_TRANSLATE_NOOP("Accessibility", "высота средней части стенок с выступами (1 и 3)")},
-    {field::TabbedWallBetweenTabs,
-     QT_TRANSLATE_NOOP("Accessibility", "высота стенок с выступами между линиями выступов, без выступов")},
-    {field::TabbedWallHeight,
-     QT_TRANSLATE_NOOP("Accessibility", "полная высота стенок с выступами, включая выступы")},
-    {field::TabbedWallNarrowWidth,
-     QT_TRANSLATE_NOOP("Accessibility", "ширина верхней и нижней частей стенок с выступами")},
-    {field::TabbedWallWideWidth,
-     QT_TRANSLATE_NOOP("Accessibility", "ширина выступов и средней части стенок с выступами")},
-    {field::PlainWallMiddleHeight,
-     QT_TRANSLATE_NOOP("Accessibility", "высота средней части гладких стенок (2 и 4)")},
-    {field::PlainWallHeight, QT_TRANSLATE_NOOP("Accessibility", "полная высота гладких стенок")},
-    {field::PlainWallNarrowWidth, QT_TRANSLATE_NOOP("Accessibility", "ширина средней части гладких стенок")},
-    {field::PlainWallWideWidth,
-     QT_TRANSLATE_NOOP("Accessibility", "ширина верхней и нижней частей гладких стенок")},
-    {field::Thickness, QT_TRANSLATE_NOOP("Accessibility", "толщина листового материала")},
-}};
 
 struct NamedControl {
     const char* objectName;
@@ -90,15 +59,6 @@ QString translated(const char* text)
 }
 
 }  // namespace
-
-QString drawingFieldMeaning(std::string_view name)
-{
-    for (const auto& [field, meaning] : kFieldMeanings) {
-        if (field == name)
-            return translated(meaning);
-    }
-    return {};
-}
 
 QString spokenDrawingField(const QString& meaning, const QString& value)
 {

@@ -5,15 +5,10 @@
 
 #include <QString>
 
-#include <string_view>
-
 namespace vintorp::ui {
 
-// What a drawing field measures (calc/drawingfields.h's meaning); empty for
-// a name that is not a field.
-QString drawingFieldMeaning(std::string_view name);
-
-// A drawing field as it is read: "overall width of the flange: 39,5 mm".
+// A drawing field as it is read, with what it measures
+// (lang::drawingFieldMeaning): "overall width of the flange: 39,5 mm".
 QString spokenDrawingField(const QString& meaning, const QString& value);
 
 // The input window's fields, by object name ("ed_A" ... "edPLKrep"), and its

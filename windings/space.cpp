@@ -1,37 +1,25 @@
 #include "windings/space.h"
 
-#include "calc/drawingfields.h"
-#include "calc/errors.h"
-#include "calc/numtext.h"
-
 namespace vintorp::windings {
 namespace {
 
-std::optional<double> positive(const FieldTexts& texts, std::string_view field, std::string_view sep)
+std::optional<double> positive(const calc::DrawingNumbers& numbers, std::string_view field)
 {
-    const auto it = texts.find(field);
-    if (it == texts.end())
-        return std::nullopt;
-    try {
-        const double v = static_cast<double>(calc::ParseNumber(it->second, sep));
-        if (v > 0)
-            return v;
-    } catch (const calc::CalcError&) {
-    }
-    return std::nullopt;
+    const std::optional<double> v = numbers[field].value;
+    return v && *v > 0 ? v : std::nullopt;
 }
 
 }  // namespace
 
-std::optional<Space> spaceFromFields(const FieldTexts& texts, std::string_view sep)
+std::optional<Space> spaceFromDrawing(const calc::DrawingNumbers& numbers)
 {
     namespace f = calc::field;
-    const auto t = positive(texts, f::Thickness, sep);
-    const auto between = positive(texts, f::TabbedWallBetweenTabs, sep);
-    const auto cheek = positive(texts, f::CheekWidth, sep);
-    const auto cheekHeight = positive(texts, f::CheekHeight, sep);
-    const auto a = positive(texts, f::CheekWindowWidth, sep);
-    const auto b = positive(texts, f::CheekWindowHeight, sep);
+    const auto t = positive(numbers, f::Thickness);
+    const auto between = positive(numbers, f::TabbedWallBetweenTabs);
+    const auto cheek = positive(numbers, f::CheekWidth);
+    const auto cheekHeight = positive(numbers, f::CheekHeight);
+    const auto a = positive(numbers, f::CheekWindowWidth);
+    const auto b = positive(numbers, f::CheekWindowHeight);
     if (!t || !between || !cheek || !cheekHeight || !a || !b)
         return std::nullopt;
     return Space{*t,

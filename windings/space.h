@@ -1,15 +1,12 @@
-// The room the windings have on this bobbin, read from the texts the drawing
-// shows (as the template reads them), so that the check and the drawing agree.
+// The room the windings have on this bobbin, from the drawing's numbers (as
+// the template takes them), so that the check and the drawing agree.
 #pragma once
 
-#include <map>
+#include "calc/drawingnumbers.h"
+
 #include <optional>
-#include <string>
-#include <string_view>
 
 namespace vintorp::windings {
-
-using FieldTexts = std::map<std::string, std::string, std::less<>>;
 
 struct Space {
     double thickness = 0;  // the sheet's, T
@@ -22,8 +19,8 @@ struct Space {
     bool windowInsideCheek = true;
 };
 
-// Nothing when a text the space needs is missing or not a positive number.
-std::optional<Space> spaceFromFields(const FieldTexts& texts, std::string_view sep);
+// Nothing when a field the space needs holds no positive number.
+std::optional<Space> spaceFromDrawing(const calc::DrawingNumbers& numbers);
 
 // Whether a winding has anywhere to lie: a positive length and depth between
 // cheeks that the drawing makes. The length and the depth are differences of

@@ -28,7 +28,7 @@ double peakMegabytes()
     return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
 }
 
-vintorp::cut::FieldTexts workedExample()
+vintorp::calc::DrawingTexts workedExample()
 {
     return {{"Edit15", "1"},   {"Edit2", "27,5"}, {"Edit16", "27,5"}, {"Edit7", "29,5"},  {"Edit12", "29,5"},
             {"Edit8", "38"},   {"Edit6", "9"},    {"Edit11", "9"},    {"Edit14", "25,5"}, {"Edit4", "39,5"},
@@ -36,7 +36,7 @@ vintorp::cut::FieldTexts workedExample()
 }
 
 // The field texts of a core as the calculation fills the drawing.
-vintorp::cut::FieldTexts calculated(std::array<std::string, 6> inputs)
+vintorp::calc::DrawingTexts calculated(std::array<std::string, 6> inputs)
 {
     vintorp::calc::MemoryView view(std::move(inputs), vintorp::calc::ETypeCore, "");
     if (vintorp::calc::Calculate(view, ",") != vintorp::calc::CalcOutcome::Shown)
@@ -57,7 +57,8 @@ void BM_TemplatePdf(benchmark::State& state, double before)
 {
     qint64 bytes = 0;
     for (auto _ : state) {
-        const auto set = vintorp::cut::makeTemplateParts(workedExample(), ",", 1);
+        const auto set
+            = vintorp::cut::makeTemplateParts(vintorp::calc::readDrawingNumbers(workedExample(), ","), 1);
         bytes = vintorp::cut::templatePdfFile(set).size();
     }
     report(state, before, bytes);
@@ -67,20 +68,23 @@ void BM_TemplateSvg(benchmark::State& state, double before)
 {
     qint64 bytes = 0;
     for (auto _ : state) {
-        const auto set = vintorp::cut::makeTemplateParts(workedExample(), ",", 1);
+        const auto set
+            = vintorp::cut::makeTemplateParts(vintorp::calc::readDrawingNumbers(workedExample(), ","), 1);
         bytes = vintorp::cut::templateSvgFile(set).size();
     }
     report(state, before, bytes);
 }
 
 // cutter: a laser cutter's 600 × 400 mm sheets with a 0.2 mm kerf.
-void BM_TemplateDxf(benchmark::State& state, double before, const vintorp::cut::FieldTexts& texts, bool cutter)
+void BM_TemplateDxf(benchmark::State& state, double before, const vintorp::calc::DrawingTexts& texts,
+                    bool cutter)
 {
     qint64 bytes = 0;
     const std::optional<vintorp::cut::CutterSetup> sheets
         = cutter ? std::optional(vintorp::cut::CutterSetup{{600, 400}, 2, true}) : std::nullopt;
     for (auto _ : state) {
-        const auto set = vintorp::cut::makeTemplateParts(texts, ",", 1, {0, cutter ? 0.2 : 0});
+        const auto set = vintorp::cut::makeTemplateParts(vintorp::calc::readDrawingNumbers(texts, ","), 1,
+                                                         {0, cutter ? 0.2 : 0});
         bytes = vintorp::cut::templateDxfFile(set, sheets).size();
     }
     report(state, before, bytes);
@@ -97,7 +101,7 @@ int main(int argc, char** argv)
     const double before = peakMegabytes();
     benchmark::RegisterBenchmark("BM_TemplatePdf", BM_TemplatePdf, before)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BM_TemplateSvg", BM_TemplateSvg, before)->Unit(benchmark::kMillisecond);
-    const vintorp::cut::FieldTexts large = calculated({"80", "100", "60", "160", "0", "2"});
+    const vintorp::calc::DrawingTexts large = calculated({"80", "100", "60", "160", "0", "2"});
     for (const bool cutter : {false, true}) {
         const std::string mode = cutter ? "Cutter" : "";
         benchmark::RegisterBenchmark(("BM_TemplateDxf" + mode).c_str(), BM_TemplateDxf, before, workedExample(), cutter)

@@ -88,10 +88,10 @@ void TemplateCommand::setDialogs(std::unique_ptr<TemplateDialogs> dialogs)
     dialogs_ = std::move(dialogs);
 }
 
-void TemplateCommand::run(QWidget* parent, const cut::FieldTexts& texts, const QString& sep, int coreType)
+void TemplateCommand::run(QWidget* parent, const calc::DrawingNumbers& numbers, int coreType)
 {
     // Values that make no part are reported before any question is asked.
-    makeTemplateParts(texts, sep, 1);
+    makeTemplateParts(numbers, 1);
     const TemplateChoice start = startingChoice(settings_, coreType);
     const std::optional<TemplateChoice> choice = dialogs_->chooseOutput(start, parent);
     if (!choice)
@@ -100,7 +100,7 @@ void TemplateCommand::run(QWidget* parent, const cut::FieldTexts& texts, const Q
     // A kerf is for a cutter's file; a printed template has none.
     const std::optional<CutterSetup> cutter = choice->cutterFile();
     const cut::CutSet set
-        = makeTemplateParts(texts, sep, choice->bobbins, {choice->windowClearance, cutter ? choice->kerf : 0});
+        = makeTemplateParts(numbers, choice->bobbins, {choice->windowClearance, cutter ? choice->kerf : 0});
     if (choice->output == TemplateChoice::Output::File) {
         const QString path = dialogs_->chooseFile(parent);
         if (!path.isEmpty())

@@ -50,7 +50,7 @@ public:
     // Returns quietly when the user cancels. Throws TemplateError (values that
     // make no part, a file that cannot be saved) or PrintError (the printout
     // that cannot go out, a print while one runs).
-    void run(QWidget* parent, const cut::FieldTexts& texts, const QString& sep, int coreType);
+    void run(QWidget* parent, const calc::DrawingNumbers& numbers, int coreType);
 
 private:
     std::unique_ptr<TemplateDialogs> dialogs_;

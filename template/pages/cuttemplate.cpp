@@ -45,13 +45,12 @@ std::optional<TemplateFormat> templateFormatFor(const QString& path)
     return std::nullopt;
 }
 
-cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, int bobbins,
-                              cut::CutAllowances allowances)
+cut::CutSet makeTemplateParts(const calc::DrawingNumbers& numbers, int bobbins, cut::CutAllowances allowances)
 {
     try {
-        return cut::makeCutSet(texts, sep.toStdString(), bobbins, allowances);
+        return cut::makeCutSet(numbers, bobbins, allowances);
     } catch (const cut::CutPartsError& e) {
-        throw TemplateError(TemplateErrorKind::DrawingValues, {problemMessage(e, texts).toStdString()});
+        throw TemplateError(TemplateErrorKind::DrawingValues, {problemMessage(e, numbers).toStdString()});
     }
 }
 

@@ -21,9 +21,9 @@ enum class TemplateFormat { Pdf, Svg, Dxf };
 // By the file name's suffix (.pdf, .svg or .dxf, any case).
 std::optional<TemplateFormat> templateFormatFor(const QString& path);
 
-// The parts for `bobbins` bobbins from the field texts as the drawing shows
-// them. Throws TemplateError with a message for the user.
-cut::CutSet makeTemplateParts(const cut::FieldTexts& texts, const QString& sep, int bobbins,
+// The parts for `bobbins` bobbins from the drawing's numbers. Throws
+// TemplateError with a message for the user.
+cut::CutSet makeTemplateParts(const calc::DrawingNumbers& numbers, int bobbins,
                               cut::CutAllowances allowances = {});
 
 inline constexpr double kFileMargin = 10;  // mm around a saved page

@@ -4,7 +4,6 @@
 #include "template/pages/texts.h"
 
 #include "calc/drawingfields.h"
-#include "calc/numtext.h"
 
 #include <algorithm>
 #include <utility>
@@ -268,12 +267,10 @@ Group pieceGroup(const CutPart& part, const PlacedPiece& piece, const TemplateLa
     return group;
 }
 
-// A value the drawing shows, in millimetres, read by the number rules the
-// parts were made by (so it reads).
+// A value the drawing shows, in millimetres, as the parts were made from it.
 double shown(const CutSet& set, std::string_view field)
 {
-    const auto it = set.texts.find(field);
-    return it == set.texts.end() ? 0 : static_cast<double>(calc::ParseNumber(it->second, set.sep));
+    return set.numbers[field].value.value_or(0);
 }
 
 // How the bobbin goes together, drawn from its own sizes: the cheek from the

@@ -2,16 +2,22 @@
 #include "template/pages/templateerror.h"
 
 #include "calc/drawingfields.h"
+#include "lang/fields/fieldnames.h"
 
 #include <QCoreApplication>
 
 namespace vintorp::cut {
 namespace {
 
+// A field's text as the drawing shows it.
+QString text(const calc::DrawingNumbers& numbers, std::string_view field)
+{
+    return QString::fromStdString(numbers[field].text);
+}
+
 QString text(const cut::CutSet& set, std::string_view field)
 {
-    const auto it = set.texts.find(field);
-    return it == set.texts.end() ? QString() : QString::fromStdString(it->second);
+    return text(set.numbers, field);
 }
 
 }  // namespace
@@ -19,7 +25,7 @@ QString text(const cut::CutSet& set, std::string_view field)
 QString millimetres(const cut::CutSet& set, double value)
 {
     QString text = QString::number(value, 'g', 6);
-    text.replace(u'.', QString::fromStdString(set.sep));
+    text.replace(u'.', QString::fromStdString(set.numbers.sep));
     return text;
 }
 
@@ -142,45 +148,13 @@ QStringList legendLines()
             CutTemplate::tr("отход")};
 }
 
-QString dimensionName(std::string_view field)
-{
-    namespace f = calc::field;
-    const struct {
-        std::string_view field;
-        const char* name;
-    } kNames[] = {
-        {f::CheekWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина щеки")},
-        {f::CheekHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота щеки")},
-        {f::CheekWindowWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина окна щеки")},
-        {f::CheekWindowHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота окна щеки")},
-        {f::TabbedWallHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота стенки с выступами")},
-        {f::TabbedWallBetweenTabs, QT_TRANSLATE_NOOP("CutTemplate", "расстояние между линиями выступов")},
-        {f::TabbedWallMiddleHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота средней части стенки с выступами")},
-        {f::TabbedWallNarrowWidth,
-         QT_TRANSLATE_NOOP("CutTemplate", "ширина верхней и нижней частей стенки с выступами")},
-        {f::TabbedWallWideWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина выступов и средней части стенки")},
-        {f::PlainWallHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота гладкой стенки")},
-        {f::PlainWallMiddleHeight, QT_TRANSLATE_NOOP("CutTemplate", "высота средней части гладкой стенки")},
-        {f::PlainWallNarrowWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина средней части гладкой стенки")},
-        {f::PlainWallWideWidth, QT_TRANSLATE_NOOP("CutTemplate", "ширина верхней и нижней частей гладкой стенки")},
-        {f::Thickness, QT_TRANSLATE_NOOP("CutTemplate", "толщина материала")},
-    };
-    for (const auto& n : kNames) {
-        if (n.field == field)
-            return CutTemplate::tr(n.name);
-    }
-    return QString::fromUtf8(field.data(), qsizetype(field.size()));
-}
-
-QString problemMessage(const cut::CutPartsError& error, const cut::FieldTexts& texts)
+QString problemMessage(const cut::CutPartsError& error, const calc::DrawingNumbers& numbers)
 {
     using cut::CutProblem;
     namespace f = calc::field;
-    const auto value = [&texts](std::string_view field) {
-        const auto it = texts.find(field);
-        return it == texts.end() ? QString() : QString::fromStdString(it->second);
-    };
-    const QString name = dimensionName(error.field());
+    const auto value
+        = [&numbers](std::string_view field) { return field.empty() ? QString() : text(numbers, field); };
+    const QString name = lang::dimensionName(error.field());
     const QString given = value(error.field());
     switch (error.problem()) {
     case CutProblem::NotANumber:

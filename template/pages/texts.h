@@ -44,9 +44,6 @@ QString neighbourNote(Side side, int page);
 QStringList legendLines();
 
 // What is wrong with the drawing's values, for the user.
-QString problemMessage(const cut::CutPartsError& error, const cut::FieldTexts& texts);
-
-// What a drawing field measures, in the maker's words: "высота щеки" …
-QString dimensionName(std::string_view field);
+QString problemMessage(const cut::CutPartsError& error, const calc::DrawingNumbers& numbers);
 
 }  // namespace vintorp::cut

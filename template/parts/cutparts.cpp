@@ -6,8 +6,6 @@
 
 #include "calc/bobbin.h"
 #include "calc/drawingfields.h"
-#include "calc/errors.h"
-#include "calc/numtext.h"
 
 namespace vintorp::cut {
 namespace {
@@ -30,20 +28,14 @@ std::string problemText(CutProblem problem)
 }
 
 // The value of one field as the drawing shows it.
-double fieldValue(const FieldTexts& texts, std::string_view name, std::string_view sep)
+double fieldValue(const calc::DrawingNumbers& numbers, std::string_view name)
 {
-    const auto it = texts.find(name);
-    if (it == texts.end())
-        throw CutPartsError(CutProblem::NotANumber, name);
-    const std::string& text = it->second;
-    if (text.find_first_of("eE") != std::string::npos)
+    const calc::DrawingNumber& number = numbers[name];
+    if (number.text.find_first_of("eE") != std::string::npos)
         throw CutPartsError(CutProblem::ExponentForm, name);
-    double value = 0;
-    try {
-        value = static_cast<double>(calc::ParseNumber(text, sep));
-    } catch (const calc::CalcError&) {
+    if (!number.value)
         throw CutPartsError(CutProblem::NotANumber, name);
-    }
+    const double value = *number.value;
     if (!(value > 0))
         throw CutPartsError(CutProblem::NotPositive, name);
     if (value > kLargestPart)
@@ -58,9 +50,9 @@ struct Sizes {
     double plainHeight, plainMiddle, plainNarrow, plainWide;
 };
 
-Sizes readSizes(const FieldTexts& texts, std::string_view sep)
+Sizes readSizes(const calc::DrawingNumbers& numbers)
 {
-    const auto get = [&](std::string_view name) { return fieldValue(texts, name, sep); };
+    const auto get = [&](std::string_view name) { return fieldValue(numbers, name); };
     // The thickness first, then the parts' fields in the drawing's tab order
     // (calc/drawingfields.h): the first bad field read is the one reported.
     Sizes s{};
@@ -384,16 +376,15 @@ Outline offsetOutline(const Outline& outline, double distance)
     return moved;
 }
 
-CutSet makeCutSet(const FieldTexts& texts, std::string_view sep, int bobbins, CutAllowances allowances)
+CutSet makeCutSet(const calc::DrawingNumbers& numbers, int bobbins, CutAllowances allowances)
 {
     if (bobbins < 1 || bobbins > kMaxBobbins)
         throw CutPartsError(CutProblem::BadBobbinCount, {});
     if (!allowanceInRange(allowances.windowClearance) || !allowanceInRange(allowances.kerf))
         throw CutPartsError(CutProblem::BadAllowance, {});
-    const Sizes sizes = readSizes(texts, sep);
+    const Sizes sizes = readSizes(numbers);
     CutSet set;
-    set.texts = texts;
-    set.sep = std::string(sep);
+    set.numbers = numbers;
     set.bobbins = bobbins;
     set.allowances = allowances;
     const int count = 2 * bobbins;

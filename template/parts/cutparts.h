@@ -1,15 +1,15 @@
-// The bobbin's parts at true size: outlines in millimetres, read from the
-// texts the drawing fields show, so that what the maker reads on the drawing
-// is what the template cuts.
+// The bobbin's parts at true size: outlines in millimetres, from the
+// drawing's numbers (the texts the drawing fields show, as read), so that
+// what the maker reads on the drawing is what the template cuts.
 //
 // Each part has its own frame: origin at the top-left corner of its bounding
 // box, x to the right, y downwards. Per bobbin: two cheeks, two tabbed walls
 // (walls 1 and 3) and two plain walls (walls 2 and 4).
 #pragma once
 
+#include "calc/drawingnumbers.h"
 #include "design/templatesettings.h"
 
-#include <map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -64,8 +64,6 @@ struct CutPart {
     bool holesLeftOut = false;  // the bands above and below the window are too narrow
 };
 
-using FieldTexts = std::map<std::string, std::string, std::less<>>;
-
 // What the maker may change from the drawing's sizes, in millimetres, each
 // from 0 to kMaxAllowance.
 struct CutAllowances {
@@ -80,8 +78,7 @@ struct CutAllowances {
 inline constexpr double kMaxAllowance = design::kMaxAllowance;
 
 struct CutSet {
-    FieldTexts texts;  // the field texts the parts were read from
-    std::string sep;  // their decimal separator
+    calc::DrawingNumbers numbers;  // what the parts were made from
     int bobbins = 1;
     CutAllowances allowances;
     std::vector<CutPart> parts;
@@ -97,7 +94,7 @@ inline constexpr int kMaxBobbins = design::kMaxBobbins;
 
 // Why the field texts make no physical part.
 enum class CutProblem {
-    NotANumber,  // field: a text ParseNumber rejects (or a missing field)
+    NotANumber,  // field: a text ParseNumber rejects (or an empty one)
     ExponentForm,  // field: a text like "1E5"
     NotPositive,  // field: zero or negative
     TooLarge,  // field: more than kLargestPart
@@ -126,7 +123,7 @@ int defaultBobbinCount(int coreType);
 
 // All parts for `bobbins` bobbins, cheeks first, then the tabbed and the
 // plain walls. Throws CutPartsError.
-CutSet makeCutSet(const FieldTexts& texts, std::string_view sep, int bobbins, CutAllowances allowances = {});
+CutSet makeCutSet(const calc::DrawingNumbers& numbers, int bobbins, CutAllowances allowances = {});
 
 // The outline moved `distance` outward along its normals (inward when
 // negative). Its straight edges may run any way; its arcs must meet their

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -160,8 +161,10 @@ QByteArray nameOf(const vintorp::calc::DrawingField& field)
 // A field's place in the window, from the drawing's field table.
 QRect clientRect(std::string_view field)
 {
-    const std::optional<vintorp::calc::DrawingField> f = vintorp::calc::findDrawingField(field);
-    if (!f)
+    const auto& table = vintorp::calc::kDrawingFieldTable;
+    const auto f = std::find_if(table.begin(), table.end(),
+                                [field](const vintorp::calc::DrawingField& f) { return f.name == field; });
+    if (f == table.end())
         qFatal("no drawing field %.*s", int(field.size()), field.data());
     return {f->place.left, f->place.top, f->place.width, f->place.height};
 }

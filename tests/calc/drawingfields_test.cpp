@@ -3,7 +3,6 @@
 // drawing's dimension lines by the artwork test.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <set>
 #include <string_view>
 
@@ -29,18 +28,15 @@ bool overlap(const PixelRect& a, const PixelRect& b)
 }
 
 // What the windows and the artwork test rely on: every field on the
-// picture, none covering another, each with a meaning of its own, and only
-// the thickness (last in the tab order) off the dimension lines.
+// picture, none covering another, and only the thickness (last in the tab
+// order) off the dimension lines.
 TEST(DrawingFieldTable, FieldsStandApartOnThePicture)
 {
-    std::set<std::string_view> meanings;
     for (std::size_t i = 0; i < kDrawingFieldTable.size(); ++i) {
         const DrawingField& f = kDrawingFieldTable[i];
         EXPECT_TRUE(inside(f.place, kPictureArea)) << f.name;
         EXPECT_GT(f.place.width, 0) << f.name;
         EXPECT_GT(f.place.height, 0) << f.name;
-        EXPECT_FALSE(f.meaning.empty()) << f.name;
-        EXPECT_TRUE(meanings.insert(f.meaning).second) << f.name;
         EXPECT_EQ(f.onDimensionLine, f.name != field::Thickness) << f.name;
         for (std::size_t j = i + 1; j < kDrawingFieldTable.size(); ++j)
             EXPECT_FALSE(overlap(f.place, kDrawingFieldTable[j].place))
@@ -57,16 +53,6 @@ TEST(DrawingFieldTable, ResetOrderHoldsEachFieldOnce)
     const std::set<std::string_view> reset(kDrawingFields.begin(), kDrawingFields.end());
     EXPECT_EQ(reset.size(), kDrawingFields.size());
     EXPECT_EQ(reset, inTable);
-}
-
-TEST(DrawingFieldTable, FindsByNameOnly)
-{
-    const std::optional<DrawingField> found = findDrawingField(field::TabbedWallHeight);
-    ASSERT_TRUE(found.has_value());
-    EXPECT_EQ(found->name, "Edit8");
-    EXPECT_EQ(found->place.top, 251);
-    EXPECT_FALSE(findDrawingField("Edit13").has_value());
-    EXPECT_FALSE(findDrawingField("edit8").has_value());
 }
 
 }  // namespace

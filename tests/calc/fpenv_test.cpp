@@ -37,8 +37,8 @@ constexpr Extended kAboveDblMaxMidpoint = 0x1.fffffffffffff8p1023L;
 TEST(ArithmeticEnvironment, FaultsEndTheCommandWithTheirMessage)
 {
     const FaultCase cases[] = {
-        {"1 / 0", [] { Div(Opaque(1.0L), Opaque(0.0L)); }, ErrorKind::DivisionByZero},
-        {"0 / 0", [] { Div(Opaque(0.0L), Opaque(0.0L)); }, ErrorKind::InvalidOperation},
+        {"1 / 0", [] { Checked(Opaque(1.0L) / Opaque(0.0L)); }, ErrorKind::DivisionByZero},
+        {"0 / 0", [] { Checked(Opaque(0.0L) / Opaque(0.0L)); }, ErrorKind::InvalidOperation},
         {"inf - inf", [] { Sub(Opaque(kInf), Opaque(kInf)); }, ErrorKind::InvalidOperation},
         {"0 * inf", [] { Mul(Opaque(0.0L), Opaque(kInf)); }, ErrorKind::InvalidOperation},
         {"max * 2", [] { Mul(Opaque(kMaxExtended), Opaque(2.0L)); }, ErrorKind::Overflow},
@@ -47,8 +47,8 @@ TEST(ArithmeticEnvironment, FaultsEndTheCommandWithTheirMessage)
         {"midpoint above DBL_MAX to double", [] { StoreDouble(Opaque(kAboveDblMaxMidpoint)); },
          ErrorKind::Overflow},
         {"-1e4000 to double", [] { StoreDouble(Opaque(-1e4000L)); }, ErrorKind::Overflow},
-        {"1 / 3", [] { Div(Opaque(1.0L), Opaque(3.0L)); }, std::nullopt},
-        {"min / 4 (underflow)", [] { Div(Opaque(kMinNormalExtended), Opaque(4.0L)); }, std::nullopt},
+        {"1 / 3", [] { Checked(Opaque(1.0L) / Opaque(3.0L)); }, std::nullopt},
+        {"min / 4 (underflow)", [] { Checked(Opaque(kMinNormalExtended) / Opaque(4.0L)); }, std::nullopt},
         {"min * min (underflow to zero)", [] { Mul(Opaque(kMinNormalExtended), Opaque(kMinNormalExtended)); },
          std::nullopt},
         {"1e-320 to double", [] { StoreDouble(Opaque(1e-320L)); }, std::nullopt},
@@ -77,7 +77,7 @@ TEST(ArithmeticEnvironment, FaultsEndTheCommandWithTheirMessage)
 TEST(ArithmeticEnvironment, UnderflowGivesDenormalsAndZeroAndTheLargestDoubleIsReachable)
 {
     const ArithmeticEnvironment env;
-    EXPECT_GT(Div(Opaque(kMinNormalExtended), Opaque(4.0L)), 0.0L);
+    EXPECT_GT(Checked(Opaque(kMinNormalExtended) / Opaque(4.0L)), 0.0L);
     EXPECT_EQ(StoreDouble(Opaque(1e-400L)), 0.0);
     EXPECT_EQ(std::fpclassify(StoreDouble(Opaque(1e-320L))), FP_SUBNORMAL);
     EXPECT_EQ(StoreDouble(Opaque(kAboveDblMaxMidpoint - 0x1p960L)), DBL_MAX);
@@ -92,7 +92,7 @@ TEST(ArithmeticEnvironment, SetsNearestSixtyFourBitsAndRestoresTheCallers)
         const ArithmeticEnvironment env;
         EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0);
         // 1/3 rounded to nearest with a 64-bit significand.
-        EXPECT_EQ(Div(Opaque(1.0L), Opaque(3.0L)), 0xAAAAAAAAAAAAAAABp-65L);
+        EXPECT_EQ(Checked(Opaque(1.0L) / Opaque(3.0L)), 0xAAAAAAAAAAAAAAABp-65L);
         EXPECT_EQ(Opaque(1e-310) / Opaque(2.0), 5e-311);  // doubles keep their denormals
     }
     EXPECT_EQ(test::X87ControlWord(), test::kForeignControlWord);

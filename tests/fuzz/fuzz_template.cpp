@@ -69,6 +69,7 @@
 
 #include "calc/bobbin.h"
 #include "calc/drawingfields.h"
+#include "calc/drawingnumbers.h"
 #include "fuzz_support.h"
 #include "template/pages/cuttemplate.h"
 #include "template/pages/drawing.h"
@@ -182,9 +183,9 @@ Settings ReadSettings(std::string_view line)
 
 // The field texts, '#' replaced by the separator as the parts read it; `in`
 // keeps what follows them.
-vintorp::cut::FieldTexts ReadFieldTexts(std::string_view& in, const std::string& sep)
+vintorp::calc::DrawingTexts ReadFieldTexts(std::string_view& in, const std::string& sep)
 {
-    vintorp::cut::FieldTexts texts;
+    vintorp::calc::DrawingTexts texts;
     for (const vintorp::calc::DrawingField& field : vintorp::calc::kDrawingFieldTable) {
         if (in.empty()) {
             break;
@@ -353,16 +354,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (in.starts_with('\n')) {
         in.remove_prefix(1);
     }
-    const vintorp::cut::FieldTexts texts = ReadFieldTexts(in, sep.toStdString());
+    const vintorp::calc::DrawingTexts texts = ReadFieldTexts(in, sep.toStdString());
     const Settings settings = ReadSettings(in.substr(0, std::min(in.find('\n'), in.size())));
 
     EnsureApplication();
     const vintorp::fuzz::FpState start = vintorp::fuzz::FpState::Read();
     CutSet set;
     bool made = false;
-    vintorp::fuzz::KeepsEnvironment(caller, "makeTemplateParts keeps the environment", [&] {
+    vintorp::fuzz::KeepsEnvironment(caller, "reading and making the parts keep the environment", [&] {
         Refusable([&] {
-            set = vintorp::cut::makeTemplateParts(texts, sep, bobbins, settings.allowances);
+            const auto numbers = vintorp::calc::readDrawingNumbers(texts, sep.toStdString());
+            set = vintorp::cut::makeTemplateParts(numbers, bobbins, settings.allowances);
             made = true;
         });
     });

@@ -157,7 +157,8 @@ private slots:
             picker.queue = queue;
             try {
                 if (step.command == Command::Template)
-                    templateCommand.run(&window, cut::testing::workedETexts(), QStringLiteral(","), 0);
+                    templateCommand.run(&window, calc::readDrawingNumbers(cut::testing::workedETexts(), ","),
+                                        0);
                 else
                     drawing.print(window, print::testing::StandInWindow::kPictureArea);
             } catch (const std::exception& error) {

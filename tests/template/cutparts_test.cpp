@@ -19,19 +19,19 @@ using calc::test::FakeView;
 
 constexpr double kExact = 1e-9;
 
-FieldTexts Calculated(std::array<std::string, 6> inputs, int coreType, const char* sep)
+calc::DrawingTexts Calculated(std::array<std::string, 6> inputs, int coreType, const char* sep)
 {
     FakeView view(std::move(inputs), coreType);
     EXPECT_EQ(calc::Calculate(view, sep), calc::CalcOutcome::Shown);
-    return FieldTexts(view.Fields().begin(), view.Fields().end());
+    return calc::DrawingTexts(view.Fields().begin(), view.Fields().end());
 }
 
-FieldTexts WorkedE(const char* sep = ",")
+calc::DrawingTexts WorkedE(const char* sep = ",")
 {
     return Calculated({"20", "25", "10", "30", "0", "1"}, calc::ETypeCore, sep);
 }
 
-FieldTexts WorkedU()
+calc::DrawingTexts WorkedU()
 {
     return Calculated({"20", "25", "10", "30", "2", "1"}, calc::UTypeCore, ",");
 }
@@ -82,7 +82,7 @@ void ExpectClosedAndConsistent(const Outline& outline)
 
 TEST(CutParts, WorkedETypeCheek)
 {
-    const CutSet set = makeCutSet(WorkedE(), ",", 1);
+    const CutSet set = makeCutSet(calc::readDrawingNumbers(WorkedE(), ","), 1);
     ASSERT_EQ(set.parts.size(), 6u);
     const CutPart& cheek = First(set, PartKind::Cheek);
     EXPECT_DOUBLE_EQ(cheek.width, 39.5);
@@ -123,7 +123,7 @@ TEST(CutParts, WorkedETypeCheek)
 
 TEST(CutParts, WorkedETypeWalls)
 {
-    const CutSet set = makeCutSet(WorkedE(), ",", 1);
+    const CutSet set = makeCutSet(calc::readDrawingNumbers(WorkedE(), ","), 1);
     // Tabbed wall: 38 high, tab lines 29.5 apart (tabs 4.25), middle 9 high;
     // tabs and middle 22.5 wide, the sections between 20.5.
     const CutPart& tabbed = First(set, PartKind::TabbedWall);
@@ -171,7 +171,8 @@ TEST(CutParts, WorkedETypeWalls)
 
 TEST(CutParts, WorkedUTypeWithClamp)
 {
-    const CutSet set = makeCutSet(WorkedU(), ",", defaultBobbinCount(calc::UTypeCore));
+    const CutSet set
+        = makeCutSet(calc::readDrawingNumbers(WorkedU(), ","), defaultBobbinCount(calc::UTypeCore));
     // Two bobbins: four of each part, numbered.
     ASSERT_EQ(set.parts.size(), 12u);
     EXPECT_EQ(set.parts[3].kind, PartKind::Cheek);
@@ -191,10 +192,10 @@ TEST(CutParts, WorkedUTypeWithClamp)
 
 TEST(CutParts, SeparatorOfTheTexts)
 {
-    const CutSet comma = makeCutSet(WorkedE(","), ",", 1);
-    const CutSet dot = makeCutSet(WorkedE("."), ".", 1);
+    const CutSet comma = makeCutSet(calc::readDrawingNumbers(WorkedE(","), ","), 1);
+    const CutSet dot = makeCutSet(calc::readDrawingNumbers(WorkedE("."), "."), 1);
     EXPECT_DOUBLE_EQ(comma.parts[0].width, dot.parts[0].width);
-    EXPECT_THROW(makeCutSet(WorkedE(","), ".", 1), CutPartsError);
+    EXPECT_THROW(makeCutSet(calc::readDrawingNumbers(WorkedE(","), "."), 1), CutPartsError);
 }
 
 TEST(CutParts, DefaultBobbins)
@@ -222,9 +223,9 @@ TEST(CutParts, LeadHolesKeepTheirMargin)
         bool holes;
     } cases[] = {{"1", 1.5, true}, {"2", 2, true}, {"3", 3, true}, {"3,5", 3.5, false}};
     for (const auto& c : cases) {
-        FieldTexts texts = WorkedE();
+        calc::DrawingTexts texts = WorkedE();
         texts["Edit15"] = c.thickness;
-        const CutSet set = makeCutSet(texts, ",", 1);
+        const CutSet set = makeCutSet(calc::readDrawingNumbers(texts, ","), 1);
         const CutPart& cheek = First(set, PartKind::Cheek);
         EXPECT_EQ(cheek.holesLeftOut, !c.holes) << c.thickness;
         EXPECT_EQ(cheek.holes.size(), c.holes ? 8u : 0u) << c.thickness;
@@ -243,12 +244,12 @@ TEST(CutParts, LeadHolesKeepTheirMargin)
 // at their drawn sizes; out-of-range values make no part.
 TEST(CutParts, Allowances)
 {
-    const CutSet plain = makeCutSet(WorkedE(), ",", 1);
+    const CutSet plain = makeCutSet(calc::readDrawingNumbers(WorkedE(), ","), 1);
     const struct {
         double clearance, kerf;
     } cases[] = {{0.25, 0}, {0, 0.2}, {0.5, 1}};
     for (const auto& c : cases) {
-        const CutSet set = makeCutSet(WorkedE(), ",", 1, {c.clearance, c.kerf});
+        const CutSet set = makeCutSet(calc::readDrawingNumbers(WorkedE(), ","), 1, {c.clearance, c.kerf});
         const double half = c.kerf / 2;
         for (std::size_t i = 0; i < set.parts.size(); i += 2) {
             const CutPart& before = plain.parts[i];
@@ -282,7 +283,7 @@ TEST(CutParts, Allowances)
     }
     for (const CutAllowances bad : {CutAllowances{-0.1, 0}, CutAllowances{0, 1.5}, CutAllowances{std::nan(""), 0}}) {
         try {
-            makeCutSet(WorkedE(), ",", 1, bad);
+            makeCutSet(calc::readDrawingNumbers(WorkedE(), ","), 1, bad);
             ADD_FAILURE() << "accepted " << bad.windowClearance << ", " << bad.kerf;
         } catch (const CutPartsError& e) {
             EXPECT_EQ(e.problem(), CutProblem::BadAllowance);
@@ -304,11 +305,11 @@ class BadValues : public ::testing::TestWithParam<BadCase> { };
 TEST_P(BadValues, MakeNoPart)
 {
     const BadCase& c = GetParam();
-    FieldTexts texts = WorkedE();
+    calc::DrawingTexts texts = WorkedE();
     if (*c.field)
         texts[c.field] = c.text;
     try {
-        makeCutSet(texts, ",", c.bobbins);
+        makeCutSet(calc::readDrawingNumbers(texts, ","), c.bobbins);
         FAIL() << "accepted";
     } catch (const CutPartsError& e) {
         EXPECT_EQ(e.problem(), c.problem);
@@ -350,11 +351,11 @@ TEST(CutParts, TwoBadFieldsReportTheFirstRead)
         {{"Edit12", "3000"}, {"Edit6", "x"}, "Edit6"},
     };
     for (const Case& c : cases) {
-        FieldTexts texts = WorkedE();
+        calc::DrawingTexts texts = WorkedE();
         texts[c.first.first] = c.first.second;
         texts[c.second.first] = c.second.second;
         try {
-            makeCutSet(texts, ",", 1);
+            makeCutSet(calc::readDrawingNumbers(texts, ","), 1);
             ADD_FAILURE() << "accepted with " << c.first.first << " and " << c.second.first;
         } catch (const CutPartsError& e) {
             EXPECT_EQ(e.field(), c.reported);
@@ -364,9 +365,9 @@ TEST(CutParts, TwoBadFieldsReportTheFirstRead)
 
 TEST(CutParts, TwoMetresExactlyIsAccepted)
 {
-    FieldTexts texts = WorkedE();
+    calc::DrawingTexts texts = WorkedE();
     texts["Edit8"] = "2000";
-    EXPECT_DOUBLE_EQ(makeCutSet(texts, ",", 1).parts[2].height, 2000);
+    EXPECT_DOUBLE_EQ(makeCutSet(calc::readDrawingNumbers(texts, ","), 1).parts[2].height, 2000);
 }
 
 }  // namespace

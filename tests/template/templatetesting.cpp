@@ -7,9 +7,9 @@
 namespace vintorp::cut::testing {
 namespace {
 
-cut::FieldTexts texts(std::initializer_list<std::pair<const char*, const char*>> values)
+calc::DrawingTexts texts(std::initializer_list<std::pair<const char*, const char*>> values)
 {
-    cut::FieldTexts t;
+    calc::DrawingTexts t;
     for (const auto& [name, text] : values)
         t.emplace(name, text);
     return t;
@@ -17,7 +17,7 @@ cut::FieldTexts texts(std::initializer_list<std::pair<const char*, const char*>>
 
 }  // namespace
 
-cut::FieldTexts workedETexts()
+calc::DrawingTexts workedETexts()
 {
     return texts({{"Edit15", "1"},
                   {"Edit2", "27,5"},
@@ -35,9 +35,9 @@ cut::FieldTexts workedETexts()
                   {"Edit3", "44"}});
 }
 
-cut::FieldTexts workedUTexts()
+calc::DrawingTexts workedUTexts()
 {
-    cut::FieldTexts t = workedETexts();
+    calc::DrawingTexts t = workedETexts();
     t["Edit4"] = "29,5";
     t["Edit9"] = "22,5";
     t["Edit5"] = "24,5";
@@ -46,7 +46,7 @@ cut::FieldTexts workedUTexts()
     return t;
 }
 
-cut::FieldTexts largeCoreTexts()
+calc::DrawingTexts largeCoreTexts()
 {
     // A 150, B 200, C 100, H 250, T 2, E-type.
     return texts({{"Edit15", "2"},
@@ -65,7 +65,7 @@ cut::FieldTexts largeCoreTexts()
                   {"Edit3", "385"}});
 }
 
-cut::FieldTexts turnedWallsTexts()
+calc::DrawingTexts turnedWallsTexts()
 {
     // A 80, B 100, C 60, H 160, T 2, E-type.
     return texts({{"Edit15", "2"},

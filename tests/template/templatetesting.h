@@ -13,12 +13,12 @@ namespace vintorp::cut::testing {
 // The drawing's texts (separator ",") for the worked E-type example
 // (A 20, B 25, C 10, H 30, T 1), the same as a U-type core with K 2, and a
 // core so large that its parts need several A4 sheets.
-cut::FieldTexts workedETexts();
-cut::FieldTexts workedUTexts();
-cut::FieldTexts largeCoreTexts();
+calc::DrawingTexts workedETexts();
+calc::DrawingTexts workedUTexts();
+calc::DrawingTexts largeCoreTexts();
 // A core (A 80, B 100, C 60, H 160, T 2) whose walls take a sheet each
 // unless they turn a quarter.
-cut::FieldTexts turnedWallsTexts();
+calc::DrawingTexts turnedWallsTexts();
 
 // Runs a program to its end: its exit code (-1 when it crashed or did not
 // finish within a minute) and its standard output.

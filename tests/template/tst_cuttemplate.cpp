@@ -273,7 +273,8 @@ void TestCutTemplate::svgReadBack()
 {
     QFETCH(bool, uType);
     QFETCH(int, bobbins);
-    const cut::CutSet set = makeTemplateParts(uType ? workedUTexts() : workedETexts(), ",", bobbins);
+    const cut::CutSet set
+        = makeTemplateParts(calc::readDrawingNumbers(uType ? workedUTexts() : workedETexts(), ","), bobbins);
     const SvgDocument doc = readSvg(templateSvgFile(set));
 
     // Sizes in millimetres, the view box in the same units.
@@ -348,7 +349,8 @@ void TestCutTemplate::svgOpensInAnotherRenderer_data()
 void TestCutTemplate::svgOpensInAnotherRenderer()
 {
     QFETCH(bool, cutter);
-    const cut::CutSet set = cut::makeCutSet(workedETexts(), ",", 1, {0, cutter ? 0.2 : 0});
+    const cut::CutSet set
+        = cut::makeCutSet(calc::readDrawingNumbers(workedETexts(), ","), 1, {0, cutter ? 0.2 : 0});
     const std::optional<CutterSetup> sheets
         = cutter ? std::optional(CutterSetup{QSizeF(150, 100), 2, true}) : std::nullopt;
     const QString svg = dir_.filePath("template.svg");
@@ -378,7 +380,8 @@ void TestCutTemplate::pdfPartsMeasured()
 {
     QFETCH(bool, uType);
     QFETCH(int, bobbins);
-    const cut::CutSet set = makeTemplateParts(uType ? workedUTexts() : workedETexts(), ",", bobbins);
+    const cut::CutSet set
+        = makeTemplateParts(calc::readDrawingNumbers(uType ? workedUTexts() : workedETexts(), ","), bobbins);
     const QString pdf = dir_.filePath(uType ? "u.pdf" : "e.pdf");
     saveTemplate(pdf, set);
 
@@ -442,7 +445,7 @@ void TestCutTemplate::pdfPartsMeasured()
 void TestCutTemplate::printerPrintsAtTrueSize()
 {
     // The printer path, printing to a PDF file on A5 paper: never fitted.
-    const cut::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
+    const cut::CutSet set = makeTemplateParts(calc::readDrawingNumbers(workedETexts(), ","), 1);
     const QString pdf = dir_.filePath("printed.pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -479,7 +482,9 @@ void TestCutTemplate::noPrinterIsAnError()
     printer.setOutputFileName({});
     printer.setPrinterName({});
     printer.setOutputFormat(QPrinter::PdfFormat);
-    QVERIFY_THROWS_EXCEPTION(PrintError, printTemplate(printer, makeTemplateParts(workedETexts(), ",", 1)));
+    QVERIFY_THROWS_EXCEPTION(
+        PrintError,
+        printTemplate(printer, makeTemplateParts(calc::readDrawingNumbers(workedETexts(), ","), 1)));
 }
 
 // The printout's output fails as the drawing's does, in the same words.
@@ -490,7 +495,7 @@ void TestCutTemplate::unwritableFileIsAPrintError()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     try {
-        printTemplate(printer, makeTemplateParts(workedETexts(), ",", 1));
+        printTemplate(printer, makeTemplateParts(calc::readDrawingNumbers(workedETexts(), ","), 1));
         QFAIL("reported as printed");
     } catch (const PrintError& e) {
         QCOMPARE(e.failure().kind, PrintErrorKind::OutputFailed);
@@ -502,7 +507,7 @@ void TestCutTemplate::unwritableFileIsAPrintError()
 void TestCutTemplate::packedApart()
 {
     for (int bobbins = 1; bobbins <= cut::kMaxBobbins; ++bobbins) {
-        const cut::CutSet set = makeTemplateParts(workedETexts(), ",", bobbins);
+        const cut::CutSet set = makeTemplateParts(calc::readDrawingNumbers(workedETexts(), ","), bobbins);
         const TemplateLayout layout = layOutTemplate(set, a4Sheets());
         QCOMPARE(int(layout.pieces.size()), 6 * bobbins);
         // The assembly block goes below the parts of the first page, or on a
@@ -532,7 +537,7 @@ void TestCutTemplate::packedApart()
 
 void TestCutTemplate::largeCoreIsTiled()
 {
-    const cut::CutSet set = makeTemplateParts(largeCoreTexts(), ",", 1);
+    const cut::CutSet set = makeTemplateParts(calc::readDrawingNumbers(largeCoreTexts(), ","), 1);
     const TemplateLayout layout = layOutTemplate(set, a4Sheets());
     QVERIFY(layout.pageCount > 1);
     std::map<int, QList<PlacedPiece>> byPart;
@@ -602,7 +607,7 @@ void TestCutTemplate::wallsTurnToSaveASheet()
 {
     // Unturned, the last two of six sheets hold one plain wall each; turned
     // a quarter, both fit on one. A turned wall is drawn across at true size.
-    const cut::CutSet set = makeTemplateParts(turnedWallsTexts(), ",", 1);
+    const cut::CutSet set = makeTemplateParts(calc::readDrawingNumbers(turnedWallsTexts(), ","), 1);
     const TemplateLayout layout = layOutTemplate(set, a4Sheets());
     QSet<int> pages;
     for (const PlacedPiece& piece : layout.pieces)
@@ -633,8 +638,9 @@ void TestCutTemplate::wallsTurnToSaveASheet()
 // inside it, on the page the layout gave it, once.
 void TestCutTemplate::assemblyFitsItsBlock()
 {
-    for (const cut::FieldTexts& texts : {workedETexts(), workedUTexts(), turnedWallsTexts(), largeCoreTexts()}) {
-        const cut::CutSet set = makeTemplateParts(texts, ",", 1);
+    for (const calc::DrawingTexts& texts :
+         {workedETexts(), workedUTexts(), turnedWallsTexts(), largeCoreTexts()}) {
+        const cut::CutSet set = makeTemplateParts(calc::readDrawingNumbers(texts, ","), 1);
         const TemplateLayout layout = layOutTemplate(set, a4Sheets());
         const TemplateDrawing drawing = drawTemplate(set, layout);
         int blocks = 0;
@@ -683,8 +689,8 @@ void TestCutTemplate::cutterSheetsHoldThePartsOnly()
     QFETCH(double, gap);
     QFETCH(bool, labels);
     QFETCH(double, kerf);
-    const cut::CutSet drawn = makeTemplateParts(workedUTexts(), ",", 2);
-    const cut::CutSet set = cut::makeCutSet(drawn.texts, ",", 2, {0, kerf});
+    const cut::CutSet drawn = makeTemplateParts(calc::readDrawingNumbers(workedUTexts(), ","), 2);
+    const cut::CutSet set = cut::makeCutSet(drawn.numbers, 2, {0, kerf});
     const QByteArray svg = templateSvgFile(set, CutterSetup{sheet, gap, labels});
     const SvgDocument doc = readSvg(svg);
     QCOMPARE(doc.uncoloured, 0);
@@ -762,11 +768,11 @@ void TestCutTemplate::badValuesGiveAMessage()
     QFETCH(QString, text);
     QFETCH(int, bobbins);
     QFETCH(QString, says);
-    cut::FieldTexts texts = workedETexts();
+    calc::DrawingTexts texts = workedETexts();
     if (!field.isEmpty())
         texts[field.toStdString()] = text.toStdString();
     try {
-        makeTemplateParts(texts, ",", bobbins);
+        makeTemplateParts(calc::readDrawingNumbers(texts, ","), bobbins);
         QFAIL("accepted");
     } catch (const TemplateError& e) {
         QVERIFY2(vintorp::lang::messageText(e.failure()).contains(says),
@@ -799,14 +805,14 @@ void TestCutTemplate::failuresLeaveNoFile()
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old");
     }
-    cut::FieldTexts texts = workedETexts();
+    calc::DrawingTexts texts = workedETexts();
     if (tooManySheets) {
         // Parts just under 2 m: hundreds of A4 sheets.
         texts["Edit4"] = "1990";
         texts["Edit3"] = "1990";
     }
     try {
-        saveTemplate(path, makeTemplateParts(texts, ",", 4));
+        saveTemplate(path, makeTemplateParts(calc::readDrawingNumbers(texts, ","), 4));
         QFAIL("written");
     } catch (const TemplateError& e) {
         QVERIFY2(vintorp::lang::messageText(e.failure()).contains(says),
@@ -822,7 +828,7 @@ void TestCutTemplate::failuresLeaveNoFile()
 
 void TestCutTemplate::paperTooSmall()
 {
-    const cut::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
+    const cut::CutSet set = makeTemplateParts(calc::readDrawingNumbers(workedETexts(), ","), 1);
     const QSizeF a6 = QPageSize(QPageSize::A6).size(QPageSize::Millimeter);
     QVERIFY_THROWS_EXCEPTION(
         TemplateError, layOutTemplate(set, {a6, QRectF(QPointF(5, 5), a6 - QSizeF(10, 10)), Paging::Sheets}));
@@ -852,7 +858,7 @@ void TestCutTemplate::fullDiskKeepsTheOldFile()
         QVERIFY(existing.open(QIODevice::WriteOnly));
         QCOMPARE(existing.write(old), old.size());
     }
-    const cut::CutSet set = makeTemplateParts(workedETexts(), ",", 1);
+    const cut::CutSet set = makeTemplateParts(calc::readDrawingNumbers(workedETexts(), ","), 1);
     try {
         if (printed) {
             QPrinter printer(QPrinter::HighResolution);
@@ -898,12 +904,12 @@ void TestCutTemplate::svgHoldsOnlyXmlCharacters()
 {
     QFETCH(QString, sep);
     QFETCH(QString, refused);
-    cut::FieldTexts texts = workedETexts();
+    calc::DrawingTexts texts = workedETexts();
     for (auto& [field, text] : texts)
         text = QString::fromStdString(text).replace(u',', sep).toStdString();
     const QString path = dir_.filePath(QStringLiteral("sep-%1.svg").arg(QTest::currentDataTag()));
     try {
-        saveTemplate(path, makeTemplateParts(texts, sep, 1));
+        saveTemplate(path, makeTemplateParts(calc::readDrawingNumbers(texts, sep.toStdString()), 1));
         QVERIFY2(refused.isEmpty(), "written");
     } catch (const TemplateError& e) {
         QVERIFY2(!refused.isEmpty() && vintorp::lang::messageText(e.failure()).contains(refused),

@@ -101,7 +101,8 @@ void TestDxfTemplate::readBack()
 {
     QFETCH(bool, uType);
     QFETCH(int, bobbins);
-    const CutSet set = makeTemplateParts(uType ? workedUTexts() : workedETexts(), ",", bobbins);
+    const CutSet set = makeTemplateParts(
+        vintorp::calc::readDrawingNumbers(uType ? workedUTexts() : workedETexts(), ","), bobbins);
     const TemplateLayout layout = layOutTemplate(set, svgCanvas());
     const QByteArray dxf = templateDxfFile(set);
     QVERIFY(dxf.startsWith("999\r\n") && dxf.left(dxf.indexOf("  0\r\n")).contains("1 unit = 1 mm"));
@@ -259,8 +260,8 @@ void TestDxfTemplate::textsReadBack()
 // outline its drawn size plus the kerf (either way round), on its sheet.
 void TestDxfTemplate::cutterSheetsReadBack()
 {
-    const CutSet drawn = makeTemplateParts(workedUTexts(), ",", 2);
-    const CutSet set = makeCutSet(drawn.texts, ",", 2, {0, 0.2});
+    const CutSet drawn = makeTemplateParts(vintorp::calc::readDrawingNumbers(workedUTexts(), ","), 2);
+    const CutSet set = makeCutSet(drawn.numbers, 2, {0, 0.2});
     const CutterSetup cutter{QSizeF(120, 80), 2, true};
     const TemplateLayout layout = layOutTemplate(set, cutterSheets(cutter.sheet, cutter.gap, cutter.labels));
     const QJsonObject doc = readDxf(templateDxfFile(set, cutter), dir_.filePath(QStringLiteral("cutter.dxf")));

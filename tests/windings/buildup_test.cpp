@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <optional>
 
 #include "windings/buildup.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 // The drawing's texts of the worked example (A 20, B 25, C 10, H 30, T 1):
 // E-type, and the U-type with K 2 whose cheek is 29.5 wide.
-FieldTexts Worked(bool uType = false)
+calc::DrawingTexts Worked(bool uType = false)
 {
     return {{"Edit15", "1"},
             {"Edit7", "29,5"},
@@ -24,9 +25,14 @@ FieldTexts Worked(bool uType = false)
             {"Edit2", "27,5"}};
 }
 
+std::optional<Space> spaceOf(const calc::DrawingTexts& texts)
+{
+    return spaceFromDrawing(calc::readDrawingNumbers(texts, ","));
+}
+
 Space WorkedSpace()
 {
-    return *spaceFromFields(Worked(), ",");
+    return *spaceOf(Worked());
 }
 
 TEST(WindingSpace, FromTheDrawingsTexts)
@@ -37,14 +43,16 @@ TEST(WindingSpace, FromTheDrawingsTexts)
     EXPECT_DOUBLE_EQ(e.tubeWidth, 22.5);
     EXPECT_DOUBLE_EQ(e.tubeHeight, 27.5);
     // The U-type's two bobbins meet in the middle of the window.
-    EXPECT_DOUBLE_EQ(spaceFromFields(Worked(true), ",")->depth, 2.5);
-    FieldTexts bad = Worked();
+    EXPECT_DOUBLE_EQ(spaceOf(Worked(true))->depth, 2.5);
+    calc::DrawingTexts bad = Worked();
     bad["Edit7"] = "x";
-    EXPECT_FALSE(spaceFromFields(bad, ","));
+    EXPECT_FALSE(spaceOf(bad));
     bad = Worked();
     bad.erase("Edit15");
-    EXPECT_FALSE(spaceFromFields(bad, ","));
-    EXPECT_FALSE(spaceFromFields(Worked(), "."));  // "29,5" is no number with a point
+    EXPECT_FALSE(spaceOf(bad));
+    bad = Worked();
+    bad["Edit15"] = "0";
+    EXPECT_FALSE(spaceOf(bad));
 }
 
 // No positive length or depth, or no cheek drawn round the window: no room,
@@ -62,9 +70,9 @@ TEST(WindingSpace, NoRoom)
     };
     EXPECT_TRUE(hasRoom(WorkedSpace()));
     for (const auto& c : cases) {
-        FieldTexts texts = Worked();
+        calc::DrawingTexts texts = Worked();
         texts[c.field] = c.text;
-        const Space space = *spaceFromFields(texts, ",");
+        const Space space = *spaceOf(texts);
         EXPECT_FALSE(hasRoom(space)) << c.field << ' ' << c.text;
         const BuildUp r = buildUp(space, {{"I", 10, 0.5, 0, 0, {}}}, {});
         EXPECT_TRUE(r.noRoom) << c.field << ' ' << c.text;
@@ -125,10 +133,10 @@ TEST(WindingBuildUp, BoundariesMetWithinRounding)
     EXPECT_FALSE(buildUp(deep, {{"", 330, 0.8, 0.1, 0.31, {}}}, {}).fits);
 
     // L = 14.6 − 2·2 = 10.6, one turn of 10 mm at k 1.06 a layer.
-    FieldTexts texts = Worked();
+    calc::DrawingTexts texts = Worked();
     texts["Edit15"] = "2";
     texts["Edit7"] = "14,6";
-    const Space narrow = *spaceFromFields(texts, ",");
+    const Space narrow = *spaceOf(texts);
     const BuildUp one = buildUp(narrow, {{"", 3, 10, 0, 0, 1.06}}, {});
     EXPECT_FALSE(one.windings[0].problem);
     EXPECT_EQ(one.windings[0].perLayer, 1);
