@@ -55,10 +55,10 @@ enum class WindingsFault {
     TooMany,  // more windings than the reader builds
     NotAnObject,  // a winding that is not an object
     Name,  // a winding's name that is not a string
-    Turns, Wire, Between, Over, LayerFactor,  // a winding's value of the wrong kind or out of range
+    Turns, Wire, Between, Over, LayerFactor, Copper, Grade,  // a winding's value of the wrong kind or out of range
     WiderThanLength,  // not one turn of the wire fits the winding length
     FactorsNotAnObject,  // "winding_factors" holds something other than an object
-    Margin, Bulge,  // a factor of the wrong kind or out of range
+    Margin, Bulge, Temperature,  // a factor of the wrong kind or out of range
     MarginTakesLength,  // the margins at both cheeks leave no winding length
 };
 // Its words in the language asked for; `winding` counts from 1 (0: none).

@@ -23,7 +23,10 @@ WindingsFault FaultOf(Problem problem)
 {
     switch (problem) {
     case Problem::Turns: return WindingsFault::Turns;
-    case Problem::Wire: return WindingsFault::Wire;
+    case Problem::Wire:
+    case Problem::NoWire: return WindingsFault::Wire;
+    case Problem::Copper: return WindingsFault::Copper;
+    case Problem::Grade: return WindingsFault::Grade;
     case Problem::Between: return WindingsFault::Between;
     case Problem::Over: return WindingsFault::Over;
     case Problem::LayerFactor: return WindingsFault::LayerFactor;
@@ -95,12 +98,20 @@ std::string WindingsText(WindingsFault fault, int winding, std::string_view name
         return which + ": over must be a number " + Range(0, windings::kMaxInsulation, "mm");
     case WindingsFault::LayerFactor:
         return which + ": layer must be a number " + Range(windings::kMinFactor, windings::kMaxFactor);
+    case WindingsFault::Copper:
+        return which + ": copper must be a number "
+               + Range(windings::copperRange().smallest, windings::copperRange().largest, "mm");
+    case WindingsFault::Grade:
+        return which + ": grade must be a whole number " + Range(windings::kMinGrade, windings::kMaxGrade);
     case WindingsFault::WiderThanLength: return which + ": the wire is wider than the winding length";
     case WindingsFault::FactorsNotAnObject: return "key \"winding_factors\" must be an object";
     case WindingsFault::Margin:
         return "winding_factors: margin must be a number " + Range(0, windings::kMaxMargin, "mm");
     case WindingsFault::Bulge:
         return "winding_factors: bulge must be a number " + Range(windings::kMinFactor, windings::kMaxFactor);
+    case WindingsFault::Temperature:
+        return "winding_factors: temperature must be a number "
+               + Range(windings::kMinTemperature, windings::kMaxTemperature, "°C");
     case WindingsFault::MarginTakesLength:
         return "winding_factors: margin is half the winding length or more, leaving no room for a turn";
     }
@@ -158,6 +169,7 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
         switch (*result.factorProblem) {
         case windings::FactorProblem::Margin: return error(words(WindingsFault::Margin));
         case windings::FactorProblem::Bulge: return error(words(WindingsFault::Bulge));
+        case windings::FactorProblem::Temperature: return error(words(WindingsFault::Temperature));
         case windings::FactorProblem::MarginTakesLength:
             return error(words(WindingsFault::MarginTakesLength));
         }

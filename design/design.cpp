@@ -93,10 +93,11 @@ struct WindingKey {
     double low, high;
     void (*put)(windings::Winding&, double);
 };
-constexpr std::array kWindingKeys = {
+// "wire" is needed unless "copper" is given (see readWinding).
+const std::array kWindingKeys = {
     WindingKey{"turns", true, true, 1, double(windings::kMaxTurns),
                [](windings::Winding& w, double v) { w.turns = std::abs(v) <= 1e12 ? long(v) : 0; }},
-    WindingKey{"wire", false, true, windings::kMinWire, windings::kMaxWire,
+    WindingKey{"wire", false, false, windings::kMinWire, windings::kMaxWire,
                [](windings::Winding& w, double v) { w.wire = v; }},
     WindingKey{"between", false, false, 0, windings::kMaxInsulation,
                [](windings::Winding& w, double v) { w.between = v; }},
@@ -104,6 +105,10 @@ constexpr std::array kWindingKeys = {
                [](windings::Winding& w, double v) { w.over = v; }},
     WindingKey{"layer", false, false, windings::kMinFactor, windings::kMaxFactor,
                [](windings::Winding& w, double v) { w.layerFactor = v; }},
+    WindingKey{"copper", false, false, windings::copperRange().smallest, windings::copperRange().largest,
+               [](windings::Winding& w, double v) { w.copper = v; }},
+    WindingKey{"grade", true, false, windings::kMinGrade, windings::kMaxGrade,
+               [](windings::Winding& w, double v) { w.grade = std::abs(v) <= 1e6 ? int(v) : 0; }},
 };
 struct FactorKey {
     std::string_view name;
@@ -113,6 +118,7 @@ struct FactorKey {
 constexpr std::array kFactorKeys = {
     FactorKey{"margin", 0, windings::kMaxMargin, &windings::Factors::margin},
     FactorKey{"bulge", windings::kMinFactor, windings::kMaxFactor, &windings::Factors::bulge},
+    FactorKey{"temperature", windings::kMinTemperature, windings::kMaxTemperature, &windings::Factors::temperature},
 };
 
 // ---- Reading the keys' values -----------------------------------------------
@@ -517,6 +523,11 @@ std::variant<windings::Winding, ReadError> readWinding(json& object, const std::
                 = numberAt(object, key.name, at, key.low, key.high, key.whole, key.required, source))
                 key.put(w, std::isnan(*v) && key.whole ? 0 : *v);
         }
+        if (!w.wire && !w.copper) {
+            if (source == Source::DesignFile)
+                refuse(Fault::Missing, at + ".wire");
+            w.wire = std::numeric_limits<double>::quiet_NaN();  // the build-up refuses it
+        }
         return w;
     } catch (const Bad& bad) {
         return bad.error;
@@ -654,13 +665,22 @@ std::string writeDesign(const Design& d, std::string_view sep)
     j["sep"] = ".";
     ordered_json list = ordered_json::array();
     for (const windings::Winding& w : d.windings) {
-        ordered_json o = {{"name", w.name}, {"turns", w.turns}, {"wire", w.wire}, {"between", w.between}, {"over", w.over}};
+        ordered_json o = {{"name", w.name}, {"turns", w.turns}};
+        if (w.wire)
+            o["wire"] = *w.wire;
+        if (w.copper) {
+            o["copper"] = *w.copper;
+            o["grade"] = w.grade;
+        }
+        o["between"] = w.between;
+        o["over"] = w.over;
         if (w.layerFactor)
             o["layer"] = *w.layerFactor;
         list.push_back(std::move(o));
     }
     j["windings"] = std::move(list);
-    j["winding_factors"] = {{"margin", d.factors.margin}, {"bulge", d.factors.bulge}};
+    j["winding_factors"]
+        = {{"margin", d.factors.margin}, {"bulge", d.factors.bulge}, {"temperature", d.factors.temperature}};
     const TemplateSettings& t = d.templateSettings;
     for (const Key& key : kKeys) {
         const std::string name(key.name);

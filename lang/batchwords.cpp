@@ -95,6 +95,12 @@ QString windingsWords(batch::WindingsFault fault, int winding, std::string_view 
     case WindingsFault::LayerFactor:
         return value(QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): layer — число от %3 до %4"),
                      limit(windings::kMinFactor), limit(windings::kMaxFactor));
+    case WindingsFault::Copper:
+        return value(QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): copper — число от %3 до %4 мм"),
+                     limit(windings::copperRange().smallest), limit(windings::copperRange().largest));
+    case WindingsFault::Grade:
+        return value(QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): grade — целое число от %3 до %4"),
+                     limit(long(windings::kMinGrade)), limit(long(windings::kMaxGrade)));
     case WindingsFault::WiderThanLength:
         return text(QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): провод шире длины намотки"), translator)
             .arg(number, utf8(name));
@@ -107,6 +113,9 @@ QString windingsWords(batch::WindingsFault fault, int winding, std::string_view 
     case WindingsFault::Bulge:
         return text(QT_TRANSLATE_NOOP("Batch", "winding_factors: bulge — число от %1 до %2"), translator)
             .arg(limit(windings::kMinFactor), limit(windings::kMaxFactor));
+    case WindingsFault::Temperature:
+        return text(QT_TRANSLATE_NOOP("Batch", "winding_factors: temperature — число от %1 до %2 °C"), translator)
+            .arg(limit(windings::kMinTemperature), limit(windings::kMaxTemperature));
     case WindingsFault::MarginTakesLength:
         return text(
             QT_TRANSLATE_NOOP(

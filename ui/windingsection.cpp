@@ -117,7 +117,7 @@ void paintSection(QPainter& painter, const QRectF& area, const SectionContent& c
         if (b.problem)
             continue;
         const windings::Winding& w = content.windings[i];
-        const double layer = bulge * b.layerFactor * w.wire;
+        const double layer = bulge * b.layerFactor * b.wire;
         const double gap = bulge * w.between;
         const double wound = bulge * (b.build - w.over);
         const double x0 = margin;

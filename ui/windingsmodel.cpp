@@ -99,7 +99,7 @@ QVariant WindingsModel::data(const QModelIndex& index, int role) const
     case kDefaultFactorRole: {
         if (column != ColLayerFactor)
             return {};
-        const double wire = windings_[std::size_t(row)].wire;
+        const double wire = windings_[std::size_t(row)].wire.value_or(0);
         return wire >= windings::kMinWire && wire <= windings::kMaxWire
                    ? tr("%1 (авто)").arg(fixedText(windings::defaultLayerFactor(wire), 2, separator_))
                    : tr("авто");
@@ -268,7 +268,7 @@ void WindingsModel::setWindings(const std::vector<windings::Winding>& windings,
         RowTexts& texts = rows_[r].texts;
         texts[ColName] = QString::fromStdString(w.name);
         texts[ColTurns] = QString::number(w.turns);
-        texts[ColWire] = plainText(w.wire, separator_);
+        texts[ColWire] = w.wire ? plainText(*w.wire, separator_) : QString();
         texts[ColBetween] = plainText(w.between, separator_);
         texts[ColOver] = plainText(w.over, separator_);
         texts[ColLayerFactor] = w.layerFactor ? plainText(*w.layerFactor, separator_) : QString();

@@ -46,7 +46,9 @@ ReadRow readRow(const RowTexts& texts, const QString& separator)
             cannotRead(column);
         }
     };
-    decimal(ColWire, row.winding.wire);
+    double wire = kUnread;
+    decimal(ColWire, wire);
+    row.winding.wire = wire;
     decimal(ColBetween, row.winding.between);
     decimal(ColOver, row.winding.over);
     if (!texts[ColLayerFactor].trimmed().isEmpty()) {
@@ -78,7 +80,10 @@ CellFault problemFault(windings::Problem problem, const QString& separator)
         return {ColLayerFactor,
                 QCoreApplication::translate("Windings", "Коэффициент укладки: %1")
                     .arg(rangeText(windings::kMinFactor, windings::kMaxFactor, {}, separator))};
-    case Problem::WiderThanLength: return {ColWire, problemText(problem)};
+    case Problem::WiderThanLength:
+    case Problem::Copper:
+    case Problem::Grade:
+    case Problem::NoWire: return {ColWire, problemText(problem)};
     }
     return {ColName, {}};
 }
@@ -94,6 +99,9 @@ QString problemText(windings::Problem problem)
     case Problem::LayerFactor: return QCoreApplication::translate("Windings", "неверный коэффициент укладки");
     case Problem::WiderThanLength:
         return QCoreApplication::translate("Windings", "провод шире длины намотки");
+    case Problem::Copper: return QCoreApplication::translate("Windings", "медь не из таблицы проводов");
+    case Problem::Grade: return QCoreApplication::translate("Windings", "неверный класс изоляции");
+    case Problem::NoWire: return QCoreApplication::translate("Windings", "не задан провод");
     }
     return {};
 }

@@ -132,6 +132,9 @@ WindingsWindow::Verdict WindingsWindow::verdict() const
         case windings::FactorProblem::Bulge:
             return {tr("Коэффициент вспучивания: %1.")
                         .arg(rangeText(windings::kMinFactor, windings::kMaxFactor, {}, sep))};
+        case windings::FactorProblem::Temperature:
+            return {tr("Рабочая температура: %1.")
+                        .arg(rangeText(windings::kMinTemperature, windings::kMaxTemperature, tr(" °C"), sep))};
         case windings::FactorProblem::Margin:
             return {tr("Зазор у щёчки: %1.").arg(rangeText(0, windings::kMaxMargin, tr(" мм"), sep))};
         case windings::FactorProblem::MarginTakesLength:

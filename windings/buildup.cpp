@@ -16,12 +16,33 @@ bool within(double v, double low, double high)
     return v >= low && v <= high;  // false for NaN
 }
 
+// d: as given, else by the copper and its grade. A problem of the copper is
+// named whether or not d is given, since the copper gives the resistance.
+struct UsedWire {
+    std::optional<Problem> problem;
+    double wire = 0;
+};
+
+UsedWire usedWire(const Winding& w)
+{
+    if (w.copper && !within(*w.copper, copperRange().smallest, copperRange().largest))
+        return {Problem::Copper};
+    if (w.wire)
+        return {within(*w.wire, kMinWire, kMaxWire) ? std::nullopt : std::optional(Problem::Wire), *w.wire};
+    if (!w.copper)
+        return {Problem::NoWire};
+    const TableWire table = outerDiameter(*w.copper, w.grade);
+    if (table.error)
+        return {Problem::Grade};
+    return {std::nullopt, table.outer};
+}
+
 std::optional<Problem> check(const Winding& w, double factor)
 {
     if (w.turns < 1 || w.turns > kMaxTurns)
         return Problem::Turns;
-    if (!within(w.wire, kMinWire, kMaxWire))
-        return Problem::Wire;
+    if (const std::optional<Problem> wire = usedWire(w).problem)
+        return wire;
     if (!within(w.between, 0, kMaxInsulation))
         return Problem::Between;
     if (!within(w.over, 0, kMaxInsulation))
@@ -88,6 +109,10 @@ BuildUp buildUp(const Space& space, const std::vector<Winding>& windings, const 
         result.factorProblem = FactorProblem::Bulge;
         return result;
     }
+    if (!within(factors.temperature, kMinTemperature, kMaxTemperature)) {
+        result.factorProblem = FactorProblem::Temperature;
+        return result;
+    }
     if (atMost(space.length, 2 * factors.margin)) {
         result.factorProblem = FactorProblem::MarginTakesLength;
         return result;
@@ -98,10 +123,11 @@ BuildUp buildUp(const Space& space, const std::vector<Winding>& windings, const 
     bool allGood = true;
     for (const Winding& w : windings) {
         WindingBuild b;
-        b.layerFactor = w.layerFactor.value_or(defaultLayerFactor(w.wire));
+        b.wire = usedWire(w).wire;
+        b.layerFactor = w.layerFactor.value_or(defaultLayerFactor(b.wire));
         b.problem = check(w, b.layerFactor);
         if (!b.problem) {
-            const double ratio = room / (b.layerFactor * w.wire);
+            const double ratio = room / (b.layerFactor * b.wire);
             b.perLayer = wholeTurns(std::min(ratio, 1e12));
             if (b.perLayer < 1)
                 b.problem = Problem::WiderThanLength;
@@ -113,11 +139,16 @@ BuildUp buildUp(const Space& space, const std::vector<Winding>& windings, const 
         }
         b.layers = (w.turns + b.perLayer - 1) / b.perLayer;
         const double m = static_cast<double>(b.layers);
-        b.build = m * b.layerFactor * w.wire + (m - 1) * w.between + w.over;
+        b.build = m * b.layerFactor * b.wire + (m - 1) * w.between + w.over;
         if (allGood) {
             const double out = factors.bulge * (below + b.build / 2);
             b.meanTurn = tubeRound + 2 * std::numbers::pi * out;
             b.wireMetres = static_cast<double>(w.turns) * *b.meanTurn / 1000;
+            if (w.copper) {
+                b.ohmsCold = copperResistance(*w.copper, *b.wireMetres, kCopperReferenceTemperature);
+                b.ohmsWarm = copperResistance(*w.copper, *b.wireMetres, factors.temperature);
+                b.copperGrams = copperMass(*w.copper, *b.wireMetres);
+            }
         }
         below += b.build;
         result.windings.push_back(b);
@@ -126,6 +157,10 @@ BuildUp buildUp(const Space& space, const std::vector<Winding>& windings, const 
         result.build = factors.bulge * below;
         result.fill = *result.build / space.depth;
         result.fits = atMost(*result.build, space.depth);
+        for (const WindingBuild& b : result.windings) {
+            if (b.copperGrams)
+                result.copperGrams = result.copperGrams.value_or(0) + *b.copperGrams;
+        }
     }
     return result;
 }

@@ -11,9 +11,12 @@
 // margins that nearly take the length take it. A winding's mean
 // turn lies x = k_b·(Σ of the builds below it + δ/2) out from the tube:
 // l = 2(a + b) + 2π·x; its wire is N·l long, leads not included.
+// A winding known by its copper has d from the wire table (windings/wire.h)
+// unless d is given, and its resistance and copper mass from that length.
 #pragma once
 
 #include "windings/space.h"
+#include "windings/wire.h"
 
 #include <cstddef>
 #include <optional>
@@ -35,15 +38,18 @@ inline constexpr std::size_t kMaxName = 100;  // characters of a winding's name
 struct Winding {
     std::string name;
     long turns = 0;  // N, 1 to kMaxTurns
-    double wire = 0;  // d, the diameter over its insulation
+    std::optional<double> wire;  // d, the diameter over its insulation; nothing: by the copper
     double between = 0;  // t, insulation between its layers
     double over = 0;  // u, insulation laid over it
     std::optional<double> layerFactor;  // k; nothing: by the wire (defaultLayerFactor)
+    std::optional<double> copper;  // the copper's diameter, mm; nothing: not known
+    int grade = kDefaultGrade;  // the insulation's, for d by the copper
 };
 
 struct Factors {
     double margin = 0;  // e, left free at each cheek
     double bulge = 1.1;  // k_b
+    double temperature = kDefaultTemperature;  // θ, °C, for the resistance when warm
 };
 
 // How loosely a wire of `wire` mm lies, after the usual textbook table
@@ -61,6 +67,9 @@ enum class Problem {
     Over,  // not 0 to kMaxInsulation
     LayerFactor,  // not kMinFactor to kMaxFactor
     WiderThanLength,  // not one turn fits between the cheeks
+    Copper,  // outside the wire table (copperRange)
+    Grade,  // not kMinGrade to kMaxGrade, when d is by the copper
+    NoWire,  // neither d nor the copper is given
 };
 
 // The first of a winding's own values out of its range (its layer factor
@@ -70,6 +79,7 @@ std::optional<Problem> rangeProblem(const Winding& winding);
 
 struct WindingBuild {
     std::optional<Problem> problem;  // the rest is set only without one
+    double wire = 0;  // d, the one used
     double layerFactor = 0;  // the one used
     long perLayer = 0;
     long layers = 0;
@@ -77,12 +87,17 @@ struct WindingBuild {
     // Of a winding with no problem below it.
     std::optional<double> meanTurn;  // mm
     std::optional<double> wireMetres;
+    // Of such a winding whose copper is known.
+    std::optional<double> ohmsCold;  // at 20 °C
+    std::optional<double> ohmsWarm;  // at the factors' temperature
+    std::optional<double> copperGrams;
 };
 
 enum class FactorProblem {
     Margin,  // not 0 to kMaxMargin
     Bulge,  // not kMinFactor to kMaxFactor
     MarginTakesLength,  // the margins at both cheeks leave no length: e ≥ L / 2
+    Temperature,  // not kMinTemperature to kMaxTemperature
 };
 
 struct BuildUp {
@@ -93,6 +108,7 @@ struct BuildUp {
     std::optional<double> build;  // Δ, mm
     std::optional<double> fill;  // Δ / D
     bool fits = false;
+    std::optional<double> copperGrams;  // of the windings whose copper is known, when any is
 };
 
 BuildUp buildUp(const Space& space, const std::vector<Winding>& windings, const Factors& factors);

@@ -75,7 +75,7 @@ std::optional<double> smallestStandardCopper(double area)
 
 double copperResistance(double copper, double metres, double celsius)
 {
-    return kCopperResistivity * (1 + kCopperTemperatureCoefficient * (celsius - 20)) * metres
+    return kCopperResistivity * (1 + kCopperTemperatureCoefficient * (celsius - kCopperReferenceTemperature)) * metres
            / copperSection(copper);
 }
 

@@ -16,6 +16,7 @@ namespace vintorp::windings {
 inline constexpr int kMinGrade = 1, kMaxGrade = 3, kDefaultGrade = 2;  // insulation grades
 
 // Annealed copper (IEC 60028).
+inline constexpr double kCopperReferenceTemperature = 20;  // °C
 inline constexpr double kCopperResistivity = 1.0 / 58;  // ρ₂₀, Ω·mm²/m at 20 °C
 inline constexpr double kCopperTemperatureCoefficient = 0.00393;  // /K, from 20 °C
 inline constexpr double kCopperDensity = 8.89e-3;  // g/mm³

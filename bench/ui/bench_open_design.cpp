@@ -28,11 +28,11 @@ QString writeDesignFile(const QTemporaryDir& dir)
 {
     design::Design d;
     d.inputs = {"20", "25", "10", "30", "0", "1"};
-    d.windings.push_back({"I", 1200, 0.35, 0.05, 0.1, {}});
+    d.windings.push_back({"I", 1200, 0.35, 0.05, 0.1, {}, {}, windings::kDefaultGrade});
     const double wires[] = {0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.1};
     const long turns[] = {300, 40, 120, 60};
     for (int i = 0; i < 19; ++i)
-        d.windings.push_back({"II-" + std::to_string(i), turns[i % 4], wires[i % 10], i % 2 ? 0 : 0.03, 0.05, {}});
+        d.windings.push_back({"II-" + std::to_string(i), turns[i % 4], wires[i % 10], i % 2 ? 0 : 0.03, 0.05, {}, {}, windings::kDefaultGrade});
     const QString path = dir.filePath(QStringLiteral("twenty.vintorp"));
     QFile file(path);
     const std::string bytes = design::writeDesign(d, ".");

@@ -32,12 +32,12 @@ constexpr windings::Space kWorked{1, 27.5, 8.5, 22.5, 27.5};
 // cheeks, with layers of every size.
 std::vector<windings::Winding> someWindings(std::size_t count)
 {
-    std::vector<windings::Winding> list{{"Primary", 1200, 0.35, 0.05, 0.1, std::nullopt}};
+    std::vector<windings::Winding> list{{"Primary", 1200, 0.35, 0.05, 0.1, std::nullopt, {}, windings::kDefaultGrade}};
     static const double wires[] = {0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.1};
     static const long turns[] = {300, 40, 120, 60};
     for (std::size_t i = 0; list.size() < count; ++i)
         list.push_back({"Secondary " + std::to_string(i + 1), turns[i % 4], wires[i % 10], i % 2 ? 0 : 0.03,
-                        0.05, std::nullopt});
+                        0.05, std::nullopt, std::nullopt, windings::kDefaultGrade});
     return list;
 }
 

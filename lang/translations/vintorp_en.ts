@@ -194,6 +194,18 @@
         <source>winding_factors: bulge — число от %1 до %2</source>
         <translation>winding_factors: bulge must be a number from %1 to %2</translation>
     </message>
+    <message>
+        <source>обмотка %1 («%2»): copper — число от %3 до %4 мм</source>
+        <translation>winding %1 (&quot;%2&quot;): copper must be a number from %3 to %4 mm</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): grade — целое число от %3 до %4</source>
+        <translation>winding %1 (&quot;%2&quot;): grade must be a whole number from %3 to %4</translation>
+    </message>
+    <message>
+        <source>winding_factors: temperature — число от %1 до %2 °C</source>
+        <translation>winding_factors: temperature must be a number from %1 to %2 °C</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -807,6 +819,18 @@ exactly on the tabs&apos; fold lines.</translation>
         <source>Коэффициент укладки слоя, %1; пусто — по диаметру провода</source>
         <translation>How loosely a layer lies, %1; empty: from the wire diameter</translation>
     </message>
+    <message>
+        <source>медь не из таблицы проводов</source>
+        <translation>copper outside the wire table</translation>
+    </message>
+    <message>
+        <source>неверный класс изоляции</source>
+        <translation>wrong insulation grade</translation>
+    </message>
+    <message>
+        <source>не задан провод</source>
+        <translation>no wire given</translation>
+    </message>
 </context>
 <context>
     <name>WrittenFile</name>
@@ -1181,6 +1205,14 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source>Зазор у щёчки: %1.</source>
         <translation>Margin at each flange: %1.</translation>
+    </message>
+    <message>
+        <source>Рабочая температура: %1.</source>
+        <translation>Working temperature: %1.</translation>
+    </message>
+    <message>
+        <source> °C</source>
+        <translation> °C</translation>
     </message>
 </context>
 </TS>

@@ -16,8 +16,10 @@ Design Sample()
 {
     Design d;
     d.inputs = {"20,5", "25", "10", "30", "0", "0,35"};
-    d.windings = {{"Сеть 230 В", 1250, 0.315, 0.05, 0.1, {}}, {"II", 64, 1.12, 0, 0.2, 1.08}};
-    d.factors = {0.5, 1.15};
+    d.windings = {{"Сеть 230 В", 1250, 0.315, 0.05, 0.1, {}, {}, 2},
+                  {"II", 64, 1.12, 0, 0.2, 1.08, {}, 2},
+                  {"III", 40, {}, 0, 0.1, {}, 0.41, 1}};  // by its copper
+    d.factors = {0.5, 1.15, 90};
     d.templateSettings.bobbins = 1;
     d.templateSettings.kerf = 0.2;
     d.templateSettings.cutter = true;
@@ -35,13 +37,17 @@ TEST(DesignFile, SameUnderAnySeparatorAndByteForByte)
     const Design& d = std::get<Design>(read);
     EXPECT_EQ(d.inputs[0], "20.5");
     EXPECT_EQ(d.inputs[5], "0.35");
-    ASSERT_EQ(d.windings.size(), 2u);
+    ASSERT_EQ(d.windings.size(), 3u);
     EXPECT_EQ(d.windings[0].name, "Сеть 230 В");
     EXPECT_EQ(d.windings[0].turns, 1250);
-    EXPECT_DOUBLE_EQ(d.windings[0].wire, 0.315);
-    EXPECT_FALSE(d.windings[0].layerFactor);
+    EXPECT_EQ(d.windings[0].wire, 0.315);
+    EXPECT_FALSE(d.windings[0].layerFactor || d.windings[0].copper);
     EXPECT_EQ(d.windings[1].layerFactor, 1.08);
+    EXPECT_FALSE(d.windings[2].wire);
+    EXPECT_EQ(d.windings[2].copper, 0.41);
+    EXPECT_EQ(d.windings[2].grade, 1);
     EXPECT_DOUBLE_EQ(d.factors.bulge, 1.15);
+    EXPECT_EQ(d.factors.temperature, 90);
     EXPECT_EQ(d.templateSettings, Sample().templateSettings);
     EXPECT_EQ(writeDesign(d, "."), comma);
     const auto back = readDesign(comma, ",");
@@ -55,7 +61,7 @@ TEST(DesignFile, TheBatchToolCalculatesIt)
     const nlohmann::json answer = nlohmann::json::parse(r.output);
     EXPECT_EQ(answer["status"], "ok");
     EXPECT_EQ(answer["fields"]["Edit15"], "0.35");
-    EXPECT_EQ(answer["windings"]["windings"].size(), 2u);
+    EXPECT_EQ(answer["windings"]["windings"].size(), 3u);
     EXPECT_TRUE(answer["windings"].contains("fits"));
 }
 

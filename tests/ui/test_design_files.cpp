@@ -114,7 +114,7 @@ private slots:
         QTest::mouseClick(form_->findChild<QPushButton*>("btShow"), Qt::LeftButton);
         QVERIFY(drawing_->isVisible());
         WindingsWindow& windings = drawing_->makeWindingsWindow();
-        windings.setWindings({{"I", 1200, 0.25, 0.05, 0.1, {}}, {"II", 90, 0.8, 0, 0.2, 1.15}}, {0.5, 1.2});
+        windings.setWindings({{"I", 1200, 0.25, 0.05, 0.1, {}, {}, vintorp::windings::kDefaultGrade}, {"II", 90, 0.8, 0, 0.2, 1.15, {}, vintorp::windings::kDefaultGrade}}, {0.5, 1.2});
         vintorp::design::TemplateSettings settings;
         settings.bobbins = 2;
         settings.kerf = 0.2;
@@ -220,7 +220,7 @@ private slots:
         if (inUse)
             QVERIFY(keeper_->save());
         if (windings)
-            drawing_->makeWindingsWindow().setWindings({{"I", 10, 0.5, 0, 0, {}}}, {});
+            drawing_->makeWindingsWindow().setWindings({{"I", 10, 0.5, 0, 0, {}, {}, vintorp::windings::kDefaultGrade}}, {});
         type("ed_A", "21");
         QCOMPARE(keeper_->isModified(), inUse);
         script_.answer = Answer(answer);
@@ -237,7 +237,7 @@ private slots:
     {
         start(QStringLiteral(","));
         WindingsWindow& windings = drawing_->makeWindingsWindow();
-        windings.setWindings({{"I", 10, 0.5, 0, 0, {}}}, {});
+        windings.setWindings({{"I", 10, 0.5, 0, 0, {}, {}, vintorp::windings::kDefaultGrade}}, {});
         QAbstractItemModel* table = windings.findChild<QTableView*>("twWindings")->model();
         QVERIFY(table->setData(table->index(0, 2), QStringLiteral("0,5x")));
         script_.saveName = dir_.filePath("unreadable.vintorp");

@@ -61,7 +61,7 @@ private slots:
         QFETCH(QString, rows);
         WindingsModel model;
         model.setSpace(windings::Space{1, 27.5, 8.5, 22.5, 27.5});
-        model.setWindings({{"Primary", 300, 0.5, 0.05, 0.1, {}}, {"Secondary", 40, 1, 0, 0, {}}}, {});
+        model.setWindings({{"Primary", 300, 0.5, 0.05, 0.1, {}, {}, windings::kDefaultGrade}, {"Secondary", 40, 1, 0, 0, {}, {}, windings::kDefaultGrade}}, {});
         QVERIFY(model.result().fits);
         QSignalSpy changed(&model, &WindingsModel::dataChanged);
 

@@ -181,7 +181,7 @@ private slots:
             else
                 QCOMPARE(value, *vintorp::ui::decimalValue(texts[column], QStringLiteral(",")));
         };
-        check(ColWire, read.winding.wire);
+        check(ColWire, read.winding.wire.value_or(0));
         check(ColBetween, read.winding.between);
         check(ColOver, read.winding.over);
         if (factorGiven)

@@ -74,7 +74,7 @@ TEST(WindingSpace, NoRoom)
         texts[c.field] = c.text;
         const Space space = *spaceOf(texts);
         EXPECT_FALSE(hasRoom(space)) << c.field << ' ' << c.text;
-        const BuildUp r = buildUp(space, {{"I", 10, 0.5, 0, 0, {}}}, {});
+        const BuildUp r = buildUp(space, {{"I", 10, 0.5, 0, 0, {}, {}, kDefaultGrade}}, {});
         EXPECT_TRUE(r.noRoom) << c.field << ' ' << c.text;
         EXPECT_FALSE(r.fits || r.fill || r.build || !r.windings.empty()) << c.field << ' ' << c.text;
     }
@@ -84,7 +84,7 @@ TEST(WindingBuildUp, ByHand)
 {
     // d 0.5 (k 1.2 by default), 100 turns: ⌊27.5 / 0.6⌋ = 45 a layer, 3 layers,
     // δ = 3·0.6 + 2·0.1 + 0.2 = 2.2; Δ = 1.1·2.2 = 2.42 of 8.5.
-    const BuildUp r = buildUp(WorkedSpace(), {{"I", 100, 0.5, 0.1, 0.2, {}}}, {});
+    const BuildUp r = buildUp(WorkedSpace(), {{"I", 100, 0.5, 0.1, 0.2, {}, {}, kDefaultGrade}}, {});
     ASSERT_EQ(r.windings.size(), 1u);
     const WindingBuild& w = r.windings[0];
     EXPECT_FALSE(w.problem);
@@ -102,7 +102,7 @@ TEST(WindingBuildUp, ByHand)
 
 TEST(WindingBuildUp, SecondWindingStartsOnTheFirst)
 {
-    const BuildUp r = buildUp(WorkedSpace(), {{"I", 100, 0.5, 0.1, 0.2, {}}, {"II", 40, 1.2, 0, 0.1, 1.5}}, {0.5, 1.2});
+    const BuildUp r = buildUp(WorkedSpace(), {{"I", 100, 0.5, 0.1, 0.2, {}, {}, kDefaultGrade}, {"II", 40, 1.2, 0, 0.1, 1.5, {}, kDefaultGrade}}, {0.5, 1.2});
     ASSERT_EQ(r.windings.size(), 2u);
     // Room 26.5: ⌊26.5 / 0.6⌋ = 44 a layer for the first, ⌊26.5 / 1.8⌋ = 14 for the second.
     EXPECT_EQ(r.windings[0].perLayer, 44);
@@ -116,7 +116,7 @@ TEST(WindingBuildUp, SecondWindingStartsOnTheFirst)
 // 27.5 / (1.1 · 0.5) is 49.999… in doubles: it counts as 50.
 TEST(WindingBuildUp, WholeNumberBoundary)
 {
-    const BuildUp r = buildUp(WorkedSpace(), {{"", 50, 0.5, 0, 0, 1.1}}, {});
+    const BuildUp r = buildUp(WorkedSpace(), {{"", 50, 0.5, 0, 0, 1.1, {}, kDefaultGrade}}, {});
     EXPECT_EQ(r.windings[0].perLayer, 50);
     EXPECT_EQ(r.windings[0].layers, 1);
 }
@@ -127,38 +127,38 @@ TEST(WindingBuildUp, BoundariesMetWithinRounding)
     // L 31.5 − 2, D 11: 330 turns of 0.8 mm (k 1.1) lie 33 a layer in 10
     // layers, δ = 10·0.88 + 9·0.1 + 0.3 = 10, Δ = 1.1·10 = 11: exactly D.
     const Space deep{1, 29.5, 11, 22.5, 42.5};
-    const BuildUp exact = buildUp(deep, {{"", 330, 0.8, 0.1, 0.3, {}}}, {});
+    const BuildUp exact = buildUp(deep, {{"", 330, 0.8, 0.1, 0.3, {}, {}, kDefaultGrade}}, {});
     EXPECT_EQ(exact.windings[0].layers, 10);
     EXPECT_TRUE(exact.fits) << *exact.build - 11;
-    EXPECT_FALSE(buildUp(deep, {{"", 330, 0.8, 0.1, 0.31, {}}}, {}).fits);
+    EXPECT_FALSE(buildUp(deep, {{"", 330, 0.8, 0.1, 0.31, {}, {}, kDefaultGrade}}, {}).fits);
 
     // L = 14.6 − 2·2 = 10.6, one turn of 10 mm at k 1.06 a layer.
     calc::DrawingTexts texts = Worked();
     texts["Edit15"] = "2";
     texts["Edit7"] = "14,6";
     const Space narrow = *spaceOf(texts);
-    const BuildUp one = buildUp(narrow, {{"", 3, 10, 0, 0, 1.06}}, {});
+    const BuildUp one = buildUp(narrow, {{"", 3, 10, 0, 0, 1.06, {}, kDefaultGrade}}, {});
     EXPECT_FALSE(one.windings[0].problem);
     EXPECT_EQ(one.windings[0].perLayer, 1);
-    EXPECT_EQ(buildUp(narrow, {{"", 3, 10, 0, 0, 1.07}}, {}).windings[0].problem, Problem::WiderThanLength);
+    EXPECT_EQ(buildUp(narrow, {{"", 3, 10, 0, 0, 1.07, {}, kDefaultGrade}}, {}).windings[0].problem, Problem::WiderThanLength);
 
     // Margins of half the length or more leave nothing: the margin is at fault.
     for (const double margin : {5.3, 5.3 + 1e-12, 6.0})
-        EXPECT_EQ(buildUp(narrow, {{"", 3, 1, 0, 0, {}}}, {margin, 1.1}).factorProblem,
+        EXPECT_EQ(buildUp(narrow, {{"", 3, 1, 0, 0, {}, {}, kDefaultGrade}}, {margin, 1.1}).factorProblem,
                   FactorProblem::MarginTakesLength)
             << margin;
-    EXPECT_FALSE(buildUp(narrow, {{"", 3, 1, 0, 0, {}}}, {5.29, 1.1}).factorProblem);
+    EXPECT_FALSE(buildUp(narrow, {{"", 3, 1, 0, 0, {}, {}, kDefaultGrade}}, {5.29, 1.1}).factorProblem);
 }
 
 // 935 turns of 0.5 mm wire at k 1: 17 layers of 55, 8.5 mm, the whole depth;
 // one turn more needs an 18th layer.
 TEST(WindingBuildUp, FitsExactlyAtTheLimit)
 {
-    const BuildUp at = buildUp(WorkedSpace(), {{"", 935, 0.5, 0, 0, 1}}, {0, 1});
+    const BuildUp at = buildUp(WorkedSpace(), {{"", 935, 0.5, 0, 0, 1, {}, kDefaultGrade}}, {0, 1});
     EXPECT_DOUBLE_EQ(*at.build, 8.5);
     EXPECT_DOUBLE_EQ(*at.fill, 1);
     EXPECT_TRUE(at.fits);
-    const BuildUp over = buildUp(WorkedSpace(), {{"", 936, 0.5, 0, 0, 1}}, {0, 1});
+    const BuildUp over = buildUp(WorkedSpace(), {{"", 936, 0.5, 0, 0, 1, {}, kDefaultGrade}}, {0, 1});
     EXPECT_DOUBLE_EQ(*over.build, 9);
     EXPECT_FALSE(over.fits);
 }
@@ -171,18 +171,18 @@ TEST(WindingBuildUp, BadValuesMarkTheirWindingOnly)
         Factors factors;
         Problem problem;
     } cases[] = {
-        {{"", 0, 0.5, 0, 0, {}}, {}, Problem::Turns},
-        {{"", kMaxTurns + 1, 0.5, 0, 0, {}}, {}, Problem::Turns},
-        {{"", 10, 0.01, 0, 0, {}}, {}, Problem::Wire},
-        {{"", 10, kNaN, 0, 0, {}}, {}, Problem::Wire},
-        {{"", 10, 0.5, -0.1, 0, {}}, {}, Problem::Between},
-        {{"", 10, 0.5, 0, 5.1, {}}, {}, Problem::Over},
-        {{"", 10, 0.5, 0, 0, 2.5}, {}, Problem::LayerFactor},
+        {{"", 0, 0.5, 0, 0, {}, {}, kDefaultGrade}, {}, Problem::Turns},
+        {{"", kMaxTurns + 1, 0.5, 0, 0, {}, {}, kDefaultGrade}, {}, Problem::Turns},
+        {{"", 10, 0.01, 0, 0, {}, {}, kDefaultGrade}, {}, Problem::Wire},
+        {{"", 10, kNaN, 0, 0, {}, {}, kDefaultGrade}, {}, Problem::Wire},
+        {{"", 10, 0.5, -0.1, 0, {}, {}, kDefaultGrade}, {}, Problem::Between},
+        {{"", 10, 0.5, 0, 5.1, {}, {}, kDefaultGrade}, {}, Problem::Over},
+        {{"", 10, 0.5, 0, 0, 2.5, {}, kDefaultGrade}, {}, Problem::LayerFactor},
         // 10 mm at k 2 leaves not one turn in 27.5 − 2·5 mm.
-        {{"", 10, 10, 0, 0, 2}, {5, 1.1}, Problem::WiderThanLength},
+        {{"", 10, 10, 0, 0, 2, {}, kDefaultGrade}, {5, 1.1}, Problem::WiderThanLength},
     };
     for (const auto& c : cases) {
-        const BuildUp r = buildUp(WorkedSpace(), {{"I", 10, 0.3, 0, 0, {}}, c.winding, {"III", 10, 0.3, 0, 0, {}}}, c.factors);
+        const BuildUp r = buildUp(WorkedSpace(), {{"I", 10, 0.3, 0, 0, {}, {}, kDefaultGrade}, c.winding, {"III", 10, 0.3, 0, 0, {}, {}, kDefaultGrade}}, c.factors);
         ASSERT_EQ(r.windings.size(), 3u);
         EXPECT_EQ(r.windings[1].problem, c.problem);
         // The others are still built; what lies above the bad one has no mean turn.
@@ -220,6 +220,44 @@ TEST(WindingBuildUp, DefaultPitchNeverFalls)
         EXPECT_GE(pitch, before * (1 - 1e-12)) << wire;
         before = pitch;
     }
+}
+
+// A winding known by its copper: d from the table unless given, its
+// resistance and copper from its own length; what cannot be used is named.
+TEST(WindingBuildUp, ByCopper)
+{
+    struct Case {
+        std::optional<double> wire, copper;
+        int grade;
+        std::optional<Problem> problem;
+        double used;  // d
+    };
+    const Case cases[] = {
+        {{}, 0.5, 2, {}, 0.566},  // the table's grade 2
+        {0.6, 0.5, 2, {}, 0.6},  // d as given
+        {0.6, 0.5, 9, {}, 0.6},  // the grade is not needed
+        {{}, 0.5, 9, Problem::Grade, 0},
+        {0.6, 2.6, 2, Problem::Copper, 0},  // off the table even with d
+        {{}, {}, 2, Problem::NoWire, 0},
+    };
+    for (const Case& c : cases) {
+        const Winding w{"I", 100, c.wire, 0, 0, {}, c.copper, c.grade};
+        const BuildUp r = buildUp(WorkedSpace(), {w, w}, {0, 1.1, 120});
+        const WindingBuild& b = r.windings[0];
+        EXPECT_EQ(b.problem, c.problem) << c.copper.value_or(0) << ' ' << c.grade;
+        if (c.problem)
+            continue;
+        EXPECT_EQ(b.wire, c.used);
+        // 100 turns of b.wireMetres: 1/58 Ω·mm²/m over 0.19635 mm², 1.393 times that at 120 °C.
+        const double cold = *b.wireMetres / 58 / 0.19634954;
+        EXPECT_NEAR(*b.ohmsCold, cold, 1e-6 * cold);
+        EXPECT_NEAR(*b.ohmsWarm, cold * 1.393, 1e-6 * cold);
+        EXPECT_NEAR(*b.copperGrams, 8.89e-3 * 0.19634954 * *b.wireMetres * 1000, 1e-6);
+        EXPECT_DOUBLE_EQ(*r.copperGrams, *b.copperGrams + *r.windings[1].copperGrams);
+    }
+    const BuildUp hot = buildUp(WorkedSpace(), {{"I", 100, 0.5, 0, 0, {}, {}, 2}}, {0, 1.1, 180.5});
+    EXPECT_EQ(hot.factorProblem, FactorProblem::Temperature);
+    EXPECT_FALSE(buildUp(WorkedSpace(), {{"I", 100, 0.5, 0, 0, {}, {}, 2}}, {}).copperGrams);
 }
 
 }  // namespace
