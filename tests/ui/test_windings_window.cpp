@@ -668,7 +668,7 @@ private slots:
         reader.start(pdftotext, {QStringLiteral("-raw"), file, QStringLiteral("-")});
         QVERIFY(reader.waitForFinished());
         const QString text = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
-        for (const QString& expected : {QStringLiteral("Mains 300 0,5 0,05 0,1 1,20 (авто) 45 7 4,60 34,8"),
+        for (const QString& expected : {QStringLiteral("Mains 300 2 0,5 0,05 0,1 1,20 (авто) 45 7 4,60 34,8 — — —"),
                                         this->verdict(w), QStringLiteral("глубина D 8,50 мм")})
             QVERIFY2(text.contains(expected), qPrintable(expected + " not in: " + text));
     }
