@@ -1,6 +1,6 @@
-#include "Unit1.h"
+#include "inputwindow.h"
 
-#include "Unit4.h"
+#include "drawingwindow.h"
 #include "accessibility.h"
 #include "assets/artwork.h"
 #include "calcbridge.h"
