@@ -62,24 +62,6 @@ ordered_json FieldsJson(const calc::MemoryView& view)
     return out;
 }
 
-}  // namespace
-
-std::string RefusalText(TemplateRefusal refusal, std::string_view key)
-{
-    const std::string quoted = "key \"" + std::string(key) + "\"";
-    switch (refusal) {
-    case TemplateRefusal::NotAString: return quoted + " must be a string";
-    case TemplateRefusal::NothingToCut: return "nothing to cut: the calculation did not succeed";
-    case TemplateRefusal::NotAvailable: return "templates are not available";
-    case TemplateRefusal::NotANumber: return quoted + " must be a number";
-    case TemplateRefusal::NotAWholeNumber: return quoted + " must be a whole number";
-    case TemplateRefusal::NotTrueOrFalse: return quoted + " must be true or false";
-    }
-    return "template refused";
-}
-
-namespace {
-
 // {"status": "written", "path": ...} or {"status": "error", "message": ...}.
 // `drawn`: the case's drawing numbers, nothing when the calculation did not succeed.
 ordered_json TemplateAnswer(const design::Case& c, const std::optional<calc::DrawingNumbers>& drawn,
@@ -89,7 +71,7 @@ ordered_json TemplateAnswer(const design::Case& c, const std::optional<calc::Dra
         return ordered_json{{"status", "error"}, {"message", why}};
     };
     const auto refused = [&options, &error](TemplateRefusal refusal, std::string_view key = "template") {
-        return error(options.word_refusal ? options.word_refusal(refusal, key) : RefusalText(refusal, key));
+        return error(options.word_refusal ? options.word_refusal(refusal, key) : std::string());
     };
     if (!c.templatePath.text) {
         return refused(TemplateRefusal::NotAString);

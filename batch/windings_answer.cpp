@@ -4,12 +4,9 @@
 #include "windings/buildup.h"
 #include "windings/fixedtext.h"
 
-#include <cmath>
-#include <iomanip>
-#include <locale>
-#include <sstream>
-#include <limits>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace vintorp::batch {
@@ -48,21 +45,6 @@ std::string Shortened(std::string_view name)
     return std::string(name);
 }
 
-// A limit as the messages write it: "0.02", "10", "1000000".
-std::string Limit(double value)
-{
-    std::ostringstream text;
-    text.imbue(std::locale::classic());
-    text << std::setprecision(std::numeric_limits<double>::digits10) << value;
-    return text.str();
-}
-
-// "from LOW to HIGH", and the unit when there is one.
-std::string Range(double low, double high, std::string_view unit = {})
-{
-    return "from " + Limit(low) + " to " + Limit(high) + (unit.empty() ? "" : " " + std::string(unit));
-}
-
 }  // namespace
 
 ordered_json ObjectWithRoom(std::size_t members)
@@ -72,58 +54,11 @@ ordered_json ObjectWithRoom(std::size_t members)
     return object;
 }
 
-std::string NoRoomText(std::string_view length, std::string_view depth)
-{
-    return "the bobbin has no winding room: winding length L " + std::string(length) + " mm, depth D "
-           + std::string(depth) + " mm";
-}
-
-std::string WindingsText(WindingsFault fault, int winding, std::string_view name)
-{
-    const std::string which = "winding " + std::to_string(winding) + " (\"" + std::string(name) + "\")";
-    switch (fault) {
-    case WindingsFault::NothingToWindOn: return "nothing to wind on: the calculation did not succeed";
-    case WindingsFault::NotAList: return "key \"windings\" must be a list of windings";
-    case WindingsFault::TooMany:
-        return "key \"windings\" holds more than " + std::to_string(design::kMaxWindings) + " windings";
-    case WindingsFault::NotAnObject: return "winding " + std::to_string(winding) + " must be an object";
-    case WindingsFault::Name: return "winding " + std::to_string(winding) + ": name must be a string";
-    case WindingsFault::Turns:
-        return which + ": turns must be a whole number " + Range(1, windings::kMaxTurns);
-    case WindingsFault::Wire:
-        return which + ": wire must be a number " + Range(windings::kMinWire, windings::kMaxWire, "mm");
-    case WindingsFault::Between:
-        return which + ": between must be a number " + Range(0, windings::kMaxInsulation, "mm");
-    case WindingsFault::Over:
-        return which + ": over must be a number " + Range(0, windings::kMaxInsulation, "mm");
-    case WindingsFault::LayerFactor:
-        return which + ": layer must be a number " + Range(windings::kMinFactor, windings::kMaxFactor);
-    case WindingsFault::Copper:
-        return which + ": copper must be a number "
-               + Range(windings::copperRange().smallest, windings::copperRange().largest, "mm");
-    case WindingsFault::Grade:
-        return which + ": grade must be a whole number " + Range(windings::kMinGrade, windings::kMaxGrade);
-    case WindingsFault::WiderThanLength: return which + ": the wire is wider than the winding length";
-    case WindingsFault::FactorsNotAnObject: return "key \"winding_factors\" must be an object";
-    case WindingsFault::Margin:
-        return "winding_factors: margin must be a number " + Range(0, windings::kMaxMargin, "mm");
-    case WindingsFault::Bulge:
-        return "winding_factors: bulge must be a number " + Range(windings::kMinFactor, windings::kMaxFactor);
-    case WindingsFault::Temperature:
-        return "winding_factors: temperature must be a number "
-               + Range(windings::kMinTemperature, windings::kMaxTemperature, "°C");
-    case WindingsFault::MarginTakesLength:
-        return "winding_factors: margin is half the winding length or more, leaving no room for a turn";
-    }
-    return "bad windings";
-}
-
 ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
                             const std::optional<calc::DrawingNumbers>& drawn, const RunOptions& options)
 {
     const auto words = [&options](WindingsFault fault, int winding = 0, std::string_view name = {}) {
-        return options.word_windings ? options.word_windings(fault, winding, name)
-                                     : WindingsText(fault, winding, name);
+        return options.word_windings ? options.word_windings(fault, winding, name) : std::string();
     };
     const auto error = [](const std::string& why) { return ordered_json{{"status", "error"}, {"message", why}}; };
     if (!list.is_array()) {
@@ -159,8 +94,7 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
     const windings::BuildUp result = windings::buildUp(*space, input, f);
     if (result.noRoom) {
         const std::string length = windings::fixedText(space->length, 2), depth = windings::fixedText(space->depth, 2);
-        ordered_json out
-            = error(options.word_no_room ? options.word_no_room(length, depth) : NoRoomText(length, depth));
+        ordered_json out = error(options.word_no_room ? options.word_no_room(length, depth) : std::string());
         out["length"] = space->length;
         out["depth"] = space->depth;
         return out;

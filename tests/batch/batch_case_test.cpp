@@ -1,6 +1,7 @@
 // RunLine on what golden files cannot hold: NUL bytes, and lines of many
 // megabytes read in an address space only a few times their size.
 #include "batch/batch_case.h"
+#include "kindwords.h"
 
 #include <gtest/gtest.h>
 #include <malloc.h>
@@ -79,8 +80,9 @@ protected:
 
     static LineResult RunBounded(const std::string& line, std::size_t extra)
     {
+        const RunOptions options = KindWords();
         const AddressSpaceLimit limit(extra);
-        return RunLine(line);
+        return RunLine(line, options);
     }
 
     static constexpr std::size_t kSize = 16'000'000;
@@ -109,10 +111,10 @@ protected:
 // take 10 to 40 times the line.
 TEST_F(HugeLine, IsAnsweredInAFewTimesItsSize)
 {
-    const std::string worked = RunLine(kWorked).output;
-    const std::string template_refused
-        = worked.substr(0, worked.size() - 1)
-          + R"(,"template":{"status":"error","message":"key \"template\" must be a string"}})";
+    const std::string worked = RunLine(kWorked, KindWords()).output;
+    const std::string template_refused = worked.substr(0, worked.size() - 1)
+                                         + R"(,"template":{"status":"error","message":")"
+                                         + Refusal(TemplateRefusal::NotAString) + R"("}})";
     std::string many_keys;
     for (std::size_t i = 1; many_keys.size() < kSize; ++i) {
         many_keys += ",\"k" + std::to_string(i) + "\":0";
