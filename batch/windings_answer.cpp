@@ -108,7 +108,7 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
             return error(words(WindingsFault::MarginTakesLength));
         }
     }
-    ordered_json out = ObjectWithRoom(7);
+    ordered_json out = ObjectWithRoom(8);
     out["status"] = result.build ? "ok" : "error";
     out["length"] = space->length;
     out["depth"] = space->depth;
@@ -117,7 +117,7 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
         const windings::WindingBuild& b = result.windings[i];
         // The name, however long, is in the answer once: moved there, and
         // shortened in the messages that name the winding.
-        ordered_json w = ObjectWithRoom(5);
+        ordered_json w = ObjectWithRoom(9);
         w["name"] = std::move(input[i].name);
         if (b.problem) {
             w["error"]
@@ -129,6 +129,12 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
             if (b.wireMetres) {
                 w["wire_m"] = *b.wireMetres;
             }
+            w["wire"] = b.wire;
+            if (b.copperGrams) {
+                w["ohm_20"] = *b.ohmsCold;
+                w["ohm_hot"] = *b.ohmsWarm;
+                w["copper_g"] = *b.copperGrams;
+            }
         }
         each.push_back(std::move(w));
     }
@@ -137,6 +143,9 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
         out["build"] = *result.build;
         out["fill"] = *result.fill;
         out["fits"] = result.fits;
+        if (result.copperGrams) {
+            out["copper_g"] = *result.copperGrams;
+        }
     }
     return out;
 }
