@@ -80,17 +80,17 @@ struct RunOptions {
 // Any line at all, however large or deeply nested, is answered: memory
 // beyond the line's own bytes is taken for the values of the case's keys, not
 // for the rest of the line, and a line that still cannot have the memory it
-// needs is answered as LineOutOfMemory.
+// needs is answered as lineOutOfMemory.
 // A design file's bytes are read as a design, a line as a line (as a design
 // when it carries "format": "vintorp-design").
-LineResult RunLine(std::string_view line, const RunOptions& options = {},
+LineResult runLine(std::string_view line, const RunOptions& options = {},
                    design::Source source = design::Source::BatchLine);
 
 // The answer to a line or file refused for `problem`: status "invalid".
-LineResult InvalidAnswer(std::string problem);
+LineResult invalidAnswer(std::string problem);
 
 // The answer to a line for which there was not enough memory: status
 // "invalid", for a reader that could not even hold the line.
-LineResult LineOutOfMemory();
+LineResult lineOutOfMemory();
 
 }  // namespace vintorp::batch

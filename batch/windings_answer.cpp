@@ -16,7 +16,7 @@ using nlohmann::json;
 using nlohmann::ordered_json;
 using windings::Problem;
 
-WindingsFault FaultOf(Problem problem)
+WindingsFault faultOf(Problem problem)
 {
     switch (problem) {
     case Problem::Turns: return WindingsFault::Turns;
@@ -34,7 +34,7 @@ WindingsFault FaultOf(Problem problem)
 
 // A name as a message quotes it: its first kMaxQuoted characters, "…" for the rest.
 constexpr std::size_t kMaxQuoted = 40;
-std::string Shortened(std::string_view name)
+std::string shortened(std::string_view name)
 {
     std::size_t characters = 0;
     for (std::size_t at = 0; at < name.size(); ++at) {
@@ -47,14 +47,14 @@ std::string Shortened(std::string_view name)
 
 }  // namespace
 
-ordered_json ObjectWithRoom(std::size_t members)
+ordered_json objectWithRoom(std::size_t members)
 {
     ordered_json object = ordered_json::object();
     object.get_ref<ordered_json::object_t&>().reserve(members);
     return object;
 }
 
-ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
+ordered_json windingsAnswer(json& list, bool truncated, const json& factors,
                             const std::optional<calc::DrawingNumbers>& drawn, const RunOptions& options)
 {
     const auto words = [&options](WindingsFault fault, int winding = 0, std::string_view name = {}) {
@@ -108,7 +108,7 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
             return error(words(WindingsFault::MarginTakesLength));
         }
     }
-    ordered_json out = ObjectWithRoom(8);
+    ordered_json out = objectWithRoom(8);
     out["status"] = result.build ? "ok" : "error";
     out["length"] = space->length;
     out["depth"] = space->depth;
@@ -117,11 +117,11 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
         const windings::WindingBuild& b = result.windings[i];
         // The name, however long, is in the answer once: moved there, and
         // shortened in the messages that name the winding.
-        ordered_json w = ObjectWithRoom(9);
+        ordered_json w = objectWithRoom(9);
         w["name"] = std::move(input[i].name);
         if (b.problem) {
             w["error"]
-                = words(FaultOf(*b.problem), int(i + 1), Shortened(w["name"].get_ref<const std::string&>()));
+                = words(faultOf(*b.problem), int(i + 1), shortened(w["name"].get_ref<const std::string&>()));
         } else {
             w["per_layer"] = b.perLayer;
             w["layers"] = b.layers;

@@ -57,7 +57,7 @@ QString calcMessage(const calc::Error& error, const Translate& translate)
 {
     const char* source = sourceText(error.kind);
     if (!source)
-        return QString::fromStdString(calc::SourceText(error));
+        return QString::fromStdString(calc::sourceText(error));
     const QString text = translate(source);
     if (error.kind == calc::ErrorKind::NotANumber)
         return text.arg(QString::fromStdString(error.argument));

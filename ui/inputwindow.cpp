@@ -190,7 +190,7 @@ void TForm1::btShowClick()
 {
     runReportingErrors(this, [this] {
         CalcBridge bridge(*this, drawing_);
-        calc::Calculate(bridge, decimalSeparator().toStdString());
+        calc::calculate(bridge, decimalSeparator().toStdString());
     });
 }
 

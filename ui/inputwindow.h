@@ -9,7 +9,7 @@
 // their numbered default names (Button1, GroupBox2, Label16), gaps and all.
 // The names stay because tests and callers find the controls by them.
 //
-// Flow of a calculation: btShow -> btShowClick -> calc::Calculate through a
+// Flow of a calculation: btShow -> btShowClick -> calc::calculate through a
 // BobbinView that reads this window's fields and writes the drawing window's
 // (TForm4); rejections show a plain message, errors the general error report.
 #pragma once

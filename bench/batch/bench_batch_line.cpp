@@ -1,5 +1,5 @@
 // Memory of one huge batch line: a case of about 50 MB of a given shape
-// through RunLine, once. Reports the peak resident memory the line took,
+// through runLine, once. Reports the peak resident memory the line took,
 // counted from before the line was made (so the line itself is in it, as it
 // is in the tool, which holds the line it read), in megabytes and in times
 // the line's size. The peak is reset before each shape through
@@ -166,7 +166,7 @@ void BM_RunLine(benchmark::State& state, Shape shape)
     }
     bool valid = false;
     for (auto _ : state) {
-        const vintorp::batch::LineResult result = vintorp::batch::RunLine(line, options);
+        const vintorp::batch::LineResult result = vintorp::batch::runLine(line, options);
         valid = result.valid;
         benchmark::DoNotOptimize(result.output.data());
     }

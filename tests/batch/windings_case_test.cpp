@@ -16,7 +16,7 @@ using nlohmann::json;
 // The worked example (E-type, A 20, B 25, C 10, H 30, T 1) with `extra`.
 json Answer(const std::string& extra, const std::string& a = "20")
 {
-    const LineResult r = RunLine(
+    const LineResult r = runLine(
         R"({"A":")" + a + R"(","B":"25","C":"10","H":"30","K":"0","T":"1","type":0,"sep":",")" + extra + "}",
         KindWords());
     EXPECT_TRUE(r.valid) << r.output;
@@ -82,7 +82,7 @@ TEST(WindingsCase, BadValuesAreNamed)
 // has a fill.
 TEST(WindingsCase, NoWindingRoom)
 {
-    const LineResult r = RunLine(R"({"A":"1","B":"1","C":"1","H":"1","K":"0","T":"0.5","type":0,"sep":".",)"
+    const LineResult r = runLine(R"({"A":"1","B":"1","C":"1","H":"1","K":"0","T":"0.5","type":0,"sep":".",)"
                                  R"("windings":[{"turns":1,"wire":0.5}]})",
                                  KindWords());
     const json w = json::parse(r.output)["windings"];

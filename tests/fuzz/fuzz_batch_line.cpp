@@ -47,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     static const vintorp::batch::RunOptions options = KindWords();
     vintorp::batch::LineResult result;
-    vintorp::fuzz::KeepsEnvironment(caller, "RunLine keeps the environment",
-                                    [&] { result = vintorp::batch::RunLine(line, options); });
+    vintorp::fuzz::KeepsEnvironment(caller, "runLine keeps the environment",
+                                    [&] { result = vintorp::batch::runLine(line, options); });
     start.Load();
 
     const auto answer = nlohmann::json::parse(result.output, nullptr, false);

@@ -136,7 +136,7 @@ private slots:
             QVERIFY2(!russian.isEmpty() && !inEnglish.isEmpty(), kind);
             QVERIFY2(!hasCyrillic(inEnglish), kind);
             // An exception that escapes the report says the same.
-            QCOMPARE(russian, QString::fromStdString(calc::SourceText(error)));
+            QCOMPARE(russian, QString::fromStdString(calc::sourceText(error)));
             russianTexts << russian;
             englishTexts << inEnglish;
         }
@@ -204,7 +204,7 @@ private slots:
         QFETCH(QString, expected);
         lang::installTranslations(*QCoreApplication::instance(), language);
         try {
-            calc::ParseNumber(input.toStdString(), ".");
+            calc::parseNumber(input.toStdString(), ".");
             QFAIL("the text was accepted");
         } catch (const calc::ConversionError& e) {
             QCOMPARE(lang::messageText(e.error()), expected);
