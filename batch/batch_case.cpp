@@ -34,7 +34,7 @@ public:
     std::size_t bytes = 0;
 };
 
-void Serialize(const ordered_json& j, nlohmann::detail::output_adapter_t<char> to)
+void serialize(const ordered_json& j, nlohmann::detail::output_adapter_t<char> to)
 {
     nlohmann::detail::serializer<ordered_json>(std::move(to), ' ', ordered_json::error_handler_t::replace)
         .dump(j, false, false, 0);
@@ -43,53 +43,35 @@ void Serialize(const ordered_json& j, nlohmann::detail::output_adapter_t<char> t
 // The answer's text, measured first and then written into room had at once:
 // a string grown as it is written would for a moment take three times its
 // size, old room and new.
-std::string Dump(const ordered_json& j)
+std::string dump(const ordered_json& j)
 {
     const auto count = std::make_shared<ByteCount>();
-    Serialize(j, count);
+    serialize(j, count);
     std::string text;
     text.reserve(count->bytes);
-    Serialize(j, nlohmann::detail::output_adapter<char>(text));
+    serialize(j, nlohmann::detail::output_adapter<char>(text));
     return text;
 }
 
-ordered_json FieldsJson(const calc::MemoryView& view)
+ordered_json fieldsJson(const calc::MemoryView& view)
 {
-    ordered_json out = ObjectWithRoom(calc::kDrawingFields.size());
+    ordered_json out = objectWithRoom(calc::kDrawingFields.size());
     for (const std::string_view name : calc::kDrawingFields) {
-        out[std::string(name)] = view.Field(name);
+        out[std::string(name)] = view.field(name);
     }
     return out;
 }
 
-}  // namespace
-
-std::string RefusalText(TemplateRefusal refusal, std::string_view key)
-{
-    const std::string quoted = "key \"" + std::string(key) + "\"";
-    switch (refusal) {
-    case TemplateRefusal::NotAString: return quoted + " must be a string";
-    case TemplateRefusal::NothingToCut: return "nothing to cut: the calculation did not succeed";
-    case TemplateRefusal::NotAvailable: return "templates are not available";
-    case TemplateRefusal::NotANumber: return quoted + " must be a number";
-    case TemplateRefusal::NotAWholeNumber: return quoted + " must be a whole number";
-    case TemplateRefusal::NotTrueOrFalse: return quoted + " must be true or false";
-    }
-    return "template refused";
-}
-
-namespace {
-
 // {"status": "written", "path": ...} or {"status": "error", "message": ...}.
 // `drawn`: the case's drawing numbers, nothing when the calculation did not succeed.
-ordered_json TemplateAnswer(const design::Case& c, const std::optional<calc::DrawingNumbers>& drawn,
+ordered_json templateAnswer(const design::Case& c, const std::optional<calc::DrawingNumbers>& drawn,
                             const RunOptions& options)
 {
     const auto error = [](const std::string& why) {
         return ordered_json{{"status", "error"}, {"message", why}};
     };
     const auto refused = [&options, &error](TemplateRefusal refusal, std::string_view key = "template") {
-        return error(options.word_refusal ? options.word_refusal(refusal, key) : RefusalText(refusal, key));
+        return error(options.word_refusal ? options.word_refusal(refusal, key) : std::string());
     };
     if (!c.templatePath.text) {
         return refused(TemplateRefusal::NotAString);
@@ -122,14 +104,14 @@ ordered_json TemplateAnswer(const design::Case& c, const std::optional<calc::Dra
 }
 
 // One line's answer; allocation failures are the caller's.
-LineResult Answer(std::string_view line, const RunOptions& options, design::Source source)
+LineResult answer(std::string_view line, const RunOptions& options, design::Source source)
 {
     // The JSON reader's number conversion raises arithmetic flags (overflow
     // for 1e400); the caller gets its own environment back.
     const calc::ArithmeticEnvironment environment;
     auto read = design::readCase(line, source);
     if (const auto* bad = std::get_if<design::ReadError>(&read)) {
-        return InvalidAnswer(options.word_read_error ? options.word_read_error(*bad)
+        return invalidAnswer(options.word_read_error ? options.word_read_error(*bad)
                                                      : design::readErrorText(*bad));
     }
     design::Case& c = std::get<design::Case>(read);
@@ -138,62 +120,62 @@ LineResult Answer(std::string_view line, const RunOptions& options, design::Sour
     std::string status;
     std::optional<calc::Error> error;
     try {
-        const calc::CalcOutcome outcome = calc::Calculate(view, c.sep);
+        const calc::CalcOutcome outcome = calc::calculate(view, c.sep);
         status = outcome == calc::CalcOutcome::Shown ? "ok" : "rejected";
-        error = view.Message();
+        error = view.message();
     } catch (const calc::CalcError& e) {
         status = "error";
         error = e.error();
     }
     std::string message;
     if (error) {
-        message = options.translate_message ? options.translate_message(*error) : calc::SourceText(*error);
+        message = options.translate_message ? options.translate_message(*error) : calc::sourceText(*error);
     }
-    ordered_json out = ObjectWithRoom(5);
+    ordered_json out = objectWithRoom(5);
     out["status"] = status;
     out["message"] = message;
-    out["fields"] = FieldsJson(view);
+    out["fields"] = fieldsJson(view);
     const bool windingsAsked = c.windings.present || c.windingFactors.present;
     // The drawing's numbers, read once for the template and the windings.
     std::optional<calc::DrawingNumbers> drawn;
     if (status == "ok" && (c.templatePath.present || windingsAsked)) {
-        drawn = calc::readDrawingNumbers(view.Fields(), c.sep);
+        drawn = calc::readDrawingNumbers(view.fields(), c.sep);
     }
     if (c.templatePath.present) {
-        out["template"] = TemplateAnswer(c, drawn, options);
+        out["template"] = templateAnswer(c, drawn, options);
     }
     if (windingsAsked) {
         json windings = std::move(c.windings.tree).value_or(json());
-        out["windings"] = WindingsAnswer(windings, c.windings.truncated,
+        out["windings"] = windingsAnswer(windings, c.windings.truncated,
                                          c.windingFactors.tree.value_or(json()), drawn, options);
     }
-    return {Dump(out), true, {}};
+    return {dump(out), true, {}};
 }
 
 }  // namespace
 
-LineResult RunLine(std::string_view line, const RunOptions& options, design::Source source)
+LineResult runLine(std::string_view line, const RunOptions& options, design::Source source)
 {
     // Whatever a line holds, it costs no more than a few times its own size;
     // should even that not be had, the line is answered and the next one read.
     try {
-        return Answer(line, options, source);
+        return answer(line, options, source);
     } catch (const std::bad_alloc&) {
-        return LineOutOfMemory();
+        return lineOutOfMemory();
     } catch (const std::length_error&) {
-        return LineOutOfMemory();
+        return lineOutOfMemory();
     }
 }
 
-LineResult InvalidAnswer(std::string problem)
+LineResult invalidAnswer(std::string problem)
 {
-    std::string output = Dump({{"status", "invalid"}, {"message", problem}});
+    std::string output = dump({{"status", "invalid"}, {"message", problem}});
     return {std::move(output), false, std::move(problem)};
 }
 
-LineResult LineOutOfMemory()
+LineResult lineOutOfMemory()
 {
-    return InvalidAnswer("not enough memory for the line");
+    return invalidAnswer("not enough memory for the line");
 }
 
 }  // namespace vintorp::batch

@@ -45,9 +45,6 @@ enum class TemplateRefusal {
 // Its words, about the key at fault, in the language asked for.
 using RefusalWords = std::function<std::string(TemplateRefusal, std::string_view key)>;
 
-// The English words of a refusal.
-std::string RefusalText(TemplateRefusal refusal, std::string_view key);
-
 // Why a case's windings were not built up, or what is wrong with one of them.
 enum class WindingsFault {
     NothingToWindOn,  // the calculation did not succeed
@@ -64,22 +61,18 @@ enum class WindingsFault {
 // Its words in the language asked for; `winding` counts from 1 (0: none).
 using WindingsWords = std::function<std::string(WindingsFault, int winding, std::string_view name)>;
 
-// The English words of a windings fault.
-std::string WindingsText(WindingsFault fault, int winding, std::string_view name);
-
 // The words for a bobbin with no winding room, naming its winding length L
 // and depth D (mm, as texts), in the language asked for.
 using NoRoomWords = std::function<std::string(std::string_view length, std::string_view depth)>;
 
-// Their English.
-std::string NoRoomText(std::string_view length, std::string_view depth);
-
+// The words of the refusals and faults above are the language layer's
+// (lang/batchwords.h); this library passes on their kinds and arguments only.
 struct RunOptions {
     TemplateWriter write_template;  // none: templates are reported as not available
     MessageTranslator translate_message;  // none: the messages in the calculation's own words
-    RefusalWords word_refusal;  // none: RefusalText
-    WindingsWords word_windings;  // none: WindingsText
-    NoRoomWords word_no_room;  // none: NoRoomText
+    RefusalWords word_refusal;  // none: the message is left empty
+    WindingsWords word_windings;  // none: the message is left empty
+    NoRoomWords word_no_room;  // none: the message is left empty
     // Why a line or a file is no case; none: design::readErrorText.
     std::function<std::string(const design::ReadError&)> word_read_error;
 };
@@ -87,17 +80,17 @@ struct RunOptions {
 // Any line at all, however large or deeply nested, is answered: memory
 // beyond the line's own bytes is taken for the values of the case's keys, not
 // for the rest of the line, and a line that still cannot have the memory it
-// needs is answered as LineOutOfMemory.
+// needs is answered as lineOutOfMemory.
 // A design file's bytes are read as a design, a line as a line (as a design
 // when it carries "format": "vintorp-design").
-LineResult RunLine(std::string_view line, const RunOptions& options = {},
+LineResult runLine(std::string_view line, const RunOptions& options = {},
                    design::Source source = design::Source::BatchLine);
 
 // The answer to a line or file refused for `problem`: status "invalid".
-LineResult InvalidAnswer(std::string problem);
+LineResult invalidAnswer(std::string problem);
 
 // The answer to a line for which there was not enough memory: status
 // "invalid", for a reader that could not even hold the line.
-LineResult LineOutOfMemory();
+LineResult lineOutOfMemory();
 
 }  // namespace vintorp::batch

@@ -11,7 +11,7 @@ namespace vintorp::batch {
 
 LineReader::LineReader(int fd, std::size_t chunk_bytes) : fd_(fd), buffer_(chunk_bytes) { }
 
-bool LineReader::Fill()
+bool LineReader::fill()
 {
     while (!at_end_ && error_ == 0) {
         const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
@@ -29,13 +29,13 @@ bool LineReader::Fill()
     return false;
 }
 
-LineReader::Status LineReader::Next(std::string& line)
+LineReader::Status LineReader::next(std::string& line)
 {
     line.clear();
     bool started = false;  // a line has begun, if only with its '\n'
     bool dropped = false;  // the line did not fit in memory; its rest is skipped
     for (;;) {
-        if (begin_ == end_ && !Fill()) {
+        if (begin_ == end_ && !fill()) {
             if (error_ != 0) {
                 return Status::Failed;  // a line cut short by the error is not answered
             }
@@ -68,7 +68,7 @@ LineReader::Status LineReader::Next(std::string& line)
     }
 }
 
-int WriteAll(int fd, std::string_view text)
+int writeAll(int fd, std::string_view text)
 {
     while (!text.empty()) {
         const ssize_t n = ::write(fd, text.data(), text.size());

@@ -18,17 +18,17 @@ public:
         Line,  // the next line is in the string given
         OutOfMemory,  // a line too large to hold: read past, and given up
         End,  // no more lines
-        Failed,  // a read error, Error() says which
+        Failed,  // a read error, error() says which
     };
 
     explicit LineReader(int fd, std::size_t chunk_bytes = 64 * 1024);
 
-    Status Next(std::string& line);
-    int Error() const { return error_; }  // the errno of a failed read
+    Status next(std::string& line);
+    int error() const { return error_; }  // the errno of a failed read
 
 private:
     // More bytes into the buffer; false at the end of the input or on an error.
-    bool Fill();
+    bool fill();
 
     int fd_;
     std::vector<char> buffer_;
@@ -39,6 +39,6 @@ private:
 };
 
 // Writes all of text to a file descriptor; 0, or the errno of the failure.
-int WriteAll(int fd, std::string_view text);
+int writeAll(int fd, std::string_view text);
 
 }  // namespace vintorp::batch

@@ -119,7 +119,7 @@ struct Arguments {
 };
 
 // The arguments; nothing when they are wrong.
-std::optional<Arguments> ParseArguments(int argc, char** argv)
+std::optional<Arguments> parseArguments(int argc, char** argv)
 {
     Arguments arguments;
     bool options = true;
@@ -147,7 +147,7 @@ std::optional<Arguments> ParseArguments(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    const std::optional<Arguments> arguments = ParseArguments(argc, argv);
+    const std::optional<Arguments> arguments = parseArguments(argc, argv);
     if (!arguments) {
         std::cerr << "usage: vintorp-batch [--lang ru|en] < cases.jsonl\n"
                      "       vintorp-batch [--lang ru|en] [--] FILE.vintorp...\n";
@@ -187,9 +187,9 @@ int main(int argc, char** argv)
     // message names its file); false when it cannot be written.
     const auto answer = [&all_valid](vintorp::batch::LineResult result, const std::string& where) {
         // The line's end written on its own: a huge answer is not copied for it.
-        int error = vintorp::batch::WriteAll(STDOUT_FILENO, result.output);
+        int error = vintorp::batch::writeAll(STDOUT_FILENO, result.output);
         if (error == 0) {
-            error = vintorp::batch::WriteAll(STDOUT_FILENO, "\n");
+            error = vintorp::batch::writeAll(STDOUT_FILENO, "\n");
         }
         if (error != 0) {
             std::cerr << "vintorp-batch: cannot write standard output: " << std::strerror(error) << '\n';
@@ -205,7 +205,7 @@ int main(int argc, char** argv)
         const auto bytes = vintorp::lang::readDesignBytes(path, words);
         vintorp::batch::LineResult result;
         if (const auto* why = std::get_if<QString>(&bytes)) {
-            result = vintorp::batch::InvalidAnswer(
+            result = vintorp::batch::invalidAnswer(
                 vintorp::lang::designOpenFailure(path, *why, words).toStdString());
         } else {
             const QByteArray& file = std::get<QByteArray>(bytes);
@@ -214,7 +214,7 @@ int main(int argc, char** argv)
                                                         words)
                     .toStdString();
             };
-            result = vintorp::batch::RunLine(std::string_view(file.constData(), std::size_t(file.size())),
+            result = vintorp::batch::runLine(std::string_view(file.constData(), std::size_t(file.size())),
                                              options, vintorp::design::Source::DesignFile);
         }
         if (!answer(std::move(result), {})) {
@@ -229,18 +229,18 @@ int main(int argc, char** argv)
     vintorp::batch::LineReader input(STDIN_FILENO);
     std::string line;
     for (long line_number = 1;; ++line_number) {
-        const Status status = input.Next(line);
+        const Status status = input.next(line);
         if (status == Status::End) {
             break;
         }
         if (status == Status::Failed) {
-            std::cerr << "vintorp-batch: cannot read standard input: " << std::strerror(input.Error())
+            std::cerr << "vintorp-batch: cannot read standard input: " << std::strerror(input.error())
                       << '\n';
             return kExitInputOutput;
         }
         vintorp::batch::LineResult result = status == Status::OutOfMemory
-                                                ? vintorp::batch::LineOutOfMemory()
-                                                : vintorp::batch::RunLine(line, options);
+                                                ? vintorp::batch::lineOutOfMemory()
+                                                : vintorp::batch::runLine(line, options);
         if (!answer(std::move(result), "line " + std::to_string(line_number))) {
             return kExitInputOutput;
         }

@@ -4,12 +4,9 @@
 #include "windings/buildup.h"
 #include "windings/fixedtext.h"
 
-#include <cmath>
-#include <iomanip>
-#include <locale>
-#include <sstream>
-#include <limits>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace vintorp::batch {
@@ -19,7 +16,7 @@ using nlohmann::json;
 using nlohmann::ordered_json;
 using windings::Problem;
 
-WindingsFault FaultOf(Problem problem)
+WindingsFault faultOf(Problem problem)
 {
     switch (problem) {
     case Problem::Turns: return WindingsFault::Turns;
@@ -37,7 +34,7 @@ WindingsFault FaultOf(Problem problem)
 
 // A name as a message quotes it: its first kMaxQuoted characters, "…" for the rest.
 constexpr std::size_t kMaxQuoted = 40;
-std::string Shortened(std::string_view name)
+std::string shortened(std::string_view name)
 {
     std::size_t characters = 0;
     for (std::size_t at = 0; at < name.size(); ++at) {
@@ -48,82 +45,20 @@ std::string Shortened(std::string_view name)
     return std::string(name);
 }
 
-// A limit as the messages write it: "0.02", "10", "1000000".
-std::string Limit(double value)
-{
-    std::ostringstream text;
-    text.imbue(std::locale::classic());
-    text << std::setprecision(std::numeric_limits<double>::digits10) << value;
-    return text.str();
-}
-
-// "from LOW to HIGH", and the unit when there is one.
-std::string Range(double low, double high, std::string_view unit = {})
-{
-    return "from " + Limit(low) + " to " + Limit(high) + (unit.empty() ? "" : " " + std::string(unit));
-}
-
 }  // namespace
 
-ordered_json ObjectWithRoom(std::size_t members)
+ordered_json objectWithRoom(std::size_t members)
 {
     ordered_json object = ordered_json::object();
     object.get_ref<ordered_json::object_t&>().reserve(members);
     return object;
 }
 
-std::string NoRoomText(std::string_view length, std::string_view depth)
-{
-    return "the bobbin has no winding room: winding length L " + std::string(length) + " mm, depth D "
-           + std::string(depth) + " mm";
-}
-
-std::string WindingsText(WindingsFault fault, int winding, std::string_view name)
-{
-    const std::string which = "winding " + std::to_string(winding) + " (\"" + std::string(name) + "\")";
-    switch (fault) {
-    case WindingsFault::NothingToWindOn: return "nothing to wind on: the calculation did not succeed";
-    case WindingsFault::NotAList: return "key \"windings\" must be a list of windings";
-    case WindingsFault::TooMany:
-        return "key \"windings\" holds more than " + std::to_string(design::kMaxWindings) + " windings";
-    case WindingsFault::NotAnObject: return "winding " + std::to_string(winding) + " must be an object";
-    case WindingsFault::Name: return "winding " + std::to_string(winding) + ": name must be a string";
-    case WindingsFault::Turns:
-        return which + ": turns must be a whole number " + Range(1, windings::kMaxTurns);
-    case WindingsFault::Wire:
-        return which + ": wire must be a number " + Range(windings::kMinWire, windings::kMaxWire, "mm");
-    case WindingsFault::Between:
-        return which + ": between must be a number " + Range(0, windings::kMaxInsulation, "mm");
-    case WindingsFault::Over:
-        return which + ": over must be a number " + Range(0, windings::kMaxInsulation, "mm");
-    case WindingsFault::LayerFactor:
-        return which + ": layer must be a number " + Range(windings::kMinFactor, windings::kMaxFactor);
-    case WindingsFault::Copper:
-        return which + ": copper must be a number "
-               + Range(windings::copperRange().smallest, windings::copperRange().largest, "mm");
-    case WindingsFault::Grade:
-        return which + ": grade must be a whole number " + Range(windings::kMinGrade, windings::kMaxGrade);
-    case WindingsFault::WiderThanLength: return which + ": the wire is wider than the winding length";
-    case WindingsFault::FactorsNotAnObject: return "key \"winding_factors\" must be an object";
-    case WindingsFault::Margin:
-        return "winding_factors: margin must be a number " + Range(0, windings::kMaxMargin, "mm");
-    case WindingsFault::Bulge:
-        return "winding_factors: bulge must be a number " + Range(windings::kMinFactor, windings::kMaxFactor);
-    case WindingsFault::Temperature:
-        return "winding_factors: temperature must be a number "
-               + Range(windings::kMinTemperature, windings::kMaxTemperature, "°C");
-    case WindingsFault::MarginTakesLength:
-        return "winding_factors: margin is half the winding length or more, leaving no room for a turn";
-    }
-    return "bad windings";
-}
-
-ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
+ordered_json windingsAnswer(json& list, bool truncated, const json& factors,
                             const std::optional<calc::DrawingNumbers>& drawn, const RunOptions& options)
 {
     const auto words = [&options](WindingsFault fault, int winding = 0, std::string_view name = {}) {
-        return options.word_windings ? options.word_windings(fault, winding, name)
-                                     : WindingsText(fault, winding, name);
+        return options.word_windings ? options.word_windings(fault, winding, name) : std::string();
     };
     const auto error = [](const std::string& why) { return ordered_json{{"status", "error"}, {"message", why}}; };
     if (!list.is_array()) {
@@ -159,8 +94,7 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
     const windings::BuildUp result = windings::buildUp(*space, input, f);
     if (result.noRoom) {
         const std::string length = windings::fixedText(space->length, 2), depth = windings::fixedText(space->depth, 2);
-        ordered_json out
-            = error(options.word_no_room ? options.word_no_room(length, depth) : NoRoomText(length, depth));
+        ordered_json out = error(options.word_no_room ? options.word_no_room(length, depth) : std::string());
         out["length"] = space->length;
         out["depth"] = space->depth;
         return out;
@@ -174,7 +108,7 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
             return error(words(WindingsFault::MarginTakesLength));
         }
     }
-    ordered_json out = ObjectWithRoom(7);
+    ordered_json out = objectWithRoom(8);
     out["status"] = result.build ? "ok" : "error";
     out["length"] = space->length;
     out["depth"] = space->depth;
@@ -183,17 +117,23 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
         const windings::WindingBuild& b = result.windings[i];
         // The name, however long, is in the answer once: moved there, and
         // shortened in the messages that name the winding.
-        ordered_json w = ObjectWithRoom(5);
+        ordered_json w = objectWithRoom(9);
         w["name"] = std::move(input[i].name);
         if (b.problem) {
             w["error"]
-                = words(FaultOf(*b.problem), int(i + 1), Shortened(w["name"].get_ref<const std::string&>()));
+                = words(faultOf(*b.problem), int(i + 1), shortened(w["name"].get_ref<const std::string&>()));
         } else {
             w["per_layer"] = b.perLayer;
             w["layers"] = b.layers;
             w["build"] = b.build;
             if (b.wireMetres) {
                 w["wire_m"] = *b.wireMetres;
+            }
+            w["wire"] = b.wire;
+            if (b.copperGrams) {
+                w["ohm_20"] = *b.ohmsCold;
+                w["ohm_hot"] = *b.ohmsWarm;
+                w["copper_g"] = *b.copperGrams;
             }
         }
         each.push_back(std::move(w));
@@ -203,6 +143,9 @@ ordered_json WindingsAnswer(json& list, bool truncated, const json& factors,
         out["build"] = *result.build;
         out["fill"] = *result.fill;
         out["fits"] = result.fits;
+        if (result.copperGrams) {
+            out["copper_g"] = *result.copperGrams;
+        }
     }
     return out;
 }

@@ -16,13 +16,13 @@ namespace vintorp::batch {
 // An empty object with room for `members`. An ordered_json object keeps its
 // members in a vector whose keys are const, so each time it grows it copies
 // them, values and all (a huge name or text too), instead of moving them.
-nlohmann::ordered_json ObjectWithRoom(std::size_t members);
+nlohmann::ordered_json objectWithRoom(std::size_t members);
 
 // `windings` and `factors`: the keys' values as read (null when absent);
 // `truncated`: "windings" held more than the reader builds; `drawn`: the
 // case's drawing numbers, nothing when the calculation did not succeed. The
 // windings' names are moved out of `windings`.
-nlohmann::ordered_json WindingsAnswer(nlohmann::json& windings, bool truncated, const nlohmann::json& factors,
+nlohmann::ordered_json windingsAnswer(nlohmann::json& windings, bool truncated, const nlohmann::json& factors,
                                       const std::optional<calc::DrawingNumbers>& drawn,
                                       const RunOptions& options);
 

@@ -64,16 +64,16 @@ private:
 };
 
 // A parsed input, stored into a double at once.
-double ReadInput(const GuardedView& view, InputField field, Extended fallback, std::string_view sep)
+double readInput(const GuardedView& view, InputField field, Extended fallback, std::string_view sep)
 {
-    return StoreDouble(ParseNumberOrDefault(view.inputText(field), fallback, sep));
+    return storeDouble(parseNumberOrDefault(view.inputText(field), fallback, sep));
 }
 
 struct Inputs {
     double a, b, c, h, k, t;
 };
 
-bool Acceptable(const Inputs& in, int core_type)
+bool acceptable(const Inputs& in, int core_type)
 {
     if (in.a < 1.0 || in.b < 1.0 || in.c < 1.0 || in.h < 1.0) {
         return false;
@@ -95,12 +95,12 @@ bool Acceptable(const Inputs& in, int core_type)
 }
 
 // The whole number shown for an extended result: rounded to a double first.
-std::string WholeText(Extended x)
+std::string wholeText(Extended x)
 {
-    return FormatInteger(RoundUpWhole(StoreDouble(x)));
+    return formatInteger(roundUpWhole(storeDouble(x)));
 }
 
-void Copy(GuardedView& view, std::string_view to, std::string_view from)
+void copy(GuardedView& view, std::string_view to, std::string_view from)
 {
     view.setDrawingField(to, view.drawingFieldText(from));
 }
@@ -120,13 +120,13 @@ std::string_view inputFieldName(InputField f)
     return {};
 }
 
-std::int32_t RoundUpWhole(double x)
+std::int32_t roundUpWhole(double x)
 {
-    const std::int64_t t = Truncate(x);
+    const std::int64_t t = truncate(x);
     std::int64_t r = t;
     if (static_cast<Extended>(t) != static_cast<Extended>(x)) {
         if (t == std::numeric_limits<std::int64_t>::max()) {
-            ThrowInvalidOperation();
+            throwInvalidOperation();
         }
         r = t + 1;
     }
@@ -137,12 +137,12 @@ std::int32_t RoundUpWhole(double x)
     // invalid-operation fault, the error a value beyond 64 bits gives
     // anyway: one behaviour for every result too large to show.
     if (r < std::numeric_limits<std::int32_t>::min() || r > std::numeric_limits<std::int32_t>::max()) {
-        ThrowInvalidOperation();
+        throwInvalidOperation();
     }
     return static_cast<std::int32_t>(r);
 }
 
-CalcOutcome Calculate(BobbinView& window, std::string_view sep)
+CalcOutcome calculate(BobbinView& window, std::string_view sep)
 {
     const ArithmeticEnvironment environment;
     GuardedView view(window);
@@ -152,15 +152,15 @@ CalcOutcome Calculate(BobbinView& window, std::string_view sep)
     }
 
     Inputs in{};
-    in.a = ReadInput(view, InputField::A, kDefaultDimension, sep);
-    in.b = ReadInput(view, InputField::B, kDefaultDimension, sep);
-    in.c = ReadInput(view, InputField::C, kDefaultDimension, sep);
-    in.h = ReadInput(view, InputField::H, kDefaultDimension, sep);
-    in.k = ReadInput(view, InputField::K, kDefaultDimension, sep);
-    in.t = ReadInput(view, InputField::T, kDefaultThickness, sep);
+    in.a = readInput(view, InputField::A, kDefaultDimension, sep);
+    in.b = readInput(view, InputField::B, kDefaultDimension, sep);
+    in.c = readInput(view, InputField::C, kDefaultDimension, sep);
+    in.h = readInput(view, InputField::H, kDefaultDimension, sep);
+    in.k = readInput(view, InputField::K, kDefaultDimension, sep);
+    in.t = readInput(view, InputField::T, kDefaultThickness, sep);
 
     const int core_type = view.coreType();
-    if (!Acceptable(in, core_type)) {
+    if (!acceptable(in, core_type)) {
         view.showMessage(Error{ErrorKind::Rejected, {}});
         return CalcOutcome::Rejected;
     }
@@ -168,34 +168,34 @@ CalcOutcome Calculate(BobbinView& window, std::string_view sep)
     // Expressions run left to right as written, each operation rounded to
     // extended and checked for faults before the next.
     const Extended t = in.t;
-    view.setDrawingField(field::Thickness, FormatNumber(t, sep));
-    view.setDrawingField(field::CheekWindowHeight, FormatNumber(Add(Add(Mul(kTwo, t), in.b), kHalf), sep));
-    Copy(view, field::PlainWallWideWidth, field::CheekWindowHeight);
-    view.setDrawingField(field::TabbedWallBetweenTabs, FormatNumber(Sub(in.h, kHalf), sep));
-    Copy(view, field::PlainWallHeight, field::TabbedWallBetweenTabs);
-    view.setDrawingField(field::TabbedWallHeight, WholeText(Add(Mul(kEight, t), in.h)));
-    view.setDrawingField(field::TabbedWallMiddleHeight, WholeText(Mul(kThreeTenths, in.h)));
-    Copy(view, field::PlainWallMiddleHeight, field::TabbedWallMiddleHeight);
-    view.setDrawingField(field::PlainWallNarrowWidth, FormatNumber(Add(in.b, kHalf), sep));
+    view.setDrawingField(field::Thickness, formatNumber(t, sep));
+    view.setDrawingField(field::CheekWindowHeight, formatNumber(add(add(mul(kTwo, t), in.b), kHalf), sep));
+    copy(view, field::PlainWallWideWidth, field::CheekWindowHeight);
+    view.setDrawingField(field::TabbedWallBetweenTabs, formatNumber(sub(in.h, kHalf), sep));
+    copy(view, field::PlainWallHeight, field::TabbedWallBetweenTabs);
+    view.setDrawingField(field::TabbedWallHeight, wholeText(add(mul(kEight, t), in.h)));
+    view.setDrawingField(field::TabbedWallMiddleHeight, wholeText(mul(kThreeTenths, in.h)));
+    copy(view, field::PlainWallMiddleHeight, field::TabbedWallMiddleHeight);
+    view.setDrawingField(field::PlainWallNarrowWidth, formatNumber(add(in.b, kHalf), sep));
 
     if (core_type == ETypeCore || core_type == UTypeCore) {
         const bool u_type = core_type == UTypeCore;
         const Extended cheek_width
-            = u_type ? Sub(Add(in.a, in.c), kHalf) : Sub(Add(Mul(kTwo, in.c), in.a), kHalf);
-        view.setDrawingField(field::CheekWidth, FormatNumber(cheek_width, sep));
-        Extended narrow_wall = Add(in.a, kHalf);
+            = u_type ? sub(add(in.a, in.c), kHalf) : sub(add(mul(kTwo, in.c), in.a), kHalf);
+        view.setDrawingField(field::CheekWidth, formatNumber(cheek_width, sep));
+        Extended narrow_wall = add(in.a, kHalf);
         if (u_type) {
-            narrow_wall = Add(narrow_wall, in.k);
+            narrow_wall = add(narrow_wall, in.k);
         }
-        view.setDrawingField(field::TabbedWallNarrowWidth, FormatNumber(narrow_wall, sep));
-        Extended window_width = Add(Add(Mul(kTwo, t), in.a), kHalf);
+        view.setDrawingField(field::TabbedWallNarrowWidth, formatNumber(narrow_wall, sep));
+        Extended window_width = add(add(mul(kTwo, t), in.a), kHalf);
         if (u_type) {
-            window_width = Add(window_width, in.k);
+            window_width = add(window_width, in.k);
         }
-        view.setDrawingField(field::CheekWindowWidth, FormatNumber(window_width, sep));
-        Copy(view, field::TabbedWallWideWidth, field::CheekWindowWidth);
-        const Extended w = StoreDouble(ParseNumber(view.drawingFieldText(field::CheekWidth), sep));
-        view.setDrawingField(field::CheekHeight, WholeText(Add(Mul(w, kOneTenth), w)));
+        view.setDrawingField(field::CheekWindowWidth, formatNumber(window_width, sep));
+        copy(view, field::TabbedWallWideWidth, field::CheekWindowWidth);
+        const Extended w = storeDouble(parseNumber(view.drawingFieldText(field::CheekWidth), sep));
+        view.setDrawingField(field::CheekHeight, wholeText(add(mul(w, kOneTenth), w)));
     }
 
     view.showDrawing();

@@ -54,11 +54,11 @@ enum class CalcOutcome { Shown, Rejected };
 
 // Runs the command. Throws CalcError (errors.h) when an arithmetic fault or
 // a conversion error ends it; fields written before that keep their texts.
-CalcOutcome Calculate(BobbinView& view, std::string_view sep);
+CalcOutcome calculate(BobbinView& view, std::string_view sep);
 
 // Ceiling for positive x, truncation plus one for negative x with a fraction.
 // Results beyond int32 are the invalid-operation fault, never their low 32
 // bits (see the definition for why).
-std::int32_t RoundUpWhole(double x);
+std::int32_t roundUpWhole(double x);
 
 }  // namespace vintorp::calc

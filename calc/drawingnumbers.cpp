@@ -30,8 +30,8 @@ DrawingNumbers readDrawingNumbers(const DrawingTexts& texts, std::string_view se
             // A number beyond the doubles ("1E400") overflows on the way to
             // one: the caller's flags stay as they were.
             const ArithmeticStateGuard guard;
-            double value = static_cast<double>(ParseNumber(number.text, sep));
-            Settle(value);
+            double value = static_cast<double>(parseNumber(number.text, sep));
+            settle(value);
             number.value = value;
         } catch (const ConversionError&) {
         }

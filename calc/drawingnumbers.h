@@ -21,7 +21,7 @@ using DrawingTexts = std::map<std::string, std::string, std::less<>>;
 // One field as read.
 struct DrawingNumber {
     std::string text;  // as the drawing shows it; empty for a field not given
-    std::optional<double> value;  // nothing: a text ParseNumber rejects
+    std::optional<double> value;  // nothing: a text parseNumber rejects
 };
 
 struct DrawingNumbers {

@@ -2,7 +2,7 @@
 
 namespace vintorp::calc {
 
-std::string SourceText(const Error& error)
+std::string sourceText(const Error& error)
 {
     switch (error.kind) {
     case ErrorKind::Rejected: return "Введите правильно размеры!";
@@ -16,7 +16,7 @@ std::string SourceText(const Error& error)
 }
 
 CalcError::CalcError(Error error)
-    : std::runtime_error(SourceText(error)), error_(std::make_shared<const Error>(std::move(error)))
+    : std::runtime_error(sourceText(error)), error_(std::make_shared<const Error>(std::move(error)))
 {
 }
 

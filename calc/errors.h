@@ -15,7 +15,7 @@ enum class ErrorKind : int {
     InvalidOperation,
     DivisionByZero,
     Overflow,
-    NotANumber,  // argument: the text ParseNumber rejected
+    NotANumber,  // argument: the text parseNumber rejected
     Count  // the number of kinds, not a kind
 };
 
@@ -29,7 +29,7 @@ struct Error {
 // The message in the calculation's own words (Russian for the rejection,
 // English for the rest, as the window shows them untranslated): the what()
 // of the exceptions below, for code that shows an exception it does not know.
-std::string SourceText(const Error& error);
+std::string sourceText(const Error& error);
 
 // Base of every error the calculation lets escape.
 class CalcError : public std::runtime_error {
@@ -48,7 +48,7 @@ public:
     explicit ArithmeticError(ErrorKind kind) : CalcError(Error{kind, {}}) { }
 };
 
-// A text that ParseNumber rejected: NotANumber.
+// A text that parseNumber rejected: NotANumber.
 class ConversionError : public CalcError {
 public:
     explicit ConversionError(std::string text) : CalcError(Error{ErrorKind::NotANumber, std::move(text)}) { }

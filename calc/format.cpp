@@ -1,4 +1,4 @@
-// FormatNumber and FormatInteger.
+// formatNumber and formatInteger.
 #include <array>
 #include <charconv>
 #include <climits>
@@ -26,7 +26,7 @@ struct ExtendedBits {
     std::uint16_t sign_exponent;
 };
 
-ExtendedBits BitsOf(Extended x)
+ExtendedBits bitsOf(Extended x)
 {
     ExtendedBits bits{};
     std::memcpy(&bits.significand, &x, sizeof bits.significand);
@@ -90,7 +90,7 @@ static_assert(kMaxStray * kLn10 < 1.0L);
 static_assert(2.0L * 1e18L * kMaxStrayFactor < 0x1p63L, "S stays below 2^63");
 static_assert(1e17L * (1.0L - kMaxStray * kLn10) > 1e16L, "S keeps at least 17 digits");
 
-int DecimalExponentEstimate(int binary_exponent)
+int decimalExponentEstimate(int binary_exponent)
 {
     return ((binary_exponent * kLog10Of2Numerator) >> kLog10Of2Shift) + 1;
 }
@@ -98,18 +98,18 @@ int DecimalExponentEstimate(int binary_exponent)
 // Nearest integer under the current rounding (nearest-even in the
 // arithmetic environment). Only S and S / 10 come here, both below 2^63
 // (see the estimate above), so the conversion cannot overflow.
-std::uint64_t RoundToInteger(Extended v)
+std::uint64_t roundToInteger(Extended v)
 {
     return static_cast<std::uint64_t>(std::llrint(v));
 }
 
-Decimal DigitsOf(Extended magnitude, int binary_exponent)
+Decimal digitsOf(Extended magnitude, int binary_exponent)
 {
     Decimal out{};
-    out.exponent = DecimalExponentEstimate(binary_exponent);
-    std::uint64_t s = RoundToInteger(detail::ScaleByPowers(magnitude, kDigits - out.exponent));
+    out.exponent = decimalExponentEstimate(binary_exponent);
+    std::uint64_t s = roundToInteger(detail::scaleByPowers(magnitude, kDigits - out.exponent));
     if (s >= kTenPow18) {
-        s = RoundToInteger(static_cast<Extended>(s) / 10.0L);
+        s = roundToInteger(static_cast<Extended>(s) / 10.0L);
         ++out.exponent;
     }
     for (int i = kDigits - 1; i >= 0; --i) {
@@ -143,24 +143,24 @@ Decimal DigitsOf(Extended magnitude, int binary_exponent)
 // padding zeros, the separator, "E" and a four-digit exponent with its sign.
 class TextBuffer {
 public:
-    void Put(char c) { buf_[len_++] = c; }
-    void Put(const char* p, int n)
+    void put(char c) { buf_[len_++] = c; }
+    void put(const char* p, int n)
     {
         std::memcpy(buf_.data() + len_, p, static_cast<std::size_t>(n));
         len_ += static_cast<std::size_t>(n);
     }
-    void Put(std::string_view s) { Put(s.data(), static_cast<int>(s.size())); }
-    void PutZeros(int n)
+    void put(std::string_view s) { put(s.data(), static_cast<int>(s.size())); }
+    void putZeros(int n)
     {
         std::memset(buf_.data() + len_, '0', static_cast<std::size_t>(n));
         len_ += static_cast<std::size_t>(n);
     }
-    void PutInteger(int v)
+    void putInteger(int v)
     {
         const auto r = std::to_chars(buf_.data() + len_, buf_.data() + buf_.size(), v);
         len_ = static_cast<std::size_t>(r.ptr - buf_.data());
     }
-    std::string Text() const { return std::string(buf_.data(), len_); }
+    std::string text() const { return std::string(buf_.data(), len_); }
 
 private:
     std::array<char, 64> buf_{};
@@ -169,9 +169,9 @@ private:
 
 }  // namespace
 
-std::string FormatNumber(Extended x, std::string_view sep)
+std::string formatNumber(Extended x, std::string_view sep)
 {
-    const ExtendedBits bits = BitsOf(x);
+    const ExtendedBits bits = bitsOf(x);
     const int biased = bits.sign_exponent & kExponentMask;
     const bool negative = (bits.sign_exponent & kSignMask) != 0;
     if (biased == 0) {
@@ -186,41 +186,41 @@ std::string FormatNumber(Extended x, std::string_view sep)
     if (sep.size() > 4) {
         sep = sep.substr(0, 4);  // one UTF-8 character is at most four bytes
     }
-    const Decimal d = DigitsOf(std::fabs(x), biased - kExponentBias);
+    const Decimal d = digitsOf(std::fabs(x), biased - kExponentBias);
 
     TextBuffer out;
     if (negative) {
-        out.Put('-');
+        out.put('-');
     }
     if (d.exponent > kSignificant || d.exponent < -3) {
-        out.Put(d.digits[0]);
+        out.put(d.digits[0]);
         if (d.count > 1) {
-            out.Put(sep);
-            out.Put(d.digits.data() + 1, d.count - 1);
+            out.put(sep);
+            out.put(d.digits.data() + 1, d.count - 1);
         }
-        out.Put('E');
-        out.PutInteger(d.exponent - 1);
+        out.put('E');
+        out.putInteger(d.exponent - 1);
     } else if (d.exponent > 0) {
         if (d.count >= d.exponent) {
-            out.Put(d.digits.data(), d.exponent);
+            out.put(d.digits.data(), d.exponent);
             if (d.count > d.exponent) {
-                out.Put(sep);
-                out.Put(d.digits.data() + d.exponent, d.count - d.exponent);
+                out.put(sep);
+                out.put(d.digits.data() + d.exponent, d.count - d.exponent);
             }
         } else {
-            out.Put(d.digits.data(), d.count);
-            out.PutZeros(d.exponent - d.count);
+            out.put(d.digits.data(), d.count);
+            out.putZeros(d.exponent - d.count);
         }
     } else {
-        out.Put('0');
-        out.Put(sep);
-        out.PutZeros(-d.exponent);
-        out.Put(d.digits.data(), d.count);
+        out.put('0');
+        out.put(sep);
+        out.putZeros(-d.exponent);
+        out.put(d.digits.data(), d.count);
     }
-    return out.Text();
+    return out.text();
 }
 
-std::string FormatInteger(std::int32_t v)
+std::string formatInteger(std::int32_t v)
 {
     std::array<char, 12> buf{};
     const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v);

@@ -28,7 +28,7 @@ struct X87Environment {
 static_assert(sizeof(X87Environment) == 28);
 }  // namespace
 
-void ThrowInvalidOperation()
+void throwInvalidOperation()
 {
     throw ArithmeticError(ErrorKind::InvalidOperation);
 }
@@ -47,7 +47,7 @@ ArithmeticEnvironment::~ArithmeticEnvironment()
     std::fesetenv(&saved_);
 }
 
-void ArithmeticStateGuard::Restore() noexcept
+void ArithmeticStateGuard::restore() noexcept
 {
     std::uint32_t mxcsr = 0;
     asm volatile("stmxcsr %0" : "=m"(mxcsr) : : "memory");
@@ -71,7 +71,7 @@ void ArithmeticStateGuard::Restore() noexcept
     }
 }
 
-void RaisePendingFault()
+void raisePendingFault()
 {
     const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
     if (raised == 0) {
@@ -79,7 +79,7 @@ void RaisePendingFault()
     }
     std::feclearexcept(FE_ALL_EXCEPT);
     if ((raised & FE_INVALID) != 0) {
-        ThrowInvalidOperation();
+        throwInvalidOperation();
     }
     if ((raised & FE_DIVBYZERO) != 0) {
         throw ArithmeticError(ErrorKind::DivisionByZero);

@@ -4,7 +4,7 @@
 // Every fault is masked in hardware: a fault shows only as a raised flag, and
 // the code that cares tests the flags right after the operation. A command
 // runs inside an ArithmeticEnvironment; each operation whose fault must end
-// the command goes through Checked() (or Add/Sub/Mul/StoreDouble), which
+// the command goes through checked() (or Add/Sub/Mul/storeDouble), which
 // throws ArithmeticError for a raised invalid-operation, division-by-zero or
 // overflow flag. Underflow, denormal operands and inexact results are silent.
 //
@@ -36,7 +36,7 @@ static_assert(std::numeric_limits<vintorp::calc::Extended>::digits == 64,
 namespace vintorp::calc {
 
 // Throws ArithmeticError(ErrorKind::InvalidOperation).
-[[noreturn]] void ThrowInvalidOperation();
+[[noreturn]] void throwInvalidOperation();
 
 // For the lifetime of the object: round to nearest-even, 64-bit significand on
 // x87, nearest-even without flush-to-zero on SSE, all faults masked, all
@@ -69,12 +69,12 @@ public:
         asm volatile("fnstsw %0" : "=am"(x87_status_) : : "memory");
         asm volatile("stmxcsr %0" : "=m"(mxcsr_) : : "memory");
     }
-    ~ArithmeticStateGuard() { Restore(); }
+    ~ArithmeticStateGuard() { restore(); }
     ArithmeticStateGuard(const ArithmeticStateGuard&) = delete;
     ArithmeticStateGuard& operator=(const ArithmeticStateGuard&) = delete;
 
 private:
-    void Restore() noexcept;
+    void restore() noexcept;
 
     std::uint16_t x87_control_ = 0;
     std::uint16_t x87_status_ = 0;
@@ -82,15 +82,15 @@ private:
 };
 
 // Forces the computation of v to be complete at this point of the program.
-inline void Settle(Extended& v) noexcept
+inline void settle(Extended& v) noexcept
 {
     asm volatile("" : "+t"(v)::"memory");
 }
-inline void Settle(double& v) noexcept
+inline void settle(double& v) noexcept
 {
     asm volatile("" : "+x"(v)::"memory");
 }
-inline void Settle(std::int64_t& v) noexcept
+inline void settle(std::int64_t& v) noexcept
 {
     asm volatile("" : "+r"(v)::"memory");
 }
@@ -98,13 +98,13 @@ inline void Settle(std::int64_t& v) noexcept
 // If an invalid-operation, division-by-zero or overflow flag is raised (on
 // either unit), clears all flags and throws the matching ArithmeticError;
 // invalid operation wins over division by zero, which wins over overflow.
-void RaisePendingFault();
+void raisePendingFault();
 
 template <typename T>
-T Checked(T v)
+T checked(T v)
 {
-    Settle(v);
-    RaisePendingFault();
+    settle(v);
+    raisePendingFault();
     return v;
 }
 
@@ -112,31 +112,31 @@ T Checked(T v)
 // settled too: otherwise the compiler may compute the operation earlier,
 // before an earlier check or a call into the window layer, and its flags
 // would be tested (or cleared) at the wrong place.
-inline Extended Add(Extended a, Extended b)
+inline Extended add(Extended a, Extended b)
 {
-    Settle(a);
-    Settle(b);
-    return Checked(a + b);
+    settle(a);
+    settle(b);
+    return checked(a + b);
 }
-inline Extended Sub(Extended a, Extended b)
+inline Extended sub(Extended a, Extended b)
 {
-    Settle(a);
-    Settle(b);
-    return Checked(a - b);
+    settle(a);
+    settle(b);
+    return checked(a - b);
 }
-inline Extended Mul(Extended a, Extended b)
+inline Extended mul(Extended a, Extended b)
 {
-    Settle(a);
-    Settle(b);
-    return Checked(a * b);
+    settle(a);
+    settle(b);
+    return checked(a * b);
 }
 
 // Stores an extended value into a double: nearest-even; an Overflow fault
 // when the rounded magnitude exceeds the largest double.
-inline double StoreDouble(Extended x)
+inline double storeDouble(Extended x)
 {
-    Settle(x);
-    return Checked(static_cast<double>(x));
+    settle(x);
+    return checked(static_cast<double>(x));
 }
 
 // A stretch of x87 arithmetic with all faults silenced, for code that inspects
@@ -152,7 +152,7 @@ public:
     QuietX87Scope() noexcept
     {
         asm volatile("fnstcw %0" : "=m"(saved_cw_));
-        caller_flags_ = StatusWord() & kAllFlags;
+        caller_flags_ = statusWord() & kAllFlags;
         if ((caller_flags_ & kFaultFlags) != 0) {
             asm volatile("fnclex" : : : "memory");
         }
@@ -163,10 +163,10 @@ public:
     }
     ~QuietX87Scope()
     {
-        const std::uint16_t flags = LastStatus() & kAllFlags;
+        const std::uint16_t flags = lastStatus() & kAllFlags;
         const std::uint16_t wanted = (flags & ~kFaultFlags) | caller_flags_;
         if (flags != wanted) {
-            SetFlags(wanted);
+            setFlags(wanted);
         }
         if (saved_cw_ != kQuietControlWord) {
             asm volatile("fldcw %0" : : "m"(saved_cw_) : "memory");
@@ -176,9 +176,9 @@ public:
     QuietX87Scope& operator=(const QuietX87Scope&) = delete;
 
     // True when an invalid operation or an overflow happened since construction.
-    bool InvalidOrOverflow() noexcept
+    bool invalidOrOverflow() noexcept
     {
-        status_ = StatusWord();
+        status_ = statusWord();
         status_read_ = true;
         return (status_ & (kInvalidFlag | kOverflowFlag)) != 0;
     }
@@ -192,7 +192,7 @@ private:
     static constexpr std::uint16_t kFaultFlags = kInvalidFlag | kDivisionByZeroFlag | kOverflowFlag;
     static constexpr std::uint16_t kAllFlags = 0x003F;  // the three faults, denormal, underflow, inexact
 
-    static std::uint16_t StatusWord() noexcept
+    static std::uint16_t statusWord() noexcept
     {
         std::uint16_t sw;
         asm volatile("fnstsw %0" : "=am"(sw) : : "memory");
@@ -200,7 +200,7 @@ private:
     }
     // Sets exactly these flags. Other than fnclex, which clears them all, the
     // x87 unit sets flags only through its whole environment image.
-    static void SetFlags(std::uint16_t flags) noexcept
+    static void setFlags(std::uint16_t flags) noexcept
     {
         if (flags == 0) {
             asm volatile("fnclex" : : : "memory");
@@ -212,8 +212,8 @@ private:
         asm volatile("fldenv %0" : : "m"(image) : "memory");
     }
 
-    // The status word as InvalidOrOverflow() last read it, or afresh.
-    std::uint16_t LastStatus() const noexcept { return status_read_ ? status_ : StatusWord(); }
+    // The status word as invalidOrOverflow() last read it, or afresh.
+    std::uint16_t lastStatus() const noexcept { return status_read_ ? status_ : statusWord(); }
 
     std::uint16_t saved_cw_ = 0;
     std::uint16_t caller_flags_ = 0;

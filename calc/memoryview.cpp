@@ -9,7 +9,7 @@ namespace {
 
 // The text of a drawing field, writable or not as the map is.
 template <typename Map>
-auto& Lookup(Map& fields, std::string_view name)
+auto& lookup(Map& fields, std::string_view name)
 {
     const auto it = fields.find(name);
     if (it == fields.end()) {
@@ -40,12 +40,12 @@ int MemoryView::coreType() const
 
 void MemoryView::setDrawingField(std::string_view name, const std::string& text)
 {
-    Lookup(fields_, name) = text;
+    lookup(fields_, name) = text;
 }
 
 std::string MemoryView::drawingFieldText(std::string_view name) const
 {
-    return Field(name);
+    return field(name);
 }
 
 void MemoryView::showMessage(const Error& message)
@@ -58,9 +58,9 @@ void MemoryView::showDrawing()
     shown_ = true;
 }
 
-const std::string& MemoryView::Field(std::string_view name) const
+const std::string& MemoryView::field(std::string_view name) const
 {
-    return Lookup(fields_, name);
+    return lookup(fields_, name);
 }
 
 }  // namespace vintorp::calc

@@ -28,12 +28,12 @@ public:
     void showMessage(const Error& message) override;
     void showDrawing() override;
 
-    const std::string& Field(std::string_view name) const;
+    const std::string& field(std::string_view name) const;
     // Every drawing field, ordered by name.
-    const std::map<std::string, std::string, std::less<>>& Fields() const { return fields_; }
+    const std::map<std::string, std::string, std::less<>>& fields() const { return fields_; }
     // The last message shown, if there was one.
-    const std::optional<Error>& Message() const { return message_; }
-    bool Shown() const { return shown_; }
+    const std::optional<Error>& message() const { return message_; }
+    bool shown() const { return shown_; }
 
 private:
     std::array<std::string, 6> inputs_;

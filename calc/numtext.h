@@ -17,9 +17,9 @@ namespace vintorp::calc {
 
 using Extended = long double;
 
-// ScaleByPowerOfTen(v, k) = v * 10^k, computed with the small/middle/large
+// scaleByPowerOfTen(v, k) = v * 10^k, computed with the small/middle/large
 // power tables, one rounded product (or quotient) per table used.
-Extended ScaleByPowerOfTen(Extended v, int k);
+Extended scaleByPowerOfTen(Extended v, int k);
 
 // The decimal separator is passed in by the caller as one UTF-8 encoded
 // character (for example "," or "."; at most four bytes); the window layer
@@ -27,22 +27,22 @@ Extended ScaleByPowerOfTen(Extended v, int k);
 
 // Parses text; throws ConversionError (kind NotANumber, the text its argument)
 // when the text is rejected. Never raises an arithmetic fault.
-Extended ParseNumber(std::string_view text, std::string_view sep);
+Extended parseNumber(std::string_view text, std::string_view sep);
 
 // Parses text, or yields fallback when the text is rejected. Never fails.
-Extended ParseNumberOrDefault(std::string_view text, Extended fallback, std::string_view sep);
+Extended parseNumberOrDefault(std::string_view text, Extended fallback, std::string_view sep);
 
 // General format, 15 significant digits: 13.5 -> "13,5", 1e15 -> "1E15",
 // 0.00001 -> "1E-5", 123456789012345678 -> "1,23456789012346E17".
-std::string FormatNumber(Extended x, std::string_view sep);
+std::string formatNumber(Extended x, std::string_view sep);
 
 // Decimal text of a signed 32-bit integer: -2147483648 -> "-2147483648".
-std::string FormatInteger(std::int32_t v);
+std::string formatInteger(std::int32_t v);
 
 // Toward zero; out of the int64 range (or inf/NaN) is the invalid-operation fault.
-std::int64_t Truncate(Extended x);
+std::int64_t truncate(Extended x);
 
 // Nearest, ties to even (2.5 -> 2, 3.5 -> 4); out of range is the invalid-operation fault.
-std::int64_t RoundHalfEven(Extended x);
+std::int64_t roundHalfEven(Extended x);
 
 }  // namespace vintorp::calc

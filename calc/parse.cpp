@@ -1,4 +1,4 @@
-// The scan behind ParseNumber and ParseNumberOrDefault.
+// The scan behind parseNumber and parseNumberOrDefault.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,11 +14,11 @@ namespace {
 
 // The exponent scan stops right after the digit that brings it to this value.
 constexpr int kExponentStop = 500;
-// ScaleByPowerOfTen yields infinity or zero from here on; larger |e - f| are
+// scaleByPowerOfTen yields infinity or zero from here on; larger |e - f| are
 // clamped to it so that the integer arithmetic cannot overflow.
 constexpr std::int64_t kScaleClamp = 5120;
 
-bool IsDigit(char c)
+bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
@@ -29,7 +29,7 @@ bool IsDigit(char c)
 // an integer and converted once; the same value, without the cost.
 class Accumulator {
 public:
-    void Add(int digit)
+    void add(int digit)
     {
         if (count_ < kExactDigits) {
             whole_ = whole_ * 10 + static_cast<std::uint64_t>(digit);
@@ -42,7 +42,7 @@ public:
         }
         value_ = value_ * 10.0L + static_cast<Extended>(digit);
     }
-    Extended Value() const { return count_ <= kExactDigits ? static_cast<Extended>(whole_) : value_; }
+    Extended value() const { return count_ <= kExactDigits ? static_cast<Extended>(whole_) : value_; }
 
 private:
     static constexpr int kExactDigits = 19;  // 10^19 - 1 < 2^64
@@ -54,21 +54,21 @@ private:
 class Cursor {
 public:
     explicit Cursor(std::string_view text) : text_(text) { }
-    bool AtEnd() const { return pos_ == text_.size(); }
-    bool Next(char c) const { return pos_ < text_.size() && text_[pos_] == c; }
-    bool NextDigit() const { return pos_ < text_.size() && IsDigit(text_[pos_]); }
-    int TakeDigit() { return text_[pos_++] - '0'; }
-    void Skip() { ++pos_; }
-    void SkipSpaces()
+    bool atEnd() const { return pos_ == text_.size(); }
+    bool next(char c) const { return pos_ < text_.size() && text_[pos_] == c; }
+    bool nextDigit() const { return pos_ < text_.size() && isDigit(text_[pos_]); }
+    int takeDigit() { return text_[pos_++] - '0'; }
+    void skip() { ++pos_; }
+    void skipSpaces()
     {
-        while (Next(' ')) {
+        while (next(' ')) {
             ++pos_;
         }
     }
     // Steps over sep when the text continues with it; an empty sep never matches.
-    bool TakeSeparator(std::string_view sep)
+    bool takeSeparator(std::string_view sep)
     {
-        if (sep.size() == 1 ? !Next(sep[0]) : sep.empty() || !text_.substr(pos_).starts_with(sep)) {
+        if (sep.size() == 1 ? !next(sep[0]) : sep.empty() || !text_.substr(pos_).starts_with(sep)) {
             return false;
         }
         pos_ += sep.size();
@@ -80,28 +80,28 @@ private:
     std::size_t pos_ = 0;
 };
 
-std::optional<Extended> Scan(std::string_view text, std::string_view sep)
+std::optional<Extended> scan(std::string_view text, std::string_view sep)
 {
     QuietX87Scope quiet;
 
     Cursor in(text);
-    in.SkipSpaces();
+    in.skipSpaces();
     bool negative = false;
-    if (in.Next('+') || in.Next('-')) {
-        negative = in.Next('-');
-        in.Skip();
+    if (in.next('+') || in.next('-')) {
+        negative = in.next('-');
+        in.skip();
     }
     Accumulator acc;
     bool consumed = false;
-    while (in.NextDigit()) {
-        acc.Add(in.TakeDigit());
+    while (in.nextDigit()) {
+        acc.add(in.takeDigit());
         consumed = true;
     }
     std::int64_t fraction_digits = 0;
-    if (in.TakeSeparator(sep)) {
+    if (in.takeSeparator(sep)) {
         consumed = true;
-        while (in.NextDigit()) {
-            acc.Add(in.TakeDigit());
+        while (in.nextDigit()) {
+            acc.add(in.takeDigit());
             ++fraction_digits;
         }
     }
@@ -109,34 +109,34 @@ std::optional<Extended> Scan(std::string_view text, std::string_view sep)
         return std::nullopt;
     }
     int exponent = 0;
-    if (in.Next('E') || in.Next('e')) {
-        in.Skip();
+    if (in.next('E') || in.next('e')) {
+        in.skip();
         bool exponent_negative = false;
-        if (in.Next('+') || in.Next('-')) {
-            exponent_negative = in.Next('-');
-            in.Skip();
+        if (in.next('+') || in.next('-')) {
+            exponent_negative = in.next('-');
+            in.skip();
         }
-        while (exponent < kExponentStop && in.NextDigit()) {
-            exponent = exponent * 10 + in.TakeDigit();
+        while (exponent < kExponentStop && in.nextDigit()) {
+            exponent = exponent * 10 + in.takeDigit();
         }
         if (exponent_negative) {
             exponent = -exponent;
         }
     }
-    in.SkipSpaces();
-    if (!in.AtEnd()) {
+    in.skipSpaces();
+    if (!in.atEnd()) {
         return std::nullopt;
     }
     std::int64_t k = exponent - fraction_digits;
     if (k < -kScaleClamp) {
         k = -kScaleClamp;
     }
-    Extended value = detail::ScaleByPowers(acc.Value(), static_cast<int>(k));
+    Extended value = detail::scaleByPowers(acc.value(), static_cast<int>(k));
     if (negative) {
         value = -value;
     }
-    Settle(value);
-    if (quiet.InvalidOrOverflow()) {
+    settle(value);
+    if (quiet.invalidOrOverflow()) {
         return std::nullopt;
     }
     return value;
@@ -144,17 +144,17 @@ std::optional<Extended> Scan(std::string_view text, std::string_view sep)
 
 }  // namespace
 
-Extended ParseNumber(std::string_view text, std::string_view sep)
+Extended parseNumber(std::string_view text, std::string_view sep)
 {
-    if (const auto value = Scan(text, sep)) {
+    if (const auto value = scan(text, sep)) {
         return *value;
     }
     throw ConversionError(std::string(text));
 }
 
-Extended ParseNumberOrDefault(std::string_view text, Extended fallback, std::string_view sep)
+Extended parseNumberOrDefault(std::string_view text, Extended fallback, std::string_view sep)
 {
-    return Scan(text, sep).value_or(fallback);
+    return scan(text, sep).value_or(fallback);
 }
 
 }  // namespace vintorp::calc

@@ -1,4 +1,4 @@
-// The three tables of powers of ten behind ScaleByPowerOfTen.
+// The three tables of powers of ten behind scaleByPowerOfTen.
 //
 // Each entry is the extended value nearest to its power (ties to even),
 // written as a 64-bit integer significand times a power of two so that the
@@ -85,8 +85,8 @@ inline constexpr Extended kLarge[9] = {
 
 inline constexpr int kScaleLimit = 5120;
 
-// The body of ScaleByPowerOfTen, inline for the parse and format loops.
-inline Extended ScaleByPowers(Extended v, int k)
+// The body of scaleByPowerOfTen, inline for the parse and format loops.
+inline Extended scaleByPowers(Extended v, int k)
 {
     if (k == 0) {
         return v;

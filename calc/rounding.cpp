@@ -1,4 +1,4 @@
-// Truncate and RoundHalfEven: extended to signed 64-bit integer.
+// truncate and roundHalfEven: extended to signed 64-bit integer.
 #include <cfenv>
 #include <cmath>
 
@@ -12,15 +12,15 @@ namespace {
 // Converts under the rounding in force. The x87 conversion raises the
 // invalid-operation flag when the result does not fit 64 bits (or x is an
 // infinity or NaN); only that flag is cleared beforehand and tested after.
-std::int64_t ConvertChecked(Extended x)
+std::int64_t convertChecked(Extended x)
 {
     std::feclearexcept(FE_INVALID);
-    Settle(x);
+    settle(x);
     std::int64_t r = std::llrint(x);
-    Settle(r);
+    settle(r);
     if (std::fetestexcept(FE_INVALID) != 0) {
         std::feclearexcept(FE_INVALID);
-        ThrowInvalidOperation();
+        throwInvalidOperation();
     }
     return r;
 }
@@ -39,20 +39,20 @@ private:
 
 }  // namespace
 
-std::int64_t Truncate(Extended x)
+std::int64_t truncate(Extended x)
 {
     std::int64_t r = 0;
     {
         const RoundingScope toward_zero(FE_TOWARDZERO);
-        Settle(x);
-        r = ConvertChecked(x);
+        settle(x);
+        r = convertChecked(x);
     }
     return r;
 }
 
-std::int64_t RoundHalfEven(Extended x)
+std::int64_t roundHalfEven(Extended x)
 {
-    return ConvertChecked(x);
+    return convertChecked(x);
 }
 
 }  // namespace vintorp::calc

@@ -1,12 +1,12 @@
-// ScaleByPowerOfTen: v * 10^k with one rounding per table used.
+// scaleByPowerOfTen: v * 10^k with one rounding per table used.
 #include "numtext.h"
 #include "powers_of_ten.h"
 
 namespace vintorp::calc {
 
-Extended ScaleByPowerOfTen(Extended v, int k)
+Extended scaleByPowerOfTen(Extended v, int k)
 {
-    return detail::ScaleByPowers(v, k);
+    return detail::scaleByPowers(v, k);
 }
 
 }  // namespace vintorp::calc

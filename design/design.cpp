@@ -136,28 +136,28 @@ constexpr std::size_t kMaxTreeElements = kMaxWindings;
 // and one bit a level of nesting, and nothing recurses.
 class KeyEvents {
 public:
-    bool null() { return Building() ? Added(nullptr) : Value(); }
-    bool boolean(bool v) { return Building() ? Added(v) : Value({}, {}, v); }
-    bool number_integer(json::number_integer_t v) { return Building() ? Added(v) : Value({}, double(v)); }
-    bool number_unsigned(json::number_unsigned_t v) { return Building() ? Added(v) : Value({}, double(v)); }
+    bool null() { return building() ? added(nullptr) : value(); }
+    bool boolean(bool v) { return building() ? added(v) : value({}, {}, v); }
+    bool number_integer(json::number_integer_t v) { return building() ? added(v) : value({}, double(v)); }
+    bool number_unsigned(json::number_unsigned_t v) { return building() ? added(v) : value({}, double(v)); }
     bool number_float(json::number_float_t v, const json::string_t&)
     {
-        return Building() ? Added(v) : Value({}, v);
+        return building() ? added(v) : value({}, v);
     }
     bool string(json::string_t& s)
     {
-        if (Building())
-            return Added(std::move(s));
-        return Wanted() ? Value(std::move(s)) : true;
+        if (building())
+            return added(std::move(s));
+        return wanted() ? value(std::move(s)) : true;
     }
-    bool binary(json::binary_t&) { return Value(); }
-    bool start_object(std::size_t) { return Open(true); }
-    bool start_array(std::size_t) { return Open(false); }
-    bool end_object() { return Close(); }
-    bool end_array() { return Close(); }
+    bool binary(json::binary_t&) { return value(); }
+    bool start_object(std::size_t) { return open(true); }
+    bool start_array(std::size_t) { return open(false); }
+    bool end_object() { return close(); }
+    bool end_array() { return close(); }
     bool key(json::string_t& name)
     {
-        if (Building()) {
+        if (building()) {
             key_ = std::move(name);
         } else if (depth_ == 1) {
             const auto found
@@ -168,61 +168,61 @@ public:
     }
     bool parse_error(std::size_t position, const std::string&, const json::parse_error&)
     {
-        return Fail(Fault::NotJson, position);
+        return fail(Fault::NotJson, position);
     }
     // The reader's one range error: a number beyond the range of a double.
     bool parse_error(std::size_t position, const std::string&, const json::out_of_range&)
     {
-        return Fail(Fault::NumberTooLarge, position);
+        return fail(Fault::NumberTooLarge, position);
     }
     bool parse_error(std::size_t position, const std::string&, const json::exception&)
     {
-        return Fail(Fault::NotJson, position);
+        return fail(Fault::NotJson, position);
     }
 
-    bool IsObject() const { return is_object_; }
-    Fault Problem() const { return fault_; }
-    std::size_t Position() const { return position_; }
-    KeyValues& Values() { return values_; }
+    bool isObject() const { return is_object_; }
+    Fault problem() const { return fault_; }
+    std::size_t position() const { return position_; }
+    KeyValues& values() { return values_; }
 
 private:
     // A value directly under one of the table's keys.
-    bool Wanted() const { return is_object_ && depth_ == 1 && current_ < values_.size(); }
+    bool wanted() const { return is_object_ && depth_ == 1 && current_ < values_.size(); }
 
-    bool Value(std::optional<std::string> text = {}, std::optional<double> number = {},
+    bool value(std::optional<std::string> text = {}, std::optional<double> number = {},
                std::optional<bool> flag = {})
     {
-        if (Wanted())
+        if (wanted())
             values_[current_] = {true, std::move(text), number, flag, std::nullopt, false};
         return true;
     }
 
-    bool Open(bool object)
+    bool open(bool object)
     {
         if (depth_ == 0)
             is_object_ = object;
-        if (Building()) {
+        if (building()) {
             if (skipped_ == 0 && building_.size() < kMaxTreeLevels
-                && Add(object ? json::object() : json::array())) {
+                && add(object ? json::object() : json::array())) {
                 json& parent = *building_.back();
                 building_.push_back(parent.is_array() ? &parent.back() : &parent[key_]);
             } else {
-                Add(nullptr);  // deeper than a case reads, or past its limit: noted, not built
+                add(nullptr);  // deeper than a case reads, or past its limit: noted, not built
                 ++skipped_;
             }
-        } else if (Wanted()
+        } else if (wanted()
                    && (kKeys[current_].kind == Kind::Windings || kKeys[current_].kind == Kind::Factors)) {
             tree_ = object ? json::object() : json::array();
             building_ = {&tree_};
             tree_key_ = current_;
         } else {
-            Value();  // an array or object under another key of the table: the wrong kind
+            value();  // an array or object under another key of the table: the wrong kind
         }
         ++depth_;
         return true;
     }
 
-    bool Close()
+    bool close()
     {
         --depth_;
         if (skipped_ > 0) {
@@ -238,17 +238,17 @@ private:
     }
 
     // Inside the value of "windings" or "winding_factors".
-    bool Building() const { return !building_.empty(); }
+    bool building() const { return !building_.empty(); }
 
     // A plain value into the tree; the reader goes on whether it fitted or not.
-    bool Added(json value)
+    bool added(json value)
     {
-        Add(std::move(value));
+        add(std::move(value));
         return true;
     }
 
     // Whether it was added.
-    bool Add(json value)
+    bool add(json value)
     {
         if (skipped_ > 0)
             return false;
@@ -265,7 +265,7 @@ private:
         return false;
     }
 
-    bool Fail(Fault fault, std::size_t position)
+    bool fail(Fault fault, std::size_t position)
     {
         fault_ = fault;
         position_ = position;
@@ -563,13 +563,13 @@ std::variant<Case, ReadError> readCase(std::string_view bytes, Source source)
     KeyEvents events;
     if (!json::sax_parse(bytes, &events)) {
         // The reader's position counts from 1 and points past the byte that broke the syntax.
-        const std::size_t at = events.Position();
-        return placed(events.Problem(), bytes, at > 0 ? at - 1 : 0);
+        const std::size_t at = events.position();
+        return placed(events.problem(), bytes, at > 0 ? at - 1 : 0);
     }
-    if (!events.IsObject())
+    if (!events.isObject())
         return ReadError{source == Source::DesignFile ? Fault::NotADesign : Fault::NotAnObject, {}};
     try {
-        return readKeys(events.Values(), source);
+        return readKeys(events.values(), source);
     } catch (const Bad& bad) {
         return bad.error;
     }

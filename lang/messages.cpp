@@ -1,6 +1,7 @@
 #include "lang/messages.h"
 
 #include "design/templatesettings.h"
+#include "lang/fields/fieldnames.h"
 #include "lang/files/writtenfile.h"
 
 #include <QCoreApplication>
@@ -56,7 +57,7 @@ QString calcMessage(const calc::Error& error, const Translate& translate)
 {
     const char* source = sourceText(error.kind);
     if (!source)
-        return QString::fromStdString(calc::SourceText(error));
+        return QString::fromStdString(calc::sourceText(error));
     const QString text = translate(source);
     if (error.kind == calc::ErrorKind::NotANumber)
         return text.arg(QString::fromStdString(error.argument));
@@ -69,6 +70,34 @@ const char* sourceText(cut::TemplateErrorKind kind)
 {
     using cut::TemplateErrorKind;
     switch (kind) {
+    case TemplateErrorKind::FieldNotANumber:
+        return QT_TRANSLATE_NOOP("CutTemplate", "Шаблон не построен: %1 — не число («%2»).");
+    case TemplateErrorKind::FieldInExponentForm:
+        return QT_TRANSLATE_NOOP(
+            "CutTemplate", "Шаблон не построен: %1 %2 — число с порядком (E), такую деталь не вырезать.");
+    case TemplateErrorKind::FieldNotPositive:
+        return QT_TRANSLATE_NOOP("CutTemplate", "Шаблон не построен: %1 %2 мм — не больше нуля.");
+    case TemplateErrorKind::FieldTooLarge:
+        return QT_TRANSLATE_NOOP("CutTemplate", "Шаблон не построен: %1 %2 мм больше %3 м.");
+    case TemplateErrorKind::WindowTooLarge:
+        return QT_TRANSLATE_NOOP("CutTemplate",
+                                 "Шаблон не построен: окно щеки %1 × %2 мм не меньше самой щеки %3 × %4 мм.");
+    case TemplateErrorKind::TabsTooShort:
+        return QT_TRANSLATE_NOOP(
+            "CutTemplate", "Шаблон не построен: расстояние между линиями выступов %1 мм не меньше высоты "
+                           "стенки с выступами %2 мм, для выступов нет места.");
+    case TemplateErrorKind::TabbedMiddleTooTall:
+        return QT_TRANSLATE_NOOP(
+            "CutTemplate", "Шаблон не построен: высота средней части стенки с выступами %1 мм не меньше "
+                           "расстояния между линиями выступов %2 мм.");
+    case TemplateErrorKind::PlainMiddleTooTall:
+        return QT_TRANSLATE_NOOP(
+            "CutTemplate", "Шаблон не построен: высота средней части гладкой стенки %1 мм не меньше высоты "
+                           "самой стенки %2 мм.");
+    case TemplateErrorKind::BobbinCount:
+        return QT_TRANSLATE_NOOP("CutTemplate", "Число каркасов должно быть от 1 до %1.");
+    case TemplateErrorKind::Allowance:
+        return QT_TRANSLATE_NOOP("CutTemplate", "Зазор окна и ширина реза должны быть от 0 до %1 мм.");
     case TemplateErrorKind::NotATemplateFile:
         return QT_TRANSLATE_NOOP("CutTemplate", "Шаблон сохраняется только в файл .pdf, .svg или .dxf.");
     case TemplateErrorKind::KerfOnPdf:
@@ -99,7 +128,6 @@ const char* sourceText(cut::TemplateErrorKind kind)
     case TemplateErrorKind::DxfCharacter:
         return QT_TRANSLATE_NOOP("CutTemplate",
                                  "Шаблон DXF не записан: знак U+%1 в его тексте недопустим в DXF.");
-    case TemplateErrorKind::DrawingValues:
     case TemplateErrorKind::FileNotWritten:
     case TemplateErrorKind::Count: break;
     }
@@ -148,6 +176,19 @@ QString messageText(const cut::TemplateFailure& failure)
         return QString::fromStdString(cut::sourceText(failure));
     const QString text = QCoreApplication::translate("CutTemplate", source);
     switch (failure.kind) {
+    case TemplateErrorKind::FieldNotANumber:
+    case TemplateErrorKind::FieldInExponentForm:
+    case TemplateErrorKind::FieldNotPositive:
+        return text.arg(dimensionName(argument(0).toStdString()), argument(1));
+    case TemplateErrorKind::FieldTooLarge:
+        return text.arg(dimensionName(argument(0).toStdString()), argument(1), argument(2));
+    case TemplateErrorKind::BobbinCount: return text.arg(design::kMaxBobbins);
+    case TemplateErrorKind::Allowance: return text.arg(design::kMaxAllowance);
+    case TemplateErrorKind::WindowTooLarge:
+        return text.arg(argument(0), argument(1), argument(2), argument(3));
+    case TemplateErrorKind::TabsTooShort:
+    case TemplateErrorKind::TabbedMiddleTooTall:
+    case TemplateErrorKind::PlainMiddleTooTall: return text.arg(argument(0), argument(1));
     case TemplateErrorKind::SheetSize: return text.arg(design::kSmallestSheet).arg(design::kLargestSheet);
     case TemplateErrorKind::CutterGap: return text.arg(design::kMaxCutterGap);
     case TemplateErrorKind::SvgCharacter:

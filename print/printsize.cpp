@@ -15,7 +15,7 @@ std::int64_t scaled(int side, int page, int picture)
 {
     const Extended factor = static_cast<Extended>(page) / static_cast<Extended>(picture);
     const double exact = static_cast<double>(static_cast<Extended>(side) * factor);
-    return calc::RoundHalfEven(exact);
+    return calc::roundHalfEven(exact);
 }
 
 PrintSize toWidth(int w, int h, int pageWidth)

@@ -1,7 +1,7 @@
 #include "calcbridge.h"
 
-#include "Unit1.h"
-#include "Unit4.h"
+#include "inputwindow.h"
+#include "drawingwindow.h"
 #include "errorreport.h"
 #include "lang/messages.h"
 

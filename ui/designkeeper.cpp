@@ -1,7 +1,7 @@
 #include "designkeeper.h"
 
-#include "Unit1.h"
-#include "Unit4.h"
+#include "inputwindow.h"
+#include "drawingwindow.h"
 #include "decimalseparator.h"
 #include "errorreport.h"
 #include "files/wholefile.h"

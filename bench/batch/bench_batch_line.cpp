@@ -1,5 +1,5 @@
 // Memory of one huge batch line: a case of about 50 MB of a given shape
-// through RunLine, once. Reports the peak resident memory the line took,
+// through runLine, once. Reports the peak resident memory the line took,
 // counted from before the line was made (so the line itself is in it, as it
 // is in the tool, which holds the line it read), in megabytes and in times
 // the line's size. The peak is reset before each shape through
@@ -127,6 +127,24 @@ double StatusKilobytes(std::string_view name)
     return 0;
 }
 
+// Words that name the kind, the winding and its name, as the tool's words
+// do: a message that quotes a winding's name costs what it costs in the tool.
+vintorp::batch::RunOptions KindWords()
+{
+    using namespace vintorp::batch;
+    RunOptions options;
+    options.word_refusal = [](TemplateRefusal refusal, std::string_view key) {
+        return std::to_string(int(refusal)) + " " + std::string(key);
+    };
+    options.word_windings = [](WindingsFault fault, int winding, std::string_view name) {
+        return std::to_string(int(fault)) + " " + std::to_string(winding) + " " + std::string(name);
+    };
+    options.word_no_room = [](std::string_view length, std::string_view depth) {
+        return std::string(length) + " " + std::string(depth);
+    };
+    return options;
+}
+
 // Makes the peak resident size the present one (Linux 4.0 and later).
 bool ResetPeak()
 {
@@ -141,13 +159,14 @@ void BM_RunLine(benchmark::State& state, Shape shape)
     malloc_trim(0);  // what earlier shapes freed goes back, and is not reused unseen
     const double before = StatusKilobytes("VmRSS");
     const std::string line = MakeLine(shape, kLineBytes);
+    const vintorp::batch::RunOptions options = KindWords();
     if (!ResetPeak()) {
         state.SkipWithError("cannot reset the peak resident size (/proc/self/clear_refs)");
         return;
     }
     bool valid = false;
     for (auto _ : state) {
-        const vintorp::batch::LineResult result = vintorp::batch::RunLine(line);
+        const vintorp::batch::LineResult result = vintorp::batch::runLine(line, options);
         valid = result.valid;
         benchmark::DoNotOptimize(result.output.data());
     }

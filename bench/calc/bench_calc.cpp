@@ -42,7 +42,7 @@ void BM_ParseNumberOrDefault(benchmark::State& state)
 {
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(vintorp::calc::ParseNumberOrDefault(kTexts[i], 0.0L, "."));
+        benchmark::DoNotOptimize(vintorp::calc::parseNumberOrDefault(kTexts[i], 0.0L, "."));
         i = (i + 1) % kTexts.size();
     }
 }
@@ -63,13 +63,13 @@ void BM_FormatNumber(benchmark::State& state)
     const std::vector<Extended> values = Values();
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(vintorp::calc::FormatNumber(values[i], "."));
+        benchmark::DoNotOptimize(vintorp::calc::formatNumber(values[i], "."));
         i = (i + 1) % values.size();
     }
 }
 BENCHMARK(BM_FormatNumber);
 
-// The C library's nearest equivalent, into a string as FormatNumber returns.
+// The C library's nearest equivalent, into a string as formatNumber returns.
 void BM_snprintf(benchmark::State& state)
 {
     const std::vector<Extended> values = Values();
@@ -110,7 +110,7 @@ void BM_Calculate(benchmark::State& state)
 {
     BenchView view;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(vintorp::calc::Calculate(view, ","));
+        benchmark::DoNotOptimize(vintorp::calc::calculate(view, ","));
     }
 }
 BENCHMARK(BM_Calculate);

@@ -3,7 +3,7 @@
 // memory.
 #include "common/pdfprinting.h"
 #include "common/programmain.h"
-#include "ui/Unit4.h"
+#include "ui/drawingwindow.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -39,9 +39,9 @@ vintorp::calc::DrawingTexts workedExample()
 vintorp::calc::DrawingTexts calculated(std::array<std::string, 6> inputs)
 {
     vintorp::calc::MemoryView view(std::move(inputs), vintorp::calc::ETypeCore, "");
-    if (vintorp::calc::Calculate(view, ",") != vintorp::calc::CalcOutcome::Shown)
+    if (vintorp::calc::calculate(view, ",") != vintorp::calc::CalcOutcome::Shown)
         std::abort();
-    return {view.Fields().begin(), view.Fields().end()};
+    return {view.fields().begin(), view.fields().end()};
 }
 
 void report(benchmark::State& state, double before, qint64 bytes)

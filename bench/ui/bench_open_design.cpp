@@ -6,8 +6,8 @@
 //   QT_QPA_PLATFORM=offscreen ./bench_open_design
 #include "../common/programmain.h"
 #include "design/design.h"
-#include "ui/Unit1.h"
-#include "ui/Unit4.h"
+#include "ui/inputwindow.h"
+#include "ui/drawingwindow.h"
 #include "ui/decimalseparator.h"
 #include "ui/designkeeper.h"
 #include "ui/windingswindow.h"

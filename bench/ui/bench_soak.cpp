@@ -7,8 +7,8 @@
 //   QT_QPA_PLATFORM=offscreen ./bench_soak
 #include "common/pdfprinting.h"
 #include "common/programmain.h"
-#include "ui/Unit1.h"
-#include "ui/Unit4.h"
+#include "ui/inputwindow.h"
+#include "ui/drawingwindow.h"
 #include "ui/decimalseparator.h"
 
 #include <QLineEdit>

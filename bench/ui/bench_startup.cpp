@@ -10,8 +10,8 @@
 //   QT_QPA_PLATFORM=offscreen ./bench_startup
 // The counters give the mean of each and the ratio program / minimal.
 #include "../common/runbenchmarks.h"
-#include "ui/Unit1.h"
-#include "ui/Unit4.h"
+#include "ui/inputwindow.h"
+#include "ui/drawingwindow.h"
 #include "ui/application.h"
 
 #include <QLineEdit>

@@ -9,9 +9,18 @@
 namespace vintorp::cut {
 
 enum class TemplateErrorKind : int {
-    // The drawing's values make no part. Argument: the message, worded by the
-    // template, which names the drawing's fields.
-    DrawingValues,
+    // The drawing's values make no part. Arguments of the first four: the
+    // field at fault (its calc::field name) and its text as the drawing shows it.
+    FieldNotANumber,
+    FieldInExponentForm,
+    FieldNotPositive,
+    FieldTooLarge,  // and the largest part, in metres
+    WindowTooLarge,  // arguments: the window's width and height, the cheek's width and height, as shown
+    TabsTooShort,  // arguments: the distance between the tab lines, the tabbed wall's height, as shown
+    TabbedMiddleTooTall,  // arguments: the middle's height, the distance between the tab lines, as shown
+    PlainMiddleTooTall,  // arguments: the middle's height, the plain wall's height, as shown
+    BobbinCount,  // not 1 to design::kMaxBobbins bobbins
+    Allowance,  // a window clearance or a kerf outside 0 to design::kMaxAllowance
     // The file was not written. Arguments: the path (UTF-8), the
     // files::WriteFault and the errno of a system fault, as numbers.
     FileNotWritten,
@@ -31,19 +40,16 @@ enum class TemplateErrorKind : int {
 };
 
 struct TemplateFailure {
-    TemplateErrorKind kind = TemplateErrorKind::DrawingValues;
+    TemplateErrorKind kind = TemplateErrorKind::FieldNotANumber;
     std::vector<std::string> arguments;  // UTF-8; as many as the kind says
 
     bool operator==(const TemplateFailure&) const = default;
 };
 
-// The what() of a TemplateError: the message of DrawingValues; else the
-// kind's number and its arguments, for code that shows an exception it does
-// not know.
+// The what() of a TemplateError: the kind's number and its arguments, for
+// code that shows an exception it does not know.
 inline std::string sourceText(const TemplateFailure& failure)
 {
-    if (failure.kind == TemplateErrorKind::DrawingValues && !failure.arguments.empty())
-        return failure.arguments.front();
     std::string text = "Cut template error of kind " + std::to_string(static_cast<int>(failure.kind));
     for (std::size_t i = 0; i < failure.arguments.size(); ++i)
         text += (i == 0 ? ": " : ", ") + failure.arguments[i];

@@ -7,6 +7,7 @@
 #include "template/pages/texts.h"
 #include "template/pages/templateerror.h"
 
+#include "calc/drawingfields.h"
 #include "files/wholefile.h"
 
 #include <QBuffer>
@@ -16,6 +17,10 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
 namespace vintorp::cut {
 namespace {
 
@@ -23,6 +28,35 @@ TemplateFailure fileNotWritten(const QString& path, const files::WriteFailure& f
 {
     return {TemplateErrorKind::FileNotWritten,
             {path.toStdString(), std::to_string(int(failure.fault)), std::to_string(failure.error)}};
+}
+
+// Drawing values that make no part, by kind, with the texts the drawing
+// shows for the fields the problem is about.
+TemplateFailure drawingProblem(const CutPartsError& error, const calc::DrawingNumbers& numbers)
+{
+    namespace f = calc::field;
+    const auto shown = [&numbers](std::string_view field) { return numbers[field].text; };
+    const std::string& field = error.field();
+    switch (error.problem()) {
+    case CutProblem::NotANumber: return {TemplateErrorKind::FieldNotANumber, {field, shown(field)}};
+    case CutProblem::ExponentForm: return {TemplateErrorKind::FieldInExponentForm, {field, shown(field)}};
+    case CutProblem::NotPositive: return {TemplateErrorKind::FieldNotPositive, {field, shown(field)}};
+    case CutProblem::TooLarge:
+        return {TemplateErrorKind::FieldTooLarge, {field, shown(field), numberArgument(kLargestPart / 1000)}};
+    case CutProblem::WindowTooLarge:
+        return {TemplateErrorKind::WindowTooLarge,
+                {shown(f::CheekWindowWidth), shown(f::CheekWindowHeight), shown(f::CheekWidth),
+                 shown(f::CheekHeight)}};
+    case CutProblem::TabsTooShort:
+        return {TemplateErrorKind::TabsTooShort, {shown(field), shown(f::TabbedWallHeight)}};
+    case CutProblem::MiddleTooTall:
+        if (field == f::TabbedWallMiddleHeight)
+            return {TemplateErrorKind::TabbedMiddleTooTall, {shown(field), shown(f::TabbedWallBetweenTabs)}};
+        return {TemplateErrorKind::PlainMiddleTooTall, {shown(field), shown(f::PlainWallHeight)}};
+    case CutProblem::BadBobbinCount: return {TemplateErrorKind::BobbinCount, {}};
+    case CutProblem::BadAllowance: return {TemplateErrorKind::Allowance, {}};
+    }
+    throw std::logic_error(error.what());
 }
 
 PieceLabel labelsOf(const cut::CutSet& set)
@@ -50,7 +84,7 @@ cut::CutSet makeTemplateParts(const calc::DrawingNumbers& numbers, int bobbins, 
     try {
         return cut::makeCutSet(numbers, bobbins, allowances);
     } catch (const cut::CutPartsError& e) {
-        throw TemplateError(TemplateErrorKind::DrawingValues, {problemMessage(e, numbers).toStdString()});
+        throw TemplateError(drawingProblem(e, numbers));
     }
 }
 

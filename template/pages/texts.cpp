@@ -2,7 +2,6 @@
 #include "template/pages/templateerror.h"
 
 #include "calc/drawingfields.h"
-#include "lang/fields/fieldnames.h"
 
 #include <QCoreApplication>
 
@@ -10,14 +9,9 @@ namespace vintorp::cut {
 namespace {
 
 // A field's text as the drawing shows it.
-QString text(const calc::DrawingNumbers& numbers, std::string_view field)
-{
-    return QString::fromStdString(numbers[field].text);
-}
-
 QString text(const cut::CutSet& set, std::string_view field)
 {
-    return text(set.numbers, field);
+    return QString::fromStdString(set.numbers[field].text);
 }
 
 }  // namespace
@@ -146,50 +140,6 @@ QStringList legendLines()
 {
     return {CutTemplate::tr("линия реза"), CutTemplate::tr("линия сгиба"), CutTemplate::tr("опорная линия"),
             CutTemplate::tr("отход")};
-}
-
-QString problemMessage(const cut::CutPartsError& error, const calc::DrawingNumbers& numbers)
-{
-    using cut::CutProblem;
-    namespace f = calc::field;
-    const auto value
-        = [&numbers](std::string_view field) { return field.empty() ? QString() : text(numbers, field); };
-    const QString name = lang::dimensionName(error.field());
-    const QString given = value(error.field());
-    switch (error.problem()) {
-    case CutProblem::NotANumber:
-        return CutTemplate::tr("Шаблон не построен: %1 — не число («%2»).").arg(name, given);
-    case CutProblem::ExponentForm:
-        return CutTemplate::tr("Шаблон не построен: %1 %2 — число с порядком (E), такую деталь не вырезать.")
-            .arg(name, given);
-    case CutProblem::NotPositive:
-        return CutTemplate::tr("Шаблон не построен: %1 %2 мм — не больше нуля.").arg(name, given);
-    case CutProblem::TooLarge:
-        return CutTemplate::tr("Шаблон не построен: %1 %2 мм больше %3 м.")
-            .arg(name, given)
-            .arg(cut::kLargestPart / 1000);
-    case CutProblem::WindowTooLarge:
-        return CutTemplate::tr("Шаблон не построен: окно щеки %1 × %2 мм не меньше самой щеки %3 × %4 мм.")
-            .arg(value(f::CheekWindowWidth), value(f::CheekWindowHeight), value(f::CheekWidth),
-                 value(f::CheekHeight));
-    case CutProblem::TabsTooShort:
-        return CutTemplate::tr("Шаблон не построен: расстояние между линиями выступов %1 мм не меньше высоты "
-                               "стенки с выступами %2 мм, для выступов нет места.")
-            .arg(given, value(f::TabbedWallHeight));
-    case CutProblem::MiddleTooTall:
-        if (error.field() == f::TabbedWallMiddleHeight)
-            return CutTemplate::tr("Шаблон не построен: высота средней части стенки с выступами %1 мм не меньше "
-                                   "расстояния между линиями выступов %2 мм.")
-                .arg(given, value(f::TabbedWallBetweenTabs));
-        return CutTemplate::tr("Шаблон не построен: высота средней части гладкой стенки %1 мм не меньше высоты "
-                               "самой стенки %2 мм.")
-            .arg(given, value(f::PlainWallHeight));
-    case CutProblem::BadBobbinCount:
-        return CutTemplate::tr("Число каркасов должно быть от 1 до %1.").arg(cut::kMaxBobbins);
-    case CutProblem::BadAllowance:
-        return CutTemplate::tr("Зазор окна и ширина реза должны быть от 0 до %1 мм.").arg(cut::kMaxAllowance);
-    }
-    return QString::fromUtf8(error.what());
 }
 
 }  // namespace vintorp::cut

@@ -1,6 +1,6 @@
 // The words of the cut template: labels, page header, the note beside the
-// ruler and the messages for values that make no part. Russian source texts
-// in the translation context "CutTemplate".
+// ruler. Russian source texts in the translation context "CutTemplate"; its
+// errors are worded by kind in lang/messages.cpp.
 #pragma once
 
 #include "template/parts/cutparts.h"
@@ -42,8 +42,5 @@ QString neighbourNote(Side side, int page);
 
 // The legend's rows: cut lines, fold lines, reference lines, waste.
 QStringList legendLines();
-
-// What is wrong with the drawing's values, for the user.
-QString problemMessage(const cut::CutPartsError& error, const calc::DrawingNumbers& numbers);
 
 }  // namespace vintorp::cut

@@ -94,7 +94,7 @@ inline constexpr int kMaxBobbins = design::kMaxBobbins;
 
 // Why the field texts make no physical part.
 enum class CutProblem {
-    NotANumber,  // field: a text ParseNumber rejects (or an empty one)
+    NotANumber,  // field: a text parseNumber rejects (or an empty one)
     ExponentForm,  // field: a text like "1E5"
     NotPositive,  // field: zero or negative
     TooLarge,  // field: more than kLargestPart

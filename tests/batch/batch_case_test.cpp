@@ -1,6 +1,7 @@
-// RunLine on what golden files cannot hold: NUL bytes, and lines of many
+// runLine on what golden files cannot hold: NUL bytes, and lines of many
 // megabytes read in an address space only a few times their size.
 #include "batch/batch_case.h"
+#include "kindwords.h"
 
 #include <gtest/gtest.h>
 #include <malloc.h>
@@ -29,7 +30,7 @@ TEST(RunLine, ALineHoldingANulByteIsInvalid)
          "not valid JSON (NUL at byte 8)"},
     };
     for (const auto& c : cases) {
-        const LineResult result = RunLine(c.line);
+        const LineResult result = runLine(c.line);
         EXPECT_FALSE(result.valid);
         EXPECT_EQ(result.problem, c.problem);
         EXPECT_EQ(result.output, R"({"status":"invalid","message":")" + std::string(c.problem) + R"("})");
@@ -79,8 +80,9 @@ protected:
 
     static LineResult RunBounded(const std::string& line, std::size_t extra)
     {
+        const RunOptions options = KindWords();
         const AddressSpaceLimit limit(extra);
-        return RunLine(line);
+        return runLine(line, options);
     }
 
     static constexpr std::size_t kSize = 16'000'000;
@@ -109,10 +111,10 @@ protected:
 // take 10 to 40 times the line.
 TEST_F(HugeLine, IsAnsweredInAFewTimesItsSize)
 {
-    const std::string worked = RunLine(kWorked).output;
-    const std::string template_refused
-        = worked.substr(0, worked.size() - 1)
-          + R"(,"template":{"status":"error","message":"key \"template\" must be a string"}})";
+    const std::string worked = runLine(kWorked, KindWords()).output;
+    const std::string template_refused = worked.substr(0, worked.size() - 1)
+                                         + R"(,"template":{"status":"error","message":")"
+                                         + Refusal(TemplateRefusal::NotAString) + R"("}})";
     std::string many_keys;
     for (std::size_t i = 1; many_keys.size() < kSize; ++i) {
         many_keys += ",\"k" + std::to_string(i) + "\":0";
@@ -141,7 +143,7 @@ TEST_F(HugeLine, IsAnsweredInAFewTimesItsSize)
 }
 
 // A line for which even that much memory cannot be had is answered invalid,
-// not thrown out of RunLine.
+// not thrown out of runLine.
 TEST_F(HugeLine, WithoutTheMemoryItNeedsIsAnsweredInvalid)
 {
     const LineResult result = RunBounded(WorkedWith(",\"x\":\"" + std::string(kSize, 'a') + "\""), kSize / 4);

@@ -25,11 +25,11 @@ TEST(LineReader, SplitsAsGetlineWhateverTheReadSize)
         std::rewind(file.get());  // flushes, and puts the descriptor's offset back to 0
         LineReader reader(fileno(file.get()), chunk);
         std::vector<std::string> lines;
-        for (std::string line; reader.Next(line) == LineReader::Status::Line;) {
+        for (std::string line; reader.next(line) == LineReader::Status::Line;) {
             lines.push_back(line);
         }
         EXPECT_EQ(lines, expected) << "reads of " << chunk;
-        EXPECT_EQ(reader.Error(), 0);
+        EXPECT_EQ(reader.error(), 0);
     }
 }
 

@@ -1,6 +1,7 @@
 // A case's "windings": the build-up against the bobbin it drew, each bad
 // winding named with why, and no more of the list built than a case reads.
 #include "batch/batch_case.h"
+#include "kindwords.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -15,8 +16,9 @@ using nlohmann::json;
 // The worked example (E-type, A 20, B 25, C 10, H 30, T 1) with `extra`.
 json Answer(const std::string& extra, const std::string& a = "20")
 {
-    const LineResult r = RunLine(R"({"A":")" + a + R"(","B":"25","C":"10","H":"30","K":"0","T":"1","type":0,"sep":",")"
-                                 + extra + "}");
+    const LineResult r = runLine(
+        R"({"A":")" + a + R"(","B":"25","C":"10","H":"30","K":"0","T":"1","type":0,"sep":",")" + extra + "}",
+        KindWords());
     EXPECT_TRUE(r.valid) << r.output;
     return json::parse(r.output).value("windings", json());
 }
@@ -49,19 +51,18 @@ TEST(WindingsCase, BadValuesAreNamed)
         std::string message;  // of the answer, or of its second winding
     } cases[] = {
         {R"(,"windings":[{"name":"I","turns":100,"wire":0.5},{"name":"II","turns":2.5,"wire":0.5}])",
-         R"(winding 2 ("II"): turns must be a whole number from 1 to 1000000)"},
+         Fault(WindingsFault::Turns, 2, "II")},
         {R"(,"windings":[{"name":"I","turns":100,"wire":0.5},{"name":"II","turns":10,"wire":"0.5"}])",
-         R"(winding 2 ("II"): wire must be a number from 0.02 to 10 mm)"},
+         Fault(WindingsFault::Wire, 2, "II")},
         {R"(,"windings":[{"name":"I","turns":100,"wire":0.5},{"name":"II","turns":10,"wire":10,"layer":2}],)"
          R"("winding_factors":{"margin":5})",
-         R"(winding 2 ("II"): the wire is wider than the winding length)"},
-        {R"(,"windings":[{"turns":1,"wire":1},[1]])", "winding 2 must be an object"},
-        {R"(,"windings":{"turns":1})", R"(key "windings" must be a list of windings)"},
-        {R"(,"windings":[],"winding_factors":{"bulge":2.5})",
-         "winding_factors: bulge must be a number from 1 to 2"},
-        {R"(,"windings":[],"winding_factors":[1])", R"(key "winding_factors" must be an object)"},
+         Fault(WindingsFault::WiderThanLength, 2, "II")},
+        {R"(,"windings":[{"turns":1,"wire":1},[1]])", Fault(WindingsFault::NotAnObject, 2)},
+        {R"(,"windings":{"turns":1})", Fault(WindingsFault::NotAList)},
+        {R"(,"windings":[],"winding_factors":{"bulge":2.5})", Fault(WindingsFault::Bulge)},
+        {R"(,"windings":[],"winding_factors":[1])", Fault(WindingsFault::FactorsNotAnObject)},
         {R"(,"windings":[{"turns":1,"wire":0.5}],"winding_factors":{"margin":13.75})",
-         "winding_factors: margin is half the winding length or more, leaving no room for a turn"},
+         Fault(WindingsFault::MarginTakesLength)},
     };
     for (const auto& c : cases) {
         const json w = Answer(c.extra);
@@ -74,18 +75,20 @@ TEST(WindingsCase, BadValuesAreNamed)
             EXPECT_FALSE(w.contains("fits"));
         }
     }
-    EXPECT_EQ(Answer(R"(,"windings":[])", "0")["message"], "nothing to wind on: the calculation did not succeed");
+    EXPECT_EQ(Answer(R"(,"windings":[])", "0")["message"], Fault(WindingsFault::NothingToWindOn));
 }
 
 // A bobbin with nowhere to wind says so, naming L and D, and neither fits nor
 // has a fill.
 TEST(WindingsCase, NoWindingRoom)
 {
-    const LineResult r = RunLine(R"({"A":"1","B":"1","C":"1","H":"1","K":"0","T":"0.5","type":0,"sep":".",)"
-                                 R"("windings":[{"turns":1,"wire":0.5}]})");
+    const LineResult r = runLine(R"({"A":"1","B":"1","C":"1","H":"1","K":"0","T":"0.5","type":0,"sep":".",)"
+                                 R"("windings":[{"turns":1,"wire":0.5}]})",
+                                 KindWords());
     const json w = json::parse(r.output)["windings"];
-    EXPECT_EQ(w, json::parse(R"({"status":"error","message":"the bobbin has no winding room: winding length )"
-                             R"(L -0.50 mm, depth D 0.00 mm","length":-0.5,"depth":0.0})"));
+    EXPECT_EQ(
+        w,
+        json({{"status", "error"}, {"message", NoRoom("-0.50", "0.00")}, {"length", -0.5}, {"depth", 0.0}}));
 }
 
 // A list longer than a case reads, or nested deeper, is refused, not built.
@@ -94,14 +97,14 @@ TEST(WindingsCase, OnlySoMuchIsBuilt)
     std::string many = R"(,"windings":[)";
     for (int i = 0; i < 1001; ++i)
         many += (i ? "," : "") + std::string(R"({"turns":1,"wire":0.5})");
-    EXPECT_EQ(Answer(many + "]")["message"], R"(key "windings" holds more than 1000 windings)");
+    EXPECT_EQ(Answer(many + "]")["message"], Fault(WindingsFault::TooMany));
     // Past the limit the reader builds nothing more, whatever came before.
     std::string numbers = R"(,"windings":[)";
     for (int i = 0; i < 1000; ++i)
         numbers += "1,";
-    EXPECT_EQ(Answer(numbers + R"({"turns":1,"wire":0.5}])")["message"], R"(key "windings" holds more than 1000 windings)");
+    EXPECT_EQ(Answer(numbers + R"({"turns":1,"wire":0.5}])")["message"], Fault(WindingsFault::TooMany));
     const json deep = Answer(R"(,"windings":[{"name":"I","turns":[[[[1]]]],"wire":0.5}])");
-    EXPECT_EQ(deep["windings"][0]["error"], R"(winding 1 ("I"): turns must be a whole number from 1 to 1000000)");
+    EXPECT_EQ(deep["windings"][0]["error"], Fault(WindingsFault::Turns, 1, "I"));
 }
 
 // A winding's name is in its answer once: a message that names the winding
@@ -111,10 +114,9 @@ TEST(WindingsCase, NamesAreAnsweredOnce)
     const std::string name(1000, 'n');
     const json w = Answer(R"(,"windings":[{"name":")" + name + R"(","turns":10,"wire":11}])");
     EXPECT_EQ(w["windings"][0]["name"], name);
-    EXPECT_EQ(w["windings"][0]["error"],
-              "winding 1 (\"" + name.substr(0, 40) + "…\"): wire must be a number from 0.02 to 10 mm");
+    EXPECT_EQ(w["windings"][0]["error"], Fault(WindingsFault::Wire, 1, name.substr(0, 40) + "…"));
     EXPECT_EQ(Answer(R"(,"windings":[{"name":7,"turns":10,"wire":0.5}])")["message"],
-              "winding 1: name must be a string");
+              Fault(WindingsFault::Name, 1));
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ void ExpectFields(const FakeView& view, const Fields& listed, std::string_view s
     for (const std::string_view name : kDrawingFields) {
         const std::string key(name);
         const auto it = listed.find(key);
-        EXPECT_EQ(view.Field(key), it == listed.end() ? "0" : WithSeparator(it->second, sep)) << key;
+        EXPECT_EQ(view.field(key), it == listed.end() ? "0" : WithSeparator(it->second, sep)) << key;
     }
 }
 
@@ -128,7 +128,7 @@ TEST_P(CalculateBothSeparators, FillsTheDrawingFields)
     for (const ResultCase& c : cases) {
         SCOPED_TRACE(c.what);
         FakeView view = MakeView(c.in, c.core_type, sep);
-        EXPECT_EQ(Calculate(view, sep), CalcOutcome::Shown);
+        EXPECT_EQ(calculate(view, sep), CalcOutcome::Shown);
         ExpectFields(view, c.fields, sep);
         EXPECT_TRUE(view.Messages().empty());
         EXPECT_EQ(view.Events().back(), "show");
@@ -146,8 +146,8 @@ TEST_P(CalculateBothSeparators, WholeMultiplesAreNotRoundedUp)
     for (const Case& c : {Case{"1", "1"}, Case{"10", "3"}, Case{"11", "4"}, Case{"20", "6"}, Case{"30", "9"},
                           Case{"100", "30"}, Case{"3#4", "2"}}) {
         FakeView view = MakeView({"20", "25", "10", c.h, "0", "1"}, ETypeCore, sep);
-        Calculate(view, sep);
-        EXPECT_EQ(view.Field("Edit6"), c.edit6) << "H = " << c.h;
+        calculate(view, sep);
+        EXPECT_EQ(view.field("Edit6"), c.edit6) << "H = " << c.h;
     }
     struct WidthCase {
         Inputs in;
@@ -164,9 +164,9 @@ TEST_P(CalculateBothSeparators, WholeMultiplesAreNotRoundedUp)
     };
     for (const WidthCase& w : widths) {
         FakeView view = MakeView(w.in, w.core_type, sep);
-        Calculate(view, sep);
-        EXPECT_EQ(view.Field("Edit4"), WithSeparator(w.edit4, sep));
-        EXPECT_EQ(view.Field("Edit3"), w.edit3) << w.edit4;
+        calculate(view, sep);
+        EXPECT_EQ(view.field("Edit4"), WithSeparator(w.edit4, sep));
+        EXPECT_EQ(view.field("Edit3"), w.edit3) << w.edit4;
     }
 }
 
@@ -201,10 +201,10 @@ TEST_P(CalculateBothSeparators, RejectsWrongSizesWithTheMessage)
     for (const RejectCase& c : cases) {
         SCOPED_TRACE(c.what);
         FakeView view = MakeView(c.in, c.core_type, sep);
-        EXPECT_EQ(Calculate(view, sep), CalcOutcome::Rejected);
+        EXPECT_EQ(calculate(view, sep), CalcOutcome::Rejected);
         EXPECT_EQ(view.Messages(), (std::vector<Error>{Error{ErrorKind::Rejected, {}}}));
         ExpectFields(view, {}, sep);
-        EXPECT_FALSE(view.Shown());
+        EXPECT_FALSE(view.shown());
     }
 }
 
@@ -284,13 +284,13 @@ TEST_P(CalculateBothSeparators, FaultsEndCalculateAndKeepWhatWasWritten)
         const test::ClearedFlags clean;
         FakeView view = MakeView(c.in, c.core_type, sep);
         try {
-            Calculate(view, sep);
+            calculate(view, sep);
             ADD_FAILURE() << "no fault";
         } catch (const ArithmeticError& e) {
             EXPECT_EQ(e.error(), (Error{c.fault, {}}));
         }
         ExpectFields(view, c.fields, sep);
-        EXPECT_FALSE(view.Shown());
+        EXPECT_FALSE(view.shown());
         EXPECT_TRUE(view.Messages().empty());
         EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT & ~FE_INEXACT), 0);
     }
@@ -310,10 +310,10 @@ TEST_P(CalculateBothSeparators, FaultFlagsLeftByTheViewDoNotReachTheChecks)
         FakeView view = MakeView(c.in, c.core_type, sep);
         test::FaultingView faulting(view);
         CalcOutcome outcome = CalcOutcome::Rejected;
-        EXPECT_NO_THROW(outcome = Calculate(faulting, sep));
+        EXPECT_NO_THROW(outcome = calculate(faulting, sep));
         EXPECT_EQ(outcome, CalcOutcome::Shown);
         ExpectFields(view, c.fields, sep);
-        EXPECT_TRUE(view.Shown());
+        EXPECT_TRUE(view.shown());
     }
 }
 
@@ -345,7 +345,7 @@ INSTANTIATE_TEST_SUITE_P(BothSeparators, CalculateBothSeparators, ::testing::Val
 TEST(Calculate, ResetsReadsFillsAndShowsInOrder)
 {
     FakeView view = MakeView(kWorked, ETypeCore, ",");
-    Calculate(view, ",");
+    calculate(view, ",");
     const std::vector<std::string> want = {
         "set Edit2",  "set Edit15", "set Edit16", "set Edit12", "set Edit7",     "set Edit8",    "set Edit11",
         "set Edit6",  "set Edit14", "set Edit3",  "set Edit4",  "set Edit9",     "set Edit10",   "set Edit5",
@@ -363,12 +363,12 @@ TEST(Calculate, CopiesAndTheCheekWidthAreTakenFromTheFieldsAsShown)
     view.ShowInstead("Edit6", "6");
     view.ShowInstead("Edit5", "5,5");
     view.ShowInstead("Edit4", "100");
-    Calculate(view, ",");
-    EXPECT_EQ(view.Field("Edit16"), "2,25");
-    EXPECT_EQ(view.Field("Edit12"), "7");
-    EXPECT_EQ(view.Field("Edit11"), "6");
-    EXPECT_EQ(view.Field("Edit10"), "5,5");
-    EXPECT_EQ(view.Field("Edit3"), "110");
+    calculate(view, ",");
+    EXPECT_EQ(view.field("Edit16"), "2,25");
+    EXPECT_EQ(view.field("Edit12"), "7");
+    EXPECT_EQ(view.field("Edit11"), "6");
+    EXPECT_EQ(view.field("Edit10"), "5,5");
+    EXPECT_EQ(view.field("Edit3"), "110");
 }
 
 TEST(Calculate, UnreadableCheekWidthIsAConversionError)
@@ -376,27 +376,27 @@ TEST(Calculate, UnreadableCheekWidthIsAConversionError)
     FakeView view = MakeView(kWorkedWithClamp, UTypeCore, ",");
     view.ShowInstead("Edit4", "29.5");
     try {
-        Calculate(view, ",");
+        calculate(view, ",");
         FAIL() << "no error";
     } catch (const ConversionError& e) {
         EXPECT_EQ(e.error(), (Error{ErrorKind::NotANumber, "29.5"}));
     }
-    EXPECT_EQ(view.Field("Edit10"), "24,5");
-    EXPECT_EQ(view.Field("Edit3"), "0");
-    EXPECT_FALSE(view.Shown());
+    EXPECT_EQ(view.field("Edit10"), "24,5");
+    EXPECT_EQ(view.field("Edit3"), "0");
+    EXPECT_FALSE(view.shown());
 }
 
 TEST(Calculate, RepeatedRunsAgreeOnOneViewAndAcrossViews)
 {
     FakeView view = MakeView(kWorked, ETypeCore, ",");
-    Calculate(view, ",");
-    const auto first = view.Fields();
-    Calculate(view, ",");
-    EXPECT_EQ(view.Fields(), first);
+    calculate(view, ",");
+    const auto first = view.fields();
+    calculate(view, ",");
+    EXPECT_EQ(view.fields(), first);
 
     FakeView again = MakeView(kWorked, ETypeCore, ",");
-    Calculate(again, ",");
-    EXPECT_EQ(again.Fields(), first);
+    calculate(again, ",");
+    EXPECT_EQ(again.fields(), first);
 }
 
 // The caller's rounding and precision would change the results (0.3 * 30
@@ -406,7 +406,7 @@ TEST(Calculate, RunsUnderItsOwnEnvironment)
     const test::ForeignControlWord foreign;
     std::feraiseexcept(FE_INEXACT | FE_UNDERFLOW);
     FakeView view = MakeView(kWorked, ETypeCore, ",");
-    EXPECT_EQ(Calculate(view, ","), CalcOutcome::Shown);
+    EXPECT_EQ(calculate(view, ","), CalcOutcome::Shown);
     ExpectFields(view, kWorkedE, ",");
     EXPECT_EQ(test::X87ControlWord(), test::kForeignControlWord);
     EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), FE_INEXACT | FE_UNDERFLOW);

@@ -1,4 +1,4 @@
-// FormatNumber: the 18-digit digits, the 16th-digit rounding and the layout.
+// formatNumber: the 18-digit digits, the 16th-digit rounding and the layout.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -53,7 +53,7 @@ std::vector<FormatCase> FormatCases(std::string_view sep)
         {"two thirds", Opaque(2.0L) / Opaque(3.0L), "0#666666666666667"},
         {"-1/3e-6", -third / Opaque(1e6L), "-3#33333333333333E-7"},
         {"12,3 as a double plus 0.5",
-         static_cast<Extended>(static_cast<double>(ParseNumber(WithSeparator("12#3", sep), sep)))
+         static_cast<Extended>(static_cast<double>(parseNumber(WithSeparator("12#3", sep), sep)))
              + Opaque(0.5L),
          "12#8"},
         // Layout boundaries.
@@ -97,13 +97,13 @@ TEST_P(FormatTable, WritesTheGeneralFormWithFifteenDigits)
     const ArithmeticEnvironment env;
     for (const FormatCase& c : FormatCases(sep)) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(FormatNumber(Opaque(c.value), sep), WithSeparator(c.text, sep));
+        EXPECT_EQ(formatNumber(Opaque(c.value), sep), WithSeparator(c.text, sep));
     }
 }
 
 // An independent reading of the rules: the 18 significant digits of x rounded
 // correctly by glibc's printf, then the 16th-digit rule and the layout on
-// strings. The digits of FormatNumber may differ from printf's in the 18th
+// strings. The digits of formatNumber may differ from printf's in the 18th
 // place, which matters only when digits 16 to 18 are 499 or 500; those
 // values yield no expectation.
 std::optional<std::string> ExpectedText(Extended x, std::string_view sep)
@@ -180,7 +180,7 @@ TEST_P(FormatTable, AgreesWithAnIndependentReadingOfTheRules)
             continue;
         }
         ++compared;
-        ASSERT_EQ(FormatNumber(x, sep), *want) << std::hexfloat << x;
+        ASSERT_EQ(formatNumber(x, sep), *want) << std::hexfloat << x;
     }
     EXPECT_GT(compared, 19000);
 }
@@ -194,8 +194,8 @@ TEST_P(FormatTable, TextsReadBackToTheValue)
     std::mt19937_64 rng(11);
     for (int i = 0; i < 20000; ++i) {
         const Extended x = RandomExtended(rng, -16382, 16383);
-        const std::string text = FormatNumber(x, sep);
-        const Extended back = ParseNumber(text, sep);
+        const std::string text = formatNumber(x, sep);
+        const Extended back = parseNumber(text, sep);
         ASSERT_LE(std::fabs(back - x), std::fabs(x) * 5.1e-14L) << text;
     }
 }
@@ -219,9 +219,9 @@ TEST_P(FormatTable, LeadingZeroDigitWhenTheEstimateIsOneTooHigh)
         {0x1p-1558L, "0#98916047744948E-469"},
     };
     for (const Case& c : cases) {
-        const std::string text = FormatNumber(Opaque(c.x), sep);
+        const std::string text = formatNumber(Opaque(c.x), sep);
         EXPECT_EQ(text, WithSeparator(c.text, sep));
-        EXPECT_LE(std::fabs(ParseNumber(text, sep) - c.x), c.x * 1e-14L) << text;
+        EXPECT_LE(std::fabs(parseNumber(text, sep) - c.x), c.x * 1e-14L) << text;
     }
 }
 
@@ -235,7 +235,7 @@ TEST(FormatNumber, ExponentEstimateIsOneTooHighOnlyBelowTwoToTheMinus680)
     int too_high = 0;
     int highest = 0;
     for (int e2 = -16382; e2 <= 16383; ++e2) {
-        const std::string text = FormatNumber(Opaque(std::ldexp(1.0L, e2)), ".");
+        const std::string text = formatNumber(Opaque(std::ldexp(1.0L, e2)), ".");
         if (text[0] == '0' && text.find('E') != std::string::npos) {  // 0.5 is "0.5"
             ++too_high;
             highest = e2;

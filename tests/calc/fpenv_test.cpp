@@ -37,25 +37,25 @@ constexpr Extended kAboveDblMaxMidpoint = 0x1.fffffffffffff8p1023L;
 TEST(ArithmeticEnvironment, FaultsEndTheCommandWithTheirMessage)
 {
     const FaultCase cases[] = {
-        {"1 / 0", [] { Checked(Opaque(1.0L) / Opaque(0.0L)); }, ErrorKind::DivisionByZero},
-        {"0 / 0", [] { Checked(Opaque(0.0L) / Opaque(0.0L)); }, ErrorKind::InvalidOperation},
-        {"inf - inf", [] { Sub(Opaque(kInf), Opaque(kInf)); }, ErrorKind::InvalidOperation},
-        {"0 * inf", [] { Mul(Opaque(0.0L), Opaque(kInf)); }, ErrorKind::InvalidOperation},
-        {"max * 2", [] { Mul(Opaque(kMaxExtended), Opaque(2.0L)); }, ErrorKind::Overflow},
-        {"max + max", [] { Add(Opaque(kMaxExtended), Opaque(kMaxExtended)); }, ErrorKind::Overflow},
-        {"1e309 to double", [] { StoreDouble(Opaque(1e309L)); }, ErrorKind::Overflow},
-        {"midpoint above DBL_MAX to double", [] { StoreDouble(Opaque(kAboveDblMaxMidpoint)); },
+        {"1 / 0", [] { checked(Opaque(1.0L) / Opaque(0.0L)); }, ErrorKind::DivisionByZero},
+        {"0 / 0", [] { checked(Opaque(0.0L) / Opaque(0.0L)); }, ErrorKind::InvalidOperation},
+        {"inf - inf", [] { sub(Opaque(kInf), Opaque(kInf)); }, ErrorKind::InvalidOperation},
+        {"0 * inf", [] { mul(Opaque(0.0L), Opaque(kInf)); }, ErrorKind::InvalidOperation},
+        {"max * 2", [] { mul(Opaque(kMaxExtended), Opaque(2.0L)); }, ErrorKind::Overflow},
+        {"max + max", [] { add(Opaque(kMaxExtended), Opaque(kMaxExtended)); }, ErrorKind::Overflow},
+        {"1e309 to double", [] { storeDouble(Opaque(1e309L)); }, ErrorKind::Overflow},
+        {"midpoint above DBL_MAX to double", [] { storeDouble(Opaque(kAboveDblMaxMidpoint)); },
          ErrorKind::Overflow},
-        {"-1e4000 to double", [] { StoreDouble(Opaque(-1e4000L)); }, ErrorKind::Overflow},
-        {"1 / 3", [] { Checked(Opaque(1.0L) / Opaque(3.0L)); }, std::nullopt},
-        {"min / 4 (underflow)", [] { Checked(Opaque(kMinNormalExtended) / Opaque(4.0L)); }, std::nullopt},
-        {"min * min (underflow to zero)", [] { Mul(Opaque(kMinNormalExtended), Opaque(kMinNormalExtended)); },
+        {"-1e4000 to double", [] { storeDouble(Opaque(-1e4000L)); }, ErrorKind::Overflow},
+        {"1 / 3", [] { checked(Opaque(1.0L) / Opaque(3.0L)); }, std::nullopt},
+        {"min / 4 (underflow)", [] { checked(Opaque(kMinNormalExtended) / Opaque(4.0L)); }, std::nullopt},
+        {"min * min (underflow to zero)", [] { mul(Opaque(kMinNormalExtended), Opaque(kMinNormalExtended)); },
          std::nullopt},
-        {"1e-320 to double", [] { StoreDouble(Opaque(1e-320L)); }, std::nullopt},
-        {"1e-400 to double", [] { StoreDouble(Opaque(1e-400L)); }, std::nullopt},
+        {"1e-320 to double", [] { storeDouble(Opaque(1e-320L)); }, std::nullopt},
+        {"1e-400 to double", [] { storeDouble(Opaque(1e-400L)); }, std::nullopt},
         {"just below the midpoint above DBL_MAX to double",
-         [] { StoreDouble(Opaque(kAboveDblMaxMidpoint - 0x1p960L)); }, std::nullopt},
-        {"inf + 1 (no new fault)", [] { Add(Opaque(kInf), Opaque(1.0L)); }, std::nullopt},
+         [] { storeDouble(Opaque(kAboveDblMaxMidpoint - 0x1p960L)); }, std::nullopt},
+        {"inf + 1 (no new fault)", [] { add(Opaque(kInf), Opaque(1.0L)); }, std::nullopt},
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -77,10 +77,10 @@ TEST(ArithmeticEnvironment, FaultsEndTheCommandWithTheirMessage)
 TEST(ArithmeticEnvironment, UnderflowGivesDenormalsAndZeroAndTheLargestDoubleIsReachable)
 {
     const ArithmeticEnvironment env;
-    EXPECT_GT(Checked(Opaque(kMinNormalExtended) / Opaque(4.0L)), 0.0L);
-    EXPECT_EQ(StoreDouble(Opaque(1e-400L)), 0.0);
-    EXPECT_EQ(std::fpclassify(StoreDouble(Opaque(1e-320L))), FP_SUBNORMAL);
-    EXPECT_EQ(StoreDouble(Opaque(kAboveDblMaxMidpoint - 0x1p960L)), DBL_MAX);
+    EXPECT_GT(checked(Opaque(kMinNormalExtended) / Opaque(4.0L)), 0.0L);
+    EXPECT_EQ(storeDouble(Opaque(1e-400L)), 0.0);
+    EXPECT_EQ(std::fpclassify(storeDouble(Opaque(1e-320L))), FP_SUBNORMAL);
+    EXPECT_EQ(storeDouble(Opaque(kAboveDblMaxMidpoint - 0x1p960L)), DBL_MAX);
 }
 
 TEST(ArithmeticEnvironment, SetsNearestSixtyFourBitsAndRestoresTheCallers)
@@ -92,7 +92,7 @@ TEST(ArithmeticEnvironment, SetsNearestSixtyFourBitsAndRestoresTheCallers)
         const ArithmeticEnvironment env;
         EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0);
         // 1/3 rounded to nearest with a 64-bit significand.
-        EXPECT_EQ(Checked(Opaque(1.0L) / Opaque(3.0L)), 0xAAAAAAAAAAAAAAABp-65L);
+        EXPECT_EQ(checked(Opaque(1.0L) / Opaque(3.0L)), 0xAAAAAAAAAAAAAAABp-65L);
         EXPECT_EQ(Opaque(1e-310) / Opaque(2.0), 5e-311);  // doubles keep their denormals
     }
     EXPECT_EQ(test::X87ControlWord(), test::kForeignControlWord);
@@ -104,9 +104,9 @@ TEST(ArithmeticEnvironment, FaultsOfBothUnitsAreSeen)
 {
     const ArithmeticEnvironment env;
     // A double division runs on SSE, an extended one on x87.
-    EXPECT_THROW(Checked(Opaque(1.0) / Opaque(0.0)), ArithmeticError);
-    EXPECT_THROW(Checked(Opaque(1.0L) / Opaque(0.0L)), ArithmeticError);
-    EXPECT_THROW(Checked(Opaque(DBL_MAX) * Opaque(2.0)), ArithmeticError);
+    EXPECT_THROW(checked(Opaque(1.0) / Opaque(0.0)), ArithmeticError);
+    EXPECT_THROW(checked(Opaque(1.0L) / Opaque(0.0L)), ArithmeticError);
+    EXPECT_THROW(checked(Opaque(DBL_MAX) * Opaque(2.0)), ArithmeticError);
 }
 
 // The state of both units as far as the calculation depends on it.

@@ -90,14 +90,14 @@ TEST_P(ParseTable, AcceptsExactlyTheNumberTextsWithTheirValues)
     for (const ParseCase& c : kParseCases) {
         const std::string text = WithSeparator(c.text, sep);
         SCOPED_TRACE("text '" + text + "' under '" + std::string(sep) + "'");
-        const Extended got = ParseNumberOrDefault(text, kFallback, sep);
+        const Extended got = parseNumberOrDefault(text, kFallback, sep);
         if (c.accepted) {
             EXPECT_EQ(got, c.value);
             EXPECT_EQ(std::signbit(got), std::signbit(c.value));
-            EXPECT_EQ(ParseNumber(text, sep), c.value);
+            EXPECT_EQ(parseNumber(text, sep), c.value);
         } else {
             EXPECT_EQ(got, kFallback);
-            EXPECT_THROW(ParseNumber(text, sep), ConversionError);
+            EXPECT_THROW(parseNumber(text, sep), ConversionError);
         }
     }
 }
@@ -105,18 +105,18 @@ TEST_P(ParseTable, AcceptsExactlyTheNumberTextsWithTheirValues)
 TEST_P(ParseTable, NegativeZeroKeepsItsSign)
 {
     const std::string_view sep = GetParam();
-    const Extended v = ParseNumber("-0", sep);
+    const Extended v = parseNumber("-0", sep);
     EXPECT_EQ(v, 0.0L);
     EXPECT_TRUE(std::signbit(v));
-    EXPECT_EQ(FormatNumber(v, sep), "0");
+    EXPECT_EQ(formatNumber(v, sep), "0");
 }
 
 TEST_P(ParseTable, ExponentReachingFiveHundredWithItsLastDigitIsRead)
 {
     const std::string_view sep = GetParam();
-    const Extended v = ParseNumber("1e0500", sep);
-    EXPECT_EQ(v, ScaleByPowerOfTen(1.0L, 500));
-    EXPECT_EQ(v, ParseNumber("1e500", sep));
+    const Extended v = parseNumber("1e0500", sep);
+    EXPECT_EQ(v, scaleByPowerOfTen(1.0L, 500));
+    EXPECT_EQ(v, parseNumber("1e500", sep));
     const Extended nearest = std::strtold("1e500", nullptr);
     EXPECT_LE(std::fabs(v - nearest), nearest * 0x1p-62L);  // within two units of the last place
 }
@@ -125,9 +125,9 @@ TEST_P(ParseTable, LongDigitRunsOverflowTheAccumulatorHoweverSmallTheValue)
 {
     const std::string_view sep = GetParam();
     const std::string tiny = "0" + std::string(sep) + std::string(5000, '1') + "e-4000";
-    EXPECT_EQ(ParseNumberOrDefault(tiny, kFallback, sep), kFallback);
+    EXPECT_EQ(parseNumberOrDefault(tiny, kFallback, sep), kFallback);
     const std::string many_zeros = "0" + std::string(sep) + std::string(6000, '0') + "1";
-    EXPECT_EQ(ParseNumber(many_zeros, sep), 0.0L);  // underflow is accepted
+    EXPECT_EQ(parseNumber(many_zeros, sep), 0.0L);  // underflow is accepted
 }
 
 // Up to 19 digits and a power of ten between 10^-27 and 10^27 give the
@@ -155,7 +155,7 @@ TEST_P(ParseTable, ShortTextsGiveTheNearestExtendedValue)
             continue;
         }
         SCOPED_TRACE(text);
-        EXPECT_EQ(ParseNumber(text, sep), std::strtold(c_text.c_str(), nullptr));
+        EXPECT_EQ(parseNumber(text, sep), std::strtold(c_text.c_str(), nullptr));
     }
 }
 
@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(BothSeparators, ParseTable, ::testing::ValuesIn(kSepara
 TEST(ParseNumber, RejectionNamesTheWholeTextWithItsSpaces)
 {
     try {
-        ParseNumber(" 12.5 ", ",");
+        parseNumber(" 12.5 ", ",");
         FAIL() << "the text was accepted";
     } catch (const ConversionError& e) {
         EXPECT_EQ(e.error(), (Error{ErrorKind::NotANumber, " 12.5 "}));
@@ -175,23 +175,23 @@ TEST(ParseNumber, RejectionNamesTheWholeTextWithItsSpaces)
 TEST(ParseNumber, SeparatorIsComparedAsAWholeCharacter)
 {
     const std::string_view arabic = "\xD9\xAB";  // U+066B, two bytes
-    EXPECT_EQ(ParseNumber("12\xD9\xAB"
+    EXPECT_EQ(parseNumber("12\xD9\xAB"
                           "5",
                           arabic),
               12.5L);
-    EXPECT_EQ(ParseNumberOrDefault("12\xD9"
+    EXPECT_EQ(parseNumberOrDefault("12\xD9"
                                    "5",
                                    kFallback, arabic),
               kFallback);
-    EXPECT_EQ(ParseNumberOrDefault("12.5", kFallback, ""), kFallback);
+    EXPECT_EQ(parseNumberOrDefault("12.5", kFallback, ""), kFallback);
 }
 
 TEST(ParseNumber, RunsUnderItsOwnEnvironmentAndRestoresTheCallers)
 {
     const test::ForeignControlWord foreign;
     // 1/10 needs the full significand and nearest rounding to give 0.1L.
-    EXPECT_EQ(ParseNumber("0,1", ","), 0.1L);
-    EXPECT_EQ(ParseNumberOrDefault("1e4999", kFallback, ","), kFallback);
+    EXPECT_EQ(parseNumber("0,1", ","), 0.1L);
+    EXPECT_EQ(parseNumberOrDefault("1e4999", kFallback, ","), kFallback);
     EXPECT_EQ(test::X87ControlWord(), test::kForeignControlWord);
 }
 
@@ -200,10 +200,10 @@ TEST(ParseNumber, RunsUnderItsOwnEnvironmentAndRestoresTheCallers)
 TEST(ParseNumber, LeavesNoFaultFlagBehind)
 {
     const test::ClearedFlags clean;
-    EXPECT_EQ(ParseNumberOrDefault("1e4999", kFallback, ","), kFallback);
+    EXPECT_EQ(parseNumberOrDefault("1e4999", kFallback, ","), kFallback);
     EXPECT_EQ(std::fetestexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO), 0);
     std::feraiseexcept(FE_OVERFLOW);
-    EXPECT_EQ(ParseNumber("1,5", ","), 1.5L);  // a pending fault is no reason to reject
+    EXPECT_EQ(parseNumber("1,5", ","), 1.5L);  // a pending fault is no reason to reject
 }
 
 // The fault flags the caller had raised on the x87 unit, where the scan
@@ -216,10 +216,10 @@ TEST(ParseNumber, GivesTheCallerItsFaultFlagsBack)
     for (const char* text : {"1,5", "1e4999", "x"}) {
         SCOPED_TRACE(text);
         (void)test::Opaque(test::Opaque(std::numeric_limits<Extended>::max()) * 2.0L);
-        (void)ParseNumberOrDefault(text, kFallback, ",");
+        (void)parseNumberOrDefault(text, kFallback, ",");
         EXPECT_EQ(std::fetestexcept(faults), FE_OVERFLOW);
         (void)test::Opaque(zero / zero + 1.0L / zero);
-        (void)ParseNumberOrDefault(text, kFallback, ",");
+        (void)parseNumberOrDefault(text, kFallback, ",");
         EXPECT_EQ(std::fetestexcept(faults), faults);
         std::feclearexcept(FE_ALL_EXCEPT);
     }
@@ -233,9 +233,9 @@ TEST(ParseNumber, StoringIntoADoubleRoundsTheExtendedValueAgain)
 {
     const ArithmeticEnvironment env;
     const char* text = "786399896855344145e10";
-    const Extended parsed = ParseNumber(text, ",");
+    const Extended parsed = parseNumber(text, ",");
     EXPECT_EQ(parsed, 7863998968553441450199613440.0L);  // the midpoint of two doubles
-    const double stored = StoreDouble(parsed);
+    const double stored = storeDouble(parsed);
     EXPECT_EQ(stored, 7863998968553441999955427328.0);  // ties to the even neighbour
     EXPECT_EQ(std::strtod(text, nullptr), 7863998968553440900443799552.0);  // nearest double
 }

@@ -1,4 +1,4 @@
-// Truncate, RoundHalfEven, RoundUpWhole and FormatInteger.
+// truncate, roundHalfEven, roundUpWhole and formatInteger.
 #include <gtest/gtest.h>
 
 #include <cfenv>
@@ -56,7 +56,7 @@ TEST(Truncate, RoundsTowardZero)
         {-(kTwo63 - 0.5L), kMin64 + 1},
     };
     for (const ConversionCase& c : cases) {
-        EXPECT_EQ(Truncate(Opaque(c.x)), c.want) << static_cast<double>(c.x);
+        EXPECT_EQ(truncate(Opaque(c.x)), c.want) << static_cast<double>(c.x);
     }
 }
 
@@ -65,7 +65,7 @@ TEST(Truncate, ValuesBeyondSixtyFourBitsAreTheInvalidOperationFault)
     const Extended cases[] = {1e19L, kTwo63, -kTwo63 - 1, kInf, -kInf, kNaN};
     for (const Extended x : cases) {
         SCOPED_TRACE(static_cast<double>(x));
-        ExpectInvalidOperation([&] { Truncate(Opaque(x)); });
+        ExpectInvalidOperation([&] { truncate(Opaque(x)); });
     }
 }
 
@@ -73,9 +73,9 @@ TEST(Truncate, SetsRoundingTowardZeroForTheConversionOnly)
 {
     const ArithmeticStateGuard keep;
     std::fesetround(FE_UPWARD);
-    EXPECT_EQ(Truncate(Opaque(2.7L)), 2);
+    EXPECT_EQ(truncate(Opaque(2.7L)), 2);
     EXPECT_EQ(std::fegetround(), FE_UPWARD);
-    ExpectInvalidOperation([] { Truncate(Opaque(1e19L)); });
+    ExpectInvalidOperation([] { truncate(Opaque(1e19L)); });
     EXPECT_EQ(std::fegetround(), FE_UPWARD);
 }
 
@@ -86,7 +86,7 @@ TEST(RoundHalfEven, RoundsToNearestTiesToEven)
         {0.5L, 0}, {1.5L, 2}, {-0.4L, 0},  {-kTwo63, kMin64}, {kTwo63 - 1, kMax64},
     };
     for (const ConversionCase& c : cases) {
-        EXPECT_EQ(RoundHalfEven(Opaque(c.x)), c.want) << static_cast<double>(c.x);
+        EXPECT_EQ(roundHalfEven(Opaque(c.x)), c.want) << static_cast<double>(c.x);
     }
 }
 
@@ -96,7 +96,7 @@ TEST(RoundHalfEven, ValuesBeyondSixtyFourBitsAreTheInvalidOperationFault)
     const Extended cases[] = {kTwo63 - 0.5L, kTwo63, 1e19L, -kTwo63 - 1, kInf, kNaN};
     for (const Extended x : cases) {
         SCOPED_TRACE(static_cast<double>(x));
-        ExpectInvalidOperation([&] { RoundHalfEven(Opaque(x)); });
+        ExpectInvalidOperation([&] { roundHalfEven(Opaque(x)); });
     }
 }
 
@@ -122,7 +122,7 @@ TEST(RoundUpWhole, CeilingForPositiveTruncationPlusOneForNegativeWithFraction)
         {-2147483648.5, -2147483647},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(RoundUpWhole(Opaque(c.x)), c.want) << c.x;
+        EXPECT_EQ(roundUpWhole(Opaque(c.x)), c.want) << c.x;
     }
 }
 
@@ -132,7 +132,7 @@ TEST(RoundUpWhole, ResultsBeyondThirtyTwoBitsAreTheInvalidOperationFault)
     const double cases[] = {2147483647.5, 2147483648.0, -2147483649.0, 4294967296.0, 1e18, 1e19, -1e300};
     for (const double x : cases) {
         SCOPED_TRACE(x);
-        ExpectInvalidOperation([&] { RoundUpWhole(Opaque(x)); });
+        ExpectInvalidOperation([&] { roundUpWhole(Opaque(x)); });
     }
 }
 
@@ -152,7 +152,7 @@ TEST(FormatInteger, DecimalWithMinusSign)
         {-2147483647 - 1, "-2147483648"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(FormatInteger(Opaque(c.v)), c.text);
+        EXPECT_EQ(formatInteger(Opaque(c.v)), c.text);
     }
 }
 

@@ -1,4 +1,4 @@
-// ScaleByPowerOfTen and its tables, against glibc's correctly rounded strtold.
+// scaleByPowerOfTen and its tables, against glibc's correctly rounded strtold.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -43,8 +43,8 @@ TEST(ScaleByPowerOfTen, EachTableEntryIsTheNearestExtendedValue)
     for (const int k : TableExponents()) {
         SCOPED_TRACE("10^" + std::to_string(k));
         const Extended entry = NearestPowerOfTen(k);
-        EXPECT_EQ(ScaleByPowerOfTen(Opaque(1.0L), k), entry);
-        EXPECT_EQ(ScaleByPowerOfTen(Opaque(1.0L), -k), Opaque(1.0L) / entry);
+        EXPECT_EQ(scaleByPowerOfTen(Opaque(1.0L), k), entry);
+        EXPECT_EQ(scaleByPowerOfTen(Opaque(1.0L), -k), Opaque(1.0L) / entry);
     }
 }
 
@@ -72,7 +72,7 @@ TEST(ScaleByPowerOfTen, AppliesTheTablesInOrderWithOneRoundingEach)
         if (c.large != 0) {
             want = up ? want * NearestPowerOfTen(c.large) : want / NearestPowerOfTen(c.large);
         }
-        EXPECT_EQ(ScaleByPowerOfTen(v, c.k), want);
+        EXPECT_EQ(scaleByPowerOfTen(v, c.k), want);
     }
 }
 
@@ -89,7 +89,7 @@ TEST(ScaleByPowerOfTen, OutOfReachExponentsGiveInfinityOrZero)
         {1.0L, -5120, 0.0L}, {2.5L, 0, 2.5L},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ScaleByPowerOfTen(Opaque(c.v), c.k), c.want) << c.k;
+        EXPECT_EQ(scaleByPowerOfTen(Opaque(c.v), c.k), c.want) << c.k;
     }
 }
 

@@ -56,7 +56,7 @@ TEST(DesignFile, SameUnderAnySeparatorAndByteForByte)
 
 TEST(DesignFile, TheBatchToolCalculatesIt)
 {
-    const batch::LineResult r = batch::RunLine(writeDesign(Sample(), ","));
+    const batch::LineResult r = batch::runLine(writeDesign(Sample(), ","));
     ASSERT_TRUE(r.valid) << r.output;
     const nlohmann::json answer = nlohmann::json::parse(r.output);
     EXPECT_EQ(answer["status"], "ok");
@@ -143,12 +143,12 @@ TEST(DesignFile, TheBatchToolReadsItAsTheWindowDoes)
     nlohmann::json pretty = nlohmann::json::parse(writeDesign(Sample(), ","));
     pretty["version"] = 1.0;
     EXPECT_TRUE(std::holds_alternative<Design>(readDesign(pretty.dump(2), ",")));
-    EXPECT_TRUE(batch::RunLine(pretty.dump(2)).valid);
+    EXPECT_TRUE(batch::runLine(pretty.dump(2)).valid);
     pretty["sep"] = ",";
     pretty["A"] = "20,5";
-    EXPECT_FALSE(batch::RunLine(pretty.dump()).valid);  // a design holds "." only
+    EXPECT_FALSE(batch::runLine(pretty.dump()).valid);  // a design holds "." only
     pretty.erase("format");
-    EXPECT_TRUE(batch::RunLine(pretty.dump()).valid);  // a line may carry its own separator
+    EXPECT_TRUE(batch::runLine(pretty.dump()).valid);  // a line may carry its own separator
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Fuzz target for the number text rules: ParseNumber, ParseNumberOrDefault
-// and FormatNumber.
+// Fuzz target for the number text rules: parseNumber, parseNumberOrDefault
+// and formatNumber.
 //
 // Input: a separator byte, an environment byte, a mode byte, then the text
 // to parse (mode bit 0 clear) or ten bytes of an extended value to format
@@ -8,10 +8,10 @@
 //
 // Properties:
 // - the environment is the caller's again after every call (fuzz_support.h);
-// - ParseNumber yields a finite value exactly when ParseNumberOrDefault does
+// - parseNumber yields a finite value exactly when parseNumberOrDefault does
 //   not fall back, and the same value;
-// - in the calculation's environment, for a value v that ParseNumber
-//   yields, FormatNumber(ParseNumber(FormatNumber(v))) == FormatNumber(v),
+// - in the calculation's environment, for a value v that parseNumber
+//   yields, formatNumber(parseNumber(formatNumber(v))) == formatNumber(v),
 //   except in the two classes the rules themselves make (see below).
 #include <cmath>
 #include <cstdint>
@@ -48,7 +48,7 @@ bool Same(Extended a, Extended b)
 std::optional<Extended> Parse(std::string_view text, std::string_view sep)
 {
     try {
-        return vintorp::calc::ParseNumber(text, sep);
+        return vintorp::calc::parseNumber(text, sep);
     } catch (const vintorp::calc::ConversionError&) {
         return std::nullopt;
     }
@@ -79,34 +79,34 @@ bool LeadingZeroDigit(std::string_view text)
 void CheckRoundTrip(Extended v, std::string_view sep)
 {
     const vintorp::calc::ArithmeticEnvironment calculation;
-    const std::string first = vintorp::calc::FormatNumber(v, sep);
+    const std::string first = vintorp::calc::formatNumber(v, sep);
     const std::optional<Extended> back = Parse(first, sep);
     if (!back) {
-        Require(SeparatorIsANumberCharacter(sep), "FormatNumber's text reads back");
+        Require(SeparatorIsANumberCharacter(sep), "formatNumber's text reads back");
         return;
     }
-    const std::string second = vintorp::calc::FormatNumber(*back, sep);
+    const std::string second = vintorp::calc::formatNumber(*back, sep);
     Require(first == second || SeparatorIsANumberCharacter(sep) || LeadingZeroDigit(first)
                 || LeadingZeroDigit(second),
-            "FormatNumber's text read back formats the same");
+            "formatNumber's text read back formats the same");
 }
 
 void FuzzParse(std::string_view text, std::string_view sep, const FpState& caller)
 {
     std::optional<Extended> parsed;
-    KeepsEnvironment(caller, "ParseNumber keeps the environment", [&] { parsed = Parse(text, sep); });
+    KeepsEnvironment(caller, "parseNumber keeps the environment", [&] { parsed = Parse(text, sep); });
     for (const Extended fallback : {1.0L, -2.0L}) {
         Extended value = 0;
-        KeepsEnvironment(caller, "ParseNumberOrDefault keeps the environment",
-                         [&] { value = vintorp::calc::ParseNumberOrDefault(text, fallback, sep); });
-        Require(Same(value, parsed.value_or(fallback)), "ParseNumberOrDefault agrees with ParseNumber");
+        KeepsEnvironment(caller, "parseNumberOrDefault keeps the environment",
+                         [&] { value = vintorp::calc::parseNumberOrDefault(text, fallback, sep); });
+        Require(Same(value, parsed.value_or(fallback)), "parseNumberOrDefault agrees with parseNumber");
     }
     if (!parsed) {
         return;
     }
-    Require(std::isfinite(*parsed), "ParseNumber yields finite values only");
-    KeepsEnvironment(caller, "FormatNumber keeps the environment",
-                     [&] { (void)vintorp::calc::FormatNumber(*parsed, sep); });
+    Require(std::isfinite(*parsed), "parseNumber yields finite values only");
+    KeepsEnvironment(caller, "formatNumber keeps the environment",
+                     [&] { (void)vintorp::calc::formatNumber(*parsed, sep); });
     CheckRoundTrip(*parsed, sep);
 }
 
@@ -126,15 +126,15 @@ Extended CanonicalExtended(const std::uint8_t* bytes)
 void FuzzFormat(Extended x, std::string_view sep, const FpState& caller)
 {
     std::string text;
-    KeepsEnvironment(caller, "FormatNumber keeps the environment",
-                     [&] { text = vintorp::calc::FormatNumber(x, sep); });
+    KeepsEnvironment(caller, "formatNumber keeps the environment",
+                     [&] { text = vintorp::calc::formatNumber(x, sep); });
     if (!std::isfinite(x)) {
         return;
     }
     std::optional<Extended> back;
     {
         const vintorp::calc::ArithmeticEnvironment calculation;
-        text = vintorp::calc::FormatNumber(x, sep);
+        text = vintorp::calc::formatNumber(x, sep);
         back = Parse(text, sep);
     }
     if (back) {

@@ -1,3 +1,3 @@
 // Built only by the layering checks: code that reaches for a window header.
 // The windows may include it; the printout, which knows no window, may not.
-#include "ui/Unit4.h"
+#include "ui/drawingwindow.h"

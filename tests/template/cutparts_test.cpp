@@ -1,5 +1,5 @@
 // The parts at true size: outlines in millimetres for the worked examples,
-// read from the texts calc::Calculate writes, and every value that makes no part.
+// read from the texts calc::calculate writes, and every value that makes no part.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,8 +22,8 @@ constexpr double kExact = 1e-9;
 calc::DrawingTexts Calculated(std::array<std::string, 6> inputs, int coreType, const char* sep)
 {
     FakeView view(std::move(inputs), coreType);
-    EXPECT_EQ(calc::Calculate(view, sep), calc::CalcOutcome::Shown);
-    return calc::DrawingTexts(view.Fields().begin(), view.Fields().end());
+    EXPECT_EQ(calc::calculate(view, sep), calc::CalcOutcome::Shown);
+    return calc::DrawingTexts(view.fields().begin(), view.fields().end());
 }
 
 calc::DrawingTexts WorkedE(const char* sep = ",")

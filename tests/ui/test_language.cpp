@@ -9,6 +9,7 @@
 #include "lang/messages.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTranslator>
 #include <QtTest>
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 using namespace vintorp;
@@ -134,7 +136,7 @@ private slots:
             QVERIFY2(!russian.isEmpty() && !inEnglish.isEmpty(), kind);
             QVERIFY2(!hasCyrillic(inEnglish), kind);
             // An exception that escapes the report says the same.
-            QCOMPARE(russian, QString::fromStdString(calc::SourceText(error)));
+            QCOMPARE(russian, QString::fromStdString(calc::sourceText(error)));
             russianTexts << russian;
             englishTexts << inEnglish;
         }
@@ -202,7 +204,7 @@ private slots:
         QFETCH(QString, expected);
         lang::installTranslations(*QCoreApplication::instance(), language);
         try {
-            calc::ParseNumber(input.toStdString(), ".");
+            calc::parseNumber(input.toStdString(), ".");
             QFAIL("the text was accepted");
         } catch (const calc::ConversionError& e) {
             QCOMPARE(lang::messageText(e.error()), expected);
@@ -220,29 +222,57 @@ private slots:
         QCOMPARE(lang::messageText(rejected), QStringLiteral("Введите правильно размеры!"));
     }
 
-    // The batch tool's words: its English as the batch library words it, its
-    // Russian with the limits the reader checks, written as the file gives them.
+    // The batch tool's words: every kind worded in both languages, Russian
+    // at the source and English from the translation, every argument filled
+    // in (a name holding "%1" stays as it is); limits from the reader's own
+    // constants, written as the file gives them.
     void batchWordsInBothLanguages()
     {
         QTranslator english;
         QVERIFY(lang::loadProgramTranslation(english, Language::English));
+        const auto worded = [](const QString& russian, const QString& inEnglish) {
+            const QString both = russian + u'|' + inEnglish;
+            QVERIFY2(hasCyrillic(russian) && !hasCyrillic(inEnglish), qPrintable(both));
+            QVERIFY2(QString(both)
+                             .remove(QStringLiteral("I%1"))
+                             .indexOf(QRegularExpression(QStringLiteral("%\\d")))
+                         < 0,
+                     qPrintable(both));
+        };
         using batch::WindingsFault;
         for (int fault = 0; fault <= int(WindingsFault::MarginTakesLength); ++fault) {
             const auto f = WindingsFault(fault);
-            QCOMPARE(lang::windingsWords(f, 2, "I%1", &english), text(batch::WindingsText(f, 2, "I%1")));
-            QVERIFY2(hasCyrillic(lang::windingsWords(f, 2, "I%1", nullptr)), QByteArray::number(fault));
+            worded(lang::windingsWords(f, 2, "I%1", nullptr), lang::windingsWords(f, 2, "I%1", &english));
         }
         for (int refusal = 0; refusal <= int(batch::TemplateRefusal::NotTrueOrFalse); ++refusal) {
             const auto r = batch::TemplateRefusal(refusal);
-            QCOMPARE(lang::refusalWords(r, "kerf", &english), text(batch::RefusalText(r, "kerf")));
+            worded(lang::refusalWords(r, "kerf", nullptr), lang::refusalWords(r, "kerf", &english));
         }
-        QCOMPARE(lang::noRoomWords("1,5", "0", &english), text(batch::NoRoomText("1,5", "0")));
-        QCOMPARE(lang::windingsWords(WindingsFault::Wire, 1, "", nullptr),
-                 QStringLiteral("обмотка 1 («»): wire — число от 0.02 до 10 мм"));
-        QCOMPARE(lang::windingsWords(WindingsFault::Turns, 1, "", nullptr),
-                 QStringLiteral("обмотка 1 («»): turns — целое число от 1 до 1000000"));
-        QCOMPARE(lang::windingsWords(WindingsFault::TooMany, 0, "", nullptr),
-                 QStringLiteral("в ключе \"windings\" больше 1000 обмоток"));
+        worded(lang::noRoomWords("1,5", "0", nullptr), lang::noRoomWords("1,5", "0", &english));
+        using Pair = std::pair<QString, QString>;  // Russian, English
+        const auto both = [&english](const auto& word) { return Pair{word(nullptr), word(&english)}; };
+        QCOMPARE(
+            both([](const QTranslator* t) { return lang::windingsWords(WindingsFault::Wire, 1, "", t); }),
+            Pair(QStringLiteral("обмотка 1 («»): wire — число от 0.02 до 10 мм"),
+                 QStringLiteral("winding 1 (\"\"): wire must be a number from 0.02 to 10 mm")));
+        QCOMPARE(
+            both([](const QTranslator* t) { return lang::windingsWords(WindingsFault::Turns, 2, "I", t); }),
+            Pair(QStringLiteral("обмотка 2 («I»): turns — целое число от 1 до 1000000"),
+                 QStringLiteral("winding 2 (\"I\"): turns must be a whole number from 1 to 1000000")));
+        QCOMPARE(
+            both([](const QTranslator* t) { return lang::windingsWords(WindingsFault::TooMany, 0, "", t); }),
+            Pair(QStringLiteral("в ключе \"windings\" больше 1000 обмоток"),
+                 QStringLiteral("key \"windings\" holds more than 1000 windings")));
+        QCOMPARE(both([](const QTranslator* t) {
+                     return lang::refusalWords(batch::TemplateRefusal::NotAWholeNumber, "bobbins", t);
+                 }),
+                 Pair(QStringLiteral("значение ключа \"bobbins\" должно быть целым числом"),
+                      QStringLiteral("key \"bobbins\" must be a whole number")));
+        QCOMPARE(both([](const QTranslator* t) { return lang::noRoomWords("-0,50", "0,00", t); }),
+                 Pair(QStringLiteral(
+                          "у каркаса нет места для обмоток: длина намотки L -0,50 мм, глубина D 0,00 мм"),
+                      QStringLiteral(
+                          "the bobbin has no winding room: winding length L -0,50 mm, depth D 0,00 mm")));
     }
 
     // Every kind of template error has its words in both languages, its
@@ -258,13 +288,15 @@ private slots:
             lang::installTranslations(*QCoreApplication::instance(), Language::English);
             const QString english = lang::messageText(failure);
             QVERIFY2(!russian.contains(u'%') && !english.contains(u'%'), qPrintable(russian + english));
-            if (failure.kind == TemplateErrorKind::DrawingValues) {
-                QCOMPARE(russian, QStringLiteral("7"));
-                continue;
-            }
             QVERIFY2(hasCyrillic(russian) && !hasCyrillic(english), qPrintable(russian + u'|' + english));
         }
+        // A drawing value's words name the field's dimension, not the field.
+        const cut::TemplateFailure tooLarge{TemplateErrorKind::FieldTooLarge, {"Edit3", "2772", "2"}};
+        QCOMPARE(lang::messageText(tooLarge),
+                 QStringLiteral("No template: the flange height 2772 mm is more than 2 m."));
         lang::installTranslations(*QCoreApplication::instance(), Language::Russian);
+        QCOMPARE(lang::messageText(tooLarge),
+                 QStringLiteral("Шаблон не построен: высота щеки 2772 мм больше 2 м."));
         QCOMPARE(lang::messageText(cut::TemplateFailure{TemplateErrorKind::SheetSize, {}}),
                  QStringLiteral("Лист материала должен быть от 10 до 3000 мм."));
         QCOMPARE(lang::messageText(cut::TemplateFailure{TemplateErrorKind::SvgCharacter, {"27"}}),

@@ -7,8 +7,8 @@
 #include "headless.h"
 #include "modalwatcher.h"
 #include "print/printerchooser.h"
-#include "ui/Unit1.h"
-#include "ui/Unit4.h"
+#include "ui/inputwindow.h"
+#include "ui/drawingwindow.h"
 #include "ui/application.h"
 #include "ui/decimalseparator.h"
 

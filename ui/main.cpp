@@ -2,8 +2,8 @@
 // drawing window, hidden until the first calculation; the event loop runs
 // until the input window is closed. A design file named on the command line
 // is opened once the input window shows.
-#include "Unit1.h"
-#include "Unit4.h"
+#include "inputwindow.h"
+#include "drawingwindow.h"
 #include "application.h"
 #include "designkeeper.h"
 

@@ -2,7 +2,7 @@
 // fields on its dimension lines, the notes, the Print button, the cut
 // template's button and the windings window's button.
 //
-// Names (see Unit1.h for the windows'): the fields keep their numbered names
+// Names (see inputwindow.h for the windows'): the fields keep their numbered names
 // Edit2 ... Edit16, with no Edit1 or Edit13, because Calculate, the batch
 // tool's output and the tests find them by these names; what each one
 // measures is in calc/drawingfields.h. Image1 is the drawing, btPrint the

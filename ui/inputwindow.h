@@ -2,13 +2,14 @@
 // and the buttons that calculate and close.
 //
 // Names: the windows keep the names they were first designed under, a class
-// T<object name> in a unit of its own: TForm1 (object Form1, Unit1) here and
-// TForm4 (Form4, Unit4) for the drawing; there never was a Form2 or Form3.
+// T<object name>: TForm1 (object Form1) here and TForm4 (Form4) for the
+// drawing; there never was a Form2 or Form3. The files are named for what
+// they hold.
 // Controls are named by role (ed_A, edMater, btShow, rgType, img_SHL) or keep
 // their numbered default names (Button1, GroupBox2, Label16), gaps and all.
 // The names stay because tests and callers find the controls by them.
 //
-// Flow of a calculation: btShow -> btShowClick -> calc::Calculate through a
+// Flow of a calculation: btShow -> btShowClick -> calc::calculate through a
 // BobbinView that reads this window's fields and writes the drawing window's
 // (TForm4); rejections show a plain message, errors the general error report.
 #pragma once

@@ -1,4 +1,4 @@
-#include "Unit4.h"
+#include "drawingwindow.h"
 
 #include "accessibility.h"
 #include "assets/artwork.h"

@@ -1,6 +1,6 @@
-#include "Unit1.h"
+#include "inputwindow.h"
 
-#include "Unit4.h"
+#include "drawingwindow.h"
 #include "accessibility.h"
 #include "assets/artwork.h"
 #include "calcbridge.h"
@@ -190,7 +190,7 @@ void TForm1::btShowClick()
 {
     runReportingErrors(this, [this] {
         CalcBridge bridge(*this, drawing_);
-        calc::Calculate(bridge, decimalSeparator().toStdString());
+        calc::calculate(bridge, decimalSeparator().toStdString());
     });
 }
 
