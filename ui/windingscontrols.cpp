@@ -43,7 +43,7 @@ void WindingsWindow::buildControls()
     twWindings->setObjectName(QStringLiteral("twWindings"));
     twWindings->setAccessibleName(tr("Обмотки"));
     twWindings->setModel(model_);
-    twWindings->setItemDelegate(new WindingsDelegate(ColLayerFactor, twWindings));
+    twWindings->setItemDelegate(new WindingsDelegate(twWindings));
     twWindings->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                 | QAbstractItemView::AnyKeyPressed);
     twWindings->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -88,11 +88,20 @@ void WindingsWindow::buildControls()
     seMargin->setSuffix(tr(" мм"));
     seMargin->setValue(windings::Factors{}.margin);
     seMargin->setToolTip(tr("Место, оставленное свободным у каждой щёчки"));
-    for (SeparatorSpinBox* box : {seBulge, seMargin}) {
+    seTemperature = new SeparatorSpinBox(this);
+    seTemperature->setObjectName(QStringLiteral("seTemperature"));
+    seTemperature->setRange(windings::kMinTemperature, windings::kMaxTemperature);
+    seTemperature->setDecimals(0);
+    seTemperature->setSingleStep(5);
+    seTemperature->setSuffix(tr(" °C"));
+    seTemperature->setValue(windings::Factors{}.temperature);
+    seTemperature->setToolTip(
+        tr("Температура обмоток в работе, для их сопротивления в нагретом состоянии, %1")
+            .arg(rangeText(windings::kMinTemperature, windings::kMaxTemperature, tr(" °C"),
+                           decimalSeparator())));
+    for (SeparatorSpinBox* box : {seBulge, seMargin, seTemperature}) {
         box->setKeyboardTracking(true);
-        connect(box, &QDoubleSpinBox::valueChanged, this, [this] {
-            model_->setFactors({seMargin->value(), seBulge->value()});
-        });
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this] { model_->setFactors(boxFactors()); });
     }
 
     lbVerdict = makeLabel("lbVerdict", this);
@@ -101,6 +110,7 @@ void WindingsWindow::buildControls()
     QFont bold = lbVerdict->font();
     bold.setBold(true);
     lbVerdict->setFont(bold);
+    lbCopper = makeLabel("lbCopper", this);
     lbWireNote = makeLabel("lbWireNote", this);
     lbWireNote->setText(wireNote());
 
@@ -117,7 +127,17 @@ void WindingsWindow::buildControls()
         "окна "
         "от трубки до края щёчки), заполнение Δ / D. Средний виток l = 2(a + b) + 2π·x, где a × b — трубка "
         "снаружи, "
-        "x = k_в·(толщина обмоток под ней + δ/2); длина провода N·l, без выводов."));
+        "x = k_в·(толщина обмоток под ней + δ/2); длина провода N·l, без выводов.\n"
+        "Провод, заданный диаметром меди d₀ и классом изоляции, имеет d по таблице IEC 60317-0-1 "
+        "(наибольший наружный диаметр; между размерами таблицы прибавка изоляции к меди берётся линейно); "
+        "диаметр с изоляцией, введённый поверх, считается как введён. Сопротивление "
+        "R = ρ₂₀·(1 + 0,00393·(θ − 20))·длина / (π·d₀²/4), ρ₂₀ = 1/58 Ом·мм²/м, θ — рабочая температура "
+        "(при 20 °C множитель равен 1); масса меди = 8,89 г/см³ · π·d₀²/4 · длина.\n"
+        "Коэффициент укладки по умолчанию — по таблице из учебников (1,3 тоньше 0,15 мм, 1,25 тоньше 0,35, "
+        "1,2 тоньше 0,51, 1,1 до 1,0, 1,05 толще), но шаг витка k·d у более толстого провода никогда не "
+        "меньше, чем у более тонкого: за ступенью таблицы шаг остаётся шагом её тонкой стороны, пока "
+        "табличный не догонит его (0,51 мм — 1,2, пока 1,1·d не дойдёт до 0,612 мм при 0,5564 мм). "
+        "Введённый коэффициент берётся как введён."));
     lbModel->setVisible(false);
     connect(btModel, &QPushButton::toggled, lbModel, &QWidget::setVisible);
 
@@ -145,9 +165,11 @@ void WindingsWindow::buildControls()
     auto* factors = new QFormLayout;
     factors->addRow(tr("Коэффициент &вспучивания:"), seBulge);
     factors->addRow(tr("&Зазор у щёчки:"), seMargin);
+    factors->addRow(tr("Рабочая &температура:"), seTemperature);
     auto* left = new QVBoxLayout;
     left->addLayout(factors);
     left->addWidget(lbVerdict);
+    left->addWidget(lbCopper);
     left->addWidget(lbWireNote);
     left->addWidget(btModel, 0, Qt::AlignLeft);
     left->addWidget(lbModel);
@@ -167,9 +189,9 @@ void WindingsWindow::buildControls()
     layout->addLayout(bottom, 1);
 
     // Tab goes from the table to its buttons, the factors and the print.
-    QWidget* order[]
-        = {twWindings, btAddWinding, btRemoveWinding, btWindingUp,  btWindingDown,  seBulge,
-           seMargin,   btModel,      btOpenDesign,    btSaveDesign, btSaveDesignAs, btPrintWindings};
+    QWidget* order[] = {twWindings,   btAddWinding,   btRemoveWinding, btWindingUp, btWindingDown,
+                        seBulge,      seMargin,       seTemperature,   btModel,     btOpenDesign,
+                        btSaveDesign, btSaveDesignAs, btPrintWindings};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     wsSection->setFocusPolicy(Qt::NoFocus);

@@ -57,8 +57,8 @@ bool WindingsDelegate::eventFilter(QObject* object, QEvent* event)
 void WindingsDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
-    if (index.column() == factorColumn_ && option->text.isEmpty()) {
-        option->text = index.data(kDefaultFactorRole).toString();
+    if (option->text.isEmpty()) {
+        option->text = index.data(kShownWhenEmptyRole).toString();
         option->font.setItalic(true);
         option->palette.setColor(QPalette::Text, option->palette.color(QPalette::PlaceholderText));
     }

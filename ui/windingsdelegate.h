@@ -1,7 +1,8 @@
 // How the windings table edits its cells: every key typed reaches the table
 // at once (so the results follow the typing), Escape puts back the text the
-// cell had before, and an empty layer factor shows, greyed, the factor the
-// wire takes by default.
+// cell had before, and an empty input cell shows, greyed, what it stands for
+// (kShownWhenEmptyRole): the layer factor the wire takes by default, the
+// outer diameter by the wire table, the default grade.
 #pragma once
 
 #include <QStyledItemDelegate>
@@ -11,10 +12,7 @@ namespace vintorp::ui {
 class WindingsDelegate final : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    explicit WindingsDelegate(int factorColumn, QObject* parent = nullptr)
-        : QStyledItemDelegate(parent), factorColumn_(factorColumn)
-    {
-    }
+    using QStyledItemDelegate::QStyledItemDelegate;
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
@@ -23,9 +21,6 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
-
-private:
-    int factorColumn_;
 };
 
 }  // namespace vintorp::ui

@@ -19,7 +19,24 @@ bool sameBuild(const windings::WindingBuild* a, const windings::WindingBuild* b)
         return a == b;
     return a->problem == b->problem && a->layerFactor == b->layerFactor && a->perLayer == b->perLayer
            && a->layers == b->layers && a->build == b->build && a->meanTurn == b->meanTurn
-           && a->wireMetres == b->wireMetres;
+           && a->wireMetres == b->wireMetres && a->wire == b->wire && a->ohmsCold == b->ohmsCold
+           && a->ohmsWarm == b->ohmsWarm && a->copperGrams == b->copperGrams;
+}
+
+// The outer diameter of a winding's wire by the table, when its copper and
+// grade are in it.
+std::optional<double> tableOuter(const windings::Winding& w)
+{
+    if (!w.copper)
+        return std::nullopt;
+    const windings::TableWire table = windings::outerDiameter(*w.copper, w.grade);
+    return table.error ? std::nullopt : std::optional<double>(table.outer);
+}
+
+// Ohms and grams with about three significant digits.
+QString resultText(double value, const QString& separator)
+{
+    return fixedText(value, value < 1 ? 3 : value < 100 ? 2 : 1, separator);
 }
 
 bool sameSpace(const windings::Space& a, const windings::Space& b)
@@ -37,8 +54,8 @@ QColor faultBackground()
 }
 
 WindingsModel::WindingsModel(QObject* parent)
-    : QAbstractTableModel(parent), separator_(decimalSeparator()), headers_(columnHeaders()),
-      headerTips_(columnToolTips())
+    : QAbstractTableModel(parent), separator_(decimalSeparator()),
+      headers_(columnHeaders(factors_.temperature)), headerTips_(columnToolTips())
 {
 }
 
@@ -96,13 +113,22 @@ QVariant WindingsModel::data(const QModelIndex& index, int role) const
     case Qt::DecorationRole:
         // The winding's colour in the section, beside its name.
         return column == ColName ? QVariant(windingColour(row)) : QVariant();
-    case kDefaultFactorRole: {
-        if (column != ColLayerFactor)
+    case kShownWhenEmptyRole: {
+        const windings::Winding& w = windings_[std::size_t(row)];
+        switch (column) {
+        case ColLayerFactor: {
+            const double wire = w.wire ? *w.wire : tableOuter(w).value_or(0);
+            return wire >= windings::kMinWire && wire <= windings::kMaxWire
+                       ? tr("%1 (авто)").arg(fixedText(windings::defaultLayerFactor(wire), 2, separator_))
+                       : tr("авто");
+        }
+        case ColWire:
+            if (const std::optional<double> outer = tableOuter(w); outer && !w.wire)
+                return tr("%1 (по таблице)").arg(fixedText(*outer, 3, separator_));
             return {};
-        const double wire = windings_[std::size_t(row)].wire.value_or(0);
-        return wire >= windings::kMinWire && wire <= windings::kMaxWire
-                   ? tr("%1 (авто)").arg(fixedText(windings::defaultLayerFactor(wire), 2, separator_))
-                   : tr("авто");
+        case ColGrade: return QString::number(windings::kDefaultGrade);
+        default: return {};
+        }
     }
     default: return {};
     }
@@ -123,13 +149,19 @@ QVariant WindingsModel::resultData(int row, int column, int role) const
         case ColPerLayer: return QString::number(b->perLayer);
         case ColLayers: return QString::number(b->layers);
         case ColBuild: return fixedText(b->build, 2, separator_);
-        default: return b->wireMetres ? fixedText(*b->wireMetres, 1, separator_) : QStringLiteral("—");
+        case ColWireLength:
+            return b->wireMetres ? fixedText(*b->wireMetres, 1, separator_) : QStringLiteral("—");
+        case ColOhmsCold: return b->ohmsCold ? resultText(*b->ohmsCold, separator_) : QStringLiteral("—");
+        case ColOhmsWarm: return b->ohmsWarm ? resultText(*b->ohmsWarm, separator_) : QStringLiteral("—");
+        default: return b->copperGrams ? resultText(*b->copperGrams, separator_) : QStringLiteral("—");
         }
     case Qt::ToolTipRole:
         if (problem)
             return problemFault(*b->problem, separator_).reason;
         if (b && !b->wireMetres)
             return tr("Длина провода — когда исправлены обмотки под этой");
+        if (b && column > ColWireLength && !b->copperGrams)
+            return tr("Сопротивление и масса меди — когда задан диаметр меди");
         return {};
     case Qt::BackgroundRole: return QBrush(kResultBackground);
     case Qt::ForegroundRole: return QBrush(problem ? Qt::darkRed : Qt::black);
@@ -250,7 +282,12 @@ void WindingsModel::setSpace(const std::optional<windings::Space>& space)
 
 void WindingsModel::setFactors(const windings::Factors& factors)
 {
+    const bool warmer = factors.temperature != factors_.temperature;
     factors_ = factors;
+    if (warmer) {
+        headers_ = columnHeaders(factors_.temperature);
+        emit headerDataChanged(Qt::Horizontal, ColOhmsWarm, ColOhmsWarm);
+    }
     const bool all = readAgainIfSeparatorChanged();
     const auto [first, last] = work();
     announce(first, last, all, 0);
@@ -268,6 +305,8 @@ void WindingsModel::setWindings(const std::vector<windings::Winding>& windings,
         RowTexts& texts = rows_[r].texts;
         texts[ColName] = QString::fromStdString(w.name);
         texts[ColTurns] = QString::number(w.turns);
+        texts[ColCopper] = w.copper ? plainText(*w.copper, separator_) : QString();
+        texts[ColGrade] = w.grade == windings::kDefaultGrade ? QString() : QString::number(w.grade);
         texts[ColWire] = w.wire ? plainText(*w.wire, separator_) : QString();
         texts[ColBetween] = plainText(w.between, separator_);
         texts[ColOver] = plainText(w.over, separator_);
@@ -275,6 +314,7 @@ void WindingsModel::setWindings(const std::vector<windings::Winding>& windings,
         read(int(r));
     }
     factors_ = factors;
+    headers_ = columnHeaders(factors_.temperature);
     work();
     endResetModel();
     emit recalculated();

@@ -81,6 +81,8 @@ void paintWindingsPage(QPainter& painter, const QRectF& page, const WindingsPage
     y += rowHeight * 0.5;
     line(content.factors, font(10, false));
     line(content.verdict, font(11, true));
+    if (!content.copper.isEmpty())
+        line(content.copper, font(10, false));
 
     // The section is laid out in screen pixels (96 to the inch), as in the
     // window, then scaled to the device.

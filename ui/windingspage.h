@@ -1,5 +1,5 @@
 // The windings on one printed page: the title, the winding space, the table
-// as it stands, the verdict and the cross-section below them.
+// as it stands, the verdict, the copper's mass and the cross-section below them.
 #pragma once
 
 #include "windingsection.h"
@@ -21,6 +21,7 @@ struct WindingsPage {
     QList<QColor> colours;  // each row's colour in the section
     QString factors;  // the bulge factor and margin, one line
     QString verdict;
+    QString copper;  // the copper's total mass, one line; empty: none known
     SectionContent section;
 };
 

@@ -16,7 +16,9 @@ namespace vintorp::ui {
 enum WindingColumn : int {
     ColName,
     ColTurns,
-    ColWire,
+    ColCopper,  // the copper's diameter; empty: not known
+    ColGrade,  // the insulation grade, for the outer diameter by the copper; empty: the default
+    ColWire,  // the outer diameter; empty: by the copper
     ColBetween,
     ColOver,
     ColLayerFactor,  // empty: by the wire
@@ -25,12 +27,17 @@ enum WindingColumn : int {
     ColLayers,
     ColBuild,
     ColWireLength,
+    ColOhmsCold,  // of a winding whose copper is known
+    ColOhmsWarm,
+    ColCopperGrams,
     ColumnCount
 };
 inline constexpr int kInputColumns = ColPerLayer;
 
-// The item role that holds the default layer factor of a row, as text.
-inline constexpr int kDefaultFactorRole = Qt::UserRole + 1;
+// The item role that holds what an empty input cell shows greyed, as text:
+// the default layer factor, the outer diameter by the wire table, the
+// default grade.
+inline constexpr int kShownWhenEmptyRole = Qt::UserRole + 1;
 // The item role that says a cell's text runs on across the rest of its row
 // (bool): a winding's problem, said across its results.
 inline constexpr int kRunsAcrossRole = Qt::UserRole + 2;
@@ -57,15 +64,16 @@ ReadRow readRow(const RowTexts& texts, const QString& separator);
 QString rangeText(double low, double high, const QString& unit, const QString& separator);
 
 // The cell a problem of the build-up is about and why, in the interface
-// language; WiderThanLength is about the wire's cell.
+// language; WiderThanLength is about the wire's cell, NoWire the copper's.
 CellFault problemFault(windings::Problem problem, const QString& separator);
 
 // What a winding's problem is, as said in its results: "провод шире длины
 // намотки".
 QString problemText(windings::Problem problem);
 
-// The headers of the columns and their tool tips, in the interface language.
-QStringList columnHeaders();
+// The headers of the columns and their tool tips, in the interface language;
+// the warm resistance's header names the working temperature `celsius`.
+QStringList columnHeaders(double celsius);
 QStringList columnToolTips();
 
 }  // namespace vintorp::ui

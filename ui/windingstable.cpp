@@ -14,13 +14,13 @@ constexpr qsizetype kTextsKept = 4096;
 
 // What decides a cell's width within its column: the text it shows. The
 // table's cells differ in no font, icon size or check of their own; an
-// empty layer factor shows the default one in italics.
+// empty input cell shows what it stands for in italics.
 QString shownKey(const QModelIndex& index)
 {
     QString text = index.data(Qt::DisplayRole).toString();
     if (!text.isEmpty())
         return text;
-    const QString fallback = index.data(kDefaultFactorRole).toString();
+    const QString fallback = index.data(kShownWhenEmptyRole).toString();
     return fallback.isEmpty() ? QString() : QChar(u'\x1') + fallback;
 }
 

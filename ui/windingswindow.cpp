@@ -61,16 +61,17 @@ void WindingsWindow::setPrinterChooser(std::unique_ptr<print::PrinterChooser> ch
     printer_.setChooser(std::move(chooser));
 }
 
-void WindingsWindow::setWindings(const std::vector<windings::Winding>& windings, const windings::Factors& factors)
+void WindingsWindow::setWindings(const std::vector<windings::Winding>& windings,
+                                 const windings::Factors& factors)
 {
-    for (SeparatorSpinBox* box : {seBulge, seMargin})
+    for (SeparatorSpinBox* box : {seBulge, seMargin, seTemperature})
         box->blockSignals(true);
     seBulge->setValue(factors.bulge);
     seMargin->setValue(factors.margin);
-    for (SeparatorSpinBox* box : {seBulge, seMargin})
+    seTemperature->setValue(factors.temperature);
+    for (SeparatorSpinBox* box : {seBulge, seMargin, seTemperature})
         box->blockSignals(false);
-    // The factors as the boxes hold them, rounded to their places.
-    model_->setWindings(windings, {seMargin->value(), seBulge->value()});
+    model_->setWindings(windings, boxFactors());
     if (!windings.empty())
         selectCell(0, ColName);
 }
@@ -81,9 +82,23 @@ void WindingsWindow::setDesignName(const QString& name)
     setWindowTitle(title_ + QStringLiteral("[*]"));
 }
 
+windings::Factors WindingsWindow::boxFactors() const
+{
+    return {seMargin->value(), seBulge->value(), seTemperature->value()};
+}
+
+QString WindingsWindow::copperText() const
+{
+    const std::optional<double> grams = model_->result().copperGrams;
+    return grams ? tr("Медь обмоток с диаметром меди: %1 г.").arg(fixedText(*grams, 1, model_->separator()))
+                 : QString();
+}
+
 void WindingsWindow::showResult()
 {
     lbSpace->setText(spaceText());
+    lbCopper->setText(copperText());
+    lbCopper->setVisible(!lbCopper->text().isEmpty());
     const Verdict v = verdict();
     lbVerdict->setText(v.text);
     QPalette colours = lbVerdict->palette();
@@ -133,8 +148,9 @@ WindingsWindow::Verdict WindingsWindow::verdict() const
             return {tr("Коэффициент вспучивания: %1.")
                         .arg(rangeText(windings::kMinFactor, windings::kMaxFactor, {}, sep))};
         case windings::FactorProblem::Temperature:
-            return {tr("Рабочая температура: %1.")
-                        .arg(rangeText(windings::kMinTemperature, windings::kMaxTemperature, tr(" °C"), sep))};
+            return {
+                tr("Рабочая температура: %1.")
+                    .arg(rangeText(windings::kMinTemperature, windings::kMaxTemperature, tr(" °C"), sep))};
         case windings::FactorProblem::Margin:
             return {tr("Зазор у щёчки: %1.").arg(rangeText(0, windings::kMaxMargin, tr(" мм"), sep))};
         case windings::FactorProblem::MarginTakesLength:
@@ -270,23 +286,26 @@ WindingsPage WindingsWindow::page() const
     WindingsPage p;
     p.title = title_;
     p.space = spaceText();
-    p.headers = columnHeaders();
+    for (int c = 0; c < ColumnCount; ++c)
+        p.headers << model_->headerData(c, Qt::Horizontal).toString();
     for (int r = 0; r < model_->rowCount(); ++r) {
         QStringList texts;
         for (int c = 0; c < ColumnCount; ++c) {
             const QModelIndex cell = model_->index(r, c);
             QString text = cell.data().toString();
-            if (c == ColLayerFactor && text.isEmpty())
-                text = cell.data(kDefaultFactorRole).toString();
+            if (text.isEmpty())
+                text = cell.data(kShownWhenEmptyRole).toString();
             texts << text;
         }
         p.rows << texts;
         p.colours << windingColour(r);
     }
-    p.factors = tr("Коэффициент вспучивания %1, зазор у щёчки %2 мм. %3")
-                    .arg(fixedText(model_->factors().bulge, 2, sep),
-                         fixedText(model_->factors().margin, 2, sep), wireNote());
+    p.factors
+        = tr("Коэффициент вспучивания %1, зазор у щёчки %2 мм, рабочая температура %3 °C. %4")
+              .arg(fixedText(model_->factors().bulge, 2, sep), fixedText(model_->factors().margin, 2, sep),
+                   fixedText(model_->factors().temperature, 0, sep), wireNote());
     p.verdict = verdict().text;
+    p.copper = copperText();
     p.section = sectionContent();
     return p;
 }

@@ -1,6 +1,7 @@
 // The windings window: do the windings fit this bobbin? A table of the
-// windings (name, turns, wire, insulation, layer factor), the bulge factor
-// and the margin at the cheeks; the build-up of each winding, the total
+// windings (name, turns, wire by its copper or its outer diameter,
+// insulation, layer factor), the bulge factor, the margin at the cheeks and
+// the working temperature; the build-up of each winding, the total
 // against the window's depth and the verdict, recalculated as the user
 // types; and the cross-section of the winding window to scale.
 //
@@ -98,6 +99,10 @@ private:
     // Whether a cell of the table is being edited.
     bool editing() const;
     QString spaceText() const;
+    // The factors as the boxes hold them, rounded to their places.
+    windings::Factors boxFactors() const;
+    // The windings' copper in all, if any winding's copper is known; empty if none.
+    QString copperText() const;
     Verdict verdict() const;
     static QString wireNote();
     SectionContent sectionContent() const;
@@ -115,7 +120,9 @@ private:
     QPushButton* btWindingDown = nullptr;
     SeparatorSpinBox* seBulge = nullptr;
     SeparatorSpinBox* seMargin = nullptr;
+    SeparatorSpinBox* seTemperature = nullptr;
     QLabel* lbVerdict = nullptr;
+    QLabel* lbCopper = nullptr;  // the copper's total mass
     QLabel* lbWireNote = nullptr;
     QPushButton* btModel = nullptr;
     QLabel* lbModel = nullptr;

@@ -728,10 +728,6 @@ exactly on the tabs&apos; fold lines.</translation>
         <translation>Turns</translation>
     </message>
     <message>
-        <source>Провод, мм</source>
-        <translation>Wire, mm</translation>
-    </message>
-    <message>
         <source>Между слоями, мм</source>
         <translation>Between layers, mm</translation>
     </message>
@@ -756,20 +752,12 @@ exactly on the tabs&apos; fold lines.</translation>
         <translation>Build, mm</translation>
     </message>
     <message>
-        <source>Провод, м</source>
-        <translation>Wire, m</translation>
-    </message>
-    <message>
         <source>Название обмотки</source>
         <translation>The winding&apos;s name</translation>
     </message>
     <message>
         <source>Число витков</source>
         <translation>Number of turns</translation>
-    </message>
-    <message>
-        <source>Диаметр провода с изоляцией, мм</source>
-        <translation>Wire diameter over its insulation, mm</translation>
     </message>
     <message>
         <source>Толщина изоляции между слоями обмотки, мм</source>
@@ -820,16 +808,80 @@ exactly on the tabs&apos; fold lines.</translation>
         <translation>How loosely a layer lies, %1; empty: from the wire diameter</translation>
     </message>
     <message>
-        <source>медь не из таблицы проводов</source>
-        <translation>copper outside the wire table</translation>
-    </message>
-    <message>
         <source>неверный класс изоляции</source>
         <translation>wrong insulation grade</translation>
     </message>
     <message>
         <source>не задан провод</source>
         <translation>no wire given</translation>
+    </message>
+    <message>
+        <source>Диаметр меди: %1</source>
+        <translation>Copper diameter: %1</translation>
+    </message>
+    <message>
+        <source>Класс изоляции: %1</source>
+        <translation>Insulation grade: %1</translation>
+    </message>
+    <message>
+        <source>Введите диаметр меди или диаметр провода с изоляцией</source>
+        <translation>Enter the copper diameter or the outer diameter</translation>
+    </message>
+    <message>
+        <source>неверный диаметр меди</source>
+        <translation>wrong copper diameter</translation>
+    </message>
+    <message>
+        <source>Медь, мм</source>
+        <translation>Copper ⌀, mm</translation>
+    </message>
+    <message>
+        <source>Изоляция</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>⌀ с изоляцией, мм</source>
+        <translation>Outer ⌀, mm</translation>
+    </message>
+    <message>
+        <source>Длина провода, м</source>
+        <translation>Wire length, m</translation>
+    </message>
+    <message>
+        <source>R при 20 °C, Ом</source>
+        <translation>R at 20 °C, Ω</translation>
+    </message>
+    <message>
+        <source>R при %1 °C, Ом</source>
+        <translation>R at %1 °C, Ω</translation>
+    </message>
+    <message>
+        <source>Медь, г</source>
+        <translation>Copper, g</translation>
+    </message>
+    <message>
+        <source>Диаметр меди провода, мм, %1; пусто — провод задан диаметром с изоляцией</source>
+        <translation>The wire&apos;s copper diameter, mm, %1; empty: the wire is given by its outer diameter</translation>
+    </message>
+    <message>
+        <source>Класс изоляции по IEC 60317: 1, 2 или 3; пусто — 2. В русской практике ПЭВ-1 примерно класс 1, ПЭВ-2 и ПЭТВ-2 — примерно класс 2</source>
+        <translation>Insulation grade after IEC 60317: 1, 2 or 3; empty: 2. In Russian practice PEV-1 is about grade 1, PEV-2 and PETV-2 about grade 2</translation>
+    </message>
+    <message>
+        <source>Наружный диаметр провода с изоляцией, мм; пусто — по таблице проводов из диаметра меди и класса изоляции</source>
+        <translation>The wire&apos;s outer diameter over its insulation, mm; empty: from the wire table by the copper diameter and the grade</translation>
+    </message>
+    <message>
+        <source>Сопротивление обмотки при 20 °C, Ом, без выводов</source>
+        <translation>The winding&apos;s resistance at 20 °C, Ω, leads not included</translation>
+    </message>
+    <message>
+        <source>Сопротивление обмотки при рабочей температуре, Ом, без выводов</source>
+        <translation>The winding&apos;s resistance at the working temperature, Ω, leads not included</translation>
+    </message>
+    <message>
+        <source>Масса меди обмотки, г, без выводов</source>
+        <translation>The winding&apos;s copper mass, g, leads not included</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1091,14 @@ glue it onto the sheet and cut along the solid lines.</translation>
         <source>обмотка %1: %2</source>
         <translation>winding %1: %2</translation>
     </message>
+    <message>
+        <source>%1 (по таблице)</source>
+        <translation>%1 (from table)</translation>
+    </message>
+    <message>
+        <source>Сопротивление и масса меди — когда задан диаметр меди</source>
+        <translation>Resistance and copper mass are shown when the copper diameter is given</translation>
+    </message>
 </context>
 <context>
     <name>vintorp::ui::WindingsWindow</name>
@@ -1103,10 +1163,6 @@ glue it onto the sheet and cut along the solid lines.</translation>
         <translation>Show or hide how the check is calculated</translation>
     </message>
     <message>
-        <source>Витков в слое n = ⌊(L − 2e) / (k·d)⌋, слоёв m = ⌈N / n⌉, толщина обмотки δ = m·k·d + (m − 1)·t + u. Здесь L — длина намотки между щёчками, e — зазор у каждой щёчки, N — число витков, d — диаметр провода с изоляцией, k — коэффициент укладки (пусто — по диаметру провода), t — изоляция между слоями, u — изоляция поверх обмотки. Катушка вспучивается: Δ = k_в·Σδ; она помещается, если Δ ≤ D (глубина окна от трубки до края щёчки), заполнение Δ / D. Средний виток l = 2(a + b) + 2π·x, где a × b — трубка снаружи, x = k_в·(толщина обмоток под ней + δ/2); длина провода N·l, без выводов.</source>
-        <translation>Turns per layer n = ⌊(L − 2e) / (k·d)⌋, layers m = ⌈N / n⌉, build of a winding δ = m·k·d + (m − 1)·t + u. Here L is the winding length between the flanges, e the margin at each flange, N the turns, d the wire diameter over its insulation, k the layer factor (empty: from the wire diameter), t the insulation between layers, u the insulation over the winding. The coil bulges: Δ = k_b·Σδ; it fits when Δ ≤ D (the depth from the tube to the flange&apos;s edge), its fill is Δ / D. A mean turn l = 2(a + b) + 2π·x, where a × b is the tube&apos;s outside and x = k_b·(the builds below the winding + δ/2); the wire is N·l long, leads not included.</translation>
-    </message>
-    <message>
         <source>Печать…</source>
         <translation>Print…</translation>
     </message>
@@ -1153,10 +1209,6 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source>Обмотка %1</source>
         <translation>Winding %1</translation>
-    </message>
-    <message>
-        <source>Коэффициент вспучивания %1, зазор у щёчки %2 мм. %3</source>
-        <translation>Bulge factor %1, margin at each flange %2 mm. %3</translation>
     </message>
     <message>
         <source>Открыть…</source>
@@ -1213,6 +1265,30 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source> °C</source>
         <translation> °C</translation>
+    </message>
+    <message>
+        <source>Температура обмоток в работе, для их сопротивления в нагретом состоянии, %1</source>
+        <translation>The windings&apos; temperature in use, for their resistance when warm, %1</translation>
+    </message>
+    <message>
+        <source>Витков в слое n = ⌊(L − 2e) / (k·d)⌋, слоёв m = ⌈N / n⌉, толщина обмотки δ = m·k·d + (m − 1)·t + u. Здесь L — длина намотки между щёчками, e — зазор у каждой щёчки, N — число витков, d — диаметр провода с изоляцией, k — коэффициент укладки (пусто — по диаметру провода), t — изоляция между слоями, u — изоляция поверх обмотки. Катушка вспучивается: Δ = k_в·Σδ; она помещается, если Δ ≤ D (глубина окна от трубки до края щёчки), заполнение Δ / D. Средний виток l = 2(a + b) + 2π·x, где a × b — трубка снаружи, x = k_в·(толщина обмоток под ней + δ/2); длина провода N·l, без выводов.
+Провод, заданный диаметром меди d₀ и классом изоляции, имеет d по таблице IEC 60317-0-1 (наибольший наружный диаметр; между размерами таблицы прибавка изоляции к меди берётся линейно); диаметр с изоляцией, введённый поверх, считается как введён. Сопротивление R = ρ₂₀·(1 + 0,00393·(θ − 20))·длина / (π·d₀²/4), ρ₂₀ = 1/58 Ом·мм²/м, θ — рабочая температура (при 20 °C множитель равен 1); масса меди = 8,89 г/см³ · π·d₀²/4 · длина.
+Коэффициент укладки по умолчанию — по таблице из учебников (1,3 тоньше 0,15 мм, 1,25 тоньше 0,35, 1,2 тоньше 0,51, 1,1 до 1,0, 1,05 толще), но шаг витка k·d у более толстого провода никогда не меньше, чем у более тонкого: за ступенью таблицы шаг остаётся шагом её тонкой стороны, пока табличный не догонит его (0,51 мм — 1,2, пока 1,1·d не дойдёт до 0,612 мм при 0,5564 мм). Введённый коэффициент берётся как введён.</source>
+        <translation>Turns per layer n = ⌊(L − 2e) / (k·d)⌋, layers m = ⌈N / n⌉, build of a winding δ = m·k·d + (m − 1)·t + u. Here L is the winding length between the flanges, e the margin at each flange, N the turns, d the wire diameter over its insulation, k the layer factor (empty: from the wire diameter), t the insulation between layers, u the insulation over the winding. The coil bulges: Δ = k_b·Σδ; it fits when Δ ≤ D (the depth from the tube to the flange&apos;s edge), its fill is Δ / D. A mean turn l = 2(a + b) + 2π·x, where a × b is the tube&apos;s outside and x = k_b·(the builds below the winding + δ/2); the wire is N·l long, leads not included.
+A wire given by its copper diameter d₀ and insulation grade has d from the IEC 60317-0-1 table (the maximum overall diameter; between the table&apos;s sizes the insulation&apos;s increase over the copper is taken linearly); an outer diameter typed over it is used as typed. Resistance R = ρ₂₀·(1 + 0.00393·(θ − 20))·length / (π·d₀²/4), ρ₂₀ = 1/58 Ω·mm²/m, θ the working temperature (at 20 °C the factor is 1); copper mass = 8.89 g/cm³ · π·d₀²/4 · length.
+The default layer factor follows the textbook table (1.3 below 0.15 mm, 1.25 below 0.35, 1.2 below 0.51, 1.1 up to 1.0, 1.05 above), but a thicker wire&apos;s pitch k·d is never smaller than a thinner one&apos;s: past a step of the table the pitch stays that of the step&apos;s thin side until the table&apos;s own catches up (0.51 mm takes 1.2 until 1.1·d reaches 0.612 mm at 0.5564 mm). A typed factor is used as typed.</translation>
+    </message>
+    <message>
+        <source>Рабочая &amp;температура:</source>
+        <translation>Working &amp;temperature:</translation>
+    </message>
+    <message>
+        <source>Медь обмоток с диаметром меди: %1 г.</source>
+        <translation>Copper of the windings with a copper diameter: %1 g.</translation>
+    </message>
+    <message>
+        <source>Коэффициент вспучивания %1, зазор у щёчки %2 мм, рабочая температура %3 °C. %4</source>
+        <translation>Bulge factor %1, margin at each flange %2 mm, working temperature %3 °C. %4</translation>
     </message>
 </context>
 </TS>

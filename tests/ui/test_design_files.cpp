@@ -6,6 +6,7 @@
 #include "template/command/templatedialog.h"
 #include "ui/designkeeper.h"
 #include "ui/windingswindow.h"
+#include "ui/windingsrows.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -138,7 +139,7 @@ private slots:
         const QAbstractItemModel* table
             = drawing_->windingsWindow()->findChild<QTableView*>("twWindings")->model();
         QCOMPARE(table->rowCount(), 2);
-        QCOMPARE(table->index(1, 5).data().toString(), "1" + opening + "15");
+        QCOMPARE(table->index(1, vintorp::ui::ColLayerFactor).data().toString(), "1" + opening + "15");
         QVERIFY(drawing_->windingsWindow()->result().build.has_value());
         QVERIFY(!keeper_->isModified());
         script_.saveName = dir_.filePath("second.vintorp");

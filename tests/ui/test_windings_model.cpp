@@ -2,9 +2,12 @@
 // what the model then holds and reports changed.
 #include "ui/decimalseparator.h"
 #include "ui/windingsmodel.h"
+#include "ui/windingstext.h"
 
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace vintorp;
 using namespace vintorp::ui;
@@ -61,7 +64,9 @@ private slots:
         QFETCH(QString, rows);
         WindingsModel model;
         model.setSpace(windings::Space{1, 27.5, 8.5, 22.5, 27.5});
-        model.setWindings({{"Primary", 300, 0.5, 0.05, 0.1, {}, {}, windings::kDefaultGrade}, {"Secondary", 40, 1, 0, 0, {}, {}, windings::kDefaultGrade}}, {});
+        model.setWindings({{"Primary", 300, 0.5, 0.05, 0.1, {}, {}, windings::kDefaultGrade},
+                           {"Secondary", 40, 1, 0, 0, {}, {}, windings::kDefaultGrade}},
+                          {});
         QVERIFY(model.result().fits);
         QSignalSpy changed(&model, &WindingsModel::dataChanged);
 
@@ -72,7 +77,7 @@ private slots:
         QCOMPARE(cell.data(Qt::ToolTipRole).toString(), tip);
         QCOMPARE(cell.data(Qt::BackgroundRole).isValid(), !tip.isEmpty());
         QStringList shown;
-        for (int c = ColPerLayer; c < ColumnCount; ++c)
+        for (int c = ColPerLayer; c <= ColWireLength; ++c)
             shown << model.index(0, c).data().toString();
         QCOMPARE(shown, results);
         QCOMPARE(model.faultyRows(), faulty);
@@ -93,6 +98,64 @@ private slots:
         }
         QCOMPARE(last < 0 ? QString() : QStringLiteral("%1-%2").arg(first).arg(last), rows);
         QCOMPARE(cellReported, typed != before);
+    }
+
+    // The primary's wire by its copper: the outer diameter the table gives
+    // (0.5 mm grade 2: 0.566) shows greyed in the empty outer cell and is
+    // used; an outer diameter typed over it wins; the copper gives the
+    // resistance and mass. Out of the table, the cell is marked.
+    void copperRows_data()
+    {
+        QTest::addColumn<QStringList>("typed");  // copper, grade, outer
+        QTest::addColumn<QString>("shownOuter");
+        QTest::addColumn<double>("used");
+        QTest::addColumn<int>("markedColumn");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("copper") << QStringList{"0,5", "", ""} << "0,566 (по таблице)" << 0.566 << -1 << "";
+        QTest::newRow("grade 1") << QStringList{"0,5", "1", ""} << "0,544 (по таблице)" << 0.544 << -1 << "";
+        QTest::newRow("outer typed wins") << QStringList{"0,5", "", "0,6"} << "" << 0.6 << -1 << "";
+        QTest::newRow("copper out of the table")
+            << QStringList{"3", "", ""} << "" << 0.0 << int(ColCopper) << "Диаметр меди: от 0,02 до 2,50 мм";
+        QTest::newRow("grade out of range")
+            << QStringList{"0,5", "4", ""} << "" << 0.0 << int(ColGrade) << "Класс изоляции: от 1 до 3";
+        QTest::newRow("no wire at all") << QStringList{"", "", ""} << "" << 0.0 << int(ColCopper)
+                                        << "Введите диаметр меди или диаметр провода с изоляцией";
+    }
+
+    void copperRows()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, shownOuter);
+        QFETCH(double, used);
+        QFETCH(int, markedColumn);
+        QFETCH(QString, tip);
+        WindingsModel model;
+        model.setSpace(windings::Space{1, 27.5, 8.5, 22.5, 27.5});
+        model.setWindings({{"Primary", 300, 0.5, 0.05, 0.1, {}, {}, windings::kDefaultGrade}}, {});
+        const int columns[] = {ColCopper, ColGrade, ColWire};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(model.setData(model.index(0, columns[i]), typed[i]));
+        QCOMPARE(model.index(0, ColWire).data(kShownWhenEmptyRole).toString(), shownOuter);
+        for (int c = 0; c < kInputColumns; ++c) {
+            QCOMPARE(model.index(0, c).data(Qt::ToolTipRole).toString(), c == markedColumn ? tip : QString());
+            QCOMPARE(model.index(0, c).data(Qt::BackgroundRole).isValid(), c == markedColumn);
+        }
+        const windings::WindingBuild& b = model.result().windings.at(0);
+        QCOMPARE(b.problem.has_value(), markedColumn >= 0);
+        if (b.problem)
+            return;
+        QCOMPARE(b.wire, used);
+        // What is typed is kept: the copper, and the outer diameter only if typed.
+        QCOMPARE(model.windings()[0].copper, std::optional<double>(0.5));
+        QCOMPARE(model.windings()[0].wire.has_value(), !typed[2].isEmpty());
+        // Resistance cold and warm (75 °C: ×1.216) and the mass, with the total.
+        const double cold = model.index(0, ColOhmsCold).data().toString().replace(',', '.').toDouble();
+        const double warm = model.index(0, ColOhmsWarm).data().toString().replace(',', '.').toDouble();
+        QVERIFY(cold > 0);
+        QVERIFY(std::abs(warm / cold - (1 + 0.00393 * 55)) < 0.01);
+        QCOMPARE(model.index(0, ColCopperGrams).data().toString(),
+                 fixedText(*model.result().copperGrams, 2, QStringLiteral(",")));
+        QCOMPARE(model.headerData(ColOhmsWarm, Qt::Horizontal).toString(), QStringLiteral("R при 75 °C, Ом"));
     }
 };
 

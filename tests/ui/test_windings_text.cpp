@@ -146,15 +146,19 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QList<int>>("faulty");
         QTest::addColumn<bool>("factorGiven");
-        QTest::newRow("all read") << QStringList{"A", "10", "0,5", "0", "0,1", ""} << QList<int>{} << false;
+        QTest::newRow("all read") << QStringList{"A", "10", "", "", "0,5", "0", "0,1", ""} << QList<int>{}
+                                  << false;
         QTest::newRow("factor given")
-            << QStringList{"A", "10", "0,5", "0", "0,1", "1,3"} << QList<int>{} << true;
+            << QStringList{"A", "10", "", "", "0,5", "0", "0,1", "1,3"} << QList<int>{} << true;
         QTest::newRow("turns empty, wire a word")
-            << QStringList{"A", "", "x", "0", "0", "1,3"} << QList<int>{ColTurns, ColWire} << true;
-        QTest::newRow("insulation unreadable")
-            << QStringList{"A", "10", "0,5", "0,1,", "-1", ""} << QList<int>{ColBetween, ColOver} << false;
+            << QStringList{"A", "", "", "", "x", "0", "0", "1,3"} << QList<int>{ColTurns, ColWire} << true;
+        QTest::newRow("insulation unreadable") << QStringList{"A", "10", "", "", "0,5", "0,1,", "-1", ""}
+                                               << QList<int>{ColBetween, ColOver} << false;
         QTest::newRow("factor unreadable")
-            << QStringList{"A", "10", "0,5", "0", "0", "k"} << QList<int>{ColLayerFactor} << true;
+            << QStringList{"A", "10", "", "", "0,5", "0", "0", "k"} << QList<int>{ColLayerFactor} << true;
+        QTest::newRow("copper and grade unreadable")
+            << QStringList{"A", "10", "0,5x", "2,5", "", "0", "0", ""} << QList<int>{ColCopper, ColGrade}
+            << false;
     }
 
     void readRow()
@@ -181,7 +185,10 @@ private slots:
             else
                 QCOMPARE(value, *vintorp::ui::decimalValue(texts[column], QStringLiteral(",")));
         };
-        check(ColWire, read.winding.wire.value_or(0));
+        if (!texts[ColWire].isEmpty())
+            check(ColWire, read.winding.wire.value_or(0));
+        QCOMPARE(read.winding.wire.has_value(), !texts[ColWire].isEmpty());
+        QCOMPARE(read.winding.copper.has_value(), !texts[ColCopper].isEmpty());
         check(ColBetween, read.winding.between);
         check(ColOver, read.winding.over);
         if (factorGiven)

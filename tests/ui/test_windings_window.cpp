@@ -150,14 +150,24 @@ private:
         return QTest::qWaitFor([t] { return !openEditor(t); });
     }
 
-    // Insert adds a row; then each text goes into the next cell, Enter
-    // closing it and the right arrow moving on.
+    // The right or left arrow until the current cell is in `column`.
+    static void goToColumn(QTableView* t, int column)
+    {
+        while (t->currentIndex().column() < column)
+            QTest::keyClick(t, Qt::Key_Right);
+        while (t->currentIndex().column() > column)
+            QTest::keyClick(t, Qt::Key_Left);
+    }
+
+    // Insert adds a row; then each text goes into the next of the name,
+    // turns, outer diameter, insulations and layer factor, Enter closing it
+    // and the right arrow moving on.
     static bool typeWinding(QTableView* t, const QStringList& texts)
     {
+        const int columns[] = {ColName, ColTurns, ColWire, ColBetween, ColOver, ColLayerFactor};
         QTest::keyClick(t, Qt::Key_Insert);
         for (qsizetype i = 0; i < texts.size(); ++i) {
-            if (i > 0)
-                QTest::keyClick(t, Qt::Key_Right);
+            goToColumn(t, columns[i]);
             QLineEdit* editor = typeIntoCell(t, texts[i]);
             if (!editor)
                 return false;
@@ -170,7 +180,7 @@ private:
     static QStringList results(QTableView* t, int row)
     {
         QStringList texts;
-        for (int c = ColPerLayer; c < ColumnCount; ++c)
+        for (int c = ColPerLayer; c <= ColWireLength; ++c)
             texts << cellText(t, row, c);
         return texts;
     }
@@ -224,9 +234,7 @@ private slots:
         QVERIFY(typeWinding(t, {"Mains", "1", "0,5", "0,05", "0,1"}));
         QCOMPARE(cellText(t, 0, ColName), QStringLiteral("Mains"));
         // The turns last: the results follow the typing, before Enter.
-        QTest::keyClick(t, Qt::Key_Left);
-        QTest::keyClick(t, Qt::Key_Left);
-        QTest::keyClick(t, Qt::Key_Left);
+        goToColumn(t, ColTurns);
         QCOMPARE(t->currentIndex().column(), int(ColTurns));
         QLineEdit* editor = typeIntoCell(t, turns);
         QVERIFY(editor);
@@ -249,9 +257,7 @@ private slots:
         QTableView* t = table(w);
         QVERIFY(typeWinding(t, {"Mains", "300", "0,5", "0,05", "0,1"}));
         const QStringList before = results(t, 0);
-        QTest::keyClick(t, Qt::Key_Left);
-        QTest::keyClick(t, Qt::Key_Left);
-        QTest::keyClick(t, Qt::Key_Left);
+        goToColumn(t, ColTurns);
         QLineEdit* editor = typeIntoCell(t, QStringLiteral("2000"));
         QVERIFY(editor);
         QCOMPARE(results(t, 0)[1], QStringLiteral("45"));  // the typing counts at once
@@ -260,10 +266,7 @@ private slots:
         QCOMPARE(cellText(t, 0, ColTurns), QStringLiteral("300"));
         QCOMPARE(results(t, 0), before);
         // An empty layer factor stays empty.
-        QTest::keyClick(t, Qt::Key_Right);
-        QTest::keyClick(t, Qt::Key_Right);
-        QTest::keyClick(t, Qt::Key_Right);
-        QTest::keyClick(t, Qt::Key_Right);
+        goToColumn(t, ColLayerFactor);
         QCOMPARE(t->currentIndex().column(), int(ColLayerFactor));
         editor = typeIntoCell(t, QStringLiteral("1,5"));
         QVERIFY(editor);
@@ -271,6 +274,40 @@ private slots:
         QVERIFY(QTest::qWaitFor([t] { return !openEditor(t); }));
         QVERIFY(cellText(t, 0, ColLayerFactor).isEmpty());
         QCOMPARE(results(t, 0), before);
+    }
+
+    // A wire known by its copper: typed into its cell, the outer diameter
+    // the table gives (0.5 mm of grade 2: 0.566) shows greyed beside it and
+    // the winding takes it; the copper brings resistance, mass and a total,
+    // the warm one at the working temperature typed.
+    void copperTypedGivesTheOuterDiameter()
+    {
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        QTableView* t = table(w);
+        QVERIFY(typeWinding(t, {"Mains", "300"}));
+        goToColumn(t, ColCopper);
+        QLineEdit* editor = typeIntoCell(t, QStringLiteral("0,5"));
+        QVERIFY(editor);
+        QVERIFY(closeWithEnter(t, editor));
+        QVERIFY(cellText(t, 0, ColWire).isEmpty());
+        QCOMPARE(cell(t, 0, ColWire).data(kShownWhenEmptyRole).toString(),
+                 QStringLiteral("0,566 (по таблице)"));
+        QCOMPARE(w->result().windings.at(0).wire, 0.566);
+        QVERIFY(w->result().fits);
+        QVERIFY(w->windings().at(0).copper && !w->windings().at(0).wire);
+        QVERIFY(cellText(t, 0, ColCopperGrams) != QStringLiteral("—"));
+        QVERIFY(w->findChild<QLabel*>(QStringLiteral("lbCopper"))->text().contains(QStringLiteral(" г")));
+        const QString cold = cellText(t, 0, ColOhmsCold);
+        auto* temperature = w->findChild<QDoubleSpinBox*>(QStringLiteral("seTemperature"));
+        QVERIFY(temperature);
+        QCOMPARE(temperature->value(), 75.0);
+        temperature->selectAll();
+        QTest::keyClicks(temperature, QStringLiteral("20"));
+        QCOMPARE(t->model()->headerData(ColOhmsWarm, Qt::Horizontal).toString(),
+                 QStringLiteral("R при 20 °C, Ом"));
+        QCOMPARE(cellText(t, 0, ColOhmsWarm), cold);
+        QCOMPARE(w->factors().temperature, 20.0);
     }
 
     // The bulge factor and the margin are read as typed, with the
@@ -631,7 +668,7 @@ private slots:
         reader.start(pdftotext, {QStringLiteral("-raw"), file, QStringLiteral("-")});
         QVERIFY(reader.waitForFinished());
         const QString text = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
-        for (const QString& expected : {QStringLiteral("Mains 300 0,5 0,05 0,1 1,20 (авто) 45 7 4,60 34,8"),
+        for (const QString& expected : {QStringLiteral("Mains 300 2 0,5 0,05 0,1 1,20 (авто) 45 7 4,60 34,8 — — —"),
                                         this->verdict(w), QStringLiteral("глубина D 8,50 мм")})
             QVERIFY2(text.contains(expected), qPrintable(expected + " not in: " + text));
     }
