@@ -5,6 +5,7 @@
 // the line's size. The peak is reset before each shape through
 // /proc/self/clear_refs, so the shapes can run in one process.
 #include "batch/batch_case.h"
+#include "../../tests/batch/kindwords.h"
 
 #include <benchmark/benchmark.h>
 
@@ -127,24 +128,6 @@ double StatusKilobytes(std::string_view name)
     return 0;
 }
 
-// Words that name the kind, the winding and its name, as the tool's words
-// do: a message that quotes a winding's name costs what it costs in the tool.
-vintorp::batch::RunOptions KindWords()
-{
-    using namespace vintorp::batch;
-    RunOptions options;
-    options.word_refusal = [](TemplateRefusal refusal, std::string_view key) {
-        return std::to_string(int(refusal)) + " " + std::string(key);
-    };
-    options.word_windings = [](WindingsFault fault, int winding, std::string_view name) {
-        return std::to_string(int(fault)) + " " + std::to_string(winding) + " " + std::string(name);
-    };
-    options.word_no_room = [](std::string_view length, std::string_view depth) {
-        return std::string(length) + " " + std::string(depth);
-    };
-    return options;
-}
-
 // Makes the peak resident size the present one (Linux 4.0 and later).
 bool ResetPeak()
 {
@@ -159,7 +142,7 @@ void BM_RunLine(benchmark::State& state, Shape shape)
     malloc_trim(0);  // what earlier shapes freed goes back, and is not reused unseen
     const double before = StatusKilobytes("VmRSS");
     const std::string line = MakeLine(shape, kLineBytes);
-    const vintorp::batch::RunOptions options = KindWords();
+    const vintorp::batch::RunOptions options = vintorp::batch::KindWords();
     if (!ResetPeak()) {
         state.SkipWithError("cannot reset the peak resident size (/proc/self/clear_refs)");
         return;

@@ -12,30 +12,9 @@
 #include <string_view>
 
 #include "batch/batch_case.h"
+#include "../batch/kindwords.h"
 #include "calc/drawingfields.h"
 #include "fuzz_support.h"
-
-namespace {
-
-// The words are the language layer's: here each refusal and fault is named by
-// its kind's number and its arguments.
-vintorp::batch::RunOptions KindWords()
-{
-    using namespace vintorp::batch;
-    RunOptions options;
-    options.word_refusal = [](TemplateRefusal refusal, std::string_view key) {
-        return std::to_string(int(refusal)) + " " + std::string(key);
-    };
-    options.word_windings = [](WindingsFault fault, int winding, std::string_view name) {
-        return std::to_string(int(fault)) + " " + std::to_string(winding) + " " + std::string(name);
-    };
-    options.word_no_room = [](std::string_view length, std::string_view depth) {
-        return std::string(length) + " " + std::string(depth);
-    };
-    return options;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -45,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         = vintorp::fuzz::CallerEnvironment(static_cast<std::uint8_t>(std::accumulate(data, data + size, 0U)));
     const vintorp::fuzz::FpState start = vintorp::fuzz::FpState::Read();
 
-    static const vintorp::batch::RunOptions options = KindWords();
+    static const vintorp::batch::RunOptions options = vintorp::batch::KindWords();
     vintorp::batch::LineResult result;
     vintorp::fuzz::KeepsEnvironment(caller, "runLine keeps the environment",
                                     [&] { result = vintorp::batch::runLine(line, options); });
