@@ -37,12 +37,12 @@ UsedWire usedWire(const Winding& w)
     return {std::nullopt, table.outer};
 }
 
-std::optional<Problem> check(const Winding& w, double factor)
+std::optional<Problem> check(const Winding& w, const UsedWire& wire, double factor)
 {
     if (w.turns < 1 || w.turns > kMaxTurns)
         return Problem::Turns;
-    if (const std::optional<Problem> wire = usedWire(w).problem)
-        return wire;
+    if (wire.problem)
+        return wire.problem;
     if (!within(w.between, 0, kMaxInsulation))
         return Problem::Between;
     if (!within(w.over, 0, kMaxInsulation))
@@ -78,7 +78,7 @@ constexpr TextbookStep kTextbook[] = {{0.15, false, 1.3},
 
 std::optional<Problem> rangeProblem(const Winding& winding)
 {
-    return check(winding, winding.layerFactor.value_or(kMinFactor));
+    return check(winding, usedWire(winding), winding.layerFactor.value_or(kMinFactor));
 }
 
 double defaultLayerFactor(double wire)
@@ -123,9 +123,10 @@ BuildUp buildUp(const Space& space, const std::vector<Winding>& windings, const 
     bool allGood = true;
     for (const Winding& w : windings) {
         WindingBuild b;
-        b.wire = usedWire(w).wire;
+        const UsedWire wire = usedWire(w);
+        b.wire = wire.wire;
         b.layerFactor = w.layerFactor.value_or(defaultLayerFactor(b.wire));
-        b.problem = check(w, b.layerFactor);
+        b.problem = check(w, wire, b.layerFactor);
         if (!b.problem) {
             const double ratio = room / (b.layerFactor * b.wire);
             b.perLayer = wholeTurns(std::min(ratio, 1e12));
