@@ -7,6 +7,31 @@
 #include <numeric>
 
 namespace vintorp::ui {
+namespace {
+
+// The table's type is made no smaller than this to fit the page.
+constexpr double kSmallestTablePoints = 5;
+
+struct HeaderLines {
+    double width;  // of the wider line
+    int lines;
+};
+
+// A header on one line, or broken between two words into the two lines
+// whose wider one is the narrowest.
+HeaderLines headerLines(const QString& header, const QFontMetricsF& metrics)
+{
+    HeaderLines best{metrics.horizontalAdvance(header), 1};
+    for (qsizetype at = header.indexOf(u' '); at > 0; at = header.indexOf(u' ', at + 1)) {
+        const double wider = std::max(metrics.horizontalAdvance(header.left(at)),
+                                      metrics.horizontalAdvance(header.mid(at + 1)));
+        if (wider < best.width)
+            best = {wider, 2};
+    }
+    return best;
+}
+
+}  // namespace
 
 void paintWindingsPage(QPainter& painter, const QRectF& page, const WindingsPage& content)
 {
@@ -32,34 +57,60 @@ void paintWindingsPage(QPainter& painter, const QRectF& page, const WindingsPage
     line(content.title, font(14, true));
     line(content.space, font(10, false));
 
-    // The table: columns as wide as their widest text, shrunk to the page.
-    const QFont cellFont = font(8, false);
-    const QFont headFont = font(8, true);
-    const QFontMetricsF cells(cellFont);
-    const QFontMetricsF heads(headFont);
+    // The table: each column as wide as its widest cell or its header set on
+    // at most two lines; when that is wider than the page, the table's type
+    // is made smaller until it fits, so that no header is cut short.
     const int columns = int(content.headers.size());
-    QList<double> widths(columns, 0);
-    for (int c = 0; c < columns; ++c) {
-        widths[c] = heads.horizontalAdvance(content.headers[c]);
-        for (const QStringList& row : content.rows)
-            if (c < row.size())
-                widths[c] = std::max(widths[c], cells.horizontalAdvance(row[c]));
+    struct Layout {
+        QFont cellFont, headFont;
+        QList<double> widths;
+        double pad = 0, swatch = 0, total = 0;
+        int headLines = 1;
+    };
+    const auto layout = [&](double points) {
+        Layout l{font(points, false), font(points, true), QList<double>(columns, 0)};
+        const QFontMetricsF cells(l.cellFont);
+        const QFontMetricsF heads(l.headFont);
+        for (int c = 0; c < columns; ++c) {
+            const HeaderLines head = headerLines(content.headers[c], heads);
+            l.widths[c] = head.width;
+            l.headLines = std::max(l.headLines, head.lines);
+            for (const QStringList& row : content.rows)
+                if (c < row.size())
+                    l.widths[c] = std::max(l.widths[c], cells.horizontalAdvance(row[c]));
+        }
+        l.pad = cells.height() * 0.3;
+        // The first column leaves room for the winding's colour.
+        l.swatch = cells.height() * 0.7;
+        if (columns > 0)
+            l.widths[0] += l.swatch + l.pad;
+        l.total = std::accumulate(l.widths.cbegin(), l.widths.cend(), 0.0) + 2 * l.pad * columns;
+        return l;
+    };
+    double points = 8;
+    Layout table = layout(points);
+    while (table.total > page.width() && points > kSmallestTablePoints) {
+        points = std::max(kSmallestTablePoints, points * std::min(0.95, page.width() / table.total));
+        table = layout(points);
     }
-    const double pad = cells.height() * 0.3;
-    // The first column leaves room for the winding's colour.
-    const double swatch = cells.height() * 0.7;
-    if (columns > 0)
-        widths[0] += swatch + pad;
-    const double total = std::accumulate(widths.cbegin(), widths.cend(), 0.0) + 2 * pad * columns;
-    const double shrink = total > page.width() ? page.width() / total : 1.0;
-    const double rowHeight = cells.height() + pad;
+    // Below the smallest type the columns themselves are narrowed, and their
+    // texts cut short.
+    const double shrink = table.total > page.width() ? page.width() / table.total : 1.0;
+    const QFont& cellFont = table.cellFont;
+    const QFont& headFont = table.headFont;
+    const double pad = table.pad;
+    const double swatch = table.swatch;
+    const QList<double>& widths = table.widths;
+    const double rowHeight = QFontMetricsF(cellFont).height() + pad;
     painter.setPen(QPen(Qt::black, std::max(1.0, dpi / 300)));
-    const auto drawRow = [&](const QStringList& texts, const QFont& f, const QColor& colour) {
+    const auto drawRow = [&](const QStringList& texts, const QFont& f, const QColor& colour, int lines) {
         painter.setFont(f);
+        const QFontMetricsF metrics(f);
+        const double height = rowHeight + metrics.height() * (lines - 1);
         double x = page.left();
         for (int c = 0; c < columns; ++c) {
             const double w = (widths[c] + 2 * pad) * shrink;
-            const QRectF cell(x, y, w, rowHeight);
+            const QRectF cell(x, y, w, height);
             painter.drawRect(cell);
             QRectF inside = cell.adjusted(pad * shrink, 0, -pad * shrink, 0);
             if (c == 0 && colour.isValid()) {
@@ -69,15 +120,18 @@ void paintWindingsPage(QPainter& painter, const QRectF& page, const WindingsPage
                 inside.setLeft(mark.right() + pad * shrink);
             }
             const QString text = c < texts.size() ? texts[c] : QString();
-            painter.drawText(inside, Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight),
-                             QFontMetricsF(f).elidedText(text, Qt::ElideRight, inside.width()));
+            const Qt::Alignment align = Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+            if (lines > 1 && metrics.horizontalAdvance(text) > inside.width())
+                painter.drawText(inside, align | Qt::TextWordWrap, text);
+            else
+                painter.drawText(inside, align, metrics.elidedText(text, Qt::ElideRight, inside.width()));
             x += w;
         }
-        y += rowHeight;
+        y += height;
     };
-    drawRow(content.headers, headFont, QColor());
+    drawRow(content.headers, headFont, QColor(), table.headLines);
     for (qsizetype r = 0; r < content.rows.size(); ++r)
-        drawRow(content.rows[r], cellFont, r < content.colours.size() ? content.colours[r] : QColor());
+        drawRow(content.rows[r], cellFont, r < content.colours.size() ? content.colours[r] : QColor(), 1);
     y += rowHeight * 0.5;
     line(content.factors, font(10, false));
     line(content.verdict, font(11, true));

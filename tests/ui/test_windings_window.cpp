@@ -671,6 +671,10 @@ private slots:
         for (const QString& expected : {QStringLiteral("Mains 300 2 0,5 0,05 0,1 1,20 (авто) 45 7 4,60 34,8 — — —"),
                                         this->verdict(w), QStringLiteral("глубина D 8,50 мм")})
             QVERIFY2(text.contains(expected), qPrintable(expected + " not in: " + text));
+        // Every header is there in full, wrapped or set smaller but never cut short.
+        QVERIFY2(!text.contains(QChar(u'…')), qPrintable(text));
+        for (const QString& header : {QStringLiteral("Медь, г"), QStringLiteral("°C, Ом"), QStringLiteral("Изоляция")})
+            QVERIFY2(text.contains(header), qPrintable(header + " not in: " + text));
     }
 
     // Cancelling the dialog prints nothing.
