@@ -18,7 +18,7 @@ packages_of() {
     for group in "$@"; do
         case "$group" in
             build) echo cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n \
-                        qt6-tools-dev qt6-l10n-tools fonts-liberation2 nlohmann-json3-dev ;;
+                        qt6-tools-dev qt6-l10n-tools fonts-liberation2 fonts-dejavu-core nlohmann-json3-dev ;;
             test) echo libgtest-dev libbenchmark-dev poppler-utils librsvg2-bin python3-ezdxf \
                        xvfb xauth dbus at-spi2-core python3-pyatspi qt6-qpa-plugins ;;
             deb) echo dpkg-dev ;;
