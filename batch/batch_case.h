@@ -53,6 +53,7 @@ enum class WindingsFault {
     NotAnObject,  // a winding that is not an object
     Name,  // a winding's name that is not a string
     Turns, Wire, Between, Over, LayerFactor, Copper, Grade,  // a winding's value of the wrong kind or out of range
+    NoWire,  // a winding with neither "wire" nor "copper"
     WiderThanLength,  // not one turn of the wire fits the winding length
     FactorsNotAnObject,  // "winding_factors" holds something other than an object
     Margin, Bulge, Temperature,  // a factor of the wrong kind or out of range

@@ -20,8 +20,8 @@ WindingsFault faultOf(Problem problem)
 {
     switch (problem) {
     case Problem::Turns: return WindingsFault::Turns;
-    case Problem::Wire:
-    case Problem::NoWire: return WindingsFault::Wire;
+    case Problem::Wire: return WindingsFault::Wire;
+    case Problem::NoWire: return WindingsFault::NoWire;
     case Problem::Copper: return WindingsFault::Copper;
     case Problem::Grade: return WindingsFault::Grade;
     case Problem::Between: return WindingsFault::Between;

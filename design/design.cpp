@@ -523,11 +523,9 @@ std::variant<windings::Winding, ReadError> readWinding(json& object, const std::
                 = numberAt(object, key.name, at, key.low, key.high, key.whole, key.required, source))
                 key.put(w, std::isnan(*v) && key.whole ? 0 : *v);
         }
-        if (!w.wire && !w.copper) {
-            if (source == Source::DesignFile)
-                refuse(Fault::Missing, at + ".wire");
-            w.wire = std::numeric_limits<double>::quiet_NaN();  // the build-up refuses it
-        }
+        // A line's winding with neither is the build-up's to name (Problem::NoWire).
+        if (!w.wire && !w.copper && source == Source::DesignFile)
+            refuse(Fault::Missing, at + ".wire");
         return w;
     } catch (const Bad& bad) {
         return bad.error;

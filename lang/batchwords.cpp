@@ -86,6 +86,13 @@ QString windingsWords(batch::WindingsFault fault, int winding, std::string_view 
     case WindingsFault::Wire:
         return value(QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): wire — число от %3 до %4 мм"),
                      limit(windings::kMinWire), limit(windings::kMaxWire));
+    case WindingsFault::NoWire:
+        // One arg() for all, so that a "%5" in the name stays as it is.
+        return text(QT_TRANSLATE_NOOP("Batch",
+                                      "обмотка %1 («%2»): нужен wire (от %3 до %4 мм) или copper (от %5 до %6 мм)"),
+                    translator)
+            .arg(number, utf8(name), limit(windings::kMinWire), limit(windings::kMaxWire),
+                 limit(windings::copperRange().smallest), limit(windings::copperRange().largest));
     case WindingsFault::Between:
         return value(QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): between — число от %3 до %4 мм"),
                      limit(0.0), limit(windings::kMaxInsulation));

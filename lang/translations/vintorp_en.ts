@@ -206,6 +206,10 @@
         <source>winding_factors: temperature — число от %1 до %2 °C</source>
         <translation>winding_factors: temperature must be a number from %1 to %2 °C</translation>
     </message>
+    <message>
+        <source>обмотка %1 («%2»): нужен wire (от %3 до %4 мм) или copper (от %5 до %6 мм)</source>
+        <translation>winding %1 (&quot;%2&quot;): give wire (%3 to %4 mm) or copper (%5 to %6 mm)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
