@@ -2,6 +2,7 @@
 
 #include "windingspage.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 namespace vintorp::ui {
@@ -12,8 +13,11 @@ class WindingsPrintout final : public print::Printout {
 public:
     explicit WindingsPrintout(const WindingsPage& page) : page_(page) { }
 
-    // Unnamed: the dialog offers Qt's usual file name, and a PDF has no title.
-    QString docName() const override { return {}; }
+    // The print job's name and a PDF's title, as the drawing's and the template's are named.
+    QString docName() const override
+    {
+        return QCoreApplication::translate("WindingsPrinter", "Vintorp — обмотки каркаса");
+    }
 
     void paint(QPainter& painter, QPrinter& printer) override
     {

@@ -889,6 +889,13 @@ exactly on the tabs&apos; fold lines.</translation>
     </message>
 </context>
 <context>
+    <name>WindingsPrinter</name>
+    <message>
+        <source>Vintorp — обмотки каркаса</source>
+        <translation>Vintorp — bobbin windings</translation>
+    </message>
+</context>
+<context>
     <name>WrittenFile</name>
     <message>
         <source>в имени файла есть знак NUL</source>

@@ -649,6 +649,9 @@ private slots:
         int asked = 0;
         w->setPrinterChooser(std::make_unique<ScriptedChooser>([&](QPrinter& printer) {
             ++asked;
+            // Named in the dialog already: the job's name and the PDF's title.
+            if (printer.docName() != QStringLiteral("Vintorp — обмотки каркаса"))
+                return false;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(file);
             return true;
