@@ -7,6 +7,7 @@
 #include "decimalseparator.h"
 #include "errorreport.h"
 #include "fitlineedit.h"
+#include "focusreturn.h"
 #include "fonts.h"
 #include "lang/messages.h"
 #include "print/drawingprinter.h"
@@ -305,12 +306,14 @@ QRect TForm4::pictureArea() const
 
 void TForm4::btPrintClick()
 {
+    const FocusReturn focus(*this);
     runReportingErrors(this, [this] { drawingPrinter_->print(*this, pictureArea()); });
 }
 
 void TForm4::btTemplateClick()
 {
     const design::TemplateSettings before = template_.settings();
+    const FocusReturn focus(*this);
     runReportingErrors(this, [this] { template_.run(this, drawingNumbers(), coreType_); });
     if (!(template_.settings() == before))
         emit templateSettingsChanged();

@@ -2,12 +2,14 @@
 
 #include "decimalseparator.h"
 #include "errorreport.h"
+#include "focusreturn.h"
 #include "separatorspinbox.h"
 #include "windingspage.h"
 #include "windingsection.h"
 #include "windingstext.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -222,6 +224,13 @@ void WindingsWindow::moveWinding(int by)
     twWindings->scrollTo(twWindings->currentIndex());
 }
 
+void WindingsWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted() && parentWidget())
+        FocusReturn::returnFocus(parentWidget()->window());
+}
+
 void WindingsWindow::keyPressEvent(QKeyEvent* event)
 {
     // A focused button ignores Enter and passes it up to the window.
@@ -312,6 +321,7 @@ WindingsPage WindingsWindow::page() const
 
 void WindingsWindow::printWindings()
 {
+    const FocusReturn focus(*this);
     runReportingErrors(this, [this] { printer_.print(*this, page()); });
 }
 

@@ -81,6 +81,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Enter presses the button that has the focus, as in the other windows.
     void keyPressEvent(QKeyEvent* event) override;
+    // The window it was opened from gets the focus back.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     struct Verdict {

@@ -338,6 +338,32 @@ private slots:
         QVERIFY(modals_->seen().isEmpty());
     }
 
+    // When a print dialog closes, the drawing window has the focus back, even
+    // where the window manager activated the input window beneath it (so
+    // that the next Enter would calculate unseen).
+    void focusComesBackAfterTheDialogs_data()
+    {
+        QTest::addColumn<bool>("fromTemplate");
+        QTest::newRow("Print") << false;
+        QTest::newRow("Template") << true;
+    }
+
+    void focusComesBackAfterTheDialogs()
+    {
+        QFETCH(bool, fromTemplate);
+        calculate("20", 0);
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(drawing_.get()));
+        script_.output = TemplateChoice{.output = TemplateChoice::Output::Printer, .bobbins = 1};
+        const auto windowBeneath = [this](QPrinter&) {
+            form_->activateWindow();  // as the window manager does when the dialog goes
+            (void)QTest::qWaitFor([this] { return QApplication::activeWindow() == form_.get(); });
+            return false;
+        };
+        (fromTemplate ? script_.printer : drawingPrinter_).answer = windowBeneath;
+        QTest::mouseClick(fromTemplate ? button() : drawing_->findChild<QPushButton*>("btPrint"), Qt::LeftButton);
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(drawing_.get()));
+    }
+
     // The dialog's settings reach the file: a cutter's sheets with the kerf,
     // the window's clearance. A cutter's file has nothing to print, and a PDF
     // cannot be one.

@@ -495,6 +495,9 @@ private slots:
         QVERIFY(w->isVisible());
         QTest::keyClick(t, Qt::Key_Escape);
         QVERIFY(!w->isVisible());
+        // The drawing window it came from has the focus again, not whichever
+        // window the window manager picks.
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(drawing_.get()));
         drawing_->btWindingsClick();
         QVERIFY(w->isVisible());
         QCOMPARE(t->model()->rowCount(), 1);
