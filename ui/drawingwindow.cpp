@@ -145,6 +145,10 @@ void TForm4::buildControls()
     lbTemplateNote->setGeometry(kTemplateNote);
     lbTemplateNote->setFont(labelFont(false));
     lbTemplateNote->hide();
+    // A reason too long for the line ends in a link that shows it whole.
+    connect(lbTemplateNote, &QLabel::linkActivated, this, &TForm4::showTemplateNote);
+    // Focused, it is framed, as a focused button shows its focus.
+    lbTemplateNote->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(text); }"));
 
     // The table is in tab order, with the Print button before the thickness.
     QWidget* previous = nullptr;
@@ -272,9 +276,29 @@ void TForm4::updateTemplateButton()
                                              : problem);
     lbTemplateNote->setVisible(!problem.isEmpty());
     const QString note = QStringLiteral("3. ") + problem;
-    lbTemplateNote->setText(lbTemplateNote->fontMetrics().elidedText(note, Qt::ElideRight, kTemplateNote.width()));
+    const QFontMetrics metrics = lbTemplateNote->fontMetrics();
+    const bool whole = metrics.horizontalAdvance(note) <= kTemplateNote.width();
+    if (whole) {
+        lbTemplateNote->setTextFormat(Qt::PlainText);
+        lbTemplateNote->setText(note);
+    } else {
+        // Cut short, and followed by a link that a keyboard reaches too.
+        const QString why = tr("почему?");
+        const int room = kTemplateNote.width() - metrics.horizontalAdvance(u' ' + why);
+        lbTemplateNote->setTextFormat(Qt::RichText);
+        lbTemplateNote->setText(metrics.elidedText(note, Qt::ElideRight, room).toHtmlEscaped()
+                                + QStringLiteral(" <a href=\"#why\">%1</a>").arg(why));
+    }
+    lbTemplateNote->setTextInteractionFlags(whole ? Qt::NoTextInteraction : Qt::LinksAccessibleByKeyboard
+                                                                                | Qt::LinksAccessibleByMouse);
+    lbTemplateNote->setFocusPolicy(whole ? Qt::NoFocus : Qt::TabFocus);
     lbTemplateNote->setToolTip(problem);
     lbTemplateNote->setAccessibleName(problem.isEmpty() ? QString() : note);
+}
+
+void TForm4::showTemplateNote()
+{
+    showPlainMessage(lbTemplateNote->toolTip(), this);
 }
 
 calc::DrawingNumbers TForm4::drawingNumbers() const
@@ -341,6 +365,11 @@ void TForm4::keyPressEvent(QKeyEvent* event)
     if (typedCharacter(*event) == kEnter) {
         if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
             button->click();
+            return;
+        }
+        // So does the template's note, focused as a whole: it follows its link.
+        if (focusWidget() == lbTemplateNote) {
+            showTemplateNote();
             return;
         }
     }

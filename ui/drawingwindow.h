@@ -101,6 +101,8 @@ private:
     // and the values make the parts; else lbTemplateNote and the button's
     // tool tip say why not.
     void updateTemplateButton();
+    // Shows the reason the template cannot be made, whole.
+    void showTemplateNote();
     // Whether every field holds a value other than "0".
     bool holdsResult() const;
     // btWindings is enabled while the fields hold a result; the windings

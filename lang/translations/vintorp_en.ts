@@ -1083,6 +1083,10 @@ glue it onto the sheet and cut along the solid lines.</translation>
         <source>Поместятся ли обмотки на этот каркас</source>
         <translation>Will the windings fit on this bobbin?</translation>
     </message>
+    <message>
+        <source>почему?</source>
+        <translation>why?</translation>
+    </message>
 </context>
 <context>
     <name>vintorp::ui::WindingsModel</name>
