@@ -1,6 +1,8 @@
 #include "calcbridge.h"
 
 #include "inputwindow.h"
+#include "calc/numtext.h"
+#include "decimalseparator.h"
 #include "drawingwindow.h"
 #include "errorreport.h"
 #include "lang/messages.h"
@@ -41,6 +43,13 @@ void CalcBridge::showMessage(const calc::Error& message)
 void CalcBridge::showDrawing()
 {
     drawing_.setCoreType(input_.coreType());
+    // The core's sizes as typed: the calculation has just read them.
+    const std::string sep = decimalSeparator().toStdString();
+    const auto size = [&](calc::InputField field) {
+        return double(calc::parseNumberOrDefault(inputText(field), 0, sep));
+    };
+    drawing_.setCore({input_.coreType() == calc::UTypeCore, size(calc::InputField::A),
+                      size(calc::InputField::B), size(calc::InputField::C), size(calc::InputField::H)});
     drawing_.showResults();
 }
 

@@ -236,8 +236,17 @@ void TForm4::updateWindings()
 {
     const bool filled = holdsResult();
     btWindings->setEnabled(filled);
-    if (windings_)
+    if (windings_) {
+        windings_->setCore(core_);
         windings_->setSpace(filled ? windings::spaceFromDrawing(drawingNumbers()) : std::nullopt);
+    }
+}
+
+void TForm4::setCore(const windings::Core& core)
+{
+    core_ = core;
+    if (windings_)
+        windings_->setCore(core_);
 }
 
 WindingsWindow& TForm4::makeWindingsWindow()

@@ -20,6 +20,7 @@
 #include "print/printerchooser.h"
 #include "print/sharedprinter.h"
 #include "template/command/templatecommand.h"
+#include "windings/transformer.h"
 #include "windowplacement.h"
 
 #include <QHash>
@@ -68,6 +69,10 @@ public:
         if (btTemplate)
             updateTemplateButton();
     }
+    // The core the values shown were calculated for, as typed in the input
+    // window; the windings window, if open, gets it (its transformer is
+    // worked out on it).
+    void setCore(const windings::Core& core);
     // How btTemplate asks the user; by default the program's dialogs.
     void setTemplateDialogs(std::unique_ptr<cut::TemplateDialogs> dialogs);
     // Opens the windings window (or brings it to the front) for the values
@@ -124,6 +129,7 @@ private:
     QLabel* lbTemplateNote = nullptr;
     cut::TemplateCommand template_{printer_};
     int coreType_ = 0;
+    windings::Core core_;
 };
 
 }  // namespace vintorp::ui

@@ -66,6 +66,10 @@ void WindingsWindow::buildControls()
         = makeButton("btWindingUp", tr("Выше"), tr("Переместить обмотку ближе к трубке (Ctrl+↑)"), this);
     btWindingDown
         = makeButton("btWindingDown", tr("Ниже"), tr("Переместить обмотку дальше от трубки (Ctrl+↓)"), this);
+    btFromVoltages
+        = makeButton("btFromVoltages", tr("Из напряжений…"),
+                     tr("Рассчитать трансформатор по напряжениям и токам и заполнить таблицу"), this);
+    connect(btFromVoltages, &QPushButton::clicked, this, &WindingsWindow::openFromVoltages);
     connect(btAddWinding, &QPushButton::clicked, this, &WindingsWindow::addWinding);
     connect(btRemoveWinding, &QPushButton::clicked, this, &WindingsWindow::removeWinding);
     connect(btWindingUp, &QPushButton::clicked, this, [this] { moveWinding(-1); });
@@ -111,6 +115,10 @@ void WindingsWindow::buildControls()
     bold.setBold(true);
     lbVerdict->setFont(bold);
     lbCopper = makeLabel("lbCopper", this);
+    lbTransformerNote = makeLabel("lbTransformerNote", this);
+    lbTransformerNote->setText(
+        tr("Таблица изменена вручную и больше не совпадает с расчётом из напряжений."));
+    lbTransformerNote->setVisible(false);
     lbWireNote = makeLabel("lbWireNote", this);
     lbWireNote->setText(wireNote());
 
@@ -138,6 +146,27 @@ void WindingsWindow::buildControls()
         "меньше, чем у более тонкого: за ступенью таблицы шаг остаётся шагом её тонкой стороны, пока "
         "табличный не догонит его (0,51 мм — 1,2, пока 1,1·d не дойдёт до 0,612 мм при 0,5564 мм). "
         "Введённый коэффициент берётся как введён."));
+    // The transformer from voltages (transformerdialog.h) after the build-up.
+    lbModel->setText(
+        lbModel->text() + u'\n'
+        + tr("Из напряжений (A, B, C, H — как введены в главном окне; ток холостого хода не учитывается):\n"
+             "сечение стали S = A·B·kₛ;\n"
+             "витков на вольт w = 10⁶ / (4,44·f·B·S);\n"
+             "ρθ = (1/58)·(1 + 0,00393·(θ − 20)) Ом·мм²/м;\n"
+             "мощность нагрузки P₂ = Σ Uᵢ·Iᵢ; сначала R = 0, I₁ = P₂ / U₁;\n"
+             "N₁ = ⌊w·(U₁ − I₁·R₁) + 0,5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; на сердечнике ПЛ (П) N — до чётного, "
+             "на каждой из двух катушек N/2;\n"
+             "медь d — наименьший стандартный диаметр с π·d²/4 ≥ I / j, провод — её наибольший "
+             "наружный диаметр для класса изоляции;\n"
+             "средний виток l — по намотке одной катушки (первичная первой), R = ρθ·N·l / 1000 / (π·d²/4);\n"
+             "I₁ = Σ Iᵢ·Nᵢ / N₁; всё повторяется, пока витки и провод не перестанут меняться "
+             "(не более 50 раз);\n"
+             "напряжение холостого хода Uᵢ₀ = U₁·Nᵢ / N₁, изменение напряжения (Uᵢ₀ − Uᵢ) / Uᵢ;\n"
+             "потери в меди I₁²·R₁ + Σ Iᵢ²·Rᵢ (при θ);\n"
+             "объём сердечника ШЛ (Ш) B·((2A + 2C)·(H + A) − 2·C·H), ПЛ (П) "
+             "B·((2A + C)·(H + 2A) − C·H) мм³;\n"
+             "масса сердечника m = 7,65·10⁻⁶ · объём · kₛ кг, потери в стали p·m;\n"
+             "КПД η = P₂ / (P₂ + потери в меди + потери в стали)."));
     lbModel->setVisible(false);
     connect(btModel, &QPushButton::toggled, lbModel, &QWidget::setVisible);
 
@@ -157,6 +186,8 @@ void WindingsWindow::buildControls()
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {btAddWinding, btRemoveWinding, btWindingUp, btWindingDown})
         buttons->addWidget(button);
+    buttons->addSpacing(12);
+    buttons->addWidget(btFromVoltages);
     buttons->addStretch();
     auto* tableRow = new QHBoxLayout;
     tableRow->addWidget(twWindings, 1);
@@ -170,6 +201,7 @@ void WindingsWindow::buildControls()
     left->addLayout(factors);
     left->addWidget(lbVerdict);
     left->addWidget(lbCopper);
+    left->addWidget(lbTransformerNote);
     left->addWidget(lbWireNote);
     left->addWidget(btModel, 0, Qt::AlignLeft);
     left->addWidget(lbModel);
@@ -188,10 +220,10 @@ void WindingsWindow::buildControls()
     layout->addLayout(tableRow, 1);
     layout->addLayout(bottom, 1);
 
-    // Tab goes from the table to its buttons, the factors and the print.
-    QWidget* order[] = {twWindings,   btAddWinding,   btRemoveWinding, btWindingUp, btWindingDown,
-                        seBulge,      seMargin,       seTemperature,   btModel,     btOpenDesign,
-                        btSaveDesign, btSaveDesignAs, btPrintWindings};
+    // Tab goes from the table to its buttons, «Из напряжений…», the factors and the print.
+    QWidget* order[] = {twWindings,     btAddWinding, btRemoveWinding, btWindingUp,    btWindingDown,
+                        btFromVoltages, seBulge,      seMargin,        seTemperature,  btModel,
+                        btOpenDesign,   btSaveDesign, btSaveDesignAs,  btPrintWindings};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     wsSection->setFocusPolicy(Qt::NoFocus);

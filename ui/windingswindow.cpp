@@ -4,6 +4,7 @@
 #include "errorreport.h"
 #include "focusreturn.h"
 #include "separatorspinbox.h"
+#include "transformerdialog.h"
 #include "windingspage.h"
 #include "windingsection.h"
 #include "windingstext.h"
@@ -23,11 +24,19 @@ namespace {
 
 const QColor kFitsBackground{0xcc, 0xee, 0xcc};
 
+bool sameWinding(const windings::Winding& a, const windings::Winding& b)
+{
+    return a.name == b.name && a.turns == b.turns && a.wire == b.wire && a.between == b.between
+           && a.over == b.over && a.layerFactor == b.layerFactor && a.copper == b.copper
+           && a.grade == b.grade;
+}
+
 }  // namespace
 
 WindingsWindow::WindingsWindow(print::SharedPrinter& printer, QWidget* parent,
                                std::unique_ptr<print::PrinterChooser> chooser)
-    : QWidget(parent, Qt::Window), model_(new WindingsModel(this)), printer_(printer, std::move(chooser))
+    : QWidget(parent, Qt::Window), model_(new WindingsModel(this)), printer_(printer, std::move(chooser)),
+      transformerInputs_(defaultTransformerInputs())
 {
     setObjectName(QStringLiteral("WindingsWindow"));
     buildControls();
@@ -66,6 +75,13 @@ void WindingsWindow::setPrinterChooser(std::unique_ptr<print::PrinterChooser> ch
 void WindingsWindow::setWindings(const std::vector<windings::Winding>& windings,
                                  const windings::Factors& factors)
 {
+    filled_.reset();
+    replaceWindings(windings, factors);
+}
+
+void WindingsWindow::replaceWindings(const std::vector<windings::Winding>& windings,
+                                     const windings::Factors& factors)
+{
     for (SeparatorSpinBox* box : {seBulge, seMargin, seTemperature})
         box->blockSignals(true);
     seBulge->setValue(factors.bulge);
@@ -76,6 +92,60 @@ void WindingsWindow::setWindings(const std::vector<windings::Winding>& windings,
     model_->setWindings(windings, boxFactors());
     if (!windings.empty())
         selectCell(0, ColName);
+}
+
+void WindingsWindow::setCore(const windings::Core& core)
+{
+    core_ = core;
+    updateTransformerDialog();
+}
+
+void WindingsWindow::setTransformerInputs(const windings::TransformerInputs& inputs)
+{
+    transformerInputs_ = inputs;
+    if (transformerDialog_)
+        transformerDialog_->setInputs(inputs);
+    emit transformerInputsChanged();
+    emit changed();
+}
+
+void WindingsWindow::openFromVoltages()
+{
+    if (!transformerDialog_) {
+        transformerDialog_ = new TransformerDialog(this);  // a child: this window owns it
+        transformerDialog_->setInputs(transformerInputs_);
+        updateTransformerDialog();
+        connect(transformerDialog_, &TransformerDialog::inputsChanged, this, [this] {
+            transformerInputs_ = transformerDialog_->inputs();
+            emit transformerInputsChanged();
+            emit changed();
+        });
+        connect(transformerDialog_, &TransformerDialog::fillRequested, this,
+                &WindingsWindow::fillFromTransformer);
+    }
+    transformerDialog_->show();
+    transformerDialog_->raise();
+    transformerDialog_->activateWindow();
+}
+
+void WindingsWindow::updateTransformerDialog()
+{
+    if (transformerDialog_)
+        transformerDialog_->setBobbin(core_, model_->space(), model_->factors());
+}
+
+void WindingsWindow::fillFromTransformer()
+{
+    const std::optional<windings::Transformer>& transformer = transformerDialog_->result();
+    if (!transformer || transformer->failure)
+        return;
+    windings::Factors factors = boxFactors();
+    factors.temperature = transformerInputs_.temperature;
+    // The table's build-up at θ, as the transformer's.
+    filled_.reset();
+    replaceWindings(windings::tableWindings(*transformer, transformerInputs_), factors);
+    filled_ = model_->windings();
+    showResult();
 }
 
 void WindingsWindow::setDesignName(const QString& name)
@@ -108,7 +178,11 @@ void WindingsWindow::showResult()
     colours.setColor(QPalette::WindowText, Qt::black);  // on its light colour whatever the palette
     lbVerdict->setPalette(colours);
     wsSection->setContent(sectionContent());
+    const std::vector<windings::Winding>& now = model_->windings();
+    lbTransformerNote->setVisible(
+        filled_ && !std::equal(filled_->cbegin(), filled_->cend(), now.cbegin(), now.cend(), sameWinding));
     updateButtons();
+    updateTransformerDialog();
     emit changed();
 }
 

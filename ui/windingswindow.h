@@ -18,6 +18,7 @@
 #include "print/printerchooser.h"
 #include "print/sharedprinter.h"
 #include "windings/buildup.h"
+#include "windings/transformer.h"
 #include "windingsmodel.h"
 #include "windingsprinter.h"
 
@@ -33,6 +34,7 @@ class QTableView;
 namespace vintorp::ui {
 
 class SeparatorSpinBox;
+class TransformerDialog;
 class WindingSection;
 struct SectionContent;
 struct WindingsPage;
@@ -60,6 +62,16 @@ public:
     QString unsavedReason() const { return model_->unsavedReason(); }
     // Replaces the table and the factors, as if typed.
     void setWindings(const std::vector<windings::Winding>& windings, const windings::Factors& factors);
+    // The core the drawing's result was calculated for, as typed in the
+    // input window: «Из напряжений…» works the transformer out on it.
+    void setCore(const windings::Core& core);
+    // What «Из напряжений…» works from, as typed there (or set here): what a
+    // design keeps of it.
+    const windings::TransformerInputs& transformerInputs() const { return transformerInputs_; }
+    // As if typed into the dialog; the table stays as it is.
+    void setTransformerInputs(const windings::TransformerInputs& inputs);
+    // Opens «Из напряжений…» (or brings it to the front); it is not modal.
+    void openFromVoltages();
     // The open design's file name in the title; empty: none.
     void setDesignName(const QString& name);
 
@@ -70,8 +82,10 @@ public:
     void printWindings();
 
 signals:
-    // The table or a factor changed.
+    // The table, a factor or the transformer's inputs changed.
     void changed();
+    // The transformer's inputs changed (changed() follows).
+    void transformerInputsChanged();
     // The design buttons; the program's design keeper answers them.
     void openRequested();
     void saveRequested();
@@ -91,6 +105,12 @@ private:
     };
 
     void buildControls();  // windingscontrols.cpp
+    // Replaces the table and the factors, as if typed, and selects the first cell.
+    void replaceWindings(const std::vector<windings::Winding>& windings, const windings::Factors& factors);
+    // Fills the table with the dialog's transformer and takes its working temperature.
+    void fillFromTransformer();
+    // The dialog follows the bobbin, the core and the factors.
+    void updateTransformerDialog();
     // Shows what the model holds after it worked the build-up again.
     void showResult();
     // Spans the results of rows first to last whose winding has a problem
@@ -113,6 +133,12 @@ private:
     WindingsModel* model_ = nullptr;  // owned by this window
     WindingsPrinter printer_;
     QString title_;  // without the mark of a changed design
+    windings::Core core_;
+    windings::TransformerInputs transformerInputs_;
+    // The windings as the table read them when the transformer filled it;
+    // nothing: it did not, or the windings were set since.
+    std::optional<std::vector<windings::Winding>> filled_;
+    TransformerDialog* transformerDialog_ = nullptr;  // a child, made on first use
 
     QLabel* lbSpace = nullptr;
     QTableView* twWindings = nullptr;
@@ -120,11 +146,13 @@ private:
     QPushButton* btRemoveWinding = nullptr;
     QPushButton* btWindingUp = nullptr;
     QPushButton* btWindingDown = nullptr;
+    QPushButton* btFromVoltages = nullptr;
     SeparatorSpinBox* seBulge = nullptr;
     SeparatorSpinBox* seMargin = nullptr;
     SeparatorSpinBox* seTemperature = nullptr;
     QLabel* lbVerdict = nullptr;
     QLabel* lbCopper = nullptr;  // the copper's total mass
+    QLabel* lbTransformerNote = nullptr;  // the table no longer is the transformer's
     QLabel* lbWireNote = nullptr;
     QPushButton* btModel = nullptr;
     QLabel* lbModel = nullptr;

@@ -662,6 +662,153 @@ exactly on the tabs&apos; fold lines.</translation>
     </message>
 </context>
 <context>
+    <name>Transformer</name>
+    <message>
+        <source>первичной обмотки «%1»</source>
+        <translation>the primary «%1»</translation>
+    </message>
+    <message>
+        <source>вторичной обмотки %1</source>
+        <translation>secondary %1</translation>
+    </message>
+    <message>
+        <source>вторичной обмотки «%1»</source>
+        <translation>the secondary «%1»</translation>
+    </message>
+    <message>
+        <source>%1 = %2%3: допустимо %4.</source>
+        <translation>%1 = %2%3: it may be %4.</translation>
+    </message>
+    <message>
+        <source> В</source>
+        <translation> V</translation>
+    </message>
+    <message>
+        <source> мм</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Напряжение сети U₁</source>
+        <translation>Mains voltage U₁</translation>
+    </message>
+    <message>
+        <source>Частота f</source>
+        <translation>Frequency f</translation>
+    </message>
+    <message>
+        <source> Гц</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <source>Индукция B</source>
+        <translation>Peak flux density B</translation>
+    </message>
+    <message>
+        <source> Тл</source>
+        <translation> T</translation>
+    </message>
+    <message>
+        <source>Коэффициент заполнения стали kₛ</source>
+        <translation>Stacking factor kₛ</translation>
+    </message>
+    <message>
+        <source>Плотность тока j</source>
+        <translation>Current density j</translation>
+    </message>
+    <message>
+        <source> А/мм²</source>
+        <translation> A/mm²</translation>
+    </message>
+    <message>
+        <source>Класс изоляции</source>
+        <translation>Insulation grade</translation>
+    </message>
+    <message>
+        <source>Рабочая температура θ</source>
+        <translation>Working temperature θ</translation>
+    </message>
+    <message>
+        <source> °C</source>
+        <translation> °C</translation>
+    </message>
+    <message>
+        <source>Удельные потери в стали p</source>
+        <translation>Specific core loss p</translation>
+    </message>
+    <message>
+        <source> Вт/кг</source>
+        <translation> W/kg</translation>
+    </message>
+    <message>
+        <source>Изоляция между слоями t</source>
+        <translation>Insulation between layers t</translation>
+    </message>
+    <message>
+        <source>Изоляция поверх обмотки u</source>
+        <translation>Insulation over each winding u</translation>
+    </message>
+    <message>
+        <source>Число вторичных обмоток</source>
+        <translation>Number of secondaries</translation>
+    </message>
+    <message>
+        <source>Название %1 длиннее %2 знаков.</source>
+        <translation>The name of %1 is longer than %2 characters.</translation>
+    </message>
+    <message>
+        <source>Напряжение %1 под нагрузкой</source>
+        <translation>Voltage under load of %1</translation>
+    </message>
+    <message>
+        <source>Ток %1</source>
+        <translation>Current of %1</translation>
+    </message>
+    <message>
+        <source> А</source>
+        <translation> A</translation>
+    </message>
+    <message>
+        <source>Размер сердечника %1 мм — не положительное число: рассчитайте каркас в главном окне.</source>
+        <translation>A core size of %1 mm is not a positive number: calculate the bobbin in the main window.</translation>
+    </message>
+    <message>
+        <source>У каркаса нет места для обмоток.</source>
+        <translation>The bobbin has no winding room.</translation>
+    </message>
+    <message>
+        <source>Зазор у щёчки, коэффициент вспучивания или температура в окне обмоток не позволяют намотать обмотки: см. вывод окна.</source>
+        <translation>The margin, the bulge factor or the temperature in the windings window leave no way to wind the windings: see the window&apos;s verdict.</translation>
+    </message>
+    <message>
+        <source>Обмотку не намотать — у %1: %2.</source>
+        <translation>A winding cannot be wound, %1: %2.</translation>
+    </message>
+    <message>
+        <source>Обмотки не намотать на этот каркас.</source>
+        <translation>The windings cannot be wound on this bobbin.</translation>
+    </message>
+    <message>
+        <source>Для %1 нет провода: её ток при плотности %2 А/мм² требует сечения меди %3 мм², а у самого толстого провода таблицы оно %4 мм². Увеличьте плотность тока или разделите обмотку.</source>
+        <translation>No wire for %1: at a current density of %2 A/mm² its current needs %3 mm² of copper, and the largest wire in the table has %4 mm². Raise the current density or split the winding.</translation>
+    </message>
+    <message>
+        <source>У %1 выходит %2 витков — больше %3.</source>
+        <translation>%1 would need %2 turns, more than %3.</translation>
+    </message>
+    <message>
+        <source>Сопротивление первичной обмотки поглощает всё напряжение сети: для такой мощности сердечник мал.</source>
+        <translation>The primary&apos;s own resistance takes the whole mains voltage: the core is too small for this power.</translation>
+    </message>
+    <message>
+        <source>У %1 выходит меньше одного витка.</source>
+        <translation>%1 would have less than one turn.</translation>
+    </message>
+    <message>
+        <source>Расчёт не сошёлся за %1 шагов: витки и провод всё ещё меняются. Результата нет.</source>
+        <translation>The design did not settle in %1 rounds: the turns and the wire still change. There is no result.</translation>
+    </message>
+</context>
+<context>
     <name>Windings</name>
     <message>
         <source>от %1 до %2%3</source>
@@ -1089,6 +1236,533 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
 </context>
 <context>
+    <name>vintorp::ui::TransformerDialog</name>
+    <message>
+        <source>Трансформатор из напряжений</source>
+        <translation>Transformer from voltages</translation>
+    </message>
+    <message>
+        <source>Ток холостого хода не учитывается: ток первичной обмотки — только ток нагрузки, приведённый к ней.</source>
+        <translation>The no-load current is not counted: the primary current is the load current referred to the primary only.</translation>
+    </message>
+    <message>
+        <source>Заполнить т&amp;аблицу</source>
+        <translation>F&amp;ill the table</translation>
+    </message>
+    <message>
+        <source>Записать обмотки в таблицу окна обмоток (первичная «I», затем вторичные) и поставить в нём рабочую температуру θ</source>
+        <translation>Write the windings into the windings table (the primary «I», then the secondaries) and set its working temperature to θ</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Закрыть (Esc); введённое остаётся до следующего открытия</source>
+        <translation>Close (Esc); what you typed stays for the next opening</translation>
+    </message>
+    <message>
+        <source>Сердечник ПЛ (П): две катушки, на каждой половина витков каждой обмотки; в таблицу окна идёт N/2.</source>
+        <translation>U-core: two coils, each carrying half the turns of every winding; the table gets N/2.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source> В</source>
+        <translation> V</translation>
+    </message>
+    <message>
+        <source>Напряжение сети U₁</source>
+        <translation>Mains voltage U₁</translation>
+    </message>
+    <message>
+        <source>Действующее напряжение сети на первичной обмотке</source>
+        <translation>RMS mains voltage across the primary</translation>
+    </message>
+    <message>
+        <source> Гц</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <source>Частота сети f</source>
+        <translation>Mains frequency f</translation>
+    </message>
+    <message>
+        <source>Частота сети</source>
+        <translation>Mains frequency</translation>
+    </message>
+    <message>
+        <source> Тл</source>
+        <translation> T</translation>
+    </message>
+    <message>
+        <source>Индукция B</source>
+        <translation>Peak flux density B</translation>
+    </message>
+    <message>
+        <source>Амплитуда магнитной индукции в стали: 1,2–1,4 Тл для обычной трансформаторной стали</source>
+        <translation>Peak flux density in the core: 1.2–1.4 T for ordinary transformer steel</translation>
+    </message>
+    <message>
+        <source>Коэффициент заполнения стали kₛ</source>
+        <translation>Stacking factor kₛ</translation>
+    </message>
+    <message>
+        <source>Доля стали в наборе пластин (остальное — изоляция и зазоры)</source>
+        <translation>The share of steel in the stack of laminations (the rest is insulation and gaps)</translation>
+    </message>
+    <message>
+        <source> Вт/кг</source>
+        <translation> W/kg</translation>
+    </message>
+    <message>
+        <source>Удельные потери в стали p</source>
+        <translation>Specific core loss p</translation>
+    </message>
+    <message>
+        <source>Потери на килограмм стали при этих индукции и частоте</source>
+        <translation>Loss per kilogram of steel at this flux density and frequency</translation>
+    </message>
+    <message>
+        <source> А/мм²</source>
+        <translation> A/mm²</translation>
+    </message>
+    <message>
+        <source>Плотность тока j</source>
+        <translation>Current density j</translation>
+    </message>
+    <message>
+        <source>Допустимая плотность тока в меди: из неё выбирается провод</source>
+        <translation>The current density allowed in the copper: the wire is chosen by it</translation>
+    </message>
+    <message>
+        <source>Класс изоляции провода</source>
+        <translation>Wire insulation grade</translation>
+    </message>
+    <message>
+        <source>Класс изоляции эмалированного провода по IEC 60317, %1</source>
+        <translation>Insulation grade of the enamelled wire after IEC 60317, %1</translation>
+    </message>
+    <message>
+        <source> °C</source>
+        <translation> °C</translation>
+    </message>
+    <message>
+        <source>Рабочая температура обмоток θ</source>
+        <translation>Working temperature of the windings θ</translation>
+    </message>
+    <message>
+        <source>Температура обмоток в работе, для их сопротивления</source>
+        <translation>The windings&apos; temperature in use, for their resistance</translation>
+    </message>
+    <message>
+        <source> мм</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Изоляция между слоями t</source>
+        <translation>Insulation between layers t</translation>
+    </message>
+    <message>
+        <source>Толщина изоляции между слоями каждой обмотки</source>
+        <translation>Thickness of the insulation between the layers of each winding</translation>
+    </message>
+    <message>
+        <source>Изоляция поверх обмотки u</source>
+        <translation>Insulation over each winding u</translation>
+    </message>
+    <message>
+        <source>Толщина изоляции поверх каждой обмотки</source>
+        <translation>Thickness of the insulation over each winding</translation>
+    </message>
+    <message>
+        <source>Сеть и сердечник</source>
+        <translation>Mains and core</translation>
+    </message>
+    <message>
+        <source>&amp;Напряжение сети U₁:</source>
+        <translation>&amp;Mains voltage U₁:</translation>
+    </message>
+    <message>
+        <source>&amp;Частота f:</source>
+        <translation>&amp;Frequency f:</translation>
+    </message>
+    <message>
+        <source>&amp;Индукция B:</source>
+        <translation>Peak flu&amp;x density B:</translation>
+    </message>
+    <message>
+        <source>Коэффициент &amp;заполнения kₛ:</source>
+        <translation>&amp;Stacking factor kₛ:</translation>
+    </message>
+    <message>
+        <source>&amp;Удельные потери p:</source>
+        <translation>Specific core &amp;loss p:</translation>
+    </message>
+    <message>
+        <source>Провод и изоляция</source>
+        <translation>Wire and insulation</translation>
+    </message>
+    <message>
+        <source>&amp;Плотность тока j:</source>
+        <translation>Current &amp;density j:</translation>
+    </message>
+    <message>
+        <source>&amp;Класс изоляции:</source>
+        <translation>Insulation &amp;grade:</translation>
+    </message>
+    <message>
+        <source>Рабочая &amp;температура θ:</source>
+        <translation>Working &amp;temperature θ:</translation>
+    </message>
+    <message>
+        <source>Изоляция между &amp;слоями t:</source>
+        <translation>Insulation &amp;between layers t:</translation>
+    </message>
+    <message>
+        <source>Изоляция п&amp;оверх обмотки u:</source>
+        <translation>Insulation &amp;over each winding u:</translation>
+    </message>
+    <message>
+        <source>Вторичные обмотки</source>
+        <translation>Secondaries</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Под нагрузкой</source>
+        <translation>Under load</translation>
+    </message>
+    <message>
+        <source>Ток</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Вторичная обмотка %1: название</source>
+        <translation>Secondary %1: name</translation>
+    </message>
+    <message>
+        <source>Название обмотки, как оно встанет в таблицу</source>
+        <translation>The winding&apos;s name as the table will show it</translation>
+    </message>
+    <message>
+        <source>Вторичная обмотка %1: напряжение под нагрузкой</source>
+        <translation>Secondary %1: voltage under load</translation>
+    </message>
+    <message>
+        <source>Напряжение обмотки под нагрузкой током, заданным справа</source>
+        <translation>The winding&apos;s voltage when loaded with the current to its right</translation>
+    </message>
+    <message>
+        <source> А</source>
+        <translation> A</translation>
+    </message>
+    <message>
+        <source>Вторичная обмотка %1: ток</source>
+        <translation>Secondary %1: current</translation>
+    </message>
+    <message>
+        <source>Ток нагрузки обмотки (действующий)</source>
+        <translation>The winding&apos;s load current (RMS)</translation>
+    </message>
+    <message>
+        <source>&amp;Добавить</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>Добавить вторичную обмотку (до %1)</source>
+        <translation>Add a secondary (up to %1)</translation>
+    </message>
+    <message>
+        <source>Уда&amp;лить последнюю</source>
+        <translation>&amp;Remove last</translation>
+    </message>
+    <message>
+        <source>Удалить последнюю вторичную обмотку</source>
+        <translation>Remove the last secondary</translation>
+    </message>
+    <message>
+        <source>Результат</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Витков на вольт w</source>
+        <translation>Turns per volt w</translation>
+    </message>
+    <message>
+        <source>Сечение стали S</source>
+        <translation>Core section S</translation>
+    </message>
+    <message>
+        <source>Ток первичной обмотки I₁</source>
+        <translation>Primary current I₁</translation>
+    </message>
+    <message>
+        <source>Мощность нагрузки P₂</source>
+        <translation>Load power P₂</translation>
+    </message>
+    <message>
+        <source>Потери в меди</source>
+        <translation>Copper loss</translation>
+    </message>
+    <message>
+        <source>Масса сердечника</source>
+        <translation>Core mass</translation>
+    </message>
+    <message>
+        <source>Потери в стали</source>
+        <translation>Core loss</translation>
+    </message>
+    <message>
+        <source>КПД η</source>
+        <translation>Efficiency η</translation>
+    </message>
+    <message>
+        <source>Катушка</source>
+        <translation>Coil</translation>
+    </message>
+    <message>
+        <source>w = 10⁶ / (4,44·f·B·S): витков на вольт</source>
+        <translation>w = 10⁶ / (4.44·f·B·S): turns per volt</translation>
+    </message>
+    <message>
+        <source>S = A·B·kₛ, A и B — как введены в главном окне</source>
+        <translation>S = A·B·kₛ, A and B as typed in the main window</translation>
+    </message>
+    <message>
+        <source>I₁ = Σ Iᵢ·Nᵢ / N₁, без тока холостого хода</source>
+        <translation>I₁ = Σ Iᵢ·Nᵢ / N₁, without the no-load current</translation>
+    </message>
+    <message>
+        <source>P₂ = Σ Uᵢ·Iᵢ</source>
+        <translation>P₂ = Σ Uᵢ·Iᵢ</translation>
+    </message>
+    <message>
+        <source>P = I₁²·R₁ + Σ Iᵢ²·Rᵢ, сопротивления при рабочей температуре θ</source>
+        <translation>P = I₁²·R₁ + Σ Iᵢ²·Rᵢ, the resistances at the working temperature θ</translation>
+    </message>
+    <message>
+        <source>m = 7,65 г/см³ · объём сердечника · kₛ</source>
+        <translation>m = 7.65 g/cm³ · core volume · kₛ</translation>
+    </message>
+    <message>
+        <source>P = p·m</source>
+        <translation>P = p·m</translation>
+    </message>
+    <message>
+        <source>η = P₂ / (P₂ + потери в меди + потери в стали)</source>
+        <translation>η = P₂ / (P₂ + copper loss + core loss)</translation>
+    </message>
+    <message>
+        <source>Толщина катушки со вспучиванием против глубины окна каркаса: помещается ли она</source>
+        <translation>The coil&apos;s build with its bulge against the depth of the bobbin&apos;s window: whether it fits</translation>
+    </message>
+    <message>
+        <source>%1 мм из %2 мм (%3 %)</source>
+        <translation>%1 mm of %2 mm (%3 %)</translation>
+    </message>
+    <message>
+        <source>Обмотки трансформатора</source>
+        <translation>Transformer windings</translation>
+    </message>
+    <message>
+        <source>По строке на обмотку: первичная «I», затем вторичные</source>
+        <translation>A row per winding: the primary «I», then the secondaries</translation>
+    </message>
+    <message>
+        <source>Напряжение,
+В</source>
+        <translation>Voltage,
+V</translation>
+    </message>
+    <message>
+        <source>Первичной — напряжение сети U₁, вторичной — напряжение под нагрузкой Uᵢ</source>
+        <translation>The primary&apos;s: the mains voltage U₁; a secondary&apos;s: its voltage under load Uᵢ</translation>
+    </message>
+    <message>
+        <source>Витков
+N</source>
+        <translation>Turns
+N</translation>
+    </message>
+    <message>
+        <source>N₁ = ⌊w·(U₁ − I₁·R₁) + 0,5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; на сердечнике ПЛ (П) — до чётного</source>
+        <translation>N₁ = ⌊w·(U₁ − I₁·R₁) + 0.5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; on a U-core, up to an even number</translation>
+    </message>
+    <message>
+        <source>На
+катушку</source>
+        <translation>Per
+coil</translation>
+    </message>
+    <message>
+        <source>На сердечнике ПЛ (П) две катушки, на каждой N/2 витков: это число идёт в таблицу</source>
+        <translation>A U-core has two coils of N/2 turns each: this number goes into the table</translation>
+    </message>
+    <message>
+        <source>Медь,
+мм</source>
+        <translation>Copper ⌀,
+mm</translation>
+    </message>
+    <message>
+        <source>Наименьший стандартный диаметр меди d с π·d²/4 ≥ I / j</source>
+        <translation>The smallest standard copper diameter d with π·d²/4 ≥ I / j</translation>
+    </message>
+    <message>
+        <source>⌀ с изоляцией,
+мм</source>
+        <translation>Outer ⌀,
+mm</translation>
+    </message>
+    <message>
+        <source>Наибольший наружный диаметр провода для класса изоляции, по таблице</source>
+        <translation>The wire&apos;s maximum overall diameter for the insulation grade, from the table</translation>
+    </message>
+    <message>
+        <source>Ток,
+А</source>
+        <translation>Current,
+A</translation>
+    </message>
+    <message>
+        <source>Первичной — I₁ = Σ Iᵢ·Nᵢ / N₁ (без тока холостого хода), вторичной — заданный</source>
+        <translation>The primary&apos;s: I₁ = Σ Iᵢ·Nᵢ / N₁ (without the no-load current); a secondary&apos;s: as given</translation>
+    </message>
+    <message>
+        <source>Плотность тока,
+А/мм²</source>
+        <translation>Current density,
+A/mm²</translation>
+    </message>
+    <message>
+        <source>I / (π·d²/4) в выбранном проводе</source>
+        <translation>I / (π·d²/4) in the wire chosen</translation>
+    </message>
+    <message>
+        <source>R при 20 °C,
+Ом</source>
+        <translation>R at 20 °C,
+Ω</translation>
+    </message>
+    <message>
+        <source>Сопротивление обмотки при 20 °C по её среднему витку на этом каркасе</source>
+        <translation>The winding&apos;s resistance at 20 °C from its mean turn on this bobbin</translation>
+    </message>
+    <message>
+        <source>R при θ,
+Ом</source>
+        <translation>R at θ,
+Ω</translation>
+    </message>
+    <message>
+        <source>Сопротивление при рабочей температуре θ: ρ = (1/58)·(1 + 0,00393·(θ − 20)) Ом·мм²/м</source>
+        <translation>Resistance at the working temperature θ: ρ = (1/58)·(1 + 0.00393·(θ − 20)) Ω·mm²/m</translation>
+    </message>
+    <message>
+        <source>Длина
+провода, м</source>
+        <translation>Wire
+length, m</translation>
+    </message>
+    <message>
+        <source>N·l, l — средний виток на этом каркасе; без выводов</source>
+        <translation>N·l, l the mean turn on this bobbin; leads not included</translation>
+    </message>
+    <message>
+        <source>Медь,
+г</source>
+        <translation>Copper,
+g</translation>
+    </message>
+    <message>
+        <source>8,89 г/см³ · π·d²/4 · длина провода</source>
+        <translation>8.89 g/cm³ · π·d²/4 · wire length</translation>
+    </message>
+    <message>
+        <source>Без нагрузки,
+В</source>
+        <translation>No-load
+voltage, V</translation>
+    </message>
+    <message>
+        <source>Напряжение холостого хода Uᵢ₀ = U₁·Nᵢ / N₁</source>
+        <translation>No-load voltage Uᵢ₀ = U₁·Nᵢ / N₁</translation>
+    </message>
+    <message>
+        <source>Изменение
+напряжения, %</source>
+        <translation>Regulation,
+%</translation>
+    </message>
+    <message>
+        <source>(Uᵢ₀ − Uᵢ) / Uᵢ: на сколько напряжение без нагрузки выше, чем под нагрузкой</source>
+        <translation>(Uᵢ₀ − Uᵢ) / Uᵢ: how much higher the voltage is without load than under load</translation>
+    </message>
+    <message>
+        <source>Чертёж не рассчитан: введите размеры и нажмите «Рассчитать» в главном окне.</source>
+        <translation>No drawing: enter the sizes and press “Calculate” in the main window.</translation>
+    </message>
+    <message>
+        <source>Нет результата. %1</source>
+        <translation>No result. %1</translation>
+    </message>
+    <message>
+        <source>%1 мм²</source>
+        <translation>%1 mm²</translation>
+    </message>
+    <message>
+        <source>%1 А</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>%1 Вт</source>
+        <translation>%1 W</translation>
+    </message>
+    <message>
+        <source>%1 кг</source>
+        <translation>%1 kg</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>помещается</source>
+        <translation>fits</translation>
+    </message>
+    <message>
+        <source>не помещается</source>
+        <translation>does not fit</translation>
+    </message>
+    <message>
+        <source>R при %1 °C,
+Ом</source>
+        <translation>R at %1 °C,
+Ω</translation>
+    </message>
+    <message>
+        <source>Первичная обмотка</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>Вторичная обмотка %1</source>
+        <translation>Secondary %1</translation>
+    </message>
+    <message>
+        <source>«%1», %2: %3</source>
+        <translation>«%1», %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>vintorp::ui::WindingsModel</name>
     <message>
         <source>%1 (авто)</source>
@@ -1304,6 +1978,48 @@ The default layer factor follows the textbook table (1.3 below 0.15 mm, 1.25 bel
     <message>
         <source>Коэффициент вспучивания %1, зазор у щёчки %2 мм, рабочая температура %3 °C. %4</source>
         <translation>Bulge factor %1, margin at each flange %2 mm, working temperature %3 °C. %4</translation>
+    </message>
+    <message>
+        <source>Из напряжений…</source>
+        <translation>From voltages…</translation>
+    </message>
+    <message>
+        <source>Рассчитать трансформатор по напряжениям и токам и заполнить таблицу</source>
+        <translation>Work the transformer out from its voltages and currents and fill the table</translation>
+    </message>
+    <message>
+        <source>Таблица изменена вручную и больше не совпадает с расчётом из напряжений.</source>
+        <translation>The table was edited by hand and no longer matches the transformer worked out from the voltages.</translation>
+    </message>
+    <message>
+        <source>Из напряжений (A, B, C, H — как введены в главном окне; ток холостого хода не учитывается):
+сечение стали S = A·B·kₛ;
+витков на вольт w = 10⁶ / (4,44·f·B·S);
+ρθ = (1/58)·(1 + 0,00393·(θ − 20)) Ом·мм²/м;
+мощность нагрузки P₂ = Σ Uᵢ·Iᵢ; сначала R = 0, I₁ = P₂ / U₁;
+N₁ = ⌊w·(U₁ − I₁·R₁) + 0,5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; на сердечнике ПЛ (П) N — до чётного, на каждой из двух катушек N/2;
+медь d — наименьший стандартный диаметр с π·d²/4 ≥ I / j, провод — её наибольший наружный диаметр для класса изоляции;
+средний виток l — по намотке одной катушки (первичная первой), R = ρθ·N·l / 1000 / (π·d²/4);
+I₁ = Σ Iᵢ·Nᵢ / N₁; всё повторяется, пока витки и провод не перестанут меняться (не более 50 раз);
+напряжение холостого хода Uᵢ₀ = U₁·Nᵢ / N₁, изменение напряжения (Uᵢ₀ − Uᵢ) / Uᵢ;
+потери в меди I₁²·R₁ + Σ Iᵢ²·Rᵢ (при θ);
+объём сердечника ШЛ (Ш) B·((2A + 2C)·(H + A) − 2·C·H), ПЛ (П) B·((2A + C)·(H + 2A) − C·H) мм³;
+масса сердечника m = 7,65·10⁻⁶ · объём · kₛ кг, потери в стали p·m;
+КПД η = P₂ / (P₂ + потери в меди + потери в стали).</source>
+        <translation>From voltages (A, B, C, H as typed in the main window; the no-load current is not counted):
+core section S = A·B·kₛ;
+turns per volt w = 10⁶ / (4.44·f·B·S);
+ρθ = (1/58)·(1 + 0.00393·(θ − 20)) Ω·mm²/m;
+load power P₂ = Σ Uᵢ·Iᵢ; to start, R = 0 and I₁ = P₂ / U₁;
+N₁ = ⌊w·(U₁ − I₁·R₁) + 0.5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; on a U-core every N up to an even number, N/2 on each of the two coils;
+copper d: the smallest standard diameter with π·d²/4 ≥ I / j; the wire: its maximum overall diameter for the insulation grade;
+mean turn l from the build-up of one coil (the primary first), R = ρθ·N·l / 1000 / (π·d²/4);
+I₁ = Σ Iᵢ·Nᵢ / N₁; all of it again until the turns and the wire stop changing (at most 50 rounds);
+no-load voltage Uᵢ₀ = U₁·Nᵢ / N₁, regulation (Uᵢ₀ − Uᵢ) / Uᵢ;
+copper loss I₁²·R₁ + Σ Iᵢ²·Rᵢ (at θ);
+core volume, E-core B·((2A + 2C)·(H + A) − 2·C·H), U-core B·((2A + C)·(H + 2A) − C·H) mm³;
+core mass m = 7.65·10⁻⁶ · volume · kₛ kg, core loss p·m;
+efficiency η = P₂ / (P₂ + copper loss + core loss).</translation>
     </message>
 </context>
 </TS>

@@ -2,9 +2,11 @@
 // window from the drawing, type the windings in with the keyboard, read the
 // results and the verdict, and look at the cross-section.
 #include "uitest.h"
+#include "ui/transformerdialog.h"
 #include "ui/windingsection.h"
 #include "ui/windingsrows.h"
 #include "ui/windingswindow.h"
+#include "windings/transformer.h"
 
 #include <QAbstractButton>
 #include <QDoubleSpinBox>
@@ -695,6 +697,75 @@ private slots:
         }));
         QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("btPrintWindings")), Qt::LeftButton);
         QCOMPARE(asked, 1);
+    }
+
+    // «Из напряжений…» on the core A 20, B 40, C 12.5, H 32, T 1: two
+    // secondaries typed by keys fill the table with the dialog's result,
+    // primary first, and its working temperature; a hand edit then says the
+    // table no longer matches, until it is filled again.
+    void fromVoltagesFillsTheTable()
+    {
+        input("ed_B")->setText(QStringLiteral("40"));
+        input("ed_H")->setText(QStringLiteral("32"));
+        input("ed_A")->setText(QStringLiteral("20"));
+        input("ed_C")->setText(QStringLiteral("12,5"));
+        input("edPLKrep")->setText(QStringLiteral("0"));
+        input("edMater")->setText(QStringLiteral("1"));
+        QTest::mouseClick(form_->findChild<QRadioButton*>("item0"), Qt::LeftButton);
+        QTest::mouseClick(form_->findChild<QPushButton*>("btShow"), Qt::LeftButton);
+        QTest::mouseClick(drawing_->findChild<QPushButton*>(QStringLiteral("btWindings")), Qt::LeftButton);
+        auto* w = drawing_->findChild<WindingsWindow*>(QStringLiteral("WindingsWindow"));
+        QVERIFY(w && QTest::qWaitForWindowExposed(w));
+        QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("btFromVoltages")), Qt::LeftButton);
+        auto* dialog = w->findChild<TransformerDialog*>(QStringLiteral("dlgFromVoltages"));
+        QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
+        const auto type = [dialog](const char* name, const QString& text) {
+            auto* field = dialog->findChild<QWidget*>(QString::fromLatin1(name));
+            QVERIFY2(field && field->isVisible(), name);
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(field, text);
+        };
+        type("seSecondaryVolts1", QStringLiteral("12"));
+        type("seSecondaryAmps1", QStringLiteral("1"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btAddSecondary")), Qt::LeftButton);
+        type("edSecondaryName2", QStringLiteral("Heater"));
+        type("seSecondaryVolts2", QStringLiteral("6,3"));
+        type("seSecondaryAmps2", QStringLiteral("0,5"));
+        type("seWindingTemperature", QStringLiteral("90"));
+        const vintorp::windings::TransformerInputs inputs = dialog->inputs();
+        QCOMPARE(inputs.secondaries.size(), std::size_t(2));
+        QCOMPARE(inputs.secondaries[1].volts, 6.3);
+        QCOMPARE(w->transformerInputs().secondaries[1].name, std::string("Heater"));
+        QVERIFY(dialog->result() && !dialog->result()->failure);
+        const std::vector<vintorp::windings::Winding> rows
+            = vintorp::windings::tableWindings(*dialog->result(), inputs);
+
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btFillTable")), Qt::LeftButton);
+        QTableView* t = table(w);
+        QCOMPARE(t->model()->rowCount(), 3);
+        const QStringList names{"I", "II", "Heater"};
+        for (int r = 0; r < 3; ++r) {
+            QCOMPARE(cellText(t, r, ColName), names[r]);
+            QCOMPARE(cellText(t, r, ColTurns), QString::number(rows[std::size_t(r)].turns));
+            QCOMPARE(cellText(t, r, ColCopper),
+                     QString::number(*rows[std::size_t(r)].copper, 'g', 15).replace('.', ','));
+        }
+        QCOMPARE(w->factors().temperature, 90.0);
+        QCOMPARE(w->result().windings.size(), std::size_t(3));
+        auto* note = w->findChild<QLabel*>(QStringLiteral("lbTransformerNote"));
+        QVERIFY(!note->isVisible());
+
+        t->setFocus();
+        t->setCurrentIndex(cell(t, 1, ColTurns));
+        QLineEdit* editor = typeIntoCell(t, QStringLiteral("7"));
+        QVERIFY(editor && closeWithEnter(t, editor));
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("Таблица изменена вручную и больше не совпадает с расчётом из "
+                                              "напряжений."));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btFillTable")), Qt::LeftButton);
+        QCOMPARE(cellText(t, 1, ColTurns), QString::number(rows[1].turns));
+        QVERIFY(!note->isVisible());
     }
 };
 
