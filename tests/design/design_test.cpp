@@ -93,6 +93,11 @@ TEST(DesignFile, TheBatchToolCalculatesIt)
     EXPECT_EQ(answer["fields"]["Edit15"], "0.35");
     EXPECT_EQ(answer["windings"]["windings"].size(), 3u);
     EXPECT_TRUE(answer["windings"].contains("fits"));
+    // A design keeps the table and the transformer's inputs both, and is answered for both.
+    const nlohmann::json both
+        = nlohmann::json::parse(batch::runLine(writeDesign(WithTransformer(), ",")).output);
+    EXPECT_EQ(both["windings"]["windings"].size(), 3u);
+    EXPECT_EQ(both["transformer"]["secondaries"].size(), 2u);
 }
 
 TEST(DesignFile, BadFilesSayWhatAndWhere)
