@@ -152,6 +152,8 @@ Transformer designTransformer(const TransformerInputs& inputs, const Core& core,
             now.copper[x] = *d;
             table[x].copper = *d;
         }
+        // Nothing built (the build kept to say why): `winding` is the first
+        // one with a problem of its own, or 0 for the bobbin and the factors.
         t.build = buildUp(space, table, bobbin);
         const auto bad = std::find_if(t.build.windings.begin(), t.build.windings.end(),
                                       [](const WindingBuild& b) { return b.problem.has_value(); });
