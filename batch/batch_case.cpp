@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <utility>
@@ -15,7 +16,9 @@
 #include "calc/errors.h"
 #include "calc/fpenv.h"
 #include "calc/memoryview.h"
+#include "calc/numtext.h"
 #include "design/design.h"
+#include "batch/transformer_answer.h"
 #include "batch/windings_answer.h"
 
 namespace vintorp::batch {
@@ -103,6 +106,22 @@ ordered_json templateAnswer(const design::Case& c, const std::optional<calc::Dra
     return {{"status", "written"}, {"path", file}};
 }
 
+// The core as typed, for the transformer; nothing without a core type. A
+// size that is no number is NaN, for the transformer's check to refuse.
+std::optional<windings::Core> coreOf(const calc::MemoryView& view, std::string_view sep)
+{
+    const int type = view.coreType();
+    if (type != calc::ETypeCore && type != calc::UTypeCore) {
+        return std::nullopt;
+    }
+    const auto size = [&](InputField field) {
+        return double(
+            calc::parseNumberOrDefault(view.inputText(field), std::numeric_limits<double>::quiet_NaN(), sep));
+    };
+    return windings::Core{type == calc::UTypeCore, size(InputField::A), size(InputField::B),
+                          size(InputField::C), size(InputField::H)};
+}
+
 // One line's answer; allocation failures are the caller's.
 LineResult answer(std::string_view line, const RunOptions& options, design::Source source)
 {
@@ -131,14 +150,15 @@ LineResult answer(std::string_view line, const RunOptions& options, design::Sour
     if (error) {
         message = options.translate_message ? options.translate_message(*error) : calc::sourceText(*error);
     }
-    ordered_json out = objectWithRoom(5);
+    ordered_json out = objectWithRoom(6);
     out["status"] = status;
     out["message"] = message;
     out["fields"] = fieldsJson(view);
-    const bool windingsAsked = c.windings.present || c.windingFactors.present;
-    // The drawing's numbers, read once for the template and the windings.
+    // "winding_factors" alone asks for the windings; beside "transformer", for its build-up.
+    const bool windingsAsked = c.windings.present || (c.windingFactors.present && !c.transformer.present);
+    // The drawing's numbers, read once for the template, the windings and the transformer.
     std::optional<calc::DrawingNumbers> drawn;
-    if (status == "ok" && (c.templatePath.present || windingsAsked)) {
+    if (status == "ok" && (c.templatePath.present || windingsAsked || c.transformer.present)) {
         drawn = calc::readDrawingNumbers(view.fields(), c.sep);
     }
     if (c.templatePath.present) {
@@ -148,6 +168,10 @@ LineResult answer(std::string_view line, const RunOptions& options, design::Sour
         json windings = std::move(c.windings.tree).value_or(json());
         out["windings"] = windingsAnswer(windings, c.windings.truncated,
                                          c.windingFactors.tree.value_or(json()), drawn, options);
+    }
+    if (c.transformer.present) {
+        out["transformer"] = transformerAnswer(c.transformer, c.windingFactors.tree.value_or(json()),
+                                               coreOf(view, c.sep), drawn, options);
     }
     return {dump(out), true, {}};
 }

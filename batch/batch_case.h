@@ -66,6 +66,34 @@ using WindingsWords = std::function<std::string(WindingsFault, int winding, std:
 // and depth D (mm, as texts), in the language asked for.
 using NoRoomWords = std::function<std::string(std::string_view length, std::string_view depth)>;
 
+// What is wrong with a case's "transformer", or why it could not be worked
+// out (the windings' faults and a bobbin with no room are worded as above).
+enum class TransformerFault {
+    NotAnObject,  // key: holds something other than an object
+    TooLarge,  // more than `high` values on a level of "transformer"
+    Missing,  // key: not given
+    Number,  // key: value, not a number from low to high
+    WholeNumber,  // key: value, not a whole number from low to high
+    SecondariesList,  // key: value, not a list (of low to high secondaries)
+    SecondariesCount,  // key: value secondaries, not low to high
+    NameText,  // key: value, not a text (of at most `high` characters)
+    NameLength,  // key: a name of value characters, more than `high`
+    Core,  // a size of the core (`number`) is not a positive number
+    NoWire,  // winding: no standard wire has the `number` mm² it needs; the table's largest has `high`
+    TooFewTurns,  // winding: `number` turns (fewer than one)
+    TooManyTurns,  // winding: `number` turns, more than `high`
+    Unsettled,  // the turns and the copper still change after `number` rounds
+};
+struct TransformerIssue {
+    TransformerFault fault;
+    std::string_view key = {};  // "transformer.flux", "transformer.secondaries[2].amps" …
+    std::string_view value = {};  // as given, as JSON text
+    double number = 0, low = 0, high = 0;
+    int winding = 0;  // 1 the primary, 2 … the secondaries (the rows of the windings table)
+    std::string_view name = {};  // the winding's, as the message quotes it
+};
+using TransformerWords = std::function<std::string(const TransformerIssue&)>;
+
 // The words of the refusals and faults above are the language layer's
 // (lang/batchwords.h); this library passes on their kinds and arguments only.
 struct RunOptions {
@@ -74,6 +102,7 @@ struct RunOptions {
     RefusalWords word_refusal;  // none: the message is left empty
     WindingsWords word_windings;  // none: the message is left empty
     NoRoomWords word_no_room;  // none: the message is left empty
+    TransformerWords word_transformer;  // none: the message is left empty
     // Why a line or a file is no case; none: design::readErrorText.
     std::function<std::string(const design::ReadError&)> word_read_error;
 };

@@ -178,6 +178,9 @@ int main(int argc, char** argv)
               return vintorp::lang::windingsWords(fault, winding, name, translator ? &*translator : nullptr)
                   .toStdString();
           };
+    options.word_transformer = [&translator](const vintorp::batch::TransformerIssue& issue) {
+        return vintorp::lang::transformerWords(issue, translator ? &*translator : nullptr).toStdString();
+    };
     options.word_no_room = [&translator](std::string_view length, std::string_view depth) {
         return vintorp::lang::noRoomWords(length, depth, translator ? &*translator : nullptr).toStdString();
     };

@@ -16,7 +16,21 @@ using nlohmann::json;
 using nlohmann::ordered_json;
 using windings::Problem;
 
-WindingsFault faultOf(Problem problem)
+}  // namespace
+
+std::string shortened(std::string_view name)
+{
+    constexpr std::size_t kMaxQuoted = 40;
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < name.size(); ++at) {
+        if ((static_cast<unsigned char>(name[at]) & 0xC0) != 0x80 && characters++ == kMaxQuoted) {
+            return std::string(name.substr(0, at)) + "…";
+        }
+    }
+    return std::string(name);
+}
+
+WindingsFault windingsFault(Problem problem)
 {
     switch (problem) {
     case Problem::Turns: return WindingsFault::Turns;
@@ -32,20 +46,28 @@ WindingsFault faultOf(Problem problem)
     return WindingsFault::Turns;
 }
 
-// A name as a message quotes it: its first kMaxQuoted characters, "…" for the rest.
-constexpr std::size_t kMaxQuoted = 40;
-std::string shortened(std::string_view name)
+std::optional<WindingsFault> windingsFault(windings::FactorProblem problem)
 {
-    std::size_t characters = 0;
-    for (std::size_t at = 0; at < name.size(); ++at) {
-        if ((static_cast<unsigned char>(name[at]) & 0xC0) != 0x80 && characters++ == kMaxQuoted) {
-            return std::string(name.substr(0, at)) + "…";
-        }
+    switch (problem) {
+    case windings::FactorProblem::Margin: return WindingsFault::Margin;
+    case windings::FactorProblem::Bulge: return WindingsFault::Bulge;
+    case windings::FactorProblem::Temperature: return WindingsFault::Temperature;
+    case windings::FactorProblem::MarginTakesLength: return WindingsFault::MarginTakesLength;
     }
-    return std::string(name);
+    return std::nullopt;
 }
 
-}  // namespace
+ordered_json noRoomAnswer(const windings::Space& space, const RunOptions& options)
+{
+    const std::string length = windings::fixedText(space.length, 2),
+                      depth = windings::fixedText(space.depth, 2);
+    ordered_json out = objectWithRoom(4);
+    out["status"] = "error";
+    out["message"] = options.word_no_room ? options.word_no_room(length, depth) : std::string();
+    out["length"] = space.length;
+    out["depth"] = space.depth;
+    return out;
+}
 
 ordered_json objectWithRoom(std::size_t members)
 {
@@ -93,19 +115,11 @@ ordered_json windingsAnswer(json& list, bool truncated, const json& factors,
     }
     const windings::BuildUp result = windings::buildUp(*space, input, f);
     if (result.noRoom) {
-        const std::string length = windings::fixedText(space->length, 2), depth = windings::fixedText(space->depth, 2);
-        ordered_json out = error(options.word_no_room ? options.word_no_room(length, depth) : std::string());
-        out["length"] = space->length;
-        out["depth"] = space->depth;
-        return out;
+        return noRoomAnswer(*space, options);
     }
     if (result.factorProblem) {
-        switch (*result.factorProblem) {
-        case windings::FactorProblem::Margin: return error(words(WindingsFault::Margin));
-        case windings::FactorProblem::Bulge: return error(words(WindingsFault::Bulge));
-        case windings::FactorProblem::Temperature: return error(words(WindingsFault::Temperature));
-        case windings::FactorProblem::MarginTakesLength:
-            return error(words(WindingsFault::MarginTakesLength));
+        if (const auto fault = windingsFault(*result.factorProblem)) {
+            return error(words(*fault));
         }
     }
     ordered_json out = objectWithRoom(8);
@@ -120,8 +134,8 @@ ordered_json windingsAnswer(json& list, bool truncated, const json& factors,
         ordered_json w = objectWithRoom(9);
         w["name"] = std::move(input[i].name);
         if (b.problem) {
-            w["error"]
-                = words(faultOf(*b.problem), int(i + 1), shortened(w["name"].get_ref<const std::string&>()));
+            w["error"] = words(windingsFault(*b.problem), int(i + 1),
+                               shortened(w["name"].get_ref<const std::string&>()));
         } else {
             w["per_layer"] = b.perLayer;
             w["layers"] = b.layers;

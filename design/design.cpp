@@ -28,6 +28,7 @@ enum class Kind {
     Flag,  // a template setting, true or false
     Windings,  // a list of windings
     Factors,  // the winding factors, an object
+    Transformer,  // the transformer's inputs, an object
 };
 
 struct Key {
@@ -82,6 +83,7 @@ constexpr std::array kKeys = {
     flag("labels", &TS::labels),
     Key{"windings", Kind::Windings},
     Key{"winding_factors", Kind::Factors},
+    Key{"transformer", Kind::Transformer},
 };
 using KeyValues = std::array<KeyValue, kKeys.size()>;
 
@@ -121,11 +123,45 @@ constexpr std::array kFactorKeys = {
     FactorKey{"temperature", windings::kMinTemperature, windings::kMaxTemperature, &windings::Factors::temperature},
 };
 
+// The keys of "transformer" and of each of its secondaries, their ranges
+// from windings/transformer.h.
+using Inputs = windings::TransformerInputs;
+struct TransformerKey {
+    std::string_view name;
+    double low, high;
+    double Inputs::*number = nullptr;
+    int Inputs::*whole = nullptr;
+};
+constexpr std::array kTransformerKeys = {
+    TransformerKey{"mains", windings::kMinMains, windings::kMaxMains, &Inputs::mains},
+    TransformerKey{"frequency", windings::kMinFrequency, windings::kMaxFrequency, &Inputs::frequency},
+    TransformerKey{"flux", windings::kMinFlux, windings::kMaxFlux, &Inputs::flux},
+    TransformerKey{"stacking", windings::kMinStacking, windings::kMaxStacking, &Inputs::stacking},
+    TransformerKey{"density", windings::kMinDensity, windings::kMaxDensity, &Inputs::density},
+    TransformerKey{"grade", windings::kMinGrade, windings::kMaxGrade, nullptr, &Inputs::grade},
+    TransformerKey{"temperature", windings::kMinTemperature, windings::kMaxTemperature, &Inputs::temperature},
+    TransformerKey{"core_loss", windings::kMinCoreLoss, windings::kMaxCoreLoss, &Inputs::coreLoss},
+    TransformerKey{"between", 0, windings::kMaxInsulation, &Inputs::between},
+    TransformerKey{"over", 0, windings::kMaxInsulation, &Inputs::over},
+};
+constexpr std::string_view kSecondaries = "secondaries";
+struct SecondaryKey {
+    std::string_view name;
+    double low, high;
+    double windings::Secondary::*to;
+};
+constexpr std::array kSecondaryKeys = {
+    SecondaryKey{"volts", windings::kMinVolts, windings::kMaxVolts, &windings::Secondary::volts},
+    SecondaryKey{"amps", windings::kMinAmps, windings::kMaxAmps, &windings::Secondary::amps},
+};
+
 // ---- Reading the keys' values -----------------------------------------------
 
-// Of the values of "windings" and "winding_factors" only so much is built: an
-// array of objects of plain values, at most kMaxWindings of them a level.
-constexpr std::size_t kMaxTreeLevels = 2;
+// Of the values of "windings", "winding_factors" and "transformer" only so
+// much is built: at most kMaxWindings plain values, arrays or objects a level,
+// two levels deep (an array of objects of plain values), "transformer" three
+// (its secondaries).
+constexpr std::size_t kMaxTreeLevels = 2, kMaxTransformerLevels = 3;
 constexpr std::size_t kMaxTreeElements = kMaxWindings;
 
 // Reads bytes as the JSON reader's events, keeping only the values of the
@@ -202,7 +238,7 @@ private:
         if (depth_ == 0)
             is_object_ = object;
         if (building()) {
-            if (skipped_ == 0 && building_.size() < kMaxTreeLevels
+            if (skipped_ == 0 && building_.size() < tree_levels_
                 && add(object ? json::object() : json::array())) {
                 json& parent = *building_.back();
                 building_.push_back(parent.is_array() ? &parent.back() : &parent[key_]);
@@ -211,10 +247,12 @@ private:
                 ++skipped_;
             }
         } else if (wanted()
-                   && (kKeys[current_].kind == Kind::Windings || kKeys[current_].kind == Kind::Factors)) {
+                   && (kKeys[current_].kind == Kind::Windings || kKeys[current_].kind == Kind::Factors
+                       || kKeys[current_].kind == Kind::Transformer)) {
             tree_ = object ? json::object() : json::array();
             building_ = {&tree_};
             tree_key_ = current_;
+            tree_levels_ = kKeys[current_].kind == Kind::Transformer ? kMaxTransformerLevels : kMaxTreeLevels;
         } else {
             value();  // an array or object under another key of the table: the wrong kind
         }
@@ -237,7 +275,7 @@ private:
         return true;
     }
 
-    // Inside the value of "windings" or "winding_factors".
+    // Inside the value of "windings", "winding_factors" or "transformer".
     bool building() const { return !building_.empty(); }
 
     // A plain value into the tree; the reader goes on whether it fitted or not.
@@ -278,8 +316,9 @@ private:
     KeyValues values_;
     Fault fault_ = Fault::NotJson;
     std::size_t position_ = 0;
-    json tree_;  // the value of "windings" or "winding_factors" being built
+    json tree_;  // the value of "windings", "winding_factors" or "transformer" being built
     std::size_t tree_key_ = 0;
+    std::size_t tree_levels_ = kMaxTreeLevels;  // how deep it is built
     std::vector<json*> building_;  // its open arrays and objects, innermost last
     std::size_t skipped_ = 0;  // levels inside it too deep to build
     std::string key_;  // the key of its next value, in an object
@@ -446,10 +485,15 @@ Case readKeys(KeyValues& values, Source source)
             break;
         case Kind::Windings: c.windings = std::move(v); break;
         case Kind::Factors: c.windingFactors = std::move(v); break;
+        case Kind::Transformer: c.transformer = std::move(v); break;
         }
     }
-    if (!design)
+    if (!design) {
+        // The transformer's windings would take the place of the line's own.
+        if (c.transformer.present && c.windings.present)
+            throw Bad{{Fault::Together, "transformer", 0, 0, 0, 0, 0, "windings"}};
         return c;
+    }
     // A design's windings, each refusing the whole file.
     if (c.windings.present) {
         if (!c.windings.tree || !c.windings.tree->is_array())
@@ -472,7 +516,69 @@ Case readKeys(KeyValues& values, Source source)
             throw Bad{std::move(*error)};
         c.design.factors = std::get<windings::Factors>(f);
     }
+    if (c.transformer.present) {
+        if (!c.transformer.tree)
+            refuse(Fault::WrongKind, "transformer");
+        auto t = readTransformer(*c.transformer.tree, c.transformer.truncated);
+        if (auto* problem = std::get_if<TransformerProblem>(&t))
+            throw Bad{std::move(problem->error)};
+        c.design.transformer = std::move(std::get<windings::TransformerInputs>(t));
+    }
     return c;
+}
+
+// A value as a message quotes it: a number as JSON writes it, a text's first
+// kMaxQuoted characters (and "…"), a list or an object by its brackets only.
+constexpr std::size_t kMaxQuoted = 40;
+std::string quoted(const json& value)
+{
+    if (value.is_array())
+        return "[…]";
+    if (value.is_object())
+        return "{…}";
+    if (!value.is_string())
+        return value.dump(-1, ' ', false, json::error_handler_t::replace);
+    const std::string& text = value.get_ref<const std::string&>();
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80 && characters++ == kMaxQuoted) {
+            const json shortened = text.substr(0, at);
+            return shortened.dump(-1, ' ', false, json::error_handler_t::replace) + "…";
+        }
+    }
+    return value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+// Thrown while a "transformer" object is read.
+struct TransformerBad {
+    TransformerProblem problem;
+};
+
+[[noreturn]] void refuseTransformer(Fault fault, std::string key, TransformerProblem::Holds holds,
+                                    std::string value = {}, double low = 0, double high = 0)
+{
+    throw TransformerBad{{{fault, std::move(key)}, holds, std::move(value), low, high}};
+}
+
+// The number under `name` in `object`, or nothing when it is not there.
+std::optional<double> transformerNumber(const json& object, std::string_view name, const std::string& at,
+                                        double low, double high, bool whole, bool required)
+{
+    const auto it = object.find(name);
+    const std::string key = at + "." + std::string(name);
+    using Holds = TransformerProblem::Holds;
+    const Holds holds = whole ? Holds::Whole : Holds::Number;
+    if (it == object.end()) {
+        if (required)
+            refuseTransformer(Fault::Missing, key, holds, {}, low, high);
+        return std::nullopt;
+    }
+    if (!it->is_number() || (whole && !isWhole(it->get<double>())))
+        refuseTransformer(Fault::WrongKind, key, holds, quoted(*it), low, high);
+    const double v = it->get<double>();
+    if (!(v >= low && v <= high))
+        refuseTransformer(Fault::OutOfRange, key, holds, quoted(*it), low, high);
+    return v;
 }
 
 KeyValue valueOf(const json& object, std::string_view name)
@@ -544,6 +650,63 @@ std::variant<windings::Factors, ReadError> readFactors(const json& object, Sourc
         return f;
     } catch (const Bad& bad) {
         return bad.error;
+    }
+}
+
+std::variant<windings::TransformerInputs, TransformerProblem> readTransformer(const json& object,
+                                                                              bool truncated)
+{
+    using Holds = TransformerProblem::Holds;
+    const std::string at = "transformer";
+    try {
+        if (!object.is_object())
+            refuseTransformer(Fault::WrongKind, at, Holds::Object, quoted(object));
+        if (truncated)
+            refuseTransformer(Fault::OutOfRange, at, Holds::Less, {}, 0, double(kMaxTreeElements));
+        windings::TransformerInputs t;
+        for (const TransformerKey& key : kTransformerKeys) {
+            if (const auto v
+                = transformerNumber(object, key.name, at, key.low, key.high, key.whole != nullptr, false)) {
+                if (key.whole)
+                    t.*key.whole = int(*v);
+                else
+                    t.*key.number = *v;
+            }
+        }
+        const std::string list = at + "." + std::string(kSecondaries);
+        const double fewest = double(windings::kMinSecondaries), most = double(windings::kMaxSecondaries);
+        const auto secondaries = object.find(kSecondaries);
+        if (secondaries == object.end())
+            refuseTransformer(Fault::Missing, list, Holds::Secondaries, {}, fewest, most);
+        if (!secondaries->is_array())
+            refuseTransformer(Fault::WrongKind, list, Holds::Secondaries, quoted(*secondaries), fewest, most);
+        if (secondaries->size() < windings::kMinSecondaries
+            || secondaries->size() > windings::kMaxSecondaries)
+            refuseTransformer(Fault::OutOfRange, list, Holds::Secondaries,
+                              std::to_string(secondaries->size()), fewest, most);
+        for (std::size_t i = 0; i < secondaries->size(); ++i) {
+            const json& s = (*secondaries)[i];
+            const std::string here = list + "[" + std::to_string(i + 1) + "]";
+            if (!s.is_object())
+                refuseTransformer(Fault::WrongKind, here, Holds::Object, quoted(s));
+            windings::Secondary secondary;
+            if (const auto name = s.find("name"); name != s.end()) {
+                if (!name->is_string())
+                    refuseTransformer(Fault::WrongKind, here + ".name", Holds::Name, quoted(*name), 0,
+                                      double(windings::kMaxName));
+                const std::string& text = name->get_ref<const std::string&>();
+                if (const std::size_t length = characters(text); length > windings::kMaxName)
+                    refuseTransformer(Fault::OutOfRange, here + ".name", Holds::Name, std::to_string(length),
+                                      0, double(windings::kMaxName));
+                secondary.name = text;
+            }
+            for (const SecondaryKey& key : kSecondaryKeys)
+                secondary.*key.to = *transformerNumber(s, key.name, here, key.low, key.high, false, true);
+            t.secondaries.push_back(std::move(secondary));
+        }
+        return t;
+    } catch (const TransformerBad& bad) {
+        return bad.problem;
     }
 }
 
@@ -634,6 +797,7 @@ std::string readErrorText(const ReadError& e)
         return key + " holds " + std::to_string(e.length) + " characters, the field "
                + std::to_string(e.limit);
     case Fault::DecimalComma: return key + " holds \",\": a design stores numbers with \".\"";
+    case Fault::Together: return "keys \"" + e.key + "\" and \"" + e.other + "\" cannot be on one line";
     }
     return "not a case";
 }
@@ -679,6 +843,24 @@ std::string writeDesign(const Design& d, std::string_view sep)
     j["windings"] = std::move(list);
     j["winding_factors"]
         = {{"margin", d.factors.margin}, {"bulge", d.factors.bulge}, {"temperature", d.factors.temperature}};
+    if (const auto& t = d.transformer) {
+        ordered_json o = ordered_json::object();
+        for (const TransformerKey& key : kTransformerKeys) {
+            if (key.whole)
+                o[std::string(key.name)] = (*t).*key.whole;
+            else
+                o[std::string(key.name)] = (*t).*key.number;
+        }
+        ordered_json list = ordered_json::array();
+        for (const windings::Secondary& s : t->secondaries) {
+            ordered_json secondary = {{"name", s.name}};
+            for (const SecondaryKey& key : kSecondaryKeys)
+                secondary[std::string(key.name)] = s.*key.to;
+            list.push_back(std::move(secondary));
+        }
+        o[std::string(kSecondaries)] = std::move(list);
+        j["transformer"] = std::move(o);
+    }
     const TemplateSettings& t = d.templateSettings;
     for (const Key& key : kKeys) {
         const std::string name(key.name);

@@ -4,7 +4,7 @@
 //
 //   {"format":"vintorp-design","version":1,"A":"20","B":"25","C":"10","H":"30",
 //    "K":"0","T":"1","type":0,"sep":".","windings":[...],"winding_factors":{...},
-//    "bobbins":1,...}
+//    "transformer":{...},"bobbins":1,...}
 //
 // The six texts are stored with "." as their decimal separator, whatever the
 // user's; a design reads back with the separator of the reader's choice.
@@ -19,6 +19,7 @@
 
 #include "design/templatesettings.h"
 #include "windings/buildup.h"
+#include "windings/transformer.h"
 
 #include <nlohmann/json.hpp>
 
@@ -41,6 +42,9 @@ struct Design {
     int coreType = 0;  // -1, 0 or 1
     std::vector<windings::Winding> windings;
     windings::Factors factors;
+    // The inputs of the transformer worked out from its voltages; absent:
+    // not asked for (the file then has no "transformer").
+    std::optional<windings::TransformerInputs> transformer;
     TemplateSettings templateSettings;
 };
 
@@ -59,6 +63,7 @@ enum class Fault {
     OutOfRange,  // key: a value out of its range
     TooLong,  // key: a text of `length` characters, longer than its field's `limit`
     DecimalComma,  // key: a number text with ",", where a design stores "."
+    Together,  // key and `other`: a batch line may hold only one of them
 };
 struct ReadError {
     Fault fault;
@@ -66,6 +71,7 @@ struct ReadError {
     std::size_t line = 0, column = 0;  // of a syntax error, from 1
     std::size_t byte = 0;  // the same place, counted in bytes from 1
     std::size_t length = 0, limit = 0;  // of TooLong
+    std::string other = {};  // of Together
 };
 
 // What is read as what.
@@ -80,7 +86,7 @@ struct KeyValue {
     std::optional<std::string> text;
     std::optional<double> number;
     std::optional<bool> flag;
-    std::optional<nlohmann::json> tree;  // of "windings" and "winding_factors": an array or object
+    std::optional<nlohmann::json> tree;  // of "windings", "winding_factors" and "transformer"
     bool truncated = false;  // the tree had more than kMaxWindings elements on a level
 };
 
@@ -90,7 +96,7 @@ struct Case {
     std::string sep;  // the inputs' separator
     bool isDesign = false;  // read as a design
     KeyValue templatePath;  // "template", a batch's own key
-    KeyValue windings, windingFactors;  // as given, for the batch's answer
+    KeyValue windings, windingFactors, transformer;  // as given, for the batch's answer
     // A batch line's template setting of the wrong kind, refused with the
     // template; a design refuses the whole file for it instead.
     std::optional<ReadError> settingsFault;
@@ -109,6 +115,32 @@ std::variant<windings::Winding, ReadError> readWinding(nlohmann::json& object, c
                                                        Source source);
 // The factors of "winding_factors", by the same rules.
 std::variant<windings::Factors, ReadError> readFactors(const nlohmann::json& object, Source source);
+
+// What is wrong with a "transformer" object: the read error a design is
+// refused with, and for the batch tool's words what the key must hold, the
+// value as given and its range.
+struct TransformerProblem {
+    // Missing, WrongKind or OutOfRange of "transformer.flux", "transformer.secondaries[2].amps" …
+    ReadError error;
+    enum class Holds {
+        Object,  // "transformer" or a secondary: an object
+        Secondaries,  // a list of `low` to `high` secondaries
+        Number,  // a number from `low` to `high`
+        Whole,  // a whole number from `low` to `high`
+        Name,  // a text of at most `high` characters
+        Less,  // at most kMaxWindings values on each level
+    } holds;
+    std::string value;  // as given, as JSON text (a long text shortened, a list or object as […] or {…}); of
+                        // Secondaries their count, of Name its length in characters
+    double low = 0, high = 0;
+};
+
+// The inputs of a "transformer" object (see windings/transformer.h); the key
+// table of design.cpp holds each key's range, from that header's constants,
+// for a design and a batch line alike. `truncated`: the object held more
+// than the reader builds. Unknown keys are passed over, as everywhere.
+std::variant<windings::TransformerInputs, TransformerProblem> readTransformer(const nlohmann::json& object,
+                                                                              bool truncated = false);
 
 // The design in `bytes`, its texts turned to `sep`.
 std::variant<Design, ReadError> readDesign(std::string_view bytes, std::string_view sep);

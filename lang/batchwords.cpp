@@ -133,6 +133,76 @@ QString windingsWords(batch::WindingsFault fault, int winding, std::string_view 
     return {};
 }
 
+QString transformerWords(const batch::TransformerIssue& issue, const QTranslator* translator)
+{
+    using batch::TransformerFault;
+    const QString key = utf8(issue.key), value = utf8(issue.value);
+    // A key's value: %1 the key, %2 the value, %3 and %4 its range.
+    const auto keyed = [&](const char* source) {
+        return text(source, translator).arg(key, value, limit(issue.low), limit(issue.high));
+    };
+    // A name's: %1 the key, %2 the value, %3 the longest.
+    const auto named
+        = [&](const char* source) { return text(source, translator).arg(key, value, limit(issue.high)); };
+    // A winding's: %1 the winding, %2 its name, %3 the number, %4 the limit
+    // (in one call: a name may hold "%4").
+    const auto winding = [&](const char* source, const QString& number, const QString& high = {}) {
+        const QString words = text(source, translator), place = QString::number(issue.winding);
+        return high.isNull() ? words.arg(place, utf8(issue.name), number)
+                             : words.arg(place, utf8(issue.name), number, high);
+    };
+    const QString turns = QString::number(issue.number, 'f', 0);
+    switch (issue.fault) {
+    case TransformerFault::NotAnObject:
+        return text(QT_TRANSLATE_NOOP("Batch", "значение ключа \"%1\" должно быть объектом"), translator)
+            .arg(key);
+    case TransformerFault::TooLarge:
+        return text(QT_TRANSLATE_NOOP("Batch", "в ключе \"transformer\" больше %1 значений на одном уровне"),
+                    translator)
+            .arg(limit(issue.high));
+    case TransformerFault::Missing:
+        return text(QT_TRANSLATE_NOOP("Batch", "%1: нет значения"), translator).arg(key);
+    case TransformerFault::Number:
+        return keyed(QT_TRANSLATE_NOOP("Batch", "%1: %2 — должно быть от %3 до %4"));
+    case TransformerFault::WholeNumber:
+        return keyed(QT_TRANSLATE_NOOP("Batch", "%1: %2 — должно быть целым числом от %3 до %4"));
+    case TransformerFault::SecondariesList:
+        return keyed(QT_TRANSLATE_NOOP("Batch", "%1: %2 — должно быть списком из %3–%4 вторичных обмоток"));
+    case TransformerFault::SecondariesCount:
+        return keyed(QT_TRANSLATE_NOOP("Batch", "%1: вторичных обмоток %2, а можно от %3 до %4"));
+    case TransformerFault::NameText:
+        return named(QT_TRANSLATE_NOOP("Batch", "%1: %2 — должно быть строкой не длиннее %3 символов"));
+    case TransformerFault::NameLength:
+        return named(QT_TRANSLATE_NOOP("Batch", "%1: имя из %2 символов, а можно не больше %3"));
+    case TransformerFault::Core:
+        return text(QT_TRANSLATE_NOOP("Batch", "transformer: размеры сердечника A, B, C и H должны быть "
+                                               "положительными числами"),
+                    translator);
+    case TransformerFault::NoWire:
+        return winding(QT_TRANSLATE_NOOP("Batch",
+                                         "обмотка %1 («%2»): её ток при этой плотности тока не несёт ни "
+                                         "один стандартный провод — нужно %3 мм² меди, у самого "
+                                         "толстого провода таблицы %4 мм²"),
+                       QString::number(issue.number, 'f', 2), QString::number(issue.high, 'f', 2));
+    case TransformerFault::TooFewTurns:
+        return winding(QT_TRANSLATE_NOOP("Batch",
+                                         "обмотка %1 («%2»): выходит %3 витков — витков на вольт слишком "
+                                         "мало для напряжения сети, или сопротивление обмотки "
+                                         "забирает его целиком"),
+                       turns);
+    case TransformerFault::TooManyTurns:
+        return winding(QT_TRANSLATE_NOOP("Batch", "обмотка %1 («%2»): выходит %3 витков, больше %4"), turns,
+                       limit(long(issue.high)));
+    case TransformerFault::Unsettled:
+        return text(QT_TRANSLATE_NOOP("Batch",
+                                      "transformer: витки и провод не установились за %1 приближений, "
+                                      "результата нет"),
+                    translator)
+            .arg(turns);
+    }
+    return {};
+}
+
 QString noRoomWords(std::string_view length, std::string_view depth, const QTranslator* translator)
 {
     return text(QT_TRANSLATE_NOOP("Batch", "у каркаса нет места для обмоток: длина намотки L %1 мм, "

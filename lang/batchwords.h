@@ -1,5 +1,5 @@
 // The batch tool's own words: why a case's template was not tried, what is
-// wrong with its windings, a bobbin with no winding room. Russian at the
+// wrong with its windings or its transformer, a bobbin with no winding room. Russian at the
 // source (context "Batch"), English through the program's translation, each
 // limit from the constant the reader checks against.
 #pragma once
@@ -23,6 +23,9 @@ QString refusalWords(batch::TemplateRefusal refusal, std::string_view key, const
 // as the message quotes it.
 QString windingsWords(batch::WindingsFault fault, int winding, std::string_view name,
                       const QTranslator* translator);
+
+// What is wrong with the transformer, or why it could not be worked out.
+QString transformerWords(const batch::TransformerIssue& issue, const QTranslator* translator);
 
 // A bobbin with no winding room, its winding length L and depth D (mm, as texts).
 QString noRoomWords(std::string_view length, std::string_view depth, const QTranslator* translator);

@@ -54,6 +54,9 @@ QString designReadReason(const design::ReadError& error, const QTranslator* tran
     case design::Fault::DecimalComma:
         return words(QT_TRANSLATE_NOOP("DesignFile", "в «%1» запятая: проект хранит числа с точкой"))
             .arg(key);
+    case design::Fault::Together:
+        return words(QT_TRANSLATE_NOOP("DesignFile", "«%1» и «%2» не могут быть вместе"))
+            .arg(key, QString::fromStdString(error.other));
     }
     return words(QT_TRANSLATE_NOOP("DesignFile", "это не проект Vintorp"));
 }

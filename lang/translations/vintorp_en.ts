@@ -210,6 +210,62 @@
         <source>обмотка %1 («%2»): нужен wire (от %3 до %4 мм) или copper (от %5 до %6 мм)</source>
         <translation>winding %1 (&quot;%2&quot;): give wire (%3 to %4 mm) or copper (%5 to %6 mm)</translation>
     </message>
+    <message>
+        <source>значение ключа &quot;%1&quot; должно быть объектом</source>
+        <translation>key &quot;%1&quot; must be an object</translation>
+    </message>
+    <message>
+        <source>в ключе &quot;transformer&quot; больше %1 значений на одном уровне</source>
+        <translation>key &quot;transformer&quot; holds more than %1 values on one level</translation>
+    </message>
+    <message>
+        <source>%1: нет значения</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>%1: %2 — должно быть от %3 до %4</source>
+        <translation>%1: %2 must be %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 — должно быть целым числом от %3 до %4</source>
+        <translation>%1: %2 must be a whole number from %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 — должно быть списком из %3–%4 вторичных обмоток</source>
+        <translation>%1: %2 must be a list of %3 to %4 secondaries</translation>
+    </message>
+    <message>
+        <source>%1: вторичных обмоток %2, а можно от %3 до %4</source>
+        <translation>%1: %2 secondaries, must be %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 — должно быть строкой не длиннее %3 символов</source>
+        <translation>%1: %2 must be a string of at most %3 characters</translation>
+    </message>
+    <message>
+        <source>%1: имя из %2 символов, а можно не больше %3</source>
+        <translation>%1: a name of %2 characters, must be at most %3</translation>
+    </message>
+    <message>
+        <source>transformer: размеры сердечника A, B, C и H должны быть положительными числами</source>
+        <translation>transformer: the core&apos;s A, B, C and H must be positive numbers</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): её ток при этой плотности тока не несёт ни один стандартный провод — нужно %3 мм² меди, у самого толстого провода таблицы %4 мм²</source>
+        <translation>winding %1 (&quot;%2&quot;): no standard wire carries its current at this current density: it needs %3 mm² of copper, the thickest wire of the table has %4 mm²</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): выходит %3 витков — витков на вольт слишком мало для напряжения сети, или сопротивление обмотки забирает его целиком</source>
+        <translation>winding %1 (&quot;%2&quot;): %3 turns: too few turns per volt for the mains voltage, or the winding&apos;s own resistance takes all of it</translation>
+    </message>
+    <message>
+        <source>обмотка %1 («%2»): выходит %3 витков, больше %4</source>
+        <translation>winding %1 (&quot;%2&quot;): %3 turns, more than %4</translation>
+    </message>
+    <message>
+        <source>transformer: витки и провод не установились за %1 приближений, результата нет</source>
+        <translation>transformer: the turns and the wire have not settled after %1 rounds; no result</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -617,6 +673,10 @@ exactly on the tabs&apos; fold lines.</translation>
     <message>
         <source>файл больше %1 МБ</source>
         <translation>the file is larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>«%1» и «%2» не могут быть вместе</source>
+        <translation>“%1” and “%2” cannot be given together</translation>
     </message>
 </context>
 <context>

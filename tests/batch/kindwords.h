@@ -25,6 +25,13 @@ inline std::string NoRoom(std::string_view length, std::string_view depth)
     return "no room " + std::string(length) + " " + std::string(depth);
 }
 
+inline std::string Transformer(TransformerFault fault, std::string_view key = {}, std::string_view value = {},
+                               int winding = 0)
+{
+    return "transformer " + std::to_string(int(fault)) + " of " + std::string(key) + " " + std::string(value)
+           + " " + std::to_string(winding);
+}
+
 inline RunOptions KindWords()
 {
     RunOptions options;
@@ -33,6 +40,8 @@ inline RunOptions KindWords()
     options.word_windings
         = [](WindingsFault fault, int winding, std::string_view name) { return Fault(fault, winding, name); };
     options.word_no_room = NoRoom;
+    options.word_transformer
+        = [](const TransformerIssue& i) { return Transformer(i.fault, i.key, i.value, i.winding); };
     return options;
 }
 

@@ -27,8 +27,38 @@ Design Sample()
     return d;
 }
 
+// The sample with the inputs of a transformer worked out from its voltages.
+Design WithTransformer()
+{
+    Design d = Sample();
+    windings::TransformerInputs& t = d.transformer.emplace();
+    t.flux = 1.2;
+    t.grade = 1;
+    t.secondaries = {{"II", 12.6, 1.5}, {"Накал", 6.3, 0.3}};
+    return d;
+}
+
 TEST(DesignFile, SameUnderAnySeparatorAndByteForByte)
 {
+    // Without a transformer the file has no "transformer" at all.
+    EXPECT_EQ(writeDesign(Sample(), ",").find("transformer"), std::string::npos);
+    for (const Design& sample : {Sample(), WithTransformer()}) {
+        const std::string comma = writeDesign(sample, ",");
+        const auto read = readDesign(comma, ".");
+        ASSERT_TRUE(std::holds_alternative<Design>(read)) << comma;
+        const Design& d = std::get<Design>(read);
+        EXPECT_EQ(d.transformer.has_value(), sample.transformer.has_value());
+        if (d.transformer) {
+            EXPECT_EQ(d.transformer->flux, 1.2);
+            EXPECT_EQ(d.transformer->grade, 1);
+            EXPECT_EQ(d.transformer->mains, windings::kDefaultMains);
+            ASSERT_EQ(d.transformer->secondaries.size(), 2u);
+            EXPECT_EQ(d.transformer->secondaries[1].name, "Накал");
+            EXPECT_EQ(d.transformer->secondaries[1].volts, 6.3);
+            EXPECT_EQ(d.transformer->secondaries[1].amps, 0.3);
+        }
+        EXPECT_EQ(writeDesign(d, "."), comma);
+    }
     const std::string comma = writeDesign(Sample(), ",");
     EXPECT_EQ(comma.find('\n'), comma.size() - 1);  // one line, for the batch tool
     EXPECT_NE(comma.find(R"("A":"20.5")"), std::string::npos);
@@ -63,11 +93,16 @@ TEST(DesignFile, TheBatchToolCalculatesIt)
     EXPECT_EQ(answer["fields"]["Edit15"], "0.35");
     EXPECT_EQ(answer["windings"]["windings"].size(), 3u);
     EXPECT_TRUE(answer["windings"].contains("fits"));
+    // A design keeps the table and the transformer's inputs both, and is answered for both.
+    const nlohmann::json both
+        = nlohmann::json::parse(batch::runLine(writeDesign(WithTransformer(), ",")).output);
+    EXPECT_EQ(both["windings"]["windings"].size(), 3u);
+    EXPECT_EQ(both["transformer"]["secondaries"].size(), 2u);
 }
 
 TEST(DesignFile, BadFilesSayWhatAndWhere)
 {
-    const std::string good = writeDesign(Sample(), ",");
+    const std::string good = writeDesign(WithTransformer(), ",");
     const auto with = [&good](const std::string& from, const std::string& to) {
         std::string s = good;
         s.replace(s.find(from), from.size(), to);
@@ -96,6 +131,16 @@ TEST(DesignFile, BadFilesSayWhatAndWhere)
         {with(R"("T":"0.35",)", ""), Fault::Missing, "T", 0, 0},
         {with(R"("A":"20.5")", R"("A":"20,5")"), Fault::DecimalComma, "A", 0, 0},
         {with(R"("name":"II")", R"("name":1)"), Fault::WrongKind, "windings[2].name", 0, 0},
+        {with(R"("flux":1.2)", R"("flux":2.5)"), Fault::OutOfRange, "transformer.flux", 0, 0},
+        {with(R"("grade":1,"temperature")", R"("grade":1.5,"temperature")"), Fault::WrongKind,
+         "transformer.grade", 0, 0},
+        {with(R"("amps":0.3)", R"("amps":"0.3")"), Fault::WrongKind, "transformer.secondaries[2].amps", 0, 0},
+        {with(R"(,"amps":0.3)", ""), Fault::Missing, "transformer.secondaries[2].amps", 0, 0},
+        {with(R"("secondaries":[)", R"("secondaries":[{"volts":1,"amps":1},{"volts":1,"amps":1},)"
+                                    R"({"volts":1,"amps":1},{"volts":1,"amps":1},{"volts":1,"amps":1},)"
+                                    R"({"volts":1,"amps":1},{"volts":1,"amps":1},)"),
+         Fault::OutOfRange, "transformer.secondaries", 0, 0},
+        {with(R"("transformer":{)", R"("transformer":7,"x":{)"), Fault::WrongKind, "transformer", 0, 0},
         {"", Fault::Empty, "", 0, 0},
         {" \n", Fault::Empty, "", 0, 0},
         {good + std::string(kMaxFileSize, ' '), Fault::TooLarge, "", 0, 0},
