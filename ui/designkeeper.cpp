@@ -7,6 +7,7 @@
 #include "files/wholefile.h"
 #include "lang/designfile.h"
 #include "lang/files/writtenfile.h"
+#include "transformerdialog.h"
 #include "windingswindow.h"
 
 #include <QAction>
@@ -87,6 +88,9 @@ design::Design DesignKeeper::gather() const
     if (const WindingsWindow* windings = drawing_.windingsWindow()) {
         d.windings = windings->windings();
         d.factors = windings->factors();
+        // «Из напряжений…» as it opens is nothing to keep.
+        if (windings->transformerInputs() != defaultTransformerInputs())
+            d.transformer = windings->transformerInputs();
     }
     d.templateSettings = drawing_.templateSettings();
     return d;
@@ -105,7 +109,9 @@ void DesignKeeper::apply(const design::Design& d)
     drawing_.setTemplateSettings(d.templateSettings);
     // The drawing first, so that the windings are worked once, in its space.
     input_.btShowClick();
-    drawing_.makeWindingsWindow().setWindings(d.windings, d.factors);
+    WindingsWindow& windings = drawing_.makeWindingsWindow();
+    windings.setWindings(d.windings, d.factors);
+    windings.setTransformerInputs(d.transformer.value_or(defaultTransformerInputs()));
     if (!d.windings.empty() && drawing_.isVisible())
         drawing_.btWindingsClick();
 }

@@ -42,6 +42,7 @@ struct Secondary {
     std::string name;  // up to kMaxName characters
     double volts = 0;  // Uᵢ, under load
     double amps = 0;  // Iᵢ
+    bool operator==(const Secondary&) const = default;
 };
 
 struct TransformerInputs {
@@ -56,6 +57,7 @@ struct TransformerInputs {
     double between = kDefaultBetween;
     double over = kDefaultOver;
     std::vector<Secondary> secondaries;
+    bool operator==(const TransformerInputs&) const = default;
 };
 
 // The core as typed in the input window, mm.

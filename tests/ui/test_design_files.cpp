@@ -120,13 +120,18 @@ private slots:
         settings.bobbins = 2;
         settings.kerf = 0.2;
         drawing_->setTemplateSettings(settings);
+        vintorp::windings::TransformerInputs transformer;
+        transformer.frequency = 60;
+        transformer.secondaries = {{"II", 6.3, 2}};
+        windings.setTransformerInputs(transformer);
         script_.saveName = dir_.filePath("first.vintorp");
         drawing_->btWindingsClick();
         QVERIFY(QTest::qWaitForWindowActive(&windings));
         QTest::keyClick(&windings, Qt::Key_S, Qt::ControlModifier);
         const QByteArray first = contents(script_.saveName);
         QVERIFY2(first.contains(R"("T":"1.5")") && first.contains(R"("layer":1.15)")
-                     && first.contains(R"("bulge":1.2)") && first.contains(R"("kerf":0.2)"),
+                     && first.contains(R"("bulge":1.2)") && first.contains(R"("kerf":0.2)")
+                     && first.contains(R"("frequency":60)"),
                  first.constData());
         QVERIFY(!keeper_->isModified());
         QCOMPARE(windings.windowTitle(), QStringLiteral("Обмотки — first.vintorp[*]"));
@@ -141,6 +146,7 @@ private slots:
         QCOMPARE(table->rowCount(), 2);
         QCOMPARE(table->index(1, vintorp::ui::ColLayerFactor).data().toString(), "1" + opening + "15");
         QVERIFY(drawing_->windingsWindow()->result().build.has_value());
+        QVERIFY(drawing_->windingsWindow()->transformerInputs() == transformer);
         QVERIFY(!keeper_->isModified());
         script_.saveName = dir_.filePath("second.vintorp");
         QVERIFY(keeper_->saveAs());
