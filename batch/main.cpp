@@ -92,7 +92,8 @@ public:
             const Settings& s = job.settings;
             const int bobbins = s.bobbins.value_or(vintorp::cut::defaultBobbinCount(job.core_type));
             const vintorp::cut::CutSet set = vintorp::cut::makeTemplateParts(
-                job.numbers, bobbins, {s.clearance.value_or(0), s.kerf.value_or(0)});
+                job.numbers, bobbins,
+                {s.clearance.value_or(0), s.kerf.value_or(0), s.hole.value_or(Settings::kHole)});
             std::optional<vintorp::cut::CutterSetup> cutter;
             if (s.cutter.value_or(false))
                 cutter = vintorp::cut::CutterSetup{QSizeF(s.sheetWidth.value_or(Settings::kSheetWidth),
@@ -101,7 +102,9 @@ public:
             vintorp::cut::saveTemplate(path, set, cutter);
             return {};
         } catch (const vintorp::cut::TemplateError& e) {
-            return vintorp::lang::messageText(e.failure()).toStdString();
+            // A setting is named by its key, as the line gives it.
+            const QString words = vintorp::lang::settingWords(e.failure(), translator_);
+            return (words.isEmpty() ? vintorp::lang::messageText(e.failure()) : words).toStdString();
         }
     }
 

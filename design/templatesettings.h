@@ -12,6 +12,7 @@ inline constexpr int kMaxBobbins = 4;
 inline constexpr double kMaxAllowance = 1;  // mm, the window's clearance and the kerf
 inline constexpr double kSmallestSheet = 10, kLargestSheet = 3000;  // mm, either side of a cutter's sheet
 inline constexpr double kMaxCutterGap = 50;  // mm
+inline constexpr double kMinHole = 0.5, kMaxHole = 5;  // mm, the lead holes' diameter
 
 // The template's settings as the user last chose them; absent: the defaults.
 // The window's dialog, a design file and a batch line all keep them here.
@@ -23,10 +24,12 @@ struct TemplateSettings {
     std::optional<double> sheetWidth, sheetHeight;  // mm, kSmallestSheet to kLargestSheet
     std::optional<double> gap;  // mm, 0 to kMaxCutterGap
     std::optional<bool> labels;
+    std::optional<double> hole;  // mm, the lead holes' diameter, kMinHole to kMaxHole
     bool operator==(const TemplateSettings&) const = default;
 
     // The defaults where nothing is set.
     static constexpr double kSheetWidth = 300, kSheetHeight = 200, kGap = 2;
+    static constexpr double kHole = 1.5;
 };
 
 }  // namespace vintorp::design

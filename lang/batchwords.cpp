@@ -57,6 +57,27 @@ QString refusalWords(batch::TemplateRefusal refusal, std::string_view key, const
     return text(source, translator).arg(utf8(key));
 }
 
+QString settingWords(const cut::TemplateFailure& failure, const QTranslator* translator)
+{
+    using cut::TemplateErrorKind;
+    const auto argument = [&failure](std::size_t at) {
+        return at < failure.arguments.size() ? QString::fromStdString(failure.arguments[at]) : QString();
+    };
+    switch (failure.kind) {
+    case TemplateErrorKind::SettingOutOfRange:
+        // %1 the key, %2 the value, %3 and %4 the range; a count has no unit.
+        return text(argument(0) == u"bobbins"
+                        ? QT_TRANSLATE_NOOP("Batch", "%1 %2: должно быть от %3 до %4")
+                        : QT_TRANSLATE_NOOP("Batch", "%1 %2 мм: должно быть от %3 до %4 мм"),
+                    translator)
+            .arg(argument(0), argument(1), argument(2), argument(3));
+    case TemplateErrorKind::HoleWithinKerf:
+        return text(QT_TRANSLATE_NOOP("Batch", "hole %1 мм: должно быть больше kerf %2 мм"), translator)
+            .arg(argument(0), argument(1));
+    default: return {};
+    }
+}
+
 QString windingsWords(batch::WindingsFault fault, int winding, std::string_view name,
                       const QTranslator* translator)
 {

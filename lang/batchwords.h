@@ -5,6 +5,7 @@
 #pragma once
 
 #include "batch/batch_case.h"
+#include "template/errors/templatefailure.h"
 
 #include <QString>
 
@@ -18,6 +19,11 @@ namespace vintorp::lang {
 
 // Why the template was not tried, about the key at fault.
 QString refusalWords(batch::TemplateRefusal refusal, std::string_view key, const QTranslator* translator);
+
+// A template setting the writer refused, named by its key: a setting out of
+// its range, lead holes no wider than the kerf; empty for other failures,
+// which the window's words (lang::messageText) tell as well.
+QString settingWords(const cut::TemplateFailure& failure, const QTranslator* translator);
 
 // What is wrong with the windings; `winding` counts from 1, `name` is its name
 // as the message quotes it.

@@ -1,6 +1,5 @@
 #include "lang/messages.h"
 
-#include "design/templatesettings.h"
 #include "lang/fields/fieldnames.h"
 #include "lang/files/writtenfile.h"
 
@@ -94,10 +93,9 @@ const char* sourceText(cut::TemplateErrorKind kind)
         return QT_TRANSLATE_NOOP(
             "CutTemplate", "Шаблон не построен: высота средней части гладкой стенки %1 мм не меньше высоты "
                            "самой стенки %2 мм.");
-    case TemplateErrorKind::BobbinCount:
-        return QT_TRANSLATE_NOOP("CutTemplate", "Число каркасов должно быть от 1 до %1.");
-    case TemplateErrorKind::Allowance:
-        return QT_TRANSLATE_NOOP("CutTemplate", "Зазор окна и ширина реза должны быть от 0 до %1 мм.");
+    case TemplateErrorKind::HoleWithinKerf:
+        return QT_TRANSLATE_NOOP("CutTemplate",
+                                 "диаметр отверстий для выводов %1 мм: должен быть больше ширины реза %2 мм");
     case TemplateErrorKind::NotATemplateFile:
         return QT_TRANSLATE_NOOP("CutTemplate", "Шаблон сохраняется только в файл .pdf, .svg или .dxf.");
     case TemplateErrorKind::KerfOnPdf:
@@ -106,10 +104,6 @@ const char* sourceText(cut::TemplateErrorKind kind)
     case TemplateErrorKind::AreaTooSmall:
         return QT_TRANSLATE_NOOP("CutTemplate",
                                  "Лист слишком мал для шаблона: нужна область печати не меньше %1 × %2 мм.");
-    case TemplateErrorKind::SheetSize:
-        return QT_TRANSLATE_NOOP("CutTemplate", "Лист материала должен быть от %1 до %2 мм.");
-    case TemplateErrorKind::CutterGap:
-        return QT_TRANSLATE_NOOP("CutTemplate", "Промежуток должен быть от 0 до %1 мм.");
     case TemplateErrorKind::NoRoomBetweenGaps:
         return QT_TRANSLATE_NOOP("CutTemplate",
                                  "Между промежутками на листе материала должно оставаться не меньше %1 мм.");
@@ -128,10 +122,38 @@ const char* sourceText(cut::TemplateErrorKind kind)
     case TemplateErrorKind::DxfCharacter:
         return QT_TRANSLATE_NOOP("CutTemplate",
                                  "Шаблон DXF не записан: знак U+%1 в его тексте недопустим в DXF.");
+    case TemplateErrorKind::SettingOutOfRange:
     case TemplateErrorKind::FileNotWritten:
     case TemplateErrorKind::Count: break;
     }
     return nullptr;
+}
+
+// A setting out of its range, named as the template dialog labels it: %1 the
+// value, %2 and %3 its range. By the setting's key.
+const char* settingRangeText(const std::string& key)
+{
+    const struct {
+        const char* key;
+        const char* source;
+    } texts[] = {
+        {"bobbins", QT_TRANSLATE_NOOP("CutTemplate", "число каркасов %1: должно быть от %2 до %3")},
+        {"clearance", QT_TRANSLATE_NOOP("CutTemplate", "зазор окна щеки %1 мм: должен быть от %2 до %3 мм")},
+        {"kerf", QT_TRANSLATE_NOOP("CutTemplate", "ширина реза %1 мм: должна быть от %2 до %3 мм")},
+        {"hole",
+         QT_TRANSLATE_NOOP("CutTemplate", "диаметр отверстий для выводов %1 мм: должен быть от %2 до %3 мм")},
+        {"sheet_width",
+         QT_TRANSLATE_NOOP("CutTemplate", "ширина листа материала %1 мм: должна быть от %2 до %3 мм")},
+        {"sheet_height",
+         QT_TRANSLATE_NOOP("CutTemplate", "высота листа материала %1 мм: должна быть от %2 до %3 мм")},
+        {"gap",
+         QT_TRANSLATE_NOOP("CutTemplate", "промежуток между деталями %1 мм: должен быть от %2 до %3 мм")},
+    };
+    for (const auto& t : texts) {
+        if (key == t.key)
+            return t.source;
+    }
+    return QT_TRANSLATE_NOOP("CutTemplate", "значение %1: должно быть от %2 до %3");
 }
 
 // A code point as the messages name it: "00E9", "1F600".
@@ -171,6 +193,13 @@ QString messageText(const cut::TemplateFailure& failure)
     if (failure.kind == TemplateErrorKind::FileNotWritten && failure.arguments.size() >= 3)
         return writeFailureMessage(
             argument(0), files::WriteFailure{files::WriteFault(argument(1).toInt()), argument(2).toInt()});
+    // A setting's numbers with the drawing's decimal separator, its last argument.
+    const QString sep
+        = failure.arguments.empty() ? QStringLiteral(".") : argument(failure.arguments.size() - 1);
+    const auto number = [&](std::size_t at) { return argument(at).replace(u'.', sep); };
+    if (failure.kind == TemplateErrorKind::SettingOutOfRange)
+        return QCoreApplication::translate("CutTemplate", settingRangeText(argument(0).toStdString()))
+            .arg(number(1), number(2), number(3));
     const char* source = sourceText(failure.kind);
     if (!source)
         return QString::fromStdString(cut::sourceText(failure));
@@ -182,15 +211,12 @@ QString messageText(const cut::TemplateFailure& failure)
         return text.arg(dimensionName(argument(0).toStdString()), argument(1));
     case TemplateErrorKind::FieldTooLarge:
         return text.arg(dimensionName(argument(0).toStdString()), argument(1), argument(2));
-    case TemplateErrorKind::BobbinCount: return text.arg(design::kMaxBobbins);
-    case TemplateErrorKind::Allowance: return text.arg(design::kMaxAllowance);
+    case TemplateErrorKind::HoleWithinKerf: return text.arg(number(0), number(1));
     case TemplateErrorKind::WindowTooLarge:
         return text.arg(argument(0), argument(1), argument(2), argument(3));
     case TemplateErrorKind::TabsTooShort:
     case TemplateErrorKind::TabbedMiddleTooTall:
     case TemplateErrorKind::PlainMiddleTooTall: return text.arg(argument(0), argument(1));
-    case TemplateErrorKind::SheetSize: return text.arg(design::kSmallestSheet).arg(design::kLargestSheet);
-    case TemplateErrorKind::CutterGap: return text.arg(design::kMaxCutterGap);
     case TemplateErrorKind::SvgCharacter:
     case TemplateErrorKind::DxfCharacter: return text.arg(codePoint(argument(0)));
     case TemplateErrorKind::AreaTooSmall: return text.arg(argument(0), argument(1));

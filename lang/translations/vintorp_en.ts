@@ -266,6 +266,18 @@
         <source>transformer: витки и провод не установились за %1 приближений, результата нет</source>
         <translation>transformer: the turns and the wire have not settled after %1 rounds; no result</translation>
     </message>
+    <message>
+        <source>%1 %2: должно быть от %3 до %4</source>
+        <translation>%1 %2: must be %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 мм: должно быть от %3 до %4 мм</source>
+        <translation>%1 %2 mm: must be %3 to %4 mm</translation>
+    </message>
+    <message>
+        <source>hole %1 мм: должно быть больше kerf %2 мм</source>
+        <translation>hole %1 mm: must be more than kerf %2 mm</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -371,10 +383,6 @@
     <message>
         <source>Проверьте: линейка ровно 100 мм, квадрат 10 × 10 мм.</source>
         <translation>Check: the ruler is exactly 100 mm, the square 10 × 10 mm.</translation>
-    </message>
-    <message>
-        <source>Число каркасов должно быть от 1 до %1.</source>
-        <translation>The number of bobbins must be from 1 to %1.</translation>
     </message>
     <message>
         <source>Шаблон SVG не записан: знак U+%1 в его тексте недопустим в XML.</source>
@@ -529,10 +537,6 @@
         <translation>Kerf: %1 mm; outer outlines moved out, windows and holes in, by half of it. 1 unit = 1 mm.</translation>
     </message>
     <message>
-        <source>Зазор окна и ширина реза должны быть от 0 до %1 мм.</source>
-        <translation>The window clearance and the kerf must be 0 to %1 mm.</translation>
-    </message>
-    <message>
         <source>Сборка</source>
         <translation>Assembly</translation>
     </message>
@@ -585,16 +589,56 @@ exactly on the tabs&apos; fold lines.</translation>
         <translation>A part of %1 × %2 mm with its label and gaps does not fit on the %3 × %4 mm sheet.</translation>
     </message>
     <message>
-        <source>Лист материала должен быть от %1 до %2 мм.</source>
-        <translation>The material sheet must be from %1 to %2 mm.</translation>
-    </message>
-    <message>
-        <source>Промежуток должен быть от 0 до %1 мм.</source>
-        <translation>The gap must be from 0 to %1 mm.</translation>
-    </message>
-    <message>
         <source>Между промежутками на листе материала должно оставаться не меньше %1 мм.</source>
         <translation>At least %1 mm of the material sheet must be left between the gaps.</translation>
+    </message>
+    <message>
+        <source>диаметр отверстий для выводов %1 мм: должен быть больше ширины реза %2 мм</source>
+        <translation>lead hole diameter %1 mm: must be more than the kerf %2 mm</translation>
+    </message>
+    <message>
+        <source>число каркасов %1: должно быть от %2 до %3</source>
+        <translation>number of bobbins %1: must be %2 to %3</translation>
+    </message>
+    <message>
+        <source>зазор окна щеки %1 мм: должен быть от %2 до %3 мм</source>
+        <translation>flange window clearance %1 mm: must be %2 to %3 mm</translation>
+    </message>
+    <message>
+        <source>ширина реза %1 мм: должна быть от %2 до %3 мм</source>
+        <translation>kerf %1 mm: must be %2 to %3 mm</translation>
+    </message>
+    <message>
+        <source>диаметр отверстий для выводов %1 мм: должен быть от %2 до %3 мм</source>
+        <translation>lead hole diameter %1 mm: must be %2 to %3 mm</translation>
+    </message>
+    <message>
+        <source>ширина листа материала %1 мм: должна быть от %2 до %3 мм</source>
+        <translation>width of the material sheet %1 mm: must be %2 to %3 mm</translation>
+    </message>
+    <message>
+        <source>высота листа материала %1 мм: должна быть от %2 до %3 мм</source>
+        <translation>height of the material sheet %1 mm: must be %2 to %3 mm</translation>
+    </message>
+    <message>
+        <source>промежуток между деталями %1 мм: должен быть от %2 до %3 мм</source>
+        <translation>gap between parts %1 mm: must be %2 to %3 mm</translation>
+    </message>
+    <message>
+        <source>значение %1: должно быть от %2 до %3</source>
+        <translation>value %1: must be %2 to %3</translation>
+    </message>
+    <message>
+        <source>сверло %1 мм</source>
+        <translation>drill %1 mm</translation>
+    </message>
+    <message>
+        <source>метка совмещения</source>
+        <translation>alignment mark</translation>
+    </message>
+    <message>
+        <source>Выступы выйдут за край щёк на %1 мм.</source>
+        <translation>The tabs reach %1 mm past the flanges&apos; edges.</translation>
     </message>
 </context>
 <context>
@@ -1192,6 +1236,14 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source>Высота листа материала</source>
         <translation>Height of the material sheet</translation>
+    </message>
+    <message>
+        <source>Сверло для отверстий под выводы в щеках; от него и поля вокруг отверстий</source>
+        <translation>The drill for the lead holes in the flanges; the margins around the holes follow it</translation>
+    </message>
+    <message>
+        <source>Диаметр отверстий для выводов:</source>
+        <translation>Lead hole diameter:</translation>
     </message>
 </context>
 <context>

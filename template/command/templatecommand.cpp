@@ -99,8 +99,8 @@ void TemplateCommand::run(QWidget* parent, const calc::DrawingNumbers& numbers, 
     rememberChoice(settings_, start, *choice);
     // A kerf is for a cutter's file; a printed template has none.
     const std::optional<CutterSetup> cutter = choice->cutterFile();
-    const cut::CutSet set
-        = makeTemplateParts(numbers, choice->bobbins, {choice->windowClearance, cutter ? choice->kerf : 0});
+    const cut::CutSet set = makeTemplateParts(
+        numbers, choice->bobbins, {choice->windowClearance, cutter ? choice->kerf : 0, choice->leadHole});
     if (choice->output == TemplateChoice::Output::File) {
         const QString path = dialogs_->chooseFile(parent);
         if (!path.isEmpty())
@@ -121,6 +121,7 @@ TemplateChoice startingChoice(const design::TemplateSettings& s, int coreType)
     start.cutter = {QSizeF(s.sheetWidth.value_or(usual.sheet.width()), s.sheetHeight.value_or(usual.sheet.height())),
                     s.gap.value_or(usual.gap), s.labels.value_or(usual.labels)};
     start.kerf = s.kerf.value_or(0);
+    start.leadHole = s.hole.value_or(design::TemplateSettings::kHole);
     return start;
 }
 
@@ -138,6 +139,7 @@ void rememberChoice(design::TemplateSettings& s, const TemplateChoice& start, co
     keep(s.gap, start.cutter.gap, chosen.cutter.gap);
     keep(s.labels, start.cutter.labels, chosen.cutter.labels);
     keep(s.kerf, start.kerf, chosen.kerf);
+    keep(s.hole, start.leadHole, chosen.leadHole);
 }
 
 }  // namespace vintorp::cut

@@ -50,6 +50,9 @@ TemplateOutputDialog::TemplateOutputDialog(const TemplateChoice& start, QWidget*
     clearance_ = millimetres("seClearance", 0, cut::kMaxAllowance, start.windowClearance, 0.05);
     clearance_->setToolTip(tr("На столько окно щеки шире трубки с каждой стороны"));
     allowances->addRow(tr("Зазор окна щеки:"), clearance_);
+    hole_ = millimetres("seHole", design::kMinHole, design::kMaxHole, start.leadHole, 0.1);
+    hole_->setToolTip(tr("Сверло для отверстий под выводы в щеках; от него и поля вокруг отверстий"));
+    allowances->addRow(tr("Диаметр отверстий для выводов:"), hole_);
     layout->addLayout(allowances);
 
     cutter_ = new QGroupBox(tr("Файл для лазерного резака (SVG, DXF)"), this);
@@ -102,12 +105,14 @@ TemplateOutputDialog::TemplateOutputDialog(const TemplateChoice& start, QWidget*
 
 TemplateChoice TemplateOutputDialog::choice() const
 {
-    return {output_,
-            bobbins_->value(),
-            clearance_->value(),
-            cutter_->isChecked(),
-            CutterSetup{QSizeF(sheetWidth_->value(), sheetHeight_->value()), gap_->value(), labels_->isChecked()},
-            kerf_->value()};
+    return {
+        output_,
+        bobbins_->value(),
+        clearance_->value(),
+        cutter_->isChecked(),
+        CutterSetup{QSizeF(sheetWidth_->value(), sheetHeight_->value()), gap_->value(), labels_->isChecked()},
+        kerf_->value(),
+        hole_->value()};
 }
 
 QString templateFileFilters()

@@ -28,6 +28,7 @@ struct TemplateChoice {
     bool forCutter = false;
     CutterSetup cutter{};
     double kerf = 0;
+    double leadHole = kLeadHoleDiameter;  // mm, printed and cut alike
 
     std::optional<CutterSetup> cutterFile() const
     {
@@ -57,7 +58,8 @@ public:
 };
 
 // The small dialog: a spin box "seBobbins" (1 to 4), the window's clearance
-// "seClearance" (0 to 1 mm), the checkable group "gbCutter" for a cutter's
+// "seClearance" (0 to 1 mm), the lead holes' diameter "seHole" (0.5 to 5
+// mm), the checkable group "gbCutter" for a cutter's
 // file with "seSheetWidth", "seSheetHeight", "seGap", "seKerf" and
 // "cbLabels", and the buttons "btTemplatePrint", "btTemplateSave" and
 // "btTemplateCancel". With gbCutter checked there is nothing to print.
@@ -70,6 +72,7 @@ public:
 private:
     QSpinBox* bobbins_ = nullptr;
     QDoubleSpinBox* clearance_ = nullptr;
+    QDoubleSpinBox* hole_ = nullptr;
     QGroupBox* cutter_ = nullptr;
     QDoubleSpinBox* sheetWidth_ = nullptr;
     QDoubleSpinBox* sheetHeight_ = nullptr;

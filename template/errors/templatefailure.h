@@ -19,16 +19,18 @@ enum class TemplateErrorKind : int {
     TabsTooShort,  // arguments: the distance between the tab lines, the tabbed wall's height, as shown
     TabbedMiddleTooTall,  // arguments: the middle's height, the distance between the tab lines, as shown
     PlainMiddleTooTall,  // arguments: the middle's height, the plain wall's height, as shown
-    BobbinCount,  // not 1 to design::kMaxBobbins bobbins
-    Allowance,  // a window clearance or a kerf outside 0 to design::kMaxAllowance
+    // A setting out of its range. Arguments: the setting's key as design files
+    // and batch lines name it ("kerf", see design/templatesettings.h), the
+    // value given, the least and the most it may be (numbers as JSON writes
+    // them), and the drawing's decimal separator, for the window's words.
+    SettingOutOfRange,
+    HoleWithinKerf,  // arguments: the lead holes' diameter and the kerf, and the separator, as above
     // The file was not written. Arguments: the path (UTF-8), the
     // files::WriteFault and the errno of a system fault, as numbers.
     FileNotWritten,
     NotATemplateFile,  // the name ends in neither .pdf, .svg nor .dxf
     KerfOnPdf,  // a kerf or a cutter's sheets asked of a PDF
     AreaTooSmall,  // arguments: the least width and height of the printable area, mm
-    SheetSize,  // a cutter's sheet out of its range
-    CutterGap,  // a cutter's gap out of its range
     NoRoomBetweenGaps,  // argument: the least room left on a cutter's sheet, mm
     PartTooLarge,  // arguments: the part's width and height, the sheet's width and height, mm as shown
     TooManySheets,  // argument: the most sheets a template has

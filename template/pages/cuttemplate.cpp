@@ -30,9 +30,11 @@ TemplateFailure fileNotWritten(const QString& path, const files::WriteFailure& f
             {path.toStdString(), std::to_string(int(failure.fault)), std::to_string(failure.error)}};
 }
 
-// Drawing values that make no part, by kind, with the texts the drawing
-// shows for the fields the problem is about.
-TemplateFailure drawingProblem(const CutPartsError& error, const calc::DrawingNumbers& numbers)
+// Drawing values and settings that make no part, by kind, with the texts
+// the drawing shows for the fields the problem is about, and the settings'
+// values with the drawing's decimal separator.
+TemplateFailure drawingProblem(const CutPartsError& error, const calc::DrawingNumbers& numbers, int bobbins,
+                               const CutAllowances& allowances)
 {
     namespace f = calc::field;
     const auto shown = [&numbers](std::string_view field) { return numbers[field].text; };
@@ -53,8 +55,18 @@ TemplateFailure drawingProblem(const CutPartsError& error, const calc::DrawingNu
         if (field == f::TabbedWallMiddleHeight)
             return {TemplateErrorKind::TabbedMiddleTooTall, {shown(field), shown(f::TabbedWallBetweenTabs)}};
         return {TemplateErrorKind::PlainMiddleTooTall, {shown(field), shown(f::PlainWallHeight)}};
-    case CutProblem::BadBobbinCount: return {TemplateErrorKind::BobbinCount, {}};
-    case CutProblem::BadAllowance: return {TemplateErrorKind::Allowance, {}};
+    case CutProblem::BadBobbinCount:
+        return settingOutOfRange("bobbins", bobbins, 1, kMaxBobbins, numbers.sep);
+    case CutProblem::BadAllowance:
+        if (field == "hole")
+            return settingOutOfRange(field, allowances.leadHole, design::kMinHole, design::kMaxHole,
+                                     numbers.sep);
+        return settingOutOfRange(field, field == "kerf" ? allowances.kerf : allowances.windowClearance, 0,
+                                 kMaxAllowance, numbers.sep);
+    case CutProblem::HoleWithinKerf:
+        return {TemplateErrorKind::HoleWithinKerf,
+                {decimalText(allowances.leadHole, ".").toStdString(),
+                 decimalText(allowances.kerf, ".").toStdString(), numbers.sep}};
     }
     throw std::logic_error(error.what());
 }
@@ -84,7 +96,7 @@ cut::CutSet makeTemplateParts(const calc::DrawingNumbers& numbers, int bobbins, 
     try {
         return cut::makeCutSet(numbers, bobbins, allowances);
     } catch (const cut::CutPartsError& e) {
-        throw TemplateError(drawingProblem(e, numbers));
+        throw TemplateError(drawingProblem(e, numbers, bobbins, allowances));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "calc/drawingfields.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace vintorp::cut {
@@ -31,11 +32,22 @@ constexpr double kNoteLinesAboveRuler[] = {8, 4.6};
 // the round lead holes.
 constexpr double kAlignmentArm = 3.0;
 
-// The legend, from the printable area's left and bottom edges.
+// The legend, from the printable area's left and bottom edges: two columns
+// of three rows.
 constexpr double kLegendLeft = 124;
 constexpr double kLegendBottom = 1.5;
 constexpr double kLegendRow = 3.4;
-constexpr double kLegendSample = 12;
+constexpr double kLegendColumn = 32;
+constexpr double kLegendSample = 8;
+constexpr double kLegendMark = 1.3;  // the largest arm or radius of a mark's sample
+
+// An alignment mark at `at`: a diamond of four lines and a cross over it.
+std::array<std::pair<QPointF, QPointF>, 6> diamondLines(QPointF at, double arm)
+{
+    const QPointF n = at + QPointF(0, -arm), e = at + QPointF(arm, 0), s = at + QPointF(0, arm),
+                  w = at + QPointF(-arm, 0);
+    return {{{n, e}, {e, s}, {s, w}, {w, n}, {n, s}, {w, e}}};
+}
 
 // Hatching: lines rising at 45 degrees, this far apart.
 constexpr double kHatchStep = 2.5;
@@ -87,30 +99,55 @@ Group scaleCheck(const QRectF& printable)
     return {QStringLiteral("scale-check"), {std::move(ruler), std::move(words)}};
 }
 
-// What each kind of line means, in the footer's right-hand part: a short
-// sample of the line and its meaning on each row.
-Group legend(const QRectF& printable)
+// What each kind of line and mark means, in the footer's right-hand part: a
+// short sample and its meaning on each row, the lead hole with the drill's
+// size, the diamond where the pieces of a tiled part meet.
+Group legend(const CutSet& set, const QRectF& printable)
 {
-    const double x0 = printable.left() + kLegendLeft;
     Group group{QStringLiteral("legend"), {}};
     Layer words(Job::Labels);
-    const QStringList meanings = legendLines();
-    const Job jobs[] = {Job::Cut, Job::Fold, Job::Reference, Job::Waste};
-    for (std::size_t row = 0; row < std::size(jobs); ++row) {
-        const double y = printable.bottom() - kLegendBottom - kLegendRow * double(std::size(jobs) - 1 - row);
-        Layer sample(jobs[row]);
+    const QStringList meanings = legendLines(set);
+    enum class Sample { Cut, Fold, Reference, Waste, Hole, Diamond };
+    const Sample samples[]
+        = {Sample::Cut, Sample::Fold, Sample::Reference, Sample::Waste, Sample::Hole, Sample::Diamond};
+    constexpr int kRows = 3;
+    for (int row = 0; row < int(std::size(samples)); ++row) {
+        const double x0 = printable.left() + kLegendLeft + kLegendColumn * (row / kRows);
+        const double y = printable.bottom() - kLegendBottom - kLegendRow * double(kRows - 1 - row % kRows);
         const QPointF from(x0, y - kLabelEm * 0.35), to(x0 + kLegendSample, y - kLabelEm * 0.35);
-        switch (jobs[row]) {
-        case Job::Fold: sample.shapes.emplace_back(Line{from, to, Dash::DashDot}); break;
-        case Job::Reference: sample.shapes.emplace_back(Line{from, to, Dash::Dashed}); break;
-        case Job::Waste:
-            for (const Line& l : hatching(QRectF(from - QPointF(0, 1.2), to + QPointF(0, 1.2))))
-                sample.shapes.emplace_back(l);
+        const QPointF mid = (from + to) / 2;
+        switch (samples[row]) {
+        case Sample::Cut: group.layers.emplace_back(Job::Cut).shapes.emplace_back(Line{from, to}); break;
+        case Sample::Fold:
+            group.layers.emplace_back(Job::Fold).shapes.emplace_back(Line{from, to, Dash::DashDot});
             break;
-        default: sample.shapes.emplace_back(Line{from, to}); break;
+        case Sample::Reference:
+            group.layers.emplace_back(Job::Reference).shapes.emplace_back(Line{from, to, Dash::Dashed});
+            break;
+        case Sample::Waste: {
+            Layer& waste = group.layers.emplace_back(Job::Waste);
+            for (const Line& l : hatching(QRectF(from - QPointF(0, 1.2), to + QPointF(0, 1.2))))
+                waste.shapes.emplace_back(l);
+            break;
         }
-        group.layers.push_back(std::move(sample));
-        words.words.push_back({QPointF(x0 + kLegendSample + 2, y), meanings.value(int(row)), kLabelEm});
+        case Sample::Hole: {
+            // As on the cheeks: the circle, and the cross inside it.
+            const double r = std::min(set.allowances.leadHole / 2, kLegendMark);
+            group.layers.emplace_back(Job::Holes).shapes.emplace_back(Circle{mid, r});
+            Layer& cross = group.layers.emplace_back(Job::Centres);
+            const double arm = r * kHoleCrossShare;
+            cross.shapes.emplace_back(Line{mid - QPointF(arm, 0), mid + QPointF(arm, 0)});
+            cross.shapes.emplace_back(Line{mid - QPointF(0, arm), mid + QPointF(0, arm)});
+            break;
+        }
+        case Sample::Diamond: {
+            Layer& diamond = group.layers.emplace_back(Job::Reference);
+            for (const auto& [a, b] : diamondLines(mid, kLegendMark))
+                diamond.shapes.emplace_back(Line{a, b});
+            break;
+        }
+        }
+        words.words.push_back({QPointF(to.x() + 2, y), meanings.value(row), kLabelEm});
     }
     group.layers.push_back(std::move(words));
     return group;
@@ -248,10 +285,8 @@ Group pieceGroup(const CutPart& part, const PlacedPiece& piece, const TemplateLa
         if (piece.clip.bottom() < part.height)
             edges.shapes.emplace_back(Line{c.bottomLeft(), c.bottomRight(), Dash::Dashed});
         for (const QPointF& m : alignmentMarks(piece)) {
-            const QPointF at = m + shift;
-            const QPointF n(0, -kAlignmentArm), e(kAlignmentArm, 0), s(0, kAlignmentArm), w(-kAlignmentArm, 0);
-            for (const auto& [a, b] : {std::pair{n, e}, {e, s}, {s, w}, {w, n}, {n, s}, {w, e}})
-                edges.shapes.emplace_back(Line{at + a, at + b});
+            for (const auto& [a, b] : diamondLines(m + shift, kAlignmentArm))
+                edges.shapes.emplace_back(Line{a, b});
         }
         add(std::move(edges));
         group.layers.push_back(neighbourNotes(layout, piece, shift));
@@ -289,7 +324,7 @@ Group assembly(const CutSet& set, const QRectF& block)
 
     Group group{QStringLiteral("assembly"), {}};
     Layer lines(Job::Cut), folds(Job::Fold), words(Job::Labels);
-    const QStringList steps = assemblySteps();
+    const QStringList steps = assemblySteps(set);
     const double stepsHeight = kLabelLine * double(steps.join(u'\n').count(u'\n') + steps.size()) + kLabelLine;
     const double top = block.top() + kHeaderEm + 2;
     // The views' height: above their captions, which stay clear of the steps.
@@ -298,18 +333,21 @@ Group assembly(const CutSet& set, const QRectF& block)
     // Drawn no larger than true size, and never so thin that a wall vanishes.
     const auto wall = [](double v) { return std::max(v, 0.4); };
 
-    // From the front: the cheek, its window, walls 1 and 3 along the
-    // window's top and bottom, 2 and 4 along its sides.
+    // From the front, as the walls pass the cheek: the plain walls 2 and 4
+    // with their wide ends the window's full height along its sides, the
+    // tabbed walls 1 and 3 with their narrow sections between them along its
+    // top and bottom.
     const double s1 = std::min({1.0, room / cheekH, (block.width() / 2 - 10) / cheekW});
     const QRectF cheek(block.left() + 4, top + 2, cheekW * s1, cheekH * s1);
     const QRectF window(cheek.center() - QPointF(windowW, windowH) * s1 / 2, QSizeF(windowW, windowH) * s1);
     lines.shapes.emplace_back(Frame{cheek});
     lines.shapes.emplace_back(Frame{window});
     const double w = wall(t * s1);
-    const QRectF walls[] = {{window.topLeft(), QSizeF(window.width(), w)},
-                            {QPointF(window.right() - w, window.top() + w), QSizeF(w, window.height() - 2 * w)},
-                            {QPointF(window.left(), window.bottom() - w), QSizeF(window.width(), w)},
-                            {QPointF(window.left(), window.top() + w), QSizeF(w, window.height() - 2 * w)}};
+    const QRectF walls[]
+        = {{QPointF(window.left() + w, window.top()), QSizeF(window.width() - 2 * w, w)},
+           {QPointF(window.right() - w, window.top()), QSizeF(w, window.height())},
+           {QPointF(window.left() + w, window.bottom() - w), QSizeF(window.width() - 2 * w, w)},
+           {window.topLeft(), QSizeF(w, window.height())}};
     const QPointF numberAt[] = {{window.center().x(), window.top() + w + kLabelEm},
                                 {window.right() - w - kLabelEm * 0.6, window.center().y() + kLabelEm * 0.35},
                                 {window.center().x(), window.bottom() - w - kLabelEm * 0.3},
@@ -433,7 +471,7 @@ TemplateDrawing drawTemplate(const CutSet& set, const TemplateLayout& layout)
         drawing.pages[std::size_t(layout.assembly.page)].groups.push_back(assembly(set, layout.assembly.rect));
     for (PageDrawing& page : drawing.pages) {
         page.groups.push_back(scaleCheck(layout.printable));
-        page.groups.push_back(legend(layout.printable));
+        page.groups.push_back(legend(set, layout.printable));
     }
     return drawing;
 }

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <numeric>
 #include <optional>
+#include <string_view>
 
 namespace vintorp::cut {
 namespace {
@@ -192,13 +193,18 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, const PageSetup& setup, co
         throw TemplateError(TemplateErrorKind::AreaTooSmall,
                             {numberArgument(kNarrowestArea), numberArgument(kLowestArea)});
     // A cutter's sheet itself, its gap on its own, and what is left between the gaps.
-    const auto within = [](double value, double low, double high) { return value >= low && value <= high; };
-    if (cutter
-        && !(within(setup.paper.width(), kSmallestSheet, kLargestSheet)
-             && within(setup.paper.height(), kSmallestSheet, kLargestSheet)))
-        throw TemplateError(TemplateErrorKind::SheetSize);
-    if (cutter && !within(setup.gap, 0, kMaxCutterGap))
-        throw TemplateError(TemplateErrorKind::CutterGap);
+    if (cutter) {
+        const struct {
+            std::string_view key;
+            double value, low, high;
+        } settings[] = {{"sheet_width", setup.paper.width(), kSmallestSheet, kLargestSheet},
+                        {"sheet_height", setup.paper.height(), kSmallestSheet, kLargestSheet},
+                        {"gap", setup.gap, 0, kMaxCutterGap}};
+        for (const auto& s : settings) {
+            if (!(s.value >= s.low && s.value <= s.high))
+                throw TemplateError(settingOutOfRange(s.key, s.value, s.low, s.high, set.numbers.sep));
+        }
+    }
     if (cutter && !(printable.width() >= kTestSquare && printable.height() >= kTestSquare))
         throw TemplateError(TemplateErrorKind::NoRoomBetweenGaps, {numberArgument(kTestSquare)});
 
@@ -282,8 +288,11 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, const PageSetup& setup, co
                                                         + labelHeight(piece.label) - layout.area.top());
         }
         const double height = std::min(kAssemblyHeight, areaHeight);
-        if (areaHeight - firstBottom - kPartGap >= height) {
-            layout.assembly = {0, QRectF(layout.area.left(), layout.area.bottom() - height, layout.area.width(), height)};
+        const double below = areaHeight - firstBottom - kPartGap;  // the room left under the parts
+        if (below >= height - kAssemblySlack) {
+            const double fitted = std::min(height, below);
+            layout.assembly
+                = {0, QRectF(layout.area.left(), layout.area.bottom() - fitted, layout.area.width(), fitted)};
         } else {
             layout.assembly = {layout.pageCount, QRectF(layout.area.topLeft(), QSizeF(layout.area.width(), height))};
             ++layout.pageCount;

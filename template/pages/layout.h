@@ -87,6 +87,9 @@ struct TemplateLayout {
 };
 
 inline constexpr double kAssemblyHeight = 92;  // mm
+// How much lower the block may be to stay on the first page: it loses spare
+// room between its views and its steps, not a sheet's worth of paper.
+inline constexpr double kAssemblySlack = 4;  // mm
 
 // The width of a label line, in millimetres at kLabelEm.
 using TextWidth = std::function<double(const QString&)>;

@@ -11,6 +11,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -44,6 +45,22 @@ private:
 inline std::string numberArgument(double value)
 {
     return QStringLiteral("%1").arg(value).toStdString();
+}
+
+// A number with the decimal separator `sep`, as a drawing shows it: "0,25".
+inline QString decimalText(double value, const std::string& sep)
+{
+    return QString::number(value, 'g', 6).replace(u'.', QString::fromStdString(sep));
+}
+
+// A setting out of its range: its key, its value and its range as a design
+// file or a batch line writes them, and the drawing's decimal separator.
+inline TemplateFailure settingOutOfRange(std::string_view key, double value, double low, double high,
+                                         const std::string& sep)
+{
+    const auto plain = [](double v) { return decimalText(v, ".").toStdString(); };
+    return {TemplateErrorKind::SettingOutOfRange,
+            {std::string(key), plain(value), plain(low), plain(high), sep}};
 }
 
 }  // namespace vintorp::cut

@@ -18,9 +18,7 @@ QString text(const cut::CutSet& set, std::string_view field)
 
 QString millimetres(const cut::CutSet& set, double value)
 {
-    QString text = QString::number(value, 'g', 6);
-    text.replace(u'.', QString::fromStdString(set.numbers.sep));
-    return text;
+    return decimalText(value, set.numbers.sep);
 }
 
 QString templateTitle()
@@ -90,15 +88,18 @@ QString sectionCaption()
     return CutTemplate::tr("разрез вдоль трубки");
 }
 
-QStringList assemblySteps()
+QStringList assemblySteps(const cut::CutSet& set)
 {
+    QString fold = CutTemplate::tr("Отогните выступы по линиям сгиба наружу, на щёки, и приклейте.");
+    if (const double overhang = tabOverhang(set); overhang > 0)
+        fold += u'\n'
+                + CutTemplate::tr("Выступы выйдут за край щёк на %1 мм.").arg(millimetres(set, overhang));
     return {CutTemplate::tr("Вырежьте детали по сплошным линиям; окна щёк — отход."),
             CutTemplate::tr("Сложите трубку: стенки с выступами (1, 3) — вдоль верха и низа окна,\n"
                             "гладкие (2, 4) — по бокам; склейте по углам."),
             CutTemplate::tr("Наденьте щёки на трубку так, чтобы их наружные стороны легли\n"
                             "точно на линии сгиба выступов."),
-            CutTemplate::tr("Отогните выступы по линиям сгиба наружу, на щёки, и приклейте."),
-            CutTemplate::tr("Когда клей высохнет, просверлите размеченные отверстия для выводов.")};
+            fold, CutTemplate::tr("Когда клей высохнет, просверлите размеченные отверстия для выводов.")};
 }
 
 QString kerfNote(const cut::CutSet& set)
@@ -136,10 +137,14 @@ QStringList scaleNote()
             CutTemplate::tr("Проверьте: линейка ровно 100 мм, квадрат 10 × 10 мм.")};
 }
 
-QStringList legendLines()
+QStringList legendLines(const cut::CutSet& set)
 {
-    return {CutTemplate::tr("линия реза"), CutTemplate::tr("линия сгиба"), CutTemplate::tr("опорная линия"),
-            CutTemplate::tr("отход")};
+    return {CutTemplate::tr("линия реза"),
+            CutTemplate::tr("линия сгиба"),
+            CutTemplate::tr("опорная линия"),
+            CutTemplate::tr("отход"),
+            CutTemplate::tr("сверло %1 мм").arg(millimetres(set, set.allowances.leadHole)),
+            CutTemplate::tr("метка совмещения")};
 }
 
 }  // namespace vintorp::cut

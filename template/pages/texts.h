@@ -27,11 +27,12 @@ QString pageHeader(const cut::CutSet& set, int page, int pages);
 QStringList scaleNote();
 
 // The assembly block: its title, the captions of its two views, and the
-// steps, each one or more lines split by '\n'.
+// steps, each one or more lines split by '\n'; the step that folds the tabs
+// says how far they reach past the cheeks' edges, where they do.
 QString assemblyTitle();
 QString frontViewCaption();
 QString sectionCaption();
-QStringList assemblySteps();
+QStringList assemblySteps(const cut::CutSet& set);
 
 // The kerf the file's outlines allow for, and its units.
 QString kerfNote(const cut::CutSet& set);
@@ -40,7 +41,8 @@ QString kerfNote(const cut::CutSet& set);
 enum class Side { Left, Right, Top, Bottom };
 QString neighbourNote(Side side, int page);
 
-// The legend's rows: cut lines, fold lines, reference lines, waste.
-QStringList legendLines();
+// The legend's rows: cut lines, fold lines, reference lines, waste, the
+// lead holes' drill, the tiles' alignment marks.
+QStringList legendLines(const cut::CutSet& set);
 
 }  // namespace vintorp::cut

@@ -22,7 +22,8 @@ std::string problemText(CutProblem problem)
     case CutProblem::MiddleTooTall: return "the middle section is not shorter than the wall";
     case CutProblem::BadBobbinCount:
         return "the number of bobbins is not 1 to " + std::to_string(kMaxBobbins);
-    case CutProblem::BadAllowance: return "a clearance or kerf is not 0 to 1 mm";
+    case CutProblem::BadAllowance: return "out of its range";
+    case CutProblem::HoleWithinKerf: return "the lead holes are no wider than the kerf";
     }
     return "unknown problem";
 }
@@ -144,7 +145,7 @@ bool insideRounded(Point p, double w, double h, double r, double margin)
     return std::hypot(p.x - cx, p.y - cy) <= r - margin;
 }
 
-CutPart cheek(Sizes s, double clearance)
+CutPart cheek(Sizes s, double clearance, double holeDiameter)
 {
     s.windowWidth += 2 * clearance;
     s.windowHeight += 2 * clearance;
@@ -164,14 +165,14 @@ CutPart cheek(Sizes s, double clearance)
     // right edge, each row falling to the right from a quarter to three
     // quarters of its band, or less where that would bring a hole nearer to
     // an edge than its margin.
-    const double margin = kLeadHoleDiameter / 2 + leadHoleMargin(s.thickness);  // centre to edge
+    const double margin = holeDiameter / 2 + leadHoleMargin(holeDiameter, s.thickness);  // centre to edge
     const double first = std::max(band / 4, margin);
     const double last = std::min(band * 3 / 4, band - margin);
     std::vector<Hole> holes;
     for (const double bandTop : {0.0, band + s.windowHeight}) {
         for (int i = 0; i < 4; ++i) {
             const Point c{left + s.windowWidth * i / 3, bandTop + first + (last - first) * i / 3};
-            holes.push_back({c, kLeadHoleDiameter});
+            holes.push_back({c, holeDiameter});
         }
     }
     const Box window{left, band, left + s.windowWidth, band + s.windowHeight};
@@ -184,11 +185,6 @@ CutPart cheek(Sizes s, double clearance)
         return part;
     }
     part.holes = holes;
-    const double arm = kHoleCrossLength / 2;
-    for (const Hole& h : holes) {
-        part.crossLines.push_back({{h.centre.x - arm, h.centre.y}, {h.centre.x + arm, h.centre.y}});
-        part.crossLines.push_back({{h.centre.x, h.centre.y - arm}, {h.centre.x, h.centre.y + arm}});
-    }
     return part;
 }
 
@@ -253,9 +249,17 @@ CutPartsError::CutPartsError(CutProblem problem, std::string_view field)
 {
 }
 
-double leadHoleMargin(double thickness)
+double leadHoleMargin(double diameter, double thickness)
 {
-    return std::max(kLeadHoleDiameter, thickness);
+    return std::max(diameter, thickness);
+}
+
+double tabOverhang(const CutSet& set)
+{
+    const Sizes s = readSizes(set.numbers);
+    const double tab = (s.tabbedHeight - s.tabbedBetweenTabs) / 2;
+    const double band = (s.cheekHeight - s.windowHeight) / 2 - set.allowances.windowClearance;
+    return std::max(0.0, std::round((tab - band) * 1000) / 1000);
 }
 
 int defaultBobbinCount(int coreType)
@@ -305,9 +309,19 @@ void allowForKerf(CutPart& part, double kerf)
     part.height += kerf;
 }
 
-bool allowanceInRange(double v)
+bool inRange(double v, double low, double high)
 {
-    return v >= 0 && v <= kMaxAllowance;  // false for NaN
+    return v >= low && v <= high;  // false for NaN
+}
+
+// The centre cross of each hole as it is drawn, kerf and all.
+void markCentres(CutPart& part)
+{
+    for (const Hole& h : part.holes) {
+        const double arm = h.diameter * kHoleCrossShare / 2;
+        part.crossLines.push_back({{h.centre.x - arm, h.centre.y}, {h.centre.x + arm, h.centre.y}});
+        part.crossLines.push_back({{h.centre.x, h.centre.y - arm}, {h.centre.x, h.centre.y + arm}});
+    }
 }
 
 struct Vec {
@@ -380,16 +394,28 @@ CutSet makeCutSet(const calc::DrawingNumbers& numbers, int bobbins, CutAllowance
 {
     if (bobbins < 1 || bobbins > kMaxBobbins)
         throw CutPartsError(CutProblem::BadBobbinCount, {});
-    if (!allowanceInRange(allowances.windowClearance) || !allowanceInRange(allowances.kerf))
-        throw CutPartsError(CutProblem::BadAllowance, {});
+    const struct {
+        std::string_view key;
+        double value, low, high;
+    } settings[] = {{"clearance", allowances.windowClearance, 0, kMaxAllowance},
+                    {"kerf", allowances.kerf, 0, kMaxAllowance},
+                    {"hole", allowances.leadHole, design::kMinHole, design::kMaxHole}};
+    for (const auto& setting : settings) {
+        if (!inRange(setting.value, setting.low, setting.high))
+            throw CutPartsError(CutProblem::BadAllowance, setting.key);
+    }
+    if (allowances.leadHole <= allowances.kerf)
+        throw CutPartsError(CutProblem::HoleWithinKerf, {});
     const Sizes sizes = readSizes(numbers);
     CutSet set;
     set.numbers = numbers;
     set.bobbins = bobbins;
     set.allowances = allowances;
     const int count = 2 * bobbins;
-    for (CutPart model : {cheek(sizes, allowances.windowClearance), tabbedWall(sizes), plainWall(sizes)}) {
+    for (CutPart model : {cheek(sizes, allowances.windowClearance, allowances.leadHole), tabbedWall(sizes),
+                          plainWall(sizes)}) {
         allowForKerf(model, allowances.kerf);
+        markCentres(model);
         for (int i = 1; i <= count; ++i) {
             CutPart part = model;
             part.number = i;

@@ -64,8 +64,11 @@ struct CutPart {
     bool holesLeftOut = false;  // the bands above and below the window are too narrow
 };
 
-// What the maker may change from the drawing's sizes, in millimetres, each
-// from 0 to kMaxAllowance.
+inline constexpr double kLeadHoleDiameter = design::TemplateSettings::kHole;  // the default
+
+// What the maker may change from the drawing's sizes, in millimetres: the
+// clearance and the kerf each from 0 to kMaxAllowance, the lead holes from
+// design::kMinHole to design::kMaxHole.
 struct CutAllowances {
     // Added on every side of the cheek's window, for a tube that is not
     // quite true.
@@ -74,6 +77,9 @@ struct CutAllowances {
     // it, windows and holes in, so that the finished parts have the drawn
     // sizes. Files for a cutter only; a printed template has none.
     double kerf = 0;
+    // The lead holes' diameter as drilled: a cutter's file cuts them the
+    // kerf smaller, and so needs them wider than the kerf.
+    double leadHole = kLeadHoleDiameter;
 };
 inline constexpr double kMaxAllowance = design::kMaxAllowance;
 
@@ -84,11 +90,12 @@ struct CutSet {
     std::vector<CutPart> parts;
 };
 
-inline constexpr double kLeadHoleDiameter = 1.5;
 // The least material between a lead hole's edge and any edge of its cheek:
 // the hole's own diameter, and no less than the sheet is thick.
-double leadHoleMargin(double thickness);
-inline constexpr double kHoleCrossLength = 2.5;
+double leadHoleMargin(double diameter, double thickness);
+// A hole's centre cross, as a share of the hole's diameter as drawn: it
+// stays inside the circle.
+inline constexpr double kHoleCrossShare = 0.8;
 inline constexpr double kLargestPart = 2000;  // mm
 inline constexpr int kMaxBobbins = design::kMaxBobbins;
 
@@ -102,14 +109,15 @@ enum class CutProblem {
     TabsTooShort,  // the tab lines are not closer together than the wall is high
     MiddleTooTall,  // field: a middle section not shorter than its wall
     BadBobbinCount,  // not 1 to kMaxBobbins
-    BadAllowance,  // a clearance or kerf outside 0 to kMaxAllowance
+    BadAllowance,  // field: the setting ("clearance", "kerf", "hole") out of its range
+    HoleWithinKerf,  // the lead holes are no wider than the kerf
 };
 
 class CutPartsError : public std::runtime_error {
 public:
     CutPartsError(CutProblem problem, std::string_view field);
     CutProblem problem() const { return problem_; }
-    // The drawing field at fault, or empty.
+    // The drawing field at fault (a BadAllowance: the setting's key), or empty.
     const std::string& field() const { return field_; }
 
 private:
@@ -124,6 +132,11 @@ int defaultBobbinCount(int coreType);
 // All parts for `bobbins` bobbins, cheeks first, then the tabbed and the
 // plain walls. Throws CutPartsError.
 CutSet makeCutSet(const calc::DrawingNumbers& numbers, int bobbins, CutAllowances allowances = {});
+
+// How far the tabs, folded out onto a cheek, reach past its edge; 0 where
+// they stay on it. A tab lies on the cheek from the window's edge outwards,
+// as long as it is from its fold line.
+double tabOverhang(const CutSet& set);
 
 // The outline moved `distance` outward along its normals (inward when
 // negative). Its straight edges may run any way; its arcs must meet their

@@ -67,20 +67,26 @@ private slots:
              {},
              "Ширина реза: 0,2 мм"},
             {"kerf-text.svg", R"(,"kerf":"0.2")", "значение ключа \"kerf\" должно быть числом", {}},
-            {"kerf-big.svg", R"(,"kerf":2)", "от 0 до 1 мм", {}},
+            {"kerf-big.svg", R"(,"kerf":2)", "kerf 2 мм: должно быть от 0 до 1 мм", {}},
+            {"hole.svg", R"(,"cutter":true,"hole":2.5)", {}, "r=\"1.25\""},
+            {"hole-big.svg", R"(,"hole":5.5)", "hole 5.5 мм: должно быть от 0.5 до 5 мм", {}},
+            {"hole-kerf.svg", R"(,"hole":0.5,"kerf":0.5)", "hole 0.5 мм: должно быть больше kerf 0.5 мм", {}},
             {"kerf.pdf", R"(,"kerf":0.2)", "только для файлов SVG", {}},
             {"bobbins-half.svg", R"(,"bobbins":2.5)", "\"bobbins\" должно быть целым числом", {}},
-            {"bobbins-many.svg", R"(,"bobbins":5)", "от 1 до 4", {}},
+            {"bobbins-many.svg", R"(,"bobbins":5)", "bobbins 5: должно быть от 1 до 4", {}},
             {"cutter-one.svg", R"(,"cutter":1)", "\"cutter\" должно быть true или false", {}},
             {"small-sheet.svg",
              R"(,"cutter":true,"sheet_width":30,"sheet_height":30)",
              "не помещается на лист",
              {}},
-            {"gap.svg", R"(,"cutter":true,"gap":-1)", "от 0 до 50 мм", {}},
+            {"gap.svg", R"(,"cutter":true,"gap":-1)", "gap -1 мм: должно быть от 0 до 50 мм", {}},
             {"nul.svg\\u0000", {}, "знак NUL", {}},
             {"bobbins-none.svg", R"(,"bobbins":0)", "от 1 до 4", {}},
             {"bobbins-minus-zero.svg", R"(,"bobbins":-0.0)", "от 1 до 4", {}},
-            {"sheet-3001.svg", R"(,"cutter":true,"sheet_width":3001)", "от 10 до 3000 мм", {}},
+            {"sheet-3001.svg",
+             R"(,"cutter":true,"sheet_width":3001)",
+             "sheet_width 3001 мм: должно быть от 10 до 3000 мм",
+             {}},
             {"sheet-10.svg", R"(,"cutter":true,"sheet_width":10,"sheet_height":10)", "не меньше 10 мм", {}},
         };
         QList<QByteArray> lines;
@@ -150,17 +156,23 @@ private slots:
     // The template's answers speak the language asked for, like the rest.
     void refusalsInTheChosenLanguage()
     {
-        const QList<QByteArray> lines = {line(0, R"(,"template":7)"),
-                                         R"({"A":"0","B":"25","C":"10","H":"30","K":"0","T":"1","type":0,"sep":",","template":"x.pdf"})"};
+        const QList<QByteArray> lines = {
+            line(0, R"(,"template":7)"),
+            R"({"A":"0","B":"25","C":"10","H":"30","K":"0","T":"1","type":0,"sep":",","template":"x.pdf"})",
+            line(0, QStringLiteral(R"(,"template":"%1","kerf":1.5)").arg(dir_.filePath("kerf.svg")))};
         const struct {
             QStringList arguments;
             QStringList says;
-        } runs[] = {{{}, {"значение ключа \"template\" должно быть строкой", "вырезать нечего: расчёт не удался"}},
-                    {{"--lang", "en"}, {"key \"template\" must be a string", "nothing to cut: the calculation did not succeed"}}};
+        } runs[] = {{{},
+                     {"значение ключа \"template\" должно быть строкой", "вырезать нечего: расчёт не удался",
+                      "kerf 1.5 мм: должно быть от 0 до 1 мм"}},
+                    {{"--lang", "en"},
+                     {"key \"template\" must be a string", "nothing to cut: the calculation did not succeed",
+                      "kerf 1.5 mm: must be 0 to 1 mm"}}};
         for (const auto& r : runs) {
             const QList<QJsonObject> answers = run(lines, r.arguments);
-            QCOMPARE(answers.size(), 2);
-            for (int i = 0; i < 2; ++i)
+            QCOMPARE(answers.size(), 3);
+            for (int i = 0; i < 3; ++i)
                 QCOMPARE(answers[i].value("template").toObject().value("message").toString(), r.says[i]);
         }
     }

@@ -24,6 +24,7 @@ Design Sample()
     d.templateSettings.kerf = 0.2;
     d.templateSettings.cutter = true;
     d.templateSettings.sheetWidth = 300;
+    d.templateSettings.hole = 2.5;
     return d;
 }
 
@@ -124,6 +125,7 @@ TEST(DesignFile, BadFilesSayWhatAndWhere)
         {with(R"("turns":64)", R"("turns":64.5)"), Fault::WrongKind, "windings[2].turns", 0, 0},
         {with(R"("wire":1.12)", R"("wire":11)"), Fault::OutOfRange, "windings[2].wire", 0, 0},
         {with(R"("kerf":0.2)", R"("kerf":2)"), Fault::OutOfRange, "kerf", 0, 0},
+        {with(R"("hole":2.5)", R"("hole":0.4)"), Fault::OutOfRange, "hole", 0, 0},
         {with(R"("bulge":1.15)", R"("bulge":null)"), Fault::WrongKind, "winding_factors.bulge", 0, 0},
         {with(R"("type":0)", R"("type":2)"), Fault::OutOfRange, "type", 0, 0},
         {with(R"("bobbins":1)", R"("bobbins":0)"), Fault::OutOfRange, "bobbins", 0, 0},

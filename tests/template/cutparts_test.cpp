@@ -212,30 +212,62 @@ TEST(CutParts, CornerRadiusKeepsClearOfTheWindow)
     EXPECT_DOUBLE_EQ(cheekCornerRadius(120, 130, 116, 124), 3);
 }
 
-// A lead hole keeps its diameter, and at least the sheet's thickness, of
-// material to every edge of the cheek and of its window, or the holes are
-// left out.
+// A lead hole of the diameter asked for keeps that diameter, and at least
+// the sheet's thickness, of material to every edge of the cheek and of its
+// window, or the holes are left out; its centre cross stays inside it, kerf
+// and all.
 TEST(CutParts, LeadHolesKeepTheirMargin)
 {
     const struct {
         const char* thickness;
-        double margin;
+        double hole, kerf, margin;
         bool holes;
-    } cases[] = {{"1", 1.5, true}, {"2", 2, true}, {"3", 3, true}, {"3,5", 3.5, false}};
+    } cases[] = {{"1", 1.5, 0, 1.5, true},    {"2", 1.5, 0, 2, true}, {"3", 1.5, 0, 3, true},
+                 {"3,5", 1.5, 0, 3.5, false}, {"1", 0.5, 0, 1, true}, {"1", 2.5, 0.3, 2.5, true},
+                 {"1", 3, 0, 3, false}};
     for (const auto& c : cases) {
         calc::DrawingTexts texts = WorkedE();
         texts["Edit15"] = c.thickness;
-        const CutSet set = makeCutSet(calc::readDrawingNumbers(texts, ","), 1);
+        const CutSet set = makeCutSet(calc::readDrawingNumbers(texts, ","), 1, {0, c.kerf, c.hole});
         const CutPart& cheek = First(set, PartKind::Cheek);
-        EXPECT_EQ(cheek.holesLeftOut, !c.holes) << c.thickness;
-        EXPECT_EQ(cheek.holes.size(), c.holes ? 8u : 0u) << c.thickness;
-        // The cheek is 39.5 x 44 with a 22.5 x 27.5 window at (8.5, 8.25).
-        for (const Hole& h : cheek.holes) {
-            const double x = h.centre.x, y = h.centre.y, edge = h.diameter / 2 + c.margin - kExact;
+        EXPECT_EQ(cheek.holesLeftOut, !c.holes) << c.thickness << ", " << c.hole;
+        ASSERT_EQ(cheek.holes.size(), c.holes ? 8u : 0u) << c.thickness << ", " << c.hole;
+        ASSERT_EQ(cheek.crossLines.size(), 2 * cheek.holes.size());
+        // The cheek is 39.5 x 44 with a 22.5 x 27.5 window at (8.5, 8.25), all moved by half the kerf.
+        const double half = c.kerf / 2;
+        for (std::size_t i = 0; i < cheek.holes.size(); ++i) {
+            const Hole& h = cheek.holes[i];
+            EXPECT_NEAR(h.diameter, c.hole - c.kerf, kExact);
+            const double x = h.centre.x - half, y = h.centre.y - half, edge = c.hole / 2 + c.margin - kExact;
             EXPECT_GE(std::min({x, y, 39.5 - x, 44 - y}), edge) << c.thickness << " at " << x << ", " << y;
             const double dx = std::max({8.5 - x, 0.0, x - 31}), dy = std::max({8.25 - y, 0.0, y - 35.75});
             EXPECT_GE(std::hypot(dx, dy), edge) << c.thickness << " at " << x << ", " << y;
+            for (const Segment& arm : {cheek.crossLines[2 * i], cheek.crossLines[2 * i + 1]}) {
+                for (const Point& end : {arm.from, arm.to})
+                    EXPECT_LT(std::hypot(end.x - h.centre.x, end.y - h.centre.y), h.diameter / 2);
+            }
         }
+    }
+}
+
+// A folded tab lies on the cheek from the window's edge: past the cheek's
+// edge by what it is longer than the band beside the window.
+TEST(CutParts, TabOverhang)
+{
+    const struct {
+        const char* thickness;
+        int coreType;
+        double clearance, overhang;
+    } cases[] = {{"1", calc::ETypeCore, 0, 0},
+                 {"3", calc::ETypeCore, 0, 6},  // tab 12.25, band 6.25
+                 {"1", calc::UTypeCore, 0, 1.5},
+                 {"1", calc::UTypeCore, 0.5, 2},
+                 {"3", calc::UTypeCore, 0, 11.5}};
+    for (const auto& c : cases) {
+        const calc::DrawingTexts texts
+            = Calculated({"20", "25", "10", "30", "2", c.thickness}, c.coreType, ",");
+        const CutSet set = makeCutSet(calc::readDrawingNumbers(texts, ","), 1, {c.clearance, 0});
+        EXPECT_DOUBLE_EQ(tabOverhang(set), c.overhang) << c.thickness << ", " << c.coreType;
     }
 }
 
@@ -281,12 +313,23 @@ TEST(CutParts, Allowances)
                                       {8.5 - grow + half, 35.75 + grow + half},
                                       {8.5 - grow + half, 8.25 - grow + half}});
     }
-    for (const CutAllowances bad : {CutAllowances{-0.1, 0}, CutAllowances{0, 1.5}, CutAllowances{std::nan(""), 0}}) {
+    const struct {
+        CutAllowances allowances;
+        CutProblem problem;
+        const char* setting;
+    } bad[] = {{{-0.1, 0}, CutProblem::BadAllowance, "clearance"},
+               {{0, 1.5}, CutProblem::BadAllowance, "kerf"},
+               {{std::nan(""), 0}, CutProblem::BadAllowance, "clearance"},
+               {{0, 0, 0.4}, CutProblem::BadAllowance, "hole"},
+               {{0, 0, 5.5}, CutProblem::BadAllowance, "hole"},
+               {{0, 1, 1}, CutProblem::HoleWithinKerf, ""}};
+    for (const auto& b : bad) {
         try {
-            makeCutSet(calc::readDrawingNumbers(WorkedE(), ","), 1, bad);
-            ADD_FAILURE() << "accepted " << bad.windowClearance << ", " << bad.kerf;
+            makeCutSet(calc::readDrawingNumbers(WorkedE(), ","), 1, b.allowances);
+            ADD_FAILURE() << "accepted " << b.allowances.windowClearance << ", " << b.allowances.kerf;
         } catch (const CutPartsError& e) {
-            EXPECT_EQ(e.problem(), CutProblem::BadAllowance);
+            EXPECT_EQ(e.problem(), b.problem);
+            EXPECT_EQ(e.field(), b.setting);
         }
     }
 }

@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace vintorp::cut;
 using namespace vintorp::cut::testing;
@@ -93,16 +94,19 @@ void TestDxfTemplate::readBack_data()
 {
     QTest::addColumn<bool>("uType");
     QTest::addColumn<int>("bobbins");
-    QTest::newRow("E-type") << false << 1;
-    QTest::newRow("U-type, 2 bobbins") << true << 2;
+    QTest::addColumn<double>("diameter");
+    QTest::newRow("E-type, holes of 2.5 mm") << false << 1 << 2.5;
+    QTest::newRow("U-type, 2 bobbins") << true << 2 << kLeadHoleDiameter;
 }
 
 void TestDxfTemplate::readBack()
 {
     QFETCH(bool, uType);
     QFETCH(int, bobbins);
-    const CutSet set = makeTemplateParts(
-        vintorp::calc::readDrawingNumbers(uType ? workedUTexts() : workedETexts(), ","), bobbins);
+    QFETCH(double, diameter);
+    const CutSet set
+        = makeTemplateParts(vintorp::calc::readDrawingNumbers(uType ? workedUTexts() : workedETexts(), ","),
+                            bobbins, {0, 0, diameter});
     const TemplateLayout layout = layOutTemplate(set, svgCanvas());
     const QByteArray dxf = templateDxfFile(set);
     QVERIFY(dxf.startsWith("999\r\n") && dxf.left(dxf.indexOf("  0\r\n")).contains("1 unit = 1 mm"));
@@ -131,8 +135,12 @@ void TestDxfTemplate::readBack()
         QVERIFY(layer["other"].toArray().isEmpty());
         const char* linetype = job == Job::Fold ? "DASHDOT" : job == Job::Reference ? "DASHED" : "CONTINUOUS";
         QCOMPARE(layer["linetype"].toString(), QLatin1String(linetype));
+        // Solid marks on the dashed reference layer (the legend's diamond) have their own.
         for (const QJsonValue line : layer["LINE"].toArray())
-            QCOMPARE(line["linetype"].toString(), QStringLiteral("BYLAYER"));
+            QCOMPARE(line["linetype"].toString(),
+                     job == Job::Reference && line["linetype"].toString() != u"BYLAYER"
+                         ? QStringLiteral("CONTINUOUS")
+                         : QStringLiteral("BYLAYER"));
     }
     QVERIFY(near(doc["linetypes"]["DASHED"].toArray(), {2 * kDash, kDash, -kDash}));
     QVERIFY(
@@ -177,8 +185,18 @@ void TestDxfTemplate::readBack()
             QCOMPARE(entities(doc, job, kind).size(), drawn[kind]);
     }
 
-    // The holes: circles 1.5 mm across on their centres.
+    // The holes: circles as wide as asked on their centres, each cross inside
+    // its circle; and the legend's sample of them.
     const QJsonArray circles = entities(doc, Job::Holes, "CIRCLE");
+    const auto within = [&circles](const QJsonArray& p) {
+        return std::any_of(circles.begin(), circles.end(), [&p](const QJsonValue& c) {
+            return std::hypot(p[0].toDouble() - c["centre"][0].toDouble(),
+                              p[1].toDouble() - c["centre"][1].toDouble())
+                   < c["radius"].toDouble();
+        });
+    };
+    for (const QJsonValue l : entities(doc, Job::Centres, "LINE"))
+        QVERIFY(within(l["from"].toArray()) && within(l["to"].toArray()));
     qsizetype holes = 0;
     for (const PlacedPiece& piece : layout.pieces) {
         for (const Hole& hole : set.parts[std::size_t(piece.part)].holes) {
@@ -186,12 +204,12 @@ void TestDxfTemplate::readBack()
             ++holes;
             QVERIFY(std::any_of(circles.begin(), circles.end(), [&](const QJsonValue& c) {
                 return near(c["centre"].toArray(), {at.x(), at.y()})
-                       && std::abs(2 * c["radius"].toDouble() - kLeadHoleDiameter) <= kTolerance;
+                       && std::abs(2 * c["radius"].toDouble() - diameter) <= kTolerance;
             }));
         }
     }
     QCOMPARE(holes == 0, uType);
-    QCOMPARE(circles.size(), holes);
+    QCOMPARE(circles.size(), holes + 1);
 
     // The labels in Russian; the ruler 100 mm long.
     QStringList words;

@@ -398,7 +398,10 @@ private slots:
         const QString point = QLocale().decimalPoint();
         type("seKerf", "0" + point + "2");
         type("seClearance", "0" + point + "1");
+        type("seHole", "2" + point + "5");
         type("seSheetWidth", "150");
+        auto* hole = dialog.findChild<QDoubleSpinBox*>("seHole");
+        QCOMPARE(std::pair(hole->minimum(), hole->maximum()), std::pair(0.5, 5.0));
         QTest::mouseClick(dialog.findChild<QCheckBox*>("cbLabels"), Qt::LeftButton);
         QTest::mouseClick(dialog.findChild<QPushButton*>("btTemplateSave"), Qt::LeftButton);
         const TemplateChoice choice = dialog.choice();
@@ -407,6 +410,7 @@ private slots:
         QVERIFY(!choice.cutter.labels);
         QCOMPARE(choice.kerf, 0.2);
         QCOMPARE(choice.windowClearance, 0.1);
+        QCOMPARE(choice.leadHole, 2.5);
 
         calculate("20", 0);
         script_.output = choice;
@@ -416,6 +420,7 @@ private slots:
         QVERIFY(svg.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(svg.readAll());
         QVERIFY(text.contains(u"Ширина реза: 0,2 мм") && text.contains(u"inkscape:label=\"calibration\""));
+        QVERIFY(text.contains(u"r=\"1.15\""));  // holes of 2.5 mm, cut 0.2 mm smaller
         QVERIFY(!text.contains(u"inkscape:label=\"labels\""));
         QVERIFY(modals_->seen().isEmpty());
 
@@ -455,7 +460,7 @@ private slots:
         vintorp::cut::TemplateOutputDialog dialog(vintorp::cut::TemplateChoice{});
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        const QStringList order{"seBobbins", "seClearance", "gbCutter"};
+        const QStringList order{"seBobbins", "seClearance", "seHole", "gbCutter"};
         QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
         for (qsizetype i = 1; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -297,8 +297,32 @@ private slots:
         lang::installTranslations(*QCoreApplication::instance(), Language::Russian);
         QCOMPARE(lang::messageText(tooLarge),
                  QStringLiteral("Шаблон не построен: высота щеки 2772 мм больше 2 м."));
-        QCOMPARE(lang::messageText(cut::TemplateFailure{TemplateErrorKind::SheetSize, {}}),
-                 QStringLiteral("Лист материала должен быть от 10 до 3000 мм."));
+        // A setting out of its range is named as the dialog labels it, with the value and the range.
+        const struct {
+            cut::TemplateFailure failure;
+            const char* russian;
+            const char* english;
+        } settings[] = {
+            {{TemplateErrorKind::SettingOutOfRange, {"kerf", "1.5", "0", "1", ","}},
+             "ширина реза 1,5 мм: должна быть от 0 до 1 мм",
+             "kerf 1,5 mm: must be 0 to 1 mm"},
+            {{TemplateErrorKind::SettingOutOfRange, {"gap", "-1", "0", "50", "."}},
+             "промежуток между деталями -1 мм: должен быть от 0 до 50 мм",
+             "gap between parts -1 mm: must be 0 to 50 mm"},
+            {{TemplateErrorKind::SettingOutOfRange, {"hole", "6", "0.5", "5", ","}},
+             "диаметр отверстий для выводов 6 мм: должен быть от 0,5 до 5 мм",
+             "lead hole diameter 6 mm: must be 0,5 to 5 mm"},
+            {{TemplateErrorKind::HoleWithinKerf, {"0.5", "1", ","}},
+             "диаметр отверстий для выводов 0,5 мм: должен быть больше ширины реза 1 мм",
+             "lead hole diameter 0,5 mm: must be more than the kerf 1 mm"},
+        };
+        for (const auto& setting : settings) {
+            lang::installTranslations(*QCoreApplication::instance(), Language::Russian);
+            QCOMPARE(lang::messageText(setting.failure), QString::fromUtf8(setting.russian));
+            lang::installTranslations(*QCoreApplication::instance(), Language::English);
+            QCOMPARE(lang::messageText(setting.failure), QString::fromUtf8(setting.english));
+        }
+        lang::installTranslations(*QCoreApplication::instance(), Language::Russian);
         QCOMPARE(lang::messageText(cut::TemplateFailure{TemplateErrorKind::SvgCharacter, {"27"}}),
                  QStringLiteral("Шаблон SVG не записан: знак U+001B в его тексте недопустим в XML."));
         QCOMPARE(lang::messageText(cut::TemplateFailure{TemplateErrorKind::FileNotWritten, {"/a", "0", "0"}}),
