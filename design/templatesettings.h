@@ -23,6 +23,7 @@ struct TemplateSettings {
     std::optional<double> sheetWidth, sheetHeight;  // mm, kSmallestSheet to kLargestSheet
     std::optional<double> gap;  // mm, 0 to kMaxCutterGap
     std::optional<bool> labels;
+    std::optional<bool> cutOnly;  // a cutter's file with only what is cut
     bool operator==(const TemplateSettings&) const = default;
 
     // The defaults where nothing is set.

@@ -6,6 +6,7 @@
 #include "calc/drawingfields.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace vintorp::cut {
@@ -87,6 +88,12 @@ Group scaleCheck(const QRectF& printable)
     return {QStringLiteral("scale-check"), {std::move(ruler), std::move(words)}};
 }
 
+// A legend row's meaning with its line's colour: "линия реза (чёрный, ACI 7)".
+QString legendRow(const QString& meaning, Job job)
+{
+    return CutTemplate::tr("%1 (%2, ACI %3)").arg(meaning, jobColourName(job)).arg(jobLook(job).colourIndex);
+}
+
 // What each kind of line means, in the footer's right-hand part: a short
 // sample of the line and its meaning on each row.
 Group legend(const QRectF& printable)
@@ -110,7 +117,7 @@ Group legend(const QRectF& printable)
         default: sample.shapes.emplace_back(Line{from, to}); break;
         }
         group.layers.push_back(std::move(sample));
-        words.words.push_back({QPointF(x0 + kLegendSample + 2, y), meanings.value(int(row)), kLabelEm});
+        words.words.push_back({QPointF(x0 + kLegendSample + 2, y), legendRow(meanings.value(int(row)), jobs[row]), kLabelEm});
     }
     group.layers.push_back(std::move(words));
     return group;
@@ -195,9 +202,11 @@ Group pieceGroup(const CutPart& part, const PlacedPiece& piece, const TemplateLa
         clip = strokeClip(piece, part).translated(shift);
 
     Group group{partId(part), {}};
+    // The window before the outer contour (part.cuts holds it first): a
+    // cutter that follows the file frees the window while the part still holds.
     Layer cuts(Job::Cut, clip);
-    for (const Outline& outline : part.cuts)
-        cuts.shapes.emplace_back(Contour{onPage(outline, piece), {}});
+    for (auto outline = part.cuts.rbegin(); outline != part.cuts.rend(); ++outline)
+        cuts.shapes.emplace_back(Contour{onPage(*outline, piece), {}});
     group.layers.push_back(std::move(cuts));
 
     // Every layer but the cuts is left out when it is empty.
@@ -360,47 +369,42 @@ Group assembly(const CutSet& set, const QRectF& block)
     return group;
 }
 
-// A cutter's sheets: their outlines for reference, the calibration square.
-Group cutterSheets(const TemplateLayout& layout)
+// A cutter's sheet: its outline for reference, and the calibration square
+// on the sheet that has it.
+Group cutterSheet(const TemplateLayout& layout, int page)
 {
-    Layer sheets(Job::Reference);
-    for (const QRectF& sheet : layout.sheets)
-        sheets.shapes.emplace_back(Frame{sheet});
+    Layer sheet(Job::Reference);
+    sheet.shapes.emplace_back(Frame{QRectF(QPointF(0, 0), layout.paper)});
     Layer square(Job::Calibration);
-    square.shapes.emplace_back(Frame{layout.testSquare});
-    return {QStringLiteral("sheets"), {std::move(sheets), std::move(square)}};
+    if (page == layout.testSquarePage)
+        square.shapes.emplace_back(Frame{layout.testSquare});
+    return {QStringLiteral("sheet"), {std::move(sheet), std::move(square)}};
 }
 
 }  // namespace
 
+const JobLook& jobLook(Job job)
+{
+    for (const JobLook& look : kJobLooks) {
+        if (look.job == job)
+            return look;
+    }
+    throw std::logic_error("a job without its look");
+}
+
 QColor jobColour(Job job)
 {
-    switch (job) {
-    case Job::Cut: return QColor(0, 0, 0);
-    case Job::Fold: return QColor(0xd4, 0, 0);
-    case Job::Reference:
-    case Job::Calibration: return QColor(0, 0, 0xff);
-    case Job::Holes: return QColor(0, 0x80, 0);
-    case Job::Centres: return QColor(0xa0, 0, 0xa0);
-    case Job::Waste: return QColor(0xa0, 0xa0, 0xa0);
-    case Job::Labels: return QColor(0x1a, 0x1a, 0x1a);
-    }
-    return {};
+    return QColor::fromRgb(QRgb(jobLook(job).rgb));
 }
 
 QString jobName(Job job)
 {
-    switch (job) {
-    case Job::Cut: return QStringLiteral("cut");
-    case Job::Fold: return QStringLiteral("fold");
-    case Job::Reference: return QStringLiteral("reference");
-    case Job::Holes: return QStringLiteral("holes");
-    case Job::Centres: return QStringLiteral("centres");
-    case Job::Waste: return QStringLiteral("waste");
-    case Job::Calibration: return QStringLiteral("calibration");
-    case Job::Labels: return QStringLiteral("labels");
-    }
-    return {};
+    return QLatin1String(jobLook(job).name);
+}
+
+QString jobColourName(Job job)
+{
+    return CutTemplate::tr(jobLook(job).colour);
 }
 
 QString partId(const CutPart& part)
@@ -418,10 +422,11 @@ TemplateDrawing drawTemplate(const CutSet& set, const TemplateLayout& layout)
     TemplateDrawing drawing{layout.paper, std::vector<PageDrawing>(std::size_t(layout.pageCount)), {}};
     drawing.notes << kerfNote(set);
     if (layout.paging == Paging::CutterSheets) {
-        PageDrawing& page = drawing.pages.front();
-        page.groups.push_back(cutterSheets(layout));
+        for (int page = 0; page < layout.pageCount; ++page)
+            drawing.pages[std::size_t(page)].groups.push_back(cutterSheet(layout, page));
         for (const PlacedPiece& piece : layout.pieces)
-            page.groups.push_back(pieceGroup(set.parts[std::size_t(piece.part)], piece, layout));
+            drawing.pages[std::size_t(piece.page)].groups.push_back(
+                pieceGroup(set.parts[std::size_t(piece.part)], piece, layout));
         return drawing;
     }
     for (int page = 0; page < layout.pageCount; ++page)

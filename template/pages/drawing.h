@@ -10,6 +10,7 @@
 #include "template/parts/cutparts.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -33,11 +34,41 @@ enum class Job {
     Calibration,  // the ruler and the 10 mm square
     Labels,  // words
 };
-inline constexpr Job kJobs[] = {Job::Cut,   Job::Fold,        Job::Reference, Job::Holes,
-                                Job::Centres, Job::Waste, Job::Calibration, Job::Labels};
+
+// Each job's layer: its name, its AutoCAD colour index in a DXF file and its
+// colour everywhere else (that index's own, but black for the cuts, whose
+// index 7 is black on paper). No two jobs share a colour, so that a cutter's
+// program that sorts by colour keeps them apart; the labels are grey, far from
+// the cuts' black. `colour` names it for the legend.
+struct JobLook {
+    Job job;
+    const char* name;
+    int colourIndex;
+    unsigned rgb;
+    const char* colour;
+};
+// In the files' order, which is a cutter's order of work: the lead holes,
+// then the outlines (each part's window before its outer contour), then what
+// is not cut.
+inline constexpr JobLook kJobLooks[] = {
+    {Job::Holes, "holes", 94, 0x007f00, QT_TRANSLATE_NOOP("CutTemplate", "тёмно-зелёный")},
+    {Job::Cut, "cut", 7, 0x000000, QT_TRANSLATE_NOOP("CutTemplate", "чёрный")},
+    {Job::Fold, "fold", 1, 0xff0000, QT_TRANSLATE_NOOP("CutTemplate", "красный")},
+    {Job::Reference, "reference", 5, 0x0000ff, QT_TRANSLATE_NOOP("CutTemplate", "синий")},
+    {Job::Centres, "centres", 212, 0xa500a5, QT_TRANSLATE_NOOP("CutTemplate", "фиолетовый")},
+    {Job::Waste, "waste", 9, 0xc0c0c0, QT_TRANSLATE_NOOP("CutTemplate", "светло-серый")},
+    {Job::Calibration, "calibration", 30, 0xff7f00, QT_TRANSLATE_NOOP("CutTemplate", "оранжевый")},
+    {Job::Labels, "labels", 8, 0x808080, QT_TRANSLATE_NOOP("CutTemplate", "серый")},
+};
+inline constexpr Job kJobs[] = {kJobLooks[0].job, kJobLooks[1].job, kJobLooks[2].job, kJobLooks[3].job,
+                                kJobLooks[4].job, kJobLooks[5].job, kJobLooks[6].job, kJobLooks[7].job};
+static_assert(std::size(kJobs) == std::size(kJobLooks));
+const JobLook& jobLook(Job job);
 QColor jobColour(Job job);
 // "cut", "fold", "reference", "holes", "centres", "waste", "calibration", "labels"
 QString jobName(Job job);
+// The colour's name in the user's language: "чёрный".
+QString jobColourName(Job job);
 
 inline constexpr double kLineWidth = 0.1;  // mm, every line
 inline constexpr double kDash = 1.0;  // mm of dash, and of gap
