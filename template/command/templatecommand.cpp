@@ -121,8 +121,9 @@ TemplateChoice startingChoice(const design::TemplateSettings& s, int coreType)
     start.bobbins = s.bobbins.value_or(cut::defaultBobbinCount(coreType));
     start.windowClearance = s.clearance.value_or(0);
     start.forCutter = s.cutter.value_or(false);
-    start.cutter = {QSizeF(s.sheetWidth.value_or(usual.sheet.width()), s.sheetHeight.value_or(usual.sheet.height())),
-                    s.gap.value_or(usual.gap), s.labels.value_or(usual.labels), s.cutOnly.value_or(usual.cutOnly)};
+    start.cutter
+        = {QSizeF(s.sheetWidth.value_or(usual.sheet.width()), s.sheetHeight.value_or(usual.sheet.height())),
+           s.gap.value_or(usual.gap), s.labels.value_or(usual.labels), s.cutOnly.value_or(usual.cutOnly)};
     start.kerf = s.kerf.value_or(0);
     return start;
 }

@@ -117,8 +117,8 @@ TemplateChoice TemplateOutputDialog::choice() const
             bobbins_->value(),
             clearance_->value(),
             cutter_->isChecked(),
-            CutterSetup{QSizeF(sheetWidth_->value(), sheetHeight_->value()), gap_->value(), labels_->isChecked(),
-                        cutOnly_->isChecked()},
+            CutterSetup{QSizeF(sheetWidth_->value(), sheetHeight_->value()), gap_->value(),
+                        labels_->isChecked(), cutOnly_->isChecked()},
             kerf_->value()};
 }
 

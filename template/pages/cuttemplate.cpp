@@ -140,7 +140,8 @@ namespace {
 
 PageSetup fileSetup(const std::optional<CutterSetup>& cutter)
 {
-    return cutter ? cutterSheets(cutter->sheet, cutter->gap, cutter->labels && !cutter->cutOnly) : svgCanvas();
+    return cutter ? cutterSheets(cutter->sheet, cutter->gap, cutter->labels && !cutter->cutOnly)
+                  : svgCanvas();
 }
 
 // What a cutter cuts: the outlines, the lead holes and the calibration square.
@@ -196,7 +197,8 @@ QStringList templateFileNames(const QString& path, int files)
     return names;
 }
 
-QStringList saveTemplate(const QString& path, const cut::CutSet& set, const std::optional<CutterSetup>& cutter)
+QStringList saveTemplate(const QString& path, const cut::CutSet& set,
+                         const std::optional<CutterSetup>& cutter)
 {
     // A NUL makes any name no file name, whatever it ends in.
     if (path.contains(QChar(u'\0')))

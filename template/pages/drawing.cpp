@@ -117,7 +117,8 @@ Group legend(const QRectF& printable)
         default: sample.shapes.emplace_back(Line{from, to}); break;
         }
         group.layers.push_back(std::move(sample));
-        words.words.push_back({QPointF(x0 + kLegendSample + 2, y), legendRow(meanings.value(int(row)), jobs[row]), kLabelEm});
+        words.words.push_back(
+            {QPointF(x0 + kLegendSample + 2, y), legendRow(meanings.value(int(row)), jobs[row]), kLabelEm});
     }
     group.layers.push_back(std::move(words));
     return group;
@@ -382,6 +383,24 @@ Group cutterSheet(const TemplateLayout& layout, int page)
 }
 
 }  // namespace
+
+constexpr std::array<JobLook, 8> kJobLooks = {{
+    {Job::Holes, "holes", 94, 0x007f00, QT_TRANSLATE_NOOP("CutTemplate", "тёмно-зелёный")},
+    {Job::Cut, "cut", 7, 0x000000, QT_TRANSLATE_NOOP("CutTemplate", "чёрный")},
+    {Job::Fold, "fold", 1, 0xff0000, QT_TRANSLATE_NOOP("CutTemplate", "красный")},
+    {Job::Reference, "reference", 5, 0x0000ff, QT_TRANSLATE_NOOP("CutTemplate", "синий")},
+    {Job::Centres, "centres", 212, 0xa500a5, QT_TRANSLATE_NOOP("CutTemplate", "фиолетовый")},
+    {Job::Waste, "waste", 9, 0xc0c0c0, QT_TRANSLATE_NOOP("CutTemplate", "светло-серый")},
+    {Job::Calibration, "calibration", 30, 0xff7f00, QT_TRANSLATE_NOOP("CutTemplate", "оранжевый")},
+    {Job::Labels, "labels", 8, 0x808080, QT_TRANSLATE_NOOP("CutTemplate", "серый")},
+}};
+
+constexpr std::array<Job, 8> kJobs = [] {
+    std::array<Job, 8> jobs{};
+    for (std::size_t i = 0; i < jobs.size(); ++i)
+        jobs[i] = kJobLooks[i].job;
+    return jobs;
+}();
 
 const JobLook& jobLook(Job job)
 {

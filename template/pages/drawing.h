@@ -10,12 +10,12 @@
 #include "template/parts/cutparts.h"
 
 #include <QColor>
-#include <QCoreApplication>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -49,20 +49,9 @@ struct JobLook {
 };
 // In the files' order, which is a cutter's order of work: the lead holes,
 // then the outlines (each part's window before its outer contour), then what
-// is not cut.
-inline constexpr JobLook kJobLooks[] = {
-    {Job::Holes, "holes", 94, 0x007f00, QT_TRANSLATE_NOOP("CutTemplate", "тёмно-зелёный")},
-    {Job::Cut, "cut", 7, 0x000000, QT_TRANSLATE_NOOP("CutTemplate", "чёрный")},
-    {Job::Fold, "fold", 1, 0xff0000, QT_TRANSLATE_NOOP("CutTemplate", "красный")},
-    {Job::Reference, "reference", 5, 0x0000ff, QT_TRANSLATE_NOOP("CutTemplate", "синий")},
-    {Job::Centres, "centres", 212, 0xa500a5, QT_TRANSLATE_NOOP("CutTemplate", "фиолетовый")},
-    {Job::Waste, "waste", 9, 0xc0c0c0, QT_TRANSLATE_NOOP("CutTemplate", "светло-серый")},
-    {Job::Calibration, "calibration", 30, 0xff7f00, QT_TRANSLATE_NOOP("CutTemplate", "оранжевый")},
-    {Job::Labels, "labels", 8, 0x808080, QT_TRANSLATE_NOOP("CutTemplate", "серый")},
-};
-inline constexpr Job kJobs[] = {kJobLooks[0].job, kJobLooks[1].job, kJobLooks[2].job, kJobLooks[3].job,
-                                kJobLooks[4].job, kJobLooks[5].job, kJobLooks[6].job, kJobLooks[7].job};
-static_assert(std::size(kJobs) == std::size(kJobLooks));
+// is not cut. kJobs: the same jobs in the same order.
+extern const std::array<JobLook, 8> kJobLooks;
+extern const std::array<Job, 8> kJobs;
 const JobLook& jobLook(Job job);
 QColor jobColour(Job job);
 // "cut", "fold", "reference", "holes", "centres", "waste", "calibration", "labels"

@@ -237,7 +237,9 @@ private:
         std::vector<Job> used;
         for (const Job job : kJobs) {
             bool any = false;
-            forEachLayer(job, [&any](const Layer& layer) { any = any || !layer.shapes.empty() || !layer.words.empty(); });
+            forEachLayer(job, [&any](const Layer& layer) {
+                any = any || !layer.shapes.empty() || !layer.words.empty();
+            });
             if (any)
                 used.push_back(job);
         }

@@ -112,7 +112,8 @@ QString shapeElement(Job job, const Shape& shape)
 
 QString wordsElement(Job job, const Words& w)
 {
-    return QStringLiteral("<text fill=\"%1\" style=\"fill:%1\" x=\"%2\" y=\"%3\" font-size=\"%4\" text-anchor=\"%5\">%6</text>\n")
+    return QStringLiteral("<text fill=\"%1\" style=\"fill:%1\" x=\"%2\" y=\"%3\" font-size=\"%4\" "
+                          "text-anchor=\"%5\">%6</text>\n")
         .arg(colour(jobColour(job)), mm(w.at.x()), mm(w.at.y()), mm(w.em),
              w.centred ? QStringLiteral("middle") : QStringLiteral("start"), escaped(w.text));
 }
@@ -136,7 +137,8 @@ QString layerGroup(const QString& groupId, const Layer& layer, int& clips)
     const QString colourName = colour(jobColour(layer.job));
     g += QStringLiteral("<g class=\"%1\"").arg(groupId);
     if (!layer.shapes.empty())
-        g += QStringLiteral(" fill=\"none\" stroke=\"%1\" stroke-width=\"%2\" style=\"fill:none;stroke:%1;stroke-width:%2\"")
+        g += QStringLiteral(" fill=\"none\" stroke=\"%1\" stroke-width=\"%2\" "
+                            "style=\"fill:none;stroke:%1;stroke-width:%2\"")
                  .arg(colourName, mm(kLineWidth));
     else
         g += QStringLiteral(" fill=\"%1\" style=\"fill:%1\"").arg(colourName);

@@ -237,7 +237,9 @@ void CheckLayout(const CutSet& set, const TemplateLayout& layout)
 void CheckCutterSheets(const TemplateLayout& layout, const vintorp::cut::CutterSetup& cutter)
 {
     const auto onASheet = [&](const QRectF& r) {
-        return Within(r, QRectF(QPointF(0, 0), cutter.sheet).adjusted(cutter.gap, cutter.gap, -cutter.gap, -cutter.gap));
+        return Within(
+            r,
+            QRectF(QPointF(0, 0), cutter.sheet).adjusted(cutter.gap, cutter.gap, -cutter.gap, -cutter.gap));
     };
     for (const PlacedPiece& piece : layout.pieces)
         Require(!piece.tiled() && onASheet(QRectF(piece.origin, piece.footprint())), "every part lies on a sheet");

@@ -88,7 +88,8 @@ struct SvgDocument {
 // A part's outer outline: the box around all its cuts.
 QRectF outerBox(const SvgGroup& group)
 {
-    return std::accumulate(group.cutBoxes.begin(), group.cutBoxes.end(), QRectF(), std::mem_fn(&QRectF::united));
+    return std::accumulate(group.cutBoxes.begin(), group.cutBoxes.end(), QRectF(),
+                           std::mem_fn(&QRectF::united));
 }
 
 SvgDocument readSvg(const QByteArray& data)
@@ -271,6 +272,7 @@ private slots:
     void paperTooSmall();
     void fullDiskKeepsTheOldFile_data();
     void fullDiskKeepsTheOldFile();
+    void cutterSheetsSavedAllOrNone();
     void svgHoldsOnlyXmlCharacters_data();
     void svgHoldsOnlyXmlCharacters();
 
@@ -350,8 +352,10 @@ void TestCutTemplate::svgReadBack()
     QVERIFY(!cut.intersects(words));
     QCOMPARE(holes.size(), uType ? 0 : 1);
     QVERIFY(!cut.intersects(holes));
-    const QStringList layers = uType ? QStringList{"cut", "fold", "reference", "waste", "calibration", "labels"}
-                                     : QStringList{"holes", "cut", "fold", "reference", "centres", "waste", "calibration", "labels"};
+    const QStringList layers
+        = uType
+              ? QStringList{"cut", "fold", "reference", "waste", "calibration", "labels"}
+              : QStringList{"holes", "cut", "fold", "reference", "centres", "waste", "calibration", "labels"};
     QCOMPARE(doc.layers, layers);
     // No two layers of one colour, the labels' included.
     QSet<QString> colours{*words.begin()};
@@ -727,7 +731,8 @@ void TestCutTemplate::cutterSheetsHoldThePartsOnly()
     for (const QByteArray& svg : files) {
         SvgDocument doc = readSvg(svg);
         QCOMPARE(doc.uncoloured, 0);
-        QCOMPARE(doc.width + u' ' + doc.height, QStringLiteral("%1mm %2mm").arg(sheet.width()).arg(sheet.height()));
+        QCOMPARE(doc.width + u' ' + doc.height,
+                 QStringLiteral("%1mm %2mm").arg(sheet.width()).arg(sheet.height()));
         QVERIFY(!doc.groups.count(QStringLiteral("header")) && !doc.groups.count(QStringLiteral("legend")));
         QCOMPARE(doc.layers.contains(u"labels"), labels && !cutOnly);
         if (cutOnly) {
@@ -743,15 +748,20 @@ void TestCutTemplate::cutterSheetsHoldThePartsOnly()
             if (group.cutBoxes.isEmpty())
                 continue;
             const QRectF box = outerBox(group);
-            const QSizeF drawnSize = id.startsWith(u"cheek") ? QSizeF(29.5, 33)
-                                     : id.startsWith(u"tabbed") ? QSizeF(24.5, 38) : QSizeF(27.5, 29.5);
+            const QSizeF drawnSize = id.startsWith(u"cheek")    ? QSizeF(29.5, 33)
+                                     : id.startsWith(u"tabbed") ? QSizeF(24.5, 38)
+                                                                : QSizeF(27.5, 29.5);
             const QSizeF expected = drawnSize + QSizeF(kerf, kerf);
-            QVERIFY2((qAbs(box.width() - expected.width()) <= kEdgeTolerance && qAbs(box.height() - expected.height()) <= kEdgeTolerance)
-                         || (qAbs(box.width() - expected.height()) <= kEdgeTolerance && qAbs(box.height() - expected.width()) <= kEdgeTolerance),
+            QVERIFY2((qAbs(box.width() - expected.width()) <= kEdgeTolerance
+                      && qAbs(box.height() - expected.height()) <= kEdgeTolerance)
+                         || (qAbs(box.width() - expected.height()) <= kEdgeTolerance
+                             && qAbs(box.height() - expected.width()) <= kEdgeTolerance),
                      qPrintable(id));
-            QVERIFY2(QRectF(QPointF(0, 0), sheet).adjusted(-1e-6, -1e-6, 1e-6, 1e-6).contains(box), qPrintable(id));
+            QVERIFY2(QRectF(QPointF(0, 0), sheet).adjusted(-1e-6, -1e-6, 1e-6, 1e-6).contains(box),
+                     qPrintable(id));
             for (const QRectF& other : boxes)
-                QVERIFY2(!box.adjusted(-gap + 1e-6, -gap + 1e-6, gap - 1e-6, gap - 1e-6).intersects(other), qPrintable(id));
+                QVERIFY2(!box.adjusted(-gap + 1e-6, -gap + 1e-6, gap - 1e-6, gap - 1e-6).intersects(other),
+                         qPrintable(id));
             boxes << box;
         }
         QVERIFY(!boxes.isEmpty());  // no sheet left empty
@@ -921,6 +931,43 @@ void TestCutTemplate::fullDiskKeepsTheOldFile()
     QCOMPARE(QDir(QString::fromStdString(disk.folder()))
                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{name});
+}
+
+// A cutter's job of three sheets: a file each, numbered before the suffix;
+// on a disk that holds the first only, none.
+void TestCutTemplate::cutterSheetsSavedAllOrNone()
+{
+    const cut::CutSet set = makeTemplateParts(calc::readDrawingNumbers(workedETexts(), ","), 2);
+    const CutterSetup sheets{QSizeF(100, 100), 2, true};
+    const QString path = dir_.filePath("bobbin.dxf");
+    const QStringList numbered{dir_.filePath("bobbin-1.dxf"), dir_.filePath("bobbin-2.dxf"),
+                               dir_.filePath("bobbin-3.dxf")};
+    QCOMPARE(saveTemplate(path, set, sheets), numbered);
+    QVERIFY(!QFile::exists(path));
+    const std::vector<QByteArray> files = templateDxfFiles(set, sheets);
+    for (int i = 0; i < 3; ++i) {
+        QFile file(numbered[i]);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), files[std::size_t(i)]);
+    }
+    QCOMPARE(saveTemplate(dir_.filePath("one.svg"), set, CutterSetup{}),
+             QStringList{dir_.filePath("one.svg")});
+
+    const vintorp::testing::SmallDisk disk(int(files[0].size() / 4096 + 2) * 4);
+    if (!disk.mounted())
+        QSKIP(disk.why().c_str());
+    try {
+        saveTemplate(QString::fromStdString(disk.file("bobbin.dxf")), set, sheets);
+        QFAIL("reported as written");
+    } catch (const TemplateError& e) {
+        // The first sheet was written, a later one was not.
+        const QString message = vintorp::lang::messageText(e.failure());
+        QVERIFY2(!message.contains(u"bobbin-1.dxf") && message.contains(u"No space left on device"),
+                 qPrintable(message));
+    }
+    QCOMPARE(QDir(QString::fromStdString(disk.folder()))
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 void TestCutTemplate::svgHoldsOnlyXmlCharacters_data()

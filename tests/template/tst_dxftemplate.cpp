@@ -288,7 +288,8 @@ void TestDxfTemplate::cutterSheetsReadBack()
     const QStringList cutLayers{"holes", "cut", "calibration"};
     int outer = 0, cutCount = 0, squares = 0, holes = 0;
     for (std::size_t sheet = 0; sheet < files.size(); ++sheet) {
-        const QJsonObject doc = readDxf(files[sheet], dir_.filePath(QStringLiteral("cutter-%1.dxf").arg(sheet)));
+        const QJsonObject doc
+            = readDxf(files[sheet], dir_.filePath(QStringLiteral("cutter-%1.dxf").arg(sheet)));
         QVERIFY2(doc["audit"].toArray().isEmpty(), QJsonDocument(doc["audit"].toArray()).toJson());
         QVERIFY(near(doc["extents"].toArray(), {0, 0, 100, 100}));
         // The layers that hold something (a reader may add an empty "0").
@@ -311,10 +312,12 @@ void TestDxfTemplate::cutterSheetsReadBack()
         const auto box = [](const QJsonValue& e) {
             const QJsonArray b = e["box"].toArray();
             if (b.isEmpty()) {
-                const double x = e["centre"][0].toDouble(), y = e["centre"][1].toDouble(), r = e["radius"].toDouble();
+                const double x = e["centre"][0].toDouble(), y = e["centre"][1].toDouble(),
+                             r = e["radius"].toDouble();
                 return QRectF(QPointF(x - r, y - r), QPointF(x + r, y + r));
             }
-            return QRectF(QPointF(b[0].toDouble(), b[1].toDouble()), QPointF(b[2].toDouble(), b[3].toDouble()));
+            return QRectF(QPointF(b[0].toDouble(), b[1].toDouble()),
+                          QPointF(b[2].toDouble(), b[3].toDouble()));
         };
         for (const QJsonValue c : cuts) {
             QVERIFY(c["closed"].toBool());
@@ -330,7 +333,8 @@ void TestDxfTemplate::cutterSheetsReadBack()
             for (const QSizeF& part : {QSizeF(39.5, 44), QSizeF(22.5, 38), QSizeF(27.5, 29.5)}) {
                 const QSizeF cut = part + QSizeF(0.2, 0.2);
                 const auto same = [](QSizeF a, QSizeF b) {
-                    return std::abs(a.width() - b.width()) <= kTolerance && std::abs(a.height() - b.height()) <= kTolerance;
+                    return std::abs(a.width() - b.width()) <= kTolerance
+                           && std::abs(a.height() - b.height()) <= kTolerance;
                 };
                 outer += same(r.size(), cut) || same(r.size(), cut.transposed()) ? 1 : 0;
             }
