@@ -65,7 +65,8 @@ ordered_json fieldsJson(const calc::MemoryView& view)
     return out;
 }
 
-// {"status": "written", "path": ...} or {"status": "error", "message": ...}.
+// {"status": "written", "path": the file asked for, "paths": [the files
+// written]} or {"status": "error", "message": ...}.
 // `drawn`: the case's drawing numbers, nothing when the calculation did not succeed.
 ordered_json templateAnswer(const design::Case& c, const std::optional<calc::DrawingNumbers>& drawn,
                             const RunOptions& options)
@@ -99,11 +100,11 @@ ordered_json templateAnswer(const design::Case& c, const std::optional<calc::Dra
     job.core_type = c.design.coreType;
     job.path = file;
     job.settings = c.design.templateSettings;
-    const std::string why = options.write_template(job);
-    if (!why.empty()) {
-        return error(why);
+    const TemplateWritten written = options.write_template(job);
+    if (!written.failure.empty()) {
+        return error(written.failure);
     }
-    return {{"status", "written"}, {"path", file}};
+    return {{"status", "written"}, {"path", file}, {"paths", written.paths}};
 }
 
 // The core as typed, for the transformer; nothing without a core type. A

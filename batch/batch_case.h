@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/drawingnumbers.h"
 #include "calc/errors.h"
@@ -27,8 +28,13 @@ struct TemplateJob {
     design::TemplateSettings settings;  // of their kinds; the writer checks their ranges
 };
 
-// Writes the template; returns an empty string, or why it was not written.
-using TemplateWriter = std::function<std::string(const TemplateJob&)>;
+// What a template writer did: the files it wrote (a cutter's job of several
+// sheets writes one per sheet), or why it wrote none.
+struct TemplateWritten {
+    std::vector<std::string> paths;
+    std::string failure;  // empty: written
+};
+using TemplateWriter = std::function<TemplateWritten(const TemplateJob&)>;
 
 // The message of a rejected or failed case in the language asked for.
 using MessageTranslator = std::function<std::string(const calc::Error&)>;

@@ -74,7 +74,7 @@ public:
     // translator: the template's texts in the language asked for; none for Russian.
     explicit TemplateWriter(QTranslator* translator) : translator_(translator) { }
 
-    std::string operator()(const vintorp::batch::TemplateJob& job)
+    vintorp::batch::TemplateWritten operator()(const vintorp::batch::TemplateJob& job)
     {
         const QString path = QString::fromStdString(job.path);
         needRoom(vintorp::cut::templateFormatFor(path) == vintorp::cut::TemplateFormat::Pdf ? kPdfRoom
@@ -98,13 +98,16 @@ public:
             if (s.cutter.value_or(false))
                 cutter = vintorp::cut::CutterSetup{QSizeF(s.sheetWidth.value_or(Settings::kSheetWidth),
                                                           s.sheetHeight.value_or(Settings::kSheetHeight)),
-                                                   s.gap.value_or(Settings::kGap), s.labels.value_or(true)};
-            vintorp::cut::saveTemplate(path, set, cutter);
-            return {};
+                                                   s.gap.value_or(Settings::kGap), s.labels.value_or(true),
+                                                   s.cutOnly.value_or(false)};
+            vintorp::batch::TemplateWritten written;
+            for (const QString& file : vintorp::cut::saveTemplate(path, set, cutter))
+                written.paths.push_back(file.toStdString());
+            return written;
         } catch (const vintorp::cut::TemplateError& e) {
             // A setting is named by its key, as the line gives it.
             const QString words = vintorp::lang::settingWords(e.failure(), translator_);
-            return (words.isEmpty() ? vintorp::lang::messageText(e.failure()) : words).toStdString();
+            return {{}, (words.isEmpty() ? vintorp::lang::messageText(e.failure()) : words).toStdString()};
         }
     }
 

@@ -81,6 +81,7 @@ constexpr std::array kKeys = {
     number("sheet_height", kSmallestSheet, kLargestSheet, &TS::sheetHeight),
     number("gap", 0, kMaxCutterGap, &TS::gap),
     flag("labels", &TS::labels),
+    flag("cut_only", &TS::cutOnly),
     number("hole", kMinHole, kMaxHole, &TS::hole),
     Key{"windings", Kind::Windings},
     Key{"winding_factors", Kind::Factors},

@@ -24,6 +24,7 @@ struct TemplateSettings {
     std::optional<double> sheetWidth, sheetHeight;  // mm, kSmallestSheet to kLargestSheet
     std::optional<double> gap;  // mm, 0 to kMaxCutterGap
     std::optional<bool> labels;
+    std::optional<bool> cutOnly;  // a cutter's file with only what is cut
     std::optional<double> hole;  // mm, the lead holes' diameter, kMinHole to kMaxHole
     bool operator==(const TemplateSettings&) const = default;
 

@@ -70,7 +70,7 @@ void BM_TemplateSvg(benchmark::State& state, double before)
     for (auto _ : state) {
         const auto set
             = vintorp::cut::makeTemplateParts(vintorp::calc::readDrawingNumbers(workedExample(), ","), 1);
-        bytes = vintorp::cut::templateSvgFile(set).size();
+        bytes = vintorp::cut::templateSvgFiles(set).front().size();
     }
     report(state, before, bytes);
 }
@@ -85,7 +85,9 @@ void BM_TemplateDxf(benchmark::State& state, double before, const vintorp::calc:
     for (auto _ : state) {
         const auto set = vintorp::cut::makeTemplateParts(vintorp::calc::readDrawingNumbers(texts, ","), 1,
                                                          {0, cutter ? 0.2 : 0});
-        bytes = vintorp::cut::templateDxfFile(set, sheets).size();
+        bytes = 0;
+        for (const QByteArray& file : vintorp::cut::templateDxfFiles(set, sheets))
+            bytes += file.size();
     }
     report(state, before, bytes);
 }

@@ -640,6 +640,50 @@ exactly on the tabs&apos; fold lines.</translation>
         <source>Выступы выйдут за край щёк на %1 мм.</source>
         <translation>The tabs reach %1 mm past the flanges&apos; edges.</translation>
     </message>
+    <message>
+        <source>%1 (%2, ACI %3)</source>
+        <translation>%1 (%2, ACI %3)</translation>
+    </message>
+    <message>
+        <source>тёмно-зелёный</source>
+        <translation>dark green</translation>
+    </message>
+    <message>
+        <source>чёрный</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>красный</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>синий</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>фиолетовый</source>
+        <translation>purple</translation>
+    </message>
+    <message>
+        <source>светло-серый</source>
+        <translation>light grey</translation>
+    </message>
+    <message>
+        <source>оранжевый</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>серый</source>
+        <translation>grey</translation>
+    </message>
+    <message>
+        <source>Шаблон сохранён, по файлу на лист:
+%1
+в папке %2</source>
+        <translation>The template was saved as one file per sheet:
+%1
+in the folder %2</translation>
+    </message>
 </context>
 <context>
     <name>Design</name>
@@ -1244,6 +1288,14 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source>Диаметр отверстий для выводов:</source>
         <translation>Lead hole diameter:</translation>
+    </message>
+    <message>
+        <source>Только резка</source>
+        <translation>Cut only</translation>
+    </message>
+    <message>
+        <source>В файле только контуры деталей, отверстия и калибровочный квадрат</source>
+        <translation>The file holds only the parts&apos; outlines, the holes and the calibration square</translation>
     </message>
 </context>
 <context>

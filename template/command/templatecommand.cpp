@@ -103,8 +103,11 @@ void TemplateCommand::run(QWidget* parent, const calc::DrawingNumbers& numbers, 
         numbers, choice->bobbins, {choice->windowClearance, cutter ? choice->kerf : 0, choice->leadHole});
     if (choice->output == TemplateChoice::Output::File) {
         const QString path = dialogs_->chooseFile(parent);
-        if (!path.isEmpty())
-            saveTemplate(path, set, cutter);
+        if (path.isEmpty())
+            return;
+        const QStringList paths = saveTemplate(path, set, cutter);
+        if (paths.size() > 1)
+            dialogs_->tellSheetFiles(paths, parent);
         return;
     }
     TemplatePrintout printout(set);
@@ -118,8 +121,9 @@ TemplateChoice startingChoice(const design::TemplateSettings& s, int coreType)
     start.bobbins = s.bobbins.value_or(cut::defaultBobbinCount(coreType));
     start.windowClearance = s.clearance.value_or(0);
     start.forCutter = s.cutter.value_or(false);
-    start.cutter = {QSizeF(s.sheetWidth.value_or(usual.sheet.width()), s.sheetHeight.value_or(usual.sheet.height())),
-                    s.gap.value_or(usual.gap), s.labels.value_or(usual.labels)};
+    start.cutter
+        = {QSizeF(s.sheetWidth.value_or(usual.sheet.width()), s.sheetHeight.value_or(usual.sheet.height())),
+           s.gap.value_or(usual.gap), s.labels.value_or(usual.labels), s.cutOnly.value_or(usual.cutOnly)};
     start.kerf = s.kerf.value_or(0);
     start.leadHole = s.hole.value_or(design::TemplateSettings::kHole);
     return start;
@@ -138,6 +142,7 @@ void rememberChoice(design::TemplateSettings& s, const TemplateChoice& start, co
     keep(s.sheetHeight, start.cutter.sheet.height(), chosen.cutter.sheet.height());
     keep(s.gap, start.cutter.gap, chosen.cutter.gap);
     keep(s.labels, start.cutter.labels, chosen.cutter.labels);
+    keep(s.cutOnly, start.cutter.cutOnly, chosen.cutter.cutOnly);
     keep(s.kerf, start.kerf, chosen.kerf);
     keep(s.hole, start.leadHole, chosen.leadHole);
 }

@@ -7,11 +7,14 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -78,6 +81,14 @@ TemplateOutputDialog::TemplateOutputDialog(const TemplateChoice& start, QWidget*
     labels_->setObjectName(QStringLiteral("cbLabels"));
     labels_->setChecked(start.cutter.labels);
     cutterForm->addRow(labels_);
+    cutOnly_ = new QCheckBox(tr("Только резка"), cutter_);
+    cutOnly_->setObjectName(QStringLiteral("cbCutOnly"));
+    cutOnly_->setToolTip(tr("В файле только контуры деталей, отверстия и калибровочный квадрат"));
+    cutOnly_->setChecked(start.cutter.cutOnly);
+    cutterForm->addRow(cutOnly_);
+    // What is cut has no labels.
+    labels_->setDisabled(start.cutter.cutOnly);
+    connect(cutOnly_, &QCheckBox::toggled, labels_, &QCheckBox::setDisabled);
     layout->addWidget(cutter_);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -105,14 +116,14 @@ TemplateOutputDialog::TemplateOutputDialog(const TemplateChoice& start, QWidget*
 
 TemplateChoice TemplateOutputDialog::choice() const
 {
-    return {
-        output_,
-        bobbins_->value(),
-        clearance_->value(),
-        cutter_->isChecked(),
-        CutterSetup{QSizeF(sheetWidth_->value(), sheetHeight_->value()), gap_->value(), labels_->isChecked()},
-        kerf_->value(),
-        hole_->value()};
+    return {output_,
+            bobbins_->value(),
+            clearance_->value(),
+            cutter_->isChecked(),
+            CutterSetup{QSizeF(sheetWidth_->value(), sheetHeight_->value()), gap_->value(),
+                        labels_->isChecked(), cutOnly_->isChecked()},
+            kerf_->value(),
+            hole_->value()};
 }
 
 QString templateFileFilters()
@@ -155,6 +166,23 @@ QString StandardTemplateDialogs::chooseFile(QWidget* parent)
 bool StandardTemplateDialogs::choosePrinter(QPrinter& printer, QWidget* parent)
 {
     return print::DialogPrinterChooser().choose(printer, parent);
+}
+
+void TemplateDialogs::tellSheetFiles(const QStringList&, QWidget*) { }
+
+QString sheetFilesMessage(const QStringList& paths)
+{
+    QStringList names;
+    for (const QString& path : paths)
+        names << QFileInfo(path).fileName();
+    return QCoreApplication::translate("CutTemplate", "Шаблон сохранён, по файлу на лист:\n%1\nв папке %2")
+        .arg(names.join(u'\n'), QDir::toNativeSeparators(QFileInfo(paths.value(0)).absolutePath()));
+}
+
+void StandardTemplateDialogs::tellSheetFiles(const QStringList& paths, QWidget* parent)
+{
+    QMessageBox::information(parent, QCoreApplication::translate("CutTemplate", "Сохранить шаблон"),
+                             sheetFilesMessage(paths));
 }
 
 }  // namespace vintorp::cut

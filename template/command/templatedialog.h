@@ -47,6 +47,9 @@ public:
     virtual QString chooseFile(QWidget* parent) = 0;
     // False when the user cancels.
     virtual bool choosePrinter(QPrinter& printer, QWidget* parent) = 0;
+    // Tells which files a cutter's job of several sheets was saved in: a file
+    // per sheet, not the one the user named. None by default.
+    virtual void tellSheetFiles(const QStringList& paths, QWidget* parent);
 };
 
 // The program's own dialog, Qt's file dialog and Qt's print dialog.
@@ -55,13 +58,17 @@ public:
     std::optional<TemplateChoice> chooseOutput(const TemplateChoice& start, QWidget* parent) override;
     QString chooseFile(QWidget* parent) override;
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
+    void tellSheetFiles(const QStringList& paths, QWidget* parent) override;
 };
+
+// "Шаблон сохранён, по файлу на лист: …" with the files' names.
+QString sheetFilesMessage(const QStringList& paths);
 
 // The small dialog: a spin box "seBobbins" (1 to 4), the window's clearance
 // "seClearance" (0 to 1 mm), the lead holes' diameter "seHole" (0.5 to 5
-// mm), the checkable group "gbCutter" for a cutter's
-// file with "seSheetWidth", "seSheetHeight", "seGap", "seKerf" and
-// "cbLabels", and the buttons "btTemplatePrint", "btTemplateSave" and
+// mm), the checkable group "gbCutter" for a cutter's file with
+// "seSheetWidth", "seSheetHeight", "seGap", "seKerf", "cbLabels" and
+// "cbCutOnly" (which leaves the labels out), and the buttons "btTemplatePrint", "btTemplateSave" and
 // "btTemplateCancel". With gbCutter checked there is nothing to print.
 class TemplateOutputDialog : public QDialog {
     Q_OBJECT
@@ -79,6 +86,7 @@ private:
     QDoubleSpinBox* gap_ = nullptr;
     QDoubleSpinBox* kerf_ = nullptr;
     QCheckBox* labels_ = nullptr;
+    QCheckBox* cutOnly_ = nullptr;
     TemplateChoice::Output output_ = TemplateChoice::Output::File;
 };
 

@@ -152,22 +152,65 @@ namespace {
 
 PageSetup fileSetup(const std::optional<CutterSetup>& cutter)
 {
-    return cutter ? cutterSheets(cutter->sheet, cutter->gap, cutter->labels) : svgCanvas();
+    return cutter ? cutterSheets(cutter->sheet, cutter->gap, cutter->labels && !cutter->cutOnly)
+                  : svgCanvas();
+}
+
+// What a cutter cuts: the outlines, the lead holes and the calibration square.
+bool isCut(Job job)
+{
+    return job == Job::Cut || job == Job::Holes || job == Job::Calibration;
+}
+
+// The drawing of each file: the one canvas, or each of a cutter's sheets.
+std::vector<TemplateDrawing> fileDrawings(const CutSet& set, const std::optional<CutterSetup>& cutter)
+{
+    TemplateDrawing drawing = drawTemplate(set, layOutTemplate(set, fileSetup(cutter)));
+    if (!cutter)
+        return {std::move(drawing)};
+    std::vector<TemplateDrawing> sheets;
+    for (PageDrawing& page : drawing.pages) {
+        if (cutter->cutOnly) {
+            for (Group& group : page.groups)
+                std::erase_if(group.layers, [](const Layer& layer) { return !isCut(layer.job); });
+        }
+        sheets.push_back({drawing.paper, {std::move(page)}, drawing.notes});
+    }
+    return sheets;
 }
 
 }  // namespace
 
-QByteArray templateSvgFile(const CutSet& set, const std::optional<CutterSetup>& cutter)
+std::vector<QByteArray> templateSvgFiles(const CutSet& set, const std::optional<CutterSetup>& cutter)
 {
-    return templateSvg(drawTemplate(set, layOutTemplate(set, fileSetup(cutter))), templateTitle());
+    std::vector<QByteArray> files;
+    for (const TemplateDrawing& drawing : fileDrawings(set, cutter))
+        files.push_back(templateSvg(drawing, templateTitle()));
+    return files;
 }
 
-QByteArray templateDxfFile(const CutSet& set, const std::optional<CutterSetup>& cutter)
+std::vector<QByteArray> templateDxfFiles(const CutSet& set, const std::optional<CutterSetup>& cutter)
 {
-    return templateDxf(drawTemplate(set, layOutTemplate(set, fileSetup(cutter))));
+    std::vector<QByteArray> files;
+    for (const TemplateDrawing& drawing : fileDrawings(set, cutter))
+        files.push_back(templateDxf(drawing));
+    return files;
 }
 
-void saveTemplate(const QString& path, const cut::CutSet& set, const std::optional<CutterSetup>& cutter)
+QStringList templateFileNames(const QString& path, int files)
+{
+    if (files == 1)
+        return {path};
+    // The number goes before the suffix, which the path has (it says the format).
+    const qsizetype dot = path.lastIndexOf(u'.');
+    QStringList names;
+    for (int file = 1; file <= files; ++file)
+        names << path.left(dot) + u'-' + QString::number(file) + path.mid(dot);
+    return names;
+}
+
+QStringList saveTemplate(const QString& path, const cut::CutSet& set,
+                         const std::optional<CutterSetup>& cutter)
 {
     // A NUL makes any name no file name, whatever it ends in.
     if (path.contains(QChar(u'\0')))
@@ -177,18 +220,27 @@ void saveTemplate(const QString& path, const cut::CutSet& set, const std::option
         throw TemplateError(TemplateErrorKind::NotATemplateFile);
     if (*format == TemplateFormat::Pdf && (cutter || set.allowances.kerf > 0))
         throw TemplateError(TemplateErrorKind::KerfOnPdf);
-    // Made in memory before the file is touched.
-    QByteArray bytes;
+    // Made in memory before any file is touched.
+    std::vector<QByteArray> files;
     switch (*format) {
-    case TemplateFormat::Pdf: bytes = templatePdfFile(set); break;
-    case TemplateFormat::Svg: bytes = templateSvgFile(set, cutter); break;
-    case TemplateFormat::Dxf: bytes = templateDxfFile(set, cutter); break;
+    case TemplateFormat::Pdf: files.push_back(templatePdfFile(set)); break;
+    case TemplateFormat::Svg: files = templateSvgFiles(set, cutter); break;
+    case TemplateFormat::Dxf: files = templateDxfFiles(set, cutter); break;
     }
-    const QByteArray name = QFile::encodeName(path);
-    if (const auto failure
-        = files::writeWholeFile(std::string_view(name.constData(), std::size_t(name.size())),
-                                std::string_view(bytes.constData(), std::size_t(bytes.size()))))
-        throw TemplateError(fileNotWritten(path, *failure));
+    const QStringList paths = templateFileNames(path, int(files.size()));
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QByteArray name = QFile::encodeName(paths[i]);
+        const QByteArray& bytes = files[std::size_t(i)];
+        if (const auto failure
+            = files::writeWholeFile(std::string_view(name.constData(), std::size_t(name.size())),
+                                    std::string_view(bytes.constData(), std::size_t(bytes.size())))) {
+            // All the sheets or none: the ones written before go again.
+            for (qsizetype written = 0; written < i; ++written)
+                QFile::remove(paths[written]);
+            throw TemplateError(fileNotWritten(paths[i], *failure));
+        }
+    }
+    return paths;
 }
 
 }  // namespace vintorp::cut

@@ -9,8 +9,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+#include <vector>
 
 class QIODevice;
 
@@ -44,23 +46,32 @@ TemplateLayout layOutTemplate(const CutSet& set, const PageSetup& setup);
 void writeTemplatePdf(QIODevice& out, const TemplateDrawing& drawing, int dotsPerInch = 1200);
 
 // A cutter's sheets of material, for the SVG and DXF files: the parts only,
-// `gap` apart, with or without their labels.
+// `gap` apart, with or without their labels; or, cut only, nothing but what
+// the cutter cuts (the outlines, the lead holes and the calibration square).
 struct CutterSetup {
     QSizeF sheet{design::TemplateSettings::kSheetWidth, design::TemplateSettings::kSheetHeight};
     double gap = design::TemplateSettings::kGap;
     bool labels = true;
+    bool cutOnly = false;
 };
 
-// The files as saved: A4 sheets as PDF, one canvas as SVG or DXF (or a
-// cutter's sheets one below the other).
+// The files as saved: A4 sheets as PDF, one canvas as SVG or DXF, or a file
+// for each of a cutter's sheets, each sheet's corner at the origin.
 QByteArray templatePdfFile(const CutSet& set);
-QByteArray templateSvgFile(const CutSet& set, const std::optional<CutterSetup>& cutter = {});
-QByteArray templateDxfFile(const CutSet& set, const std::optional<CutterSetup>& cutter = {});
+std::vector<QByteArray> templateSvgFiles(const CutSet& set, const std::optional<CutterSetup>& cutter = {});
+std::vector<QByteArray> templateDxfFiles(const CutSet& set, const std::optional<CutterSetup>& cutter = {});
 
-// Writes the PDF, the SVG or the DXF, by the suffix of `path`, all or nothing.
-// A kerf or a cutter's sheets are for SVG and DXF files only: a PDF is printed.
-// Throws TemplateError, also for a path that holds a NUL character or leads
-// to something other than a regular file.
-void saveTemplate(const QString& path, const cut::CutSet& set, const std::optional<CutterSetup>& cutter = {});
+// The names of a job's `files` files: `path` for one; for more, `path` with
+// each file's number before its suffix (bobbin-1.dxf, bobbin-2.dxf …).
+QStringList templateFileNames(const QString& path, int files);
+
+// Writes the PDF, the SVG or the DXF, by the suffix of `path`, all or nothing:
+// a cutter's sheets each in a file of its own (templateFileNames), and when
+// one cannot be written, those written before it are removed. Returns the
+// files' paths. A kerf or a cutter's sheets are for SVG and DXF files only: a
+// PDF is printed. Throws TemplateError, also for a path that holds a NUL
+// character or leads to something other than a regular file.
+QStringList saveTemplate(const QString& path, const cut::CutSet& set,
+                         const std::optional<CutterSetup>& cutter = {});
 
 }  // namespace vintorp::cut

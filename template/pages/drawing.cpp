@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 #include <utility>
 
 namespace vintorp::cut {
@@ -99,9 +100,15 @@ Group scaleCheck(const QRectF& printable)
     return {QStringLiteral("scale-check"), {std::move(ruler), std::move(words)}};
 }
 
+// A legend row's meaning with its line's colour: "линия реза (чёрный, ACI 7)".
+QString legendRow(const QString& meaning, Job job)
+{
+    return CutTemplate::tr("%1 (%2, ACI %3)").arg(meaning, jobColourName(job)).arg(jobLook(job).colourIndex);
+}
+
 // What each kind of line and mark means, in the footer's right-hand part: a
-// short sample and its meaning on each row, the lead hole with the drill's
-// size, the diamond where the pieces of a tiled part meet.
+// short sample and its meaning with its colour on each row, the lead hole
+// with the drill's size, the diamond where the pieces of a tiled part meet.
 Group legend(const CutSet& set, const QRectF& printable)
 {
     Group group{QStringLiteral("legend"), {}};
@@ -110,6 +117,8 @@ Group legend(const CutSet& set, const QRectF& printable)
     enum class Sample { Cut, Fold, Reference, Waste, Hole, Diamond };
     const Sample samples[]
         = {Sample::Cut, Sample::Fold, Sample::Reference, Sample::Waste, Sample::Hole, Sample::Diamond};
+    // The layer whose colour each row names.
+    const Job jobs[] = {Job::Cut, Job::Fold, Job::Reference, Job::Waste, Job::Holes, Job::Reference};
     constexpr int kRows = 3;
     for (int row = 0; row < int(std::size(samples)); ++row) {
         const double x0 = printable.left() + kLegendLeft + kLegendColumn * (row / kRows);
@@ -147,7 +156,7 @@ Group legend(const CutSet& set, const QRectF& printable)
             break;
         }
         }
-        words.words.push_back({QPointF(to.x() + 2, y), meanings.value(row), kLabelEm});
+        words.words.push_back({QPointF(to.x() + 2, y), legendRow(meanings.value(row), jobs[row]), kLabelEm});
     }
     group.layers.push_back(std::move(words));
     return group;
@@ -232,9 +241,11 @@ Group pieceGroup(const CutPart& part, const PlacedPiece& piece, const TemplateLa
         clip = strokeClip(piece, part).translated(shift);
 
     Group group{partId(part), {}};
+    // The window before the outer contour (part.cuts holds it first): a
+    // cutter that follows the file frees the window while the part still holds.
     Layer cuts(Job::Cut, clip);
-    for (const Outline& outline : part.cuts)
-        cuts.shapes.emplace_back(Contour{onPage(outline, piece), {}});
+    for (auto outline = part.cuts.rbegin(); outline != part.cuts.rend(); ++outline)
+        cuts.shapes.emplace_back(Contour{onPage(*outline, piece), {}});
     group.layers.push_back(std::move(cuts));
 
     // Every layer but the cuts is left out when it is empty.
@@ -398,47 +409,60 @@ Group assembly(const CutSet& set, const QRectF& block)
     return group;
 }
 
-// A cutter's sheets: their outlines for reference, the calibration square.
-Group cutterSheets(const TemplateLayout& layout)
+// A cutter's sheet: its outline for reference, and the calibration square
+// on the sheet that has it.
+Group cutterSheet(const TemplateLayout& layout, int page)
 {
-    Layer sheets(Job::Reference);
-    for (const QRectF& sheet : layout.sheets)
-        sheets.shapes.emplace_back(Frame{sheet});
+    Layer sheet(Job::Reference);
+    sheet.shapes.emplace_back(Frame{QRectF(QPointF(0, 0), layout.paper)});
     Layer square(Job::Calibration);
-    square.shapes.emplace_back(Frame{layout.testSquare});
-    return {QStringLiteral("sheets"), {std::move(sheets), std::move(square)}};
+    if (page == layout.testSquarePage)
+        square.shapes.emplace_back(Frame{layout.testSquare});
+    return {QStringLiteral("sheet"), {std::move(sheet), std::move(square)}};
 }
 
 }  // namespace
 
+constexpr std::array<JobLook, 8> kJobLooks = {{
+    {Job::Holes, "holes", 94, 0x007f00, QT_TRANSLATE_NOOP("CutTemplate", "тёмно-зелёный")},
+    {Job::Cut, "cut", 7, 0x000000, QT_TRANSLATE_NOOP("CutTemplate", "чёрный")},
+    {Job::Fold, "fold", 1, 0xff0000, QT_TRANSLATE_NOOP("CutTemplate", "красный")},
+    {Job::Reference, "reference", 5, 0x0000ff, QT_TRANSLATE_NOOP("CutTemplate", "синий")},
+    {Job::Centres, "centres", 212, 0xa500a5, QT_TRANSLATE_NOOP("CutTemplate", "фиолетовый")},
+    {Job::Waste, "waste", 9, 0xc0c0c0, QT_TRANSLATE_NOOP("CutTemplate", "светло-серый")},
+    {Job::Calibration, "calibration", 30, 0xff7f00, QT_TRANSLATE_NOOP("CutTemplate", "оранжевый")},
+    {Job::Labels, "labels", 8, 0x808080, QT_TRANSLATE_NOOP("CutTemplate", "серый")},
+}};
+
+constexpr std::array<Job, 8> kJobs = [] {
+    std::array<Job, 8> jobs{};
+    for (std::size_t i = 0; i < jobs.size(); ++i)
+        jobs[i] = kJobLooks[i].job;
+    return jobs;
+}();
+
+const JobLook& jobLook(Job job)
+{
+    for (const JobLook& look : kJobLooks) {
+        if (look.job == job)
+            return look;
+    }
+    throw std::logic_error("a job without its look");
+}
+
 QColor jobColour(Job job)
 {
-    switch (job) {
-    case Job::Cut: return QColor(0, 0, 0);
-    case Job::Fold: return QColor(0xd4, 0, 0);
-    case Job::Reference:
-    case Job::Calibration: return QColor(0, 0, 0xff);
-    case Job::Holes: return QColor(0, 0x80, 0);
-    case Job::Centres: return QColor(0xa0, 0, 0xa0);
-    case Job::Waste: return QColor(0xa0, 0xa0, 0xa0);
-    case Job::Labels: return QColor(0x1a, 0x1a, 0x1a);
-    }
-    return {};
+    return QColor::fromRgb(QRgb(jobLook(job).rgb));
 }
 
 QString jobName(Job job)
 {
-    switch (job) {
-    case Job::Cut: return QStringLiteral("cut");
-    case Job::Fold: return QStringLiteral("fold");
-    case Job::Reference: return QStringLiteral("reference");
-    case Job::Holes: return QStringLiteral("holes");
-    case Job::Centres: return QStringLiteral("centres");
-    case Job::Waste: return QStringLiteral("waste");
-    case Job::Calibration: return QStringLiteral("calibration");
-    case Job::Labels: return QStringLiteral("labels");
-    }
-    return {};
+    return QLatin1String(jobLook(job).name);
+}
+
+QString jobColourName(Job job)
+{
+    return CutTemplate::tr(jobLook(job).colour);
 }
 
 QString partId(const CutPart& part)
@@ -456,10 +480,11 @@ TemplateDrawing drawTemplate(const CutSet& set, const TemplateLayout& layout)
     TemplateDrawing drawing{layout.paper, std::vector<PageDrawing>(std::size_t(layout.pageCount)), {}};
     drawing.notes << kerfNote(set);
     if (layout.paging == Paging::CutterSheets) {
-        PageDrawing& page = drawing.pages.front();
-        page.groups.push_back(cutterSheets(layout));
+        for (int page = 0; page < layout.pageCount; ++page)
+            drawing.pages[std::size_t(page)].groups.push_back(cutterSheet(layout, page));
         for (const PlacedPiece& piece : layout.pieces)
-            page.groups.push_back(pieceGroup(set.parts[std::size_t(piece.part)], piece, layout));
+            drawing.pages[std::size_t(piece.page)].groups.push_back(
+                pieceGroup(set.parts[std::size_t(piece.part)], piece, layout));
         return drawing;
     }
     for (int page = 0; page < layout.pageCount; ++page)

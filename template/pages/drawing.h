@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -33,11 +34,30 @@ enum class Job {
     Calibration,  // the ruler and the 10 mm square
     Labels,  // words
 };
-inline constexpr Job kJobs[] = {Job::Cut,   Job::Fold,        Job::Reference, Job::Holes,
-                                Job::Centres, Job::Waste, Job::Calibration, Job::Labels};
+
+// Each job's layer: its name, its AutoCAD colour index in a DXF file and its
+// colour everywhere else (that index's own, but black for the cuts, whose
+// index 7 is black on paper). No two jobs share a colour, so that a cutter's
+// program that sorts by colour keeps them apart; the labels are grey, far from
+// the cuts' black. `colour` names it for the legend.
+struct JobLook {
+    Job job;
+    const char* name;
+    int colourIndex;
+    unsigned rgb;
+    const char* colour;
+};
+// In the files' order, which is a cutter's order of work: the lead holes,
+// then the outlines (each part's window before its outer contour), then what
+// is not cut. kJobs: the same jobs in the same order.
+extern const std::array<JobLook, 8> kJobLooks;
+extern const std::array<Job, 8> kJobs;
+const JobLook& jobLook(Job job);
 QColor jobColour(Job job);
 // "cut", "fold", "reference", "holes", "centres", "waste", "calibration", "labels"
 QString jobName(Job job);
+// The colour's name in the user's language: "чёрный".
+QString jobColourName(Job job);
 
 inline constexpr double kLineWidth = 0.1;  // mm, every line
 inline constexpr double kDash = 1.0;  // mm of dash, and of gap

@@ -12,30 +12,13 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <vector>
 
 namespace vintorp::cut {
 namespace {
 
 // Lines end in CR LF, as AutoCAD writes them; readers on every system take them.
 constexpr char kLineEnd[] = "\r\n";
-
-// The AutoCAD colour index nearest each job's colour. Colour 7 is black on a
-// light background; the labels take another, near-black one, so that a
-// cutter's program that sorts by colour keeps them apart from the cuts.
-int colourIndex(Job job)
-{
-    switch (job) {
-    case Job::Cut: return 7;
-    case Job::Fold: return 1;  // red
-    case Job::Reference:
-    case Job::Calibration: return 5;  // blue
-    case Job::Holes: return 94;  // dark green
-    case Job::Centres: return 212;  // purple
-    case Job::Waste: return 8;  // grey
-    case Job::Labels: return 250;  // near-black
-    }
-    return 7;
-}
 
 const char* linetypeName(Dash dash)
 {
@@ -250,12 +233,22 @@ private:
         linetype("DASHDOT", "___ . ___ .", {kLongDash, -kDash, 0, -kDash});
         tag(0, "ENDTAB");
 
-        table("LAYER", int(std::size(kJobs)));
+        // The layers that hold something: a cut-only file names no other.
+        std::vector<Job> used;
         for (const Job job : kJobs) {
+            bool any = false;
+            forEachLayer(job, [&any](const Layer& layer) {
+                any = any || !layer.shapes.empty() || !layer.words.empty();
+            });
+            if (any)
+                used.push_back(job);
+        }
+        table("LAYER", int(used.size()));
+        for (const Job job : used) {
             tag(0, "LAYER");
             tag(2, jobName(job).toLatin1());
             integer(70, 0);
-            integer(62, colourIndex(job));
+            integer(62, jobLook(job).colourIndex);
             tag(6, linetypeName(layerDash(job)));
         }
         tag(0, "ENDTAB");
@@ -369,8 +362,9 @@ private:
         }
     }
 
-    // Layer by layer, as a drawing program lists them; in each the things of
-    // every part, header and scale check.
+    // Layer by layer, as a drawing program lists them, in the order of
+    // kJobLooks (a cutter's order of work); in each the things of every part,
+    // header and scale check.
     void entities()
     {
         section("ENTITIES");
@@ -379,11 +373,9 @@ private:
             layerDash_ = layerDash(job);
             forEachLayer(job, [this](const Layer& layer) {
                 Q_ASSERT(!layer.clip);  // one canvas: nothing is tiled
-                // A part's window before its outline: a cutter that follows
-                // the file frees the window while the part still holds.
-                const bool innerFirst = layer.job == Job::Cut;
-                for (std::size_t i = 0; i < layer.shapes.size(); ++i)
-                    shape(layer.shapes[innerFirst ? layer.shapes.size() - 1 - i : i]);
+                // In the drawing's order: a part's window before its outline.
+                for (const Shape& s : layer.shapes)
+                    shape(s);
                 for (const Words& w : layer.words)
                     words(w);
             });

@@ -299,21 +299,12 @@ TemplateLayout layoutTemplate(const cut::CutSet& set, const PageSetup& setup, co
         }
     }
     if (cutter) {
-        // The sheets one below the other on a single page, as a cutter's
-        // program takes them.
-        const double step = setup.paper.height() + kSheetSpacing;
-        for (int sheet = 0; sheet < best.pages; ++sheet)
-            layout.sheets.emplace_back(QPointF(0, sheet * step), setup.paper);
-        for (PlacedPiece& piece : best.pieces) {
-            piece.origin.ry() += piece.page * step;
-            piece.page = 0;
-        }
+        // Each sheet a page, its top-left corner the origin.
         const auto square = std::find_if(best.pieces.begin(), best.pieces.end(),
                                          [](const PlacedPiece& p) { return p.part < 0; });
         layout.testSquare = QRectF(square->origin, square->clip.size());
+        layout.testSquarePage = square->page;
         best.pieces.erase(square);
-        layout.pageCount = 1;
-        layout.paper = QSizeF(setup.paper.width(), best.pages * step - kSheetSpacing);
         layout.printable = layout.area = QRectF(QPointF(0, 0), layout.paper);
     }
     layout.pieces = std::move(best.pieces);

@@ -63,7 +63,6 @@ struct PageSetup {
 
 inline constexpr double kTestSquare = 10;  // mm, the cutter's calibration square
 inline constexpr double kSmallestSheet = design::kSmallestSheet;  // mm, either side of a cutter's sheet
-inline constexpr double kSheetSpacing = 10;  // mm between a cutter's sheets on the page
 inline constexpr double kMaxCutterGap = design::kMaxCutterGap;  // mm
 inline constexpr double kLargestSheet = design::kLargestSheet;  // mm, either side of a cutter's sheet
 
@@ -74,10 +73,10 @@ struct TemplateLayout {
     Paging paging = Paging::Sheets;
     int pageCount = 0;
     std::vector<PlacedPiece> pieces;
-    // A cutter's sheets lie one below the other on one page, kSheetSpacing
-    // apart: their outlines, and where the 10 mm calibration square goes.
-    std::vector<QRectF> sheets;
+    // A cutter's sheets are pages of the sheet's size, each a file of its
+    // own; the 10 mm calibration square goes on one of them.
     QRectF testSquare;
+    int testSquarePage = 0;
     // On printed sheets: how the bobbin goes together, below the parts of the
     // first page when there is room, else on a page of its own at the end.
     struct {

@@ -72,10 +72,11 @@ QString outlineData(const Outline& outline, QPointF shift)
 }
 
 // The stroke of a line of `job`, on the element itself as well as on its
-// groups, for programs that read only an element's own attributes.
+// groups, for programs that read only an element's own attributes; and as a
+// style too, which some exporters read instead (Inkscape's DXF export).
 QString strokeAttributes(Job job, Dash dash)
 {
-    QString a = QStringLiteral(" stroke=\"%1\"").arg(colour(jobColour(job)));
+    QString a = QStringLiteral(" stroke=\"%1\" style=\"stroke:%1\"").arg(colour(jobColour(job)));
     switch (dash) {
     case Dash::None: break;
     case Dash::Dashed: a += QStringLiteral(" stroke-dasharray=\"%1 %1\"").arg(mm(kDash)); break;
@@ -111,7 +112,8 @@ QString shapeElement(Job job, const Shape& shape)
 
 QString wordsElement(Job job, const Words& w)
 {
-    return QStringLiteral("<text fill=\"%1\" x=\"%2\" y=\"%3\" font-size=\"%4\" text-anchor=\"%5\">%6</text>\n")
+    return QStringLiteral("<text fill=\"%1\" style=\"fill:%1\" x=\"%2\" y=\"%3\" font-size=\"%4\" "
+                          "text-anchor=\"%5\">%6</text>\n")
         .arg(colour(jobColour(job)), mm(w.at.x()), mm(w.at.y()), mm(w.em),
              w.centred ? QStringLiteral("middle") : QStringLiteral("start"), escaped(w.text));
 }
@@ -135,9 +137,11 @@ QString layerGroup(const QString& groupId, const Layer& layer, int& clips)
     const QString colourName = colour(jobColour(layer.job));
     g += QStringLiteral("<g class=\"%1\"").arg(groupId);
     if (!layer.shapes.empty())
-        g += QStringLiteral(" fill=\"none\" stroke=\"%1\" stroke-width=\"%2\"").arg(colourName, mm(kLineWidth));
+        g += QStringLiteral(" fill=\"none\" stroke=\"%1\" stroke-width=\"%2\" "
+                            "style=\"fill:none;stroke:%1;stroke-width:%2\"")
+                 .arg(colourName, mm(kLineWidth));
     else
-        g += QStringLiteral(" fill=\"%1\"").arg(colourName);
+        g += QStringLiteral(" fill=\"%1\" style=\"fill:%1\"").arg(colourName);
     g += clipAttribute + QStringLiteral(">\n");
     for (const Shape& shape : layer.shapes)
         g += shapeElement(layer.job, shape);

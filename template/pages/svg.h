@@ -9,7 +9,8 @@
 
 namespace vintorp::cut {
 
-// The document for a drawing of one page (laid out with Paging::OneCanvas).
+// The document for a drawing of one page (laid out with Paging::OneCanvas, or
+// one sheet of a cutter's), its layers in the order of kJobLooks.
 // Throws TemplateError for a character that XML cannot hold.
 QByteArray templateSvg(const TemplateDrawing& drawing, const QString& title);
 

@@ -110,6 +110,23 @@ private slots:
             }
         }
     }
+    // A cutter's job lists its files: the one named, or one per sheet.
+    void cutterFilesListed()
+    {
+        const QString one = dir_.filePath("one.dxf"), many = dir_.filePath("many.dxf");
+        const QList<QJsonObject> answers = run(
+            {line(0, QStringLiteral(R"(,"template":"%1","cutter":true)").arg(one)),
+             line(0, QStringLiteral(R"(,"template":"%1","cutter":true,"bobbins":2,"sheet_width":100,)"
+                                    R"("sheet_height":100,"cut_only":true)")
+                         .arg(many))});
+        QCOMPARE(answers.size(), 2);
+        QCOMPARE(answers[0].value("template")["paths"].toArray(), QJsonArray{one});
+        QCOMPARE(answers[1].value("template")["path"].toString(), many);
+        const QJsonArray paths{dir_.filePath("many-1.dxf"), dir_.filePath("many-2.dxf"), dir_.filePath("many-3.dxf")};
+        QCOMPARE(answers[1].value("template")["paths"].toArray(), paths);
+        for (const QJsonValue path : paths)
+            QVERIFY(QFile::exists(path.toString()));
+    }
     // Design files named on the command line are read whole, as the window
     // opens them: one answer each, the window's message for a file it refuses.
     void designFilesAsTheWindowOpensThem()

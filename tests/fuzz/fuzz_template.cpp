@@ -1,6 +1,6 @@
 // Fuzz target for the cut template: the parts from the drawing's field texts
 // (makeTemplateParts), their layout on A4 sheets and on one canvas, and the
-// writers, SVG (templateSvgFile), DXF (templateDxfFile) and PDF
+// writers, SVG (templateSvgFiles), DXF (templateDxfFiles) and PDF
 // (writeTemplatePdf), into memory.
 //
 // Qt's PDF engine takes nine tenths of the time of an input that makes parts
@@ -232,14 +232,14 @@ void CheckLayout(const CutSet& set, const TemplateLayout& layout)
     Require(std::all_of(placed.begin(), placed.end(), [](bool p) { return p; }), "every part is laid out");
 }
 
-// On a cutter's sheets every piece lies within one of the sheets, clear of
-// its edges by the gap, and so does the calibration square.
+// On a cutter's sheets every piece lies within its sheet, clear of its edges
+// by the gap, and so does the calibration square.
 void CheckCutterSheets(const TemplateLayout& layout, const vintorp::cut::CutterSetup& cutter)
 {
     const auto onASheet = [&](const QRectF& r) {
-        return std::any_of(layout.sheets.begin(), layout.sheets.end(), [&](const QRectF& sheet) {
-            return Within(r, sheet.adjusted(cutter.gap, cutter.gap, -cutter.gap, -cutter.gap));
-        });
+        return Within(
+            r,
+            QRectF(QPointF(0, 0), cutter.sheet).adjusted(cutter.gap, cutter.gap, -cutter.gap, -cutter.gap));
     };
     for (const PlacedPiece& piece : layout.pieces)
         Require(!piece.tiled() && onASheet(QRectF(piece.origin, piece.footprint())), "every part lies on a sheet");
@@ -256,31 +256,33 @@ void CheckSvg(const CutSet& set, const std::optional<vintorp::cut::CutterSetup>&
     } else {
         CheckLayout(set, vintorp::cut::layOutTemplate(set, vintorp::cut::svgCanvas()));
     }
-    const QByteArray svg = vintorp::cut::templateSvgFile(set, cutter);
-    QXmlStreamReader xml(svg);
-    while (!xml.atEnd()) {
-        xml.readNext();
+    for (const QByteArray& svg : vintorp::cut::templateSvgFiles(set, cutter)) {
+        QXmlStreamReader xml(svg);
+        while (!xml.atEnd()) {
+            xml.readNext();
+        }
+        Require(!xml.hasError(), "the SVG is well-formed XML");
     }
-    Require(!xml.hasError(), "the SVG is well-formed XML");
 }
 
 void CheckDxf(const CutSet& set, const std::optional<vintorp::cut::CutterSetup>& cutter)
 {
-    const QByteArray dxf = vintorp::cut::templateDxfFile(set, cutter);
-    Require(dxf.endsWith("\r\n  0\r\nEOF\r\n"), "the DXF ends with EOF");
-    const QList<QByteArray> lines = dxf.chopped(2).split('\n');
-    Require(lines.size() % 2 == 0, "the DXF is pairs of lines");
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArray& line = lines[i];
-        Require(line.endsWith('\r') || i + 1 == lines.size(), "a DXF line ends in CR LF");
-        Require(std::none_of(line.begin(), line.end() - (i + 1 < lines.size()),
-                             [](char c) { return static_cast<unsigned char>(c) < 0x20; }),
-                "no control character in a DXF line");
-        bool code = true;
-        if (i % 2 == 0) {
-            line.trimmed().toInt(&code);
+    for (const QByteArray& dxf : vintorp::cut::templateDxfFiles(set, cutter)) {
+        Require(dxf.endsWith("\r\n  0\r\nEOF\r\n"), "the DXF ends with EOF");
+        const QList<QByteArray> lines = dxf.chopped(2).split('\n');
+        Require(lines.size() % 2 == 0, "the DXF is pairs of lines");
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QByteArray& line = lines[i];
+            Require(line.endsWith('\r') || i + 1 == lines.size(), "a DXF line ends in CR LF");
+            Require(std::none_of(line.begin(), line.end() - (i + 1 < lines.size()),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x20; }),
+                    "no control character in a DXF line");
+            bool code = true;
+            if (i % 2 == 0) {
+                line.trimmed().toInt(&code);
+            }
+            Require(code, "a DXF pair begins with its group code");
         }
-        Require(code, "a DXF pair begins with its group code");
     }
 }
 

@@ -3,7 +3,8 @@
 template tests: the version, code page and extents, what ezdxf's audit says,
 the linetypes' patterns, and per layer its colour (also as RGB from ezdxf's
 palette), its linetype, and its entities: polylines with their closed flag,
-bounding box (bulges included) and area, lines, circles and texts (their
+bounding box (bulges included), area and place in the file's order, lines,
+circles (with their place too) and texts (their
 "\\U+XXXX" and caret notation decoded by ezdxf, and the characters written as
 "\\U+XXXX" although code page 1251 holds them).
 
@@ -53,16 +54,16 @@ def main(filename):
         out["layers"][layer.dxf.name] = {
             "colour": layer.dxf.color, "rgb": list(aci2rgb(layer.dxf.color)), "linetype": layer.dxf.linetype.upper(),
             "POLYLINE": [], "LINE": [], "CIRCLE": [], "TEXT": [], "other": []}
-    for e in doc.modelspace():
+    for order, e in enumerate(doc.modelspace()):
         found = out["layers"][e.dxf.layer]
         kind = e.dxftype()
         linetype = e.dxf.get("linetype", "BYLAYER").upper()
         if kind == "POLYLINE":
-            found[kind].append({"closed": e.is_closed, "box": box(e), "area": area(e)})
+            found[kind].append({"closed": e.is_closed, "box": box(e), "area": area(e), "order": order})
         elif kind == "LINE":
             found[kind].append({"from": list(e.dxf.start)[:2], "to": list(e.dxf.end)[:2], "linetype": linetype})
         elif kind == "CIRCLE":
-            found[kind].append({"centre": list(e.dxf.center)[:2], "radius": e.dxf.radius})
+            found[kind].append({"centre": list(e.dxf.center)[:2], "radius": e.dxf.radius, "order": order})
         elif kind == "TEXT":
             raw = e.dxf.text
             e.dxf.text = ezdxf.decode_dxf_unicode(raw)

@@ -105,8 +105,8 @@ QRectF inkBox(const QImage& image, const QRectF& regionMm, double pixelsPerMm, I
         for (int x = region.left(); x <= region.right(); ++x) {
             const QRgb p = image.pixel(x, y);
             const bool dark = qRed(p) < 160 && qBlue(p) < 160;
-            const bool blue = qBlue(p) > 160 && qRed(p) < 160 && qGreen(p) < 160;
-            if (ink == Ink::Dark ? dark : blue) {
+            const bool orange = qRed(p) > 200 && qGreen(p) < 230 && qBlue(p) < 180 && qRed(p) - qBlue(p) > 70;
+            if (ink == Ink::Dark ? dark : orange) {
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);

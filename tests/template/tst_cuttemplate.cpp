@@ -21,6 +21,8 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
+#include <numeric>
 #include <map>
 
 using namespace vintorp;
@@ -66,6 +68,7 @@ QRectF pathBox(const QString& d)
 struct SvgGroup {
     QString cutStroke, holeStroke, labelFill;
     QList<QRectF> cutBoxes;
+    QList<int> cutOrder, holeOrder;  // each cut's and hole's place in the file
     QRectF rulerBox;  // all lines of the calibration layer
     QList<QSizeF> frames;  // rectangles
     int holes = 0;
@@ -79,14 +82,22 @@ struct SvgDocument {
     std::map<QString, QSet<QString>> strokes;  // by layer: each line's colour and dashes
     int rects = 0;  // outside the scale check
     int uncoloured = 0;  // elements without their own colour
+    int unstyled = 0;  // elements without it as a style too
 };
+
+// A part's outer outline: the box around all its cuts.
+QRectF outerBox(const SvgGroup& group)
+{
+    return std::accumulate(group.cutBoxes.begin(), group.cutBoxes.end(), QRectF(),
+                           std::mem_fn(&QRectF::united));
+}
 
 SvgDocument readSvg(const QByteArray& data)
 {
     SvgDocument doc;
     QXmlStreamReader xml(data);
     QString layer, group;
-    int depth = 0;
+    int depth = 0, elements = 0;
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement()) {
@@ -107,18 +118,23 @@ SvgDocument readSvg(const QByteArray& data)
                 group = a.value("class").toString();
                 doc.groups[group];
             } else if (shape && depth == 4) {
+                ++elements;
                 if (stroke.isEmpty())
                     ++doc.uncoloured;
+                if (!a.value("style").contains(QStringLiteral("stroke:") + stroke))
+                    ++doc.unstyled;
                 doc.strokes[layer] << stroke + u' ' + a.value("stroke-dasharray").toString();
             }
             SvgGroup& g = doc.groups[group];
             if (name == u"path" && layer == u"cut") {
                 g.cutBoxes << pathBox(a.value("d").toString());
+                g.cutOrder << elements;
                 g.cutStroke = stroke;
             } else if (name == u"path" && layer == u"calibration") {
                 g.rulerBox = g.rulerBox.united(pathBox(a.value("d").toString()));
             } else if (name == u"circle" && layer == u"holes") {
                 ++g.holes;
+                g.holeOrder << elements;
                 g.holeStroke = stroke;
             } else if (name == u"rect" && depth == 4) {
                 g.frames << QSizeF(a.value("width").toDouble(), a.value("height").toDouble());
@@ -127,6 +143,8 @@ SvgDocument readSvg(const QByteArray& data)
             } else if (name == u"text") {
                 if (a.value("fill").isEmpty())
                     ++doc.uncoloured;
+                if (!a.value("style").contains(QStringLiteral("fill:") + a.value("fill").toString()))
+                    ++doc.unstyled;
                 if (layer == u"labels")
                     g.labelFill = a.value("fill").toString();
                 g.texts << xml.readElementText();
@@ -254,6 +272,7 @@ private slots:
     void paperTooSmall();
     void fullDiskKeepsTheOldFile_data();
     void fullDiskKeepsTheOldFile();
+    void cutterSheetsSavedAllOrNone();
     void svgHoldsOnlyXmlCharacters_data();
     void svgHoldsOnlyXmlCharacters();
 
@@ -275,7 +294,7 @@ void TestCutTemplate::svgReadBack()
     QFETCH(int, bobbins);
     const cut::CutSet set
         = makeTemplateParts(calc::readDrawingNumbers(uType ? workedUTexts() : workedETexts(), ","), bobbins);
-    const SvgDocument doc = readSvg(templateSvgFile(set));
+    const SvgDocument doc = readSvg(templateSvgFiles(set).front());
 
     // Sizes in millimetres, the view box in the same units.
     QVERIFY(doc.width.endsWith(u"mm"));
@@ -305,7 +324,12 @@ void TestCutTemplate::svgReadBack()
             continue;
         ++parts;
         QVERIFY2(!group.cutBoxes.isEmpty(), qPrintable(id));
-        const QSizeF size = group.cutBoxes.front().size();
+        const QSizeF size = outerBox(group).size();
+        // Its holes and window before its outer outline, which is cut last.
+        const int outerAt = int(group.cutBoxes.indexOf(outerBox(group)));
+        QVERIFY2(outerAt >= 0, qPrintable(id));
+        for (const int at : group.cutOrder + group.holeOrder)
+            QVERIFY2(at <= group.cutOrder[outerAt], qPrintable(id));
         QVERIFY2(qAbs(size.width() - sizes.at(kind).width()) <= kEdgeTolerance, qPrintable(id));
         QVERIFY2(qAbs(size.height() - sizes.at(kind).height()) <= kEdgeTolerance, qPrintable(id));
         cut << group.cutStroke;
@@ -322,21 +346,25 @@ void TestCutTemplate::svgReadBack()
     // Every element has its own colour, and each job one of its own: a
     // cutter's program sorts them apart by it, and so apart from the cuts.
     QCOMPARE(doc.uncoloured, 0);
+    QCOMPARE(doc.unstyled, 0);
     QCOMPARE(cut.size(), 1);
     QCOMPARE(words.size(), 1);
     QVERIFY(!cut.intersects(words));
     QCOMPARE(holes.size(), uType ? 0 : 1);
     QVERIFY(!cut.intersects(holes));
     // The legend's sample of a hole is there whether the cheeks have holes or not.
-    const QStringList layers{"cut",     "fold",  "reference",   "holes",
+    const QStringList layers{"holes",   "cut",   "fold",        "reference",
                              "centres", "waste", "calibration", "labels"};
     QCOMPARE(doc.layers, layers);
-    const QString lines[] = {"cut", "fold", "reference", "holes", "centres"};
-    for (const QString& job : lines) {
-        for (const QString& other : lines) {
-            if (job != other && doc.strokes.count(job) && doc.strokes.count(other))
-                QVERIFY2(!doc.strokes.at(job).intersects(doc.strokes.at(other)), qPrintable(job + u' ' + other));
-        }
+    // No two layers of one colour, the labels' included.
+    QSet<QString> colours{*words.begin()};
+    for (const auto& [job, strokes] : doc.strokes) {
+        QSet<QString> own;
+        for (const QString& s : strokes)
+            own << s.section(u' ', 0, 0);
+        QCOMPARE(own.size(), 1);
+        QVERIFY2(!colours.contains(*own.begin()), qPrintable(job));
+        colours << *own.begin();
     }
 }
 
@@ -353,7 +381,7 @@ void TestCutTemplate::svgOpensInAnotherRenderer()
     const cut::CutSet set
         = cut::makeCutSet(calc::readDrawingNumbers(workedETexts(), ","), 1, {0, cutter ? 0.2 : 0});
     const std::optional<CutterSetup> sheets
-        = cutter ? std::optional(CutterSetup{QSizeF(150, 100), 2, true}) : std::nullopt;
+        = cutter ? std::optional(CutterSetup{QSizeF(200, 150), 2, true}) : std::nullopt;
     const QString svg = dir_.filePath("template.svg");
     saveTemplate(svg, set, sheets);
     const QString png = dir_.filePath("template-svg.png");
@@ -364,6 +392,7 @@ void TestCutTemplate::svgOpensInAnotherRenderer()
     // Each part where the layout put it, at true size (with the kerf, either way round).
     const TemplateLayout layout
         = layOutTemplate(set, sheets ? cutterSheets(sheets->sheet, sheets->gap, sheets->labels) : svgCanvas());
+    QCOMPARE(layout.pageCount, 1);  // a cutter's one sheet: the file named
     QCOMPARE(image.width(), qRound(layout.paper.width() * kPixelsPerMm));
     for (const PlacedPiece& piece : layout.pieces) {
         const QRectF ink = inkBox(image, pieceRegion(piece), kPixelsPerMm);
@@ -437,9 +466,9 @@ void TestCutTemplate::pdfPartsMeasured()
         QVERIFY2(qAbs(ink.left() + 0.05 - piece.origin.x()) <= kInkTolerance, qPrintable(where));
         QVERIFY2(qAbs(ink.top() + 0.05 - piece.origin.y()) <= kInkTolerance, qPrintable(where));
     }
-    // The ruler, in the reference lines' blue: 100 mm between its end ticks.
+    // The ruler, in the calibration's orange: 100 mm between its end ticks.
     const QRectF ruler
-        = inkBox(page, QRectF(kFileMargin - 1, 297 - kFileMargin - 5.5, 102, 1), kPixelsPerMm, Ink::Blue);
+        = inkBox(page, QRectF(kFileMargin - 1, 297 - kFileMargin - 5.5, 102, 1), kPixelsPerMm, Ink::Orange);
     QVERIFY(qAbs(ruler.width() - 0.1 - 100) <= kInkTolerance);
 }
 
@@ -708,56 +737,72 @@ void TestCutTemplate::cutterSheetsHoldThePartsOnly_data()
     QTest::addColumn<double>("gap");
     QTest::addColumn<bool>("labels");
     QTest::addColumn<double>("kerf");
-    QTest::newRow("300 x 200, labels") << QSizeF(300, 200) << 2.0 << true << 0.0;
-    QTest::newRow("100 x 60, no labels, kerf") << QSizeF(100, 60) << 3.0 << false << 0.2;
+    QTest::addColumn<bool>("cutOnly");
+    QTest::newRow("300 x 200, labels") << QSizeF(300, 200) << 2.0 << true << 0.0 << false;
+    QTest::newRow("100 x 60, no labels, kerf") << QSizeF(100, 60) << 3.0 << false << 0.2 << false;
+    QTest::newRow("100 x 60, cut only, kerf") << QSizeF(100, 60) << 3.0 << true << 0.2 << true;
     // The walls and cheeks with their labels fit 48 mm only turned.
-    QTest::newRow("100 x 52, parts that fit only turned") << QSizeF(100, 52) << 2.0 << true << 0.0;
+    QTest::newRow("100 x 52, parts that fit only turned") << QSizeF(100, 52) << 2.0 << true << 0.0 << false;
 }
 
 // For a cutter: the parts alone, nested on sheets of the material's size
-// with the gap between them and the calibration square on its own layer; no
-// header, ruler or legend; the outlines allow for the kerf, which the file
-// records.
+// with the gap between them and the calibration square on its own layer, a
+// file per sheet with the sheet at the origin; no header, ruler or legend;
+// cut only, not even the sheet's outline. The outlines allow for the kerf,
+// which the file records.
 void TestCutTemplate::cutterSheetsHoldThePartsOnly()
 {
     QFETCH(QSizeF, sheet);
     QFETCH(double, gap);
     QFETCH(bool, labels);
     QFETCH(double, kerf);
+    QFETCH(bool, cutOnly);
     const cut::CutSet drawn = makeTemplateParts(calc::readDrawingNumbers(workedUTexts(), ","), 2);
     const cut::CutSet set = cut::makeCutSet(drawn.numbers, 2, {0, kerf});
-    const QByteArray svg = templateSvgFile(set, CutterSetup{sheet, gap, labels});
-    const SvgDocument doc = readSvg(svg);
-    QCOMPARE(doc.uncoloured, 0);
-    QVERIFY(!doc.groups.count(QStringLiteral("header")) && !doc.groups.count(QStringLiteral("legend")));
-    QCOMPARE(doc.layers.contains(u"labels"), labels);
-    // The sheets, one below the other, and the square on the calibration layer.
-    const SvgGroup& frames = doc.groups.at(QStringLiteral("sheets"));
-    const qsizetype sheets = frames.frames.count(sheet);
-    QCOMPARE(frames.frames.size(), sheets + 1);
-    QCOMPARE(frames.frames.count(QSizeF(10, 10)), 1);
-    QList<QRectF> boxes;
-    QSet<int> used;
-    for (const auto& [id, group] : doc.groups) {
-        if (group.cutBoxes.isEmpty())
-            continue;
-        const QRectF box = group.cutBoxes.front();
-        const QSizeF drawnSize = id.startsWith(u"cheek") ? QSizeF(29.5, 33)
-                                 : id.startsWith(u"tabbed") ? QSizeF(24.5, 38) : QSizeF(27.5, 29.5);
-        const QSizeF expected = drawnSize + QSizeF(kerf, kerf);
-        QVERIFY2((qAbs(box.width() - expected.width()) <= kEdgeTolerance && qAbs(box.height() - expected.height()) <= kEdgeTolerance)
-                     || (qAbs(box.width() - expected.height()) <= kEdgeTolerance && qAbs(box.height() - expected.width()) <= kEdgeTolerance),
-                 qPrintable(id));
-        const int onSheet = int(box.top() / (sheet.height() + kSheetSpacing));
-        used << onSheet;
-        const QRectF sheetRect(QPointF(0, onSheet * (sheet.height() + kSheetSpacing)), sheet);
-        QVERIFY2(sheetRect.adjusted(-1e-6, -1e-6, 1e-6, 1e-6).contains(box), qPrintable(id));
-        for (const QRectF& other : boxes)
-            QVERIFY2(!box.adjusted(-gap + 1e-6, -gap + 1e-6, gap - 1e-6, gap - 1e-6).intersects(other), qPrintable(id));
-        boxes << box;
+    const std::vector<QByteArray> files = templateSvgFiles(set, CutterSetup{sheet, gap, labels, cutOnly});
+    int parts = 0, squares = 0;
+    for (const QByteArray& svg : files) {
+        SvgDocument doc = readSvg(svg);
+        QCOMPARE(doc.uncoloured, 0);
+        QCOMPARE(doc.width + u' ' + doc.height,
+                 QStringLiteral("%1mm %2mm").arg(sheet.width()).arg(sheet.height()));
+        QVERIFY(!doc.groups.count(QStringLiteral("header")) && !doc.groups.count(QStringLiteral("legend")));
+        QCOMPARE(doc.layers.contains(u"labels"), labels && !cutOnly);
+        if (cutOnly) {
+            for (const QString& layer : doc.layers)
+                QVERIFY2(QStringList({"holes", "cut", "calibration"}).contains(layer), qPrintable(layer));
+        }
+        // The sheet's outline, unless cut only, and the square on one sheet.
+        const SvgGroup& frames = doc.groups[QStringLiteral("sheet")];
+        QCOMPARE(frames.frames.count(sheet), cutOnly ? 0 : 1);
+        squares += int(frames.frames.count(QSizeF(10, 10)));
+        QList<QRectF> boxes;
+        for (const auto& [id, group] : doc.groups) {
+            if (group.cutBoxes.isEmpty())
+                continue;
+            const QRectF box = outerBox(group);
+            const QSizeF drawnSize = id.startsWith(u"cheek")    ? QSizeF(29.5, 33)
+                                     : id.startsWith(u"tabbed") ? QSizeF(24.5, 38)
+                                                                : QSizeF(27.5, 29.5);
+            const QSizeF expected = drawnSize + QSizeF(kerf, kerf);
+            QVERIFY2((qAbs(box.width() - expected.width()) <= kEdgeTolerance
+                      && qAbs(box.height() - expected.height()) <= kEdgeTolerance)
+                         || (qAbs(box.width() - expected.height()) <= kEdgeTolerance
+                             && qAbs(box.height() - expected.width()) <= kEdgeTolerance),
+                     qPrintable(id));
+            QVERIFY2(QRectF(QPointF(0, 0), sheet).adjusted(-1e-6, -1e-6, 1e-6, 1e-6).contains(box),
+                     qPrintable(id));
+            for (const QRectF& other : boxes)
+                QVERIFY2(!box.adjusted(-gap + 1e-6, -gap + 1e-6, gap - 1e-6, gap - 1e-6).intersects(other),
+                         qPrintable(id));
+            boxes << box;
+        }
+        QVERIFY(!boxes.isEmpty());  // no sheet left empty
+        parts += int(boxes.size());
     }
-    QCOMPARE(boxes.size(), 12);
-    QCOMPARE(used.size(), sheets);  // no sheet left empty
+    QCOMPARE(parts, 12);
+    QCOMPARE(squares, 1);
+    const QByteArray& svg = files.front();
     QVERIFY(svg.contains(QStringLiteral("Ширина реза: %1 мм").arg(QString::number(kerf).replace(u'.', u',')).toUtf8()));
 
     // A part no sheet can hold, and a PDF with a kerf, are refused: no file.
@@ -919,6 +964,37 @@ void TestCutTemplate::fullDiskKeepsTheOldFile()
     QCOMPARE(QDir(QString::fromStdString(disk.folder()))
                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{name});
+}
+
+// A cutter's job of three sheets: a file each, numbered before the suffix;
+// on a disk that holds the first only, none.
+void TestCutTemplate::cutterSheetsSavedAllOrNone()
+{
+    const cut::CutSet set = makeTemplateParts(calc::readDrawingNumbers(workedETexts(), ","), 2);
+    const CutterSetup sheets{QSizeF(100, 100), 2, true};
+    const QString path = dir_.filePath("bobbin.dxf");
+    const QStringList numbered{dir_.filePath("bobbin-1.dxf"), dir_.filePath("bobbin-2.dxf"),
+                               dir_.filePath("bobbin-3.dxf")};
+    QCOMPARE(saveTemplate(path, set, sheets), numbered);
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(QFile::exists(numbered[2]));
+    const std::vector<QByteArray> files = templateDxfFiles(set, sheets);
+
+    const vintorp::testing::SmallDisk disk(int(files[0].size() / 4096 + 2) * 4);
+    if (!disk.mounted())
+        QSKIP(disk.why().c_str());
+    try {
+        saveTemplate(QString::fromStdString(disk.file("bobbin.dxf")), set, sheets);
+        QFAIL("reported as written");
+    } catch (const TemplateError& e) {
+        // The first sheet was written, a later one was not.
+        const QString message = vintorp::lang::messageText(e.failure());
+        QVERIFY2(!message.contains(u"bobbin-1.dxf") && message.contains(u"No space left on device"),
+                 qPrintable(message));
+    }
+    QCOMPARE(QDir(QString::fromStdString(disk.folder()))
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 void TestCutTemplate::svgHoldsOnlyXmlCharacters_data()

@@ -84,6 +84,7 @@ private slots:
     void readBack();
     void textsReadBack_data();
     void textsReadBack();
+    void cutterSheetsReadBack_data();
     void cutterSheetsReadBack();
 
 private:
@@ -108,7 +109,7 @@ void TestDxfTemplate::readBack()
         = makeTemplateParts(vintorp::calc::readDrawingNumbers(uType ? workedUTexts() : workedETexts(), ","),
                             bobbins, {0, 0, diameter});
     const TemplateLayout layout = layOutTemplate(set, svgCanvas());
-    const QByteArray dxf = templateDxfFile(set);
+    const QByteArray dxf = templateDxfFiles(set).front();
     QVERIFY(dxf.startsWith("999\r\n") && dxf.left(dxf.indexOf("  0\r\n")).contains("1 unit = 1 mm"));
     const QJsonObject doc = readDxf(dxf, dir_.filePath(QTest::currentDataTag() + QStringLiteral(".dxf")));
     QCOMPARE(doc["version"].toString(), QStringLiteral("AC1009"));
@@ -117,11 +118,15 @@ void TestDxfTemplate::readBack()
     const double h = layout.paper.height();
     QVERIFY(near(doc["extents"].toArray(), {0, 0, layout.paper.width(), h}));
 
-    // A layer per job in a colour near the job's (7: black on paper), jobs
-    // of different colours apart; the fold and reference lines' dashes.
+    // A layer per job in a colour near the job's (7: black on paper), no two
+    // jobs of one colour, the labels far from the cuts' black; the fold and
+    // reference lines' dashes.
     std::map<int, QColor> colours;
+    QSet<QRgb> rgbs;
     for (const Job job : kJobs) {
         const QJsonObject layer = doc["layers"][jobName(job)].toObject();
+        if (uType && (job == Job::Holes || job == Job::Centres))
+            continue;  // a U-type core's flanges have no lead holes: no layer
         QVERIFY2(!layer.isEmpty(), qPrintable(jobName(job)));
         const int index = layer["colour"].toInt();
         const QJsonArray rgb = layer["rgb"].toArray();
@@ -131,7 +136,10 @@ void TestDxfTemplate::readBack()
         const int off = std::max({std::abs(c.red() - aci.red()), std::abs(c.green() - aci.green()),
                                   std::abs(c.blue() - aci.blue())});
         QVERIFY2(off <= 48, qPrintable(jobName(job)));
-        QVERIFY(colours.emplace(index, c).first->second == c);
+        QVERIFY2(colours.emplace(index, c).second && !rgbs.contains(c.rgb()), qPrintable(jobName(job)));
+        rgbs << c.rgb();
+        if (job == Job::Labels)
+            QVERIFY(std::min({c.red(), c.green(), c.blue()}) >= 96);
         QVERIFY(layer["other"].toArray().isEmpty());
         const char* linetype = job == Job::Fold ? "DASHDOT" : job == Job::Reference ? "DASHED" : "CONTINUOUS";
         QCOMPARE(layer["linetype"].toString(), QLatin1String(linetype));
@@ -274,41 +282,86 @@ void TestDxfTemplate::textsReadBack()
     }
 }
 
-// A cutter's job as ezdxf reads it: every outline closed, each part's outer
-// outline its drawn size plus the kerf (either way round), on its sheet.
+void TestDxfTemplate::cutterSheetsReadBack_data()
+{
+    QTest::addColumn<bool>("cutOnly");
+    QTest::newRow("three sheets") << false;
+    QTest::newRow("three sheets, cut only") << true;
+}
+
+// A cutter's job as ezdxf reads it: a file per sheet, each the sheet's size
+// at the origin with everything on it; every outline closed, each part's
+// outer outline its drawn size plus the kerf (either way round), and after
+// its holes and window; cut only, nothing but the cuts, holes and square.
 void TestDxfTemplate::cutterSheetsReadBack()
 {
-    const CutSet drawn = makeTemplateParts(vintorp::calc::readDrawingNumbers(workedUTexts(), ","), 2);
+    QFETCH(bool, cutOnly);
+    const CutSet drawn = makeTemplateParts(vintorp::calc::readDrawingNumbers(workedETexts(), ","), 2);
     const CutSet set = makeCutSet(drawn.numbers, 2, {0, 0.2});
-    const CutterSetup cutter{QSizeF(120, 80), 2, true};
-    const TemplateLayout layout = layOutTemplate(set, cutterSheets(cutter.sheet, cutter.gap, cutter.labels));
-    const QJsonObject doc = readDxf(templateDxfFile(set, cutter), dir_.filePath(QStringLiteral("cutter.dxf")));
-    QVERIFY2(doc["audit"].toArray().isEmpty(), QJsonDocument(doc["audit"].toArray()).toJson());
-    const double h = layout.paper.height();
-    const QJsonArray cuts = entities(doc, Job::Cut, "POLYLINE");
-    QCOMPARE(cuts.size(), 4 * 2 + 8);  // cheeks with their windows, walls
-    int outer = 0;
-    for (const QJsonValue c : cuts) {
-        QVERIFY(c["closed"].toBool());
-        const QJsonArray b = c["box"].toArray();
-        const QSizeF size(b[2].toDouble() - b[0].toDouble(), b[3].toDouble() - b[1].toDouble());
-        const QRectF onPage(QPointF(b[0].toDouble(), h - b[3].toDouble()), size);
-        QVERIFY(std::any_of(layout.sheets.begin(), layout.sheets.end(),
-                            [&](const QRectF& sheet) { return sheet.contains(onPage); }));
-        for (const QSizeF& part : {QSizeF(29.5, 33), QSizeF(24.5, 38), QSizeF(27.5, 29.5)}) {
-            const QSizeF cut = part + QSizeF(0.2, 0.2);
-            const auto same = [](QSizeF a, QSizeF b) {
-                return std::abs(a.width() - b.width()) <= kTolerance && std::abs(a.height() - b.height()) <= kTolerance;
-            };
-            outer += same(size, cut) || same(size, cut.transposed()) ? 1 : 0;
+    const CutterSetup cutter{QSizeF(100, 100), 2, true, cutOnly};
+    const TemplateLayout layout = layOutTemplate(set, cutterSheets(cutter.sheet, cutter.gap, !cutOnly));
+    const std::vector<QByteArray> files = templateDxfFiles(set, cutter);
+    QCOMPARE(int(files.size()), 3);
+    QCOMPARE(layout.pageCount, 3);
+    const QStringList cutLayers{"holes", "cut", "calibration"};
+    int outer = 0, cutCount = 0, squares = 0, holes = 0;
+    for (std::size_t sheet = 0; sheet < files.size(); ++sheet) {
+        const QJsonObject doc
+            = readDxf(files[sheet], dir_.filePath(QStringLiteral("cutter-%1.dxf").arg(sheet)));
+        QVERIFY2(doc["audit"].toArray().isEmpty(), QJsonDocument(doc["audit"].toArray()).toJson());
+        QVERIFY(near(doc["extents"].toArray(), {0, 0, 100, 100}));
+        // The layers that hold something (a reader may add an empty "0").
+        QStringList layers;
+        for (const QString& name : doc["layers"].toObject().keys()) {
+            for (const char* kind : {"POLYLINE", "LINE", "CIRCLE", "TEXT", "other"}) {
+                if (!doc["layers"][name][QLatin1String(kind)].toArray().isEmpty() && !layers.contains(name))
+                    layers << name;
+            }
+        }
+        for (const QString& name : layers)
+            QVERIFY2(!cutOnly || cutLayers.contains(name), qPrintable(name));
+        // Else also the sheet's outline and the labels.
+        QVERIFY(cutOnly || (layers.contains(u"reference") && layers.contains(u"labels")));
+        const QJsonArray cuts = entities(doc, Job::Cut, "POLYLINE");
+        const QJsonArray circles = entities(doc, Job::Holes, "CIRCLE");
+        cutCount += int(cuts.size());
+        holes += int(circles.size());
+        squares += int(entities(doc, Job::Calibration, "POLYLINE").size());
+        const auto box = [](const QJsonValue& e) {
+            const QJsonArray b = e["box"].toArray();
+            if (b.isEmpty()) {
+                const double x = e["centre"][0].toDouble(), y = e["centre"][1].toDouble(),
+                             r = e["radius"].toDouble();
+                return QRectF(QPointF(x - r, y - r), QPointF(x + r, y + r));
+            }
+            return QRectF(QPointF(b[0].toDouble(), b[1].toDouble()),
+                          QPointF(b[2].toDouble(), b[3].toDouble()));
+        };
+        for (const QJsonValue c : cuts) {
+            QVERIFY(c["closed"].toBool());
+            const QRectF r = box(c);
+            QVERIFY(QRectF(0, 0, 100, 100).contains(r));
+            // Whatever lies inside this outline is cut before it.
+            for (const QJsonArray& inner : {cuts, circles}) {
+                for (const QJsonValue i : inner) {
+                    if (i != c && r.contains(box(i)))
+                        QVERIFY(i["order"].toInt() < c["order"].toInt());
+                }
+            }
+            for (const QSizeF& part : {QSizeF(39.5, 44), QSizeF(22.5, 38), QSizeF(27.5, 29.5)}) {
+                const QSizeF cut = part + QSizeF(0.2, 0.2);
+                const auto same = [](QSizeF a, QSizeF b) {
+                    return std::abs(a.width() - b.width()) <= kTolerance
+                           && std::abs(a.height() - b.height()) <= kTolerance;
+                };
+                outer += same(r.size(), cut) || same(r.size(), cut.transposed()) ? 1 : 0;
+            }
         }
     }
+    QCOMPARE(cutCount, 4 * 2 + 8);  // cheeks with their windows, walls
     QCOMPARE(outer, 12);
-    // The calibration square on its own layer, 10 mm.
-    const QJsonArray squares = entities(doc, Job::Calibration, "POLYLINE");
-    QCOMPARE(squares.size(), 1);
-    const QJsonArray sq = squares[0]["box"].toArray();
-    QVERIFY(std::abs(sq[2].toDouble() - sq[0].toDouble() - 10) <= kTolerance);
+    QCOMPARE(holes, 4 * 8);
+    QCOMPARE(squares, 1);  // the calibration square on one sheet
 }
 
 VINTORP_TEST_MAIN(TestDxfTemplate, QGuiApplication)

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,6 +69,7 @@ struct Script {
     TemplateChoice askedStart;
     int asked = 0;
     PrinterQuestion printer;
+    QStringList sheetFiles;  // as the user was told them
 };
 
 class ScriptedDialogs final : public vintorp::cut::TemplateDialogs {
@@ -82,6 +84,7 @@ public:
     }
     QString chooseFile(QWidget*) override { return script_.file; }
     bool choosePrinter(QPrinter& printer, QWidget*) override { return script_.printer.ask(printer); }
+    void tellSheetFiles(const QStringList& paths, QWidget*) override { script_.sheetFiles = paths; }
 
 private:
     Script& script_;
@@ -430,6 +433,34 @@ private slots:
         QTRY_COMPARE(modals_->seen().size(), 1);
         QVERIFY2(modals_->seen().front().text.contains(u"только для файлов SVG"), qPrintable(modals_->seen().front().text));
         QVERIFY(!QFile::exists(script_.file));
+    }
+
+    // Cut only leaves the labels out; a job of three sheets is saved in a
+    // file each, and the user is told their names.
+    void cutOnlySheetsNamed()
+    {
+        TemplateChoice start;
+        start.forCutter = true;
+        start.bobbins = 2;
+        start.cutter.sheet = QSizeF(100, 100);
+        vintorp::cut::TemplateOutputDialog dialog(start);
+        auto* labels = dialog.findChild<QCheckBox*>("cbLabels");
+        QVERIFY(labels->isEnabled());
+        QTest::mouseClick(dialog.findChild<QCheckBox*>("cbCutOnly"), Qt::LeftButton);
+        QVERIFY(!labels->isEnabled());
+        QTest::mouseClick(dialog.findChild<QPushButton*>("btTemplateSave"), Qt::LeftButton);
+        script_.output = dialog.choice();
+        QVERIFY(script_.output->cutter.cutOnly);
+
+        calculate("20", 0);
+        script_.file = dir_.filePath("bobbin.svg");
+        QTest::mouseClick(button(), Qt::LeftButton);
+        QCOMPARE(script_.sheetFiles,
+                 (QStringList{dir_.filePath("bobbin-1.svg"), dir_.filePath("bobbin-2.svg"),
+                              dir_.filePath("bobbin-3.svg")}));
+        for (const QString& path : script_.sheetFiles)
+            QVERIFY(vintorp::cut::sheetFilesMessage(script_.sheetFiles).contains(QFileInfo(path).fileName()));
+        QVERIFY(modals_->seen().isEmpty());
     }
 
     // By keyboard alone: Tab walks the dialog top to bottom, Space checks the
