@@ -37,10 +37,9 @@ constexpr double kAlignmentArm = 3.0;
 // of three rows.
 constexpr double kLegendLeft = 124;
 constexpr double kLegendBottom = 1.5;
-constexpr double kLegendRow = 3.4;
-constexpr double kLegendColumn = 32;
+constexpr double kLegendRow = 2.7;
 constexpr double kLegendSample = 8;
-constexpr double kLegendMark = 1.3;  // the largest arm or radius of a mark's sample
+constexpr double kLegendMark = 1.1;  // the largest arm or radius of a mark's sample
 
 // An alignment mark at `at`: a diamond of four lines and a cross over it.
 std::array<std::pair<QPointF, QPointF>, 6> diamondLines(QPointF at, double arm)
@@ -119,10 +118,11 @@ Group legend(const CutSet& set, const QRectF& printable)
         = {Sample::Cut, Sample::Fold, Sample::Reference, Sample::Waste, Sample::Hole, Sample::Diamond};
     // The layer whose colour each row names.
     const Job jobs[] = {Job::Cut, Job::Fold, Job::Reference, Job::Waste, Job::Holes, Job::Reference};
-    constexpr int kRows = 3;
-    for (int row = 0; row < int(std::size(samples)); ++row) {
-        const double x0 = printable.left() + kLegendLeft + kLegendColumn * (row / kRows);
-        const double y = printable.bottom() - kLegendBottom - kLegendRow * double(kRows - 1 - row % kRows);
+    // One column: a row's meaning with its colour takes the width two would.
+    constexpr int kRows = int(std::size(samples));
+    for (int row = 0; row < kRows; ++row) {
+        const double x0 = printable.left() + kLegendLeft;
+        const double y = printable.bottom() - kLegendBottom - kLegendRow * double(kRows - 1 - row);
         const QPointF from(x0, y - kLabelEm * 0.35), to(x0 + kLegendSample, y - kLabelEm * 0.35);
         const QPointF mid = (from + to) / 2;
         switch (samples[row]) {
@@ -135,7 +135,7 @@ Group legend(const CutSet& set, const QRectF& printable)
             break;
         case Sample::Waste: {
             Layer& waste = group.layers.emplace_back(Job::Waste);
-            for (const Line& l : hatching(QRectF(from - QPointF(0, 1.2), to + QPointF(0, 1.2))))
+            for (const Line& l : hatching(QRectF(from - QPointF(0, 1), to + QPointF(0, 1))))
                 waste.shapes.emplace_back(l);
             break;
         }
