@@ -217,7 +217,8 @@ QString transformerWords(const batch::TransformerIssue& issue, const QTranslator
     case TransformerFault::Unsettled:
         return text(QT_TRANSLATE_NOOP("Batch",
                                       "transformer: витки и провод не установились за %1 приближений, "
-                                      "результата нет"),
+                                      "результата нет; ток первичной обмотки на границе двух проводов, "
+                                      "density чуть больше или меньше это обычно исправляет"),
                     translator)
             .arg(turns);
     }

@@ -108,7 +108,9 @@ QString transformerFailureText(const windings::TransformerFailure& failure,
     case Kind::Unsettled:
         return QCoreApplication::translate(
                    "Transformer",
-                   "Расчёт не сошёлся за %1 шагов: витки и провод всё ещё меняются. Результата нет.")
+                   "Расчёт не сошёлся за %1 шагов: витки и провод всё ещё меняются. Результата нет. "
+                   "Ток первичной обмотки лежит на границе двух проводов: плотность тока чуть больше или "
+                   "меньше это обычно исправляет.")
             .arg(windings::kMaxRounds);
     }
     return {};

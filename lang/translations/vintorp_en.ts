@@ -263,8 +263,8 @@
         <translation>winding %1 (&quot;%2&quot;): %3 turns, more than %4</translation>
     </message>
     <message>
-        <source>transformer: витки и провод не установились за %1 приближений, результата нет</source>
-        <translation>transformer: the turns and the wire have not settled after %1 rounds; no result</translation>
+        <source>transformer: витки и провод не установились за %1 приближений, результата нет; ток первичной обмотки на границе двух проводов, density чуть больше или меньше это обычно исправляет</source>
+        <translation>transformer: the turns and the wire have not settled after %1 rounds; no result; the primary&apos;s current lies on the boundary between two wire sizes, a slightly higher or lower density usually mends it</translation>
     </message>
     <message>
         <source>%1 %2: должно быть от %3 до %4</source>
@@ -952,8 +952,8 @@ in the folder %2</translation>
         <translation>%1 would have less than one turn.</translation>
     </message>
     <message>
-        <source>Расчёт не сошёлся за %1 шагов: витки и провод всё ещё меняются. Результата нет.</source>
-        <translation>The design did not settle in %1 rounds: the turns and the wire still change. There is no result.</translation>
+        <source>Расчёт не сошёлся за %1 шагов: витки и провод всё ещё меняются. Результата нет. Ток первичной обмотки лежит на границе двух проводов: плотность тока чуть больше или меньше это обычно исправляет.</source>
+        <translation>The design did not settle in %1 rounds: the turns and the wire still change. There is no result. The primary&apos;s current lies on the boundary between two wire sizes: a slightly higher or lower current density usually mends it.</translation>
     </message>
 </context>
 <context>
