@@ -309,9 +309,9 @@ QWidget* TransformerDialog::buildTable()
     twTransformer->setTabKeyNavigation(false);
     twTransformer->setSelectionMode(QAbstractItemView::SingleSelection);
     twTransformer->setWordWrap(false);
-    twTransformer->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized to the contents once a result is shown (showWindings), not at
+    // each of its cells' changes.
     twTransformer->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    twTransformer->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     twTransformer->setToolTip(tr("По строке на обмотку: первичная «I», затем вторичные"));
     const QString columns[][2] = {
         {tr("Напряжение,\nВ"), tr("Первичной — напряжение сети U₁, вторичной — напряжение под нагрузкой Uᵢ")},
@@ -567,6 +567,21 @@ void TransformerDialog::showWindings(const windings::Transformer& t)
             item->setToolTip(
                 tr("«%1», %2: %3").arg(name, column->text().replace(u'\n', u' '), column->toolTip()));
         }
+    }
+    // Sized again only when a column's longest text or a header changed:
+    // measuring every cell takes longer than working the transformer out.
+    QStringList sizes;
+    for (int c = 0; c < ResultColumns; ++c) {
+        qsizetype longest = 0;
+        for (int r = 0; r < count; ++r)
+            longest = std::max(longest, twTransformer->item(r, c)->text().size());
+        sizes << twTransformer->horizontalHeaderItem(c)->text() + u'\t' + QString::number(longest);
+    }
+    sizes << QString::number(count);
+    if (sizes != sizedFor_) {
+        twTransformer->resizeColumnsToContents();
+        twTransformer->resizeRowsToContents();
+        sizedFor_ = sizes;
     }
 }
 

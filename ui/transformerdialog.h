@@ -126,6 +126,10 @@ private:
     std::array<QLabel*, SummaryCount> figures_{};
     std::array<QString, SummaryCount> figureNames_;
     QTableWidget* twTransformer = nullptr;
+    // What the table's columns were last sized to: each column's longest
+    // text in characters, and the header's texts (digits are all one width,
+    // so the same lengths need no measuring again).
+    QStringList sizedFor_;
     QLabel* lbFailure = nullptr;
     QLabel* lbHalves = nullptr;  // on a U-type core: the table takes half the turns
     QPushButton* btFillTable = nullptr;
