@@ -665,14 +665,6 @@ exactly on the tabs&apos; fold lines.</translation>
         <translation>purple</translation>
     </message>
     <message>
-        <source>светло-серый</source>
-        <translation>light grey</translation>
-    </message>
-    <message>
-        <source>оранжевый</source>
-        <translation>orange</translation>
-    </message>
-    <message>
         <source>серый</source>
         <translation>grey</translation>
     </message>
@@ -683,6 +675,14 @@ exactly on the tabs&apos; fold lines.</translation>
         <translation>The template was saved as one file per sheet:
 %1
 in the folder %2</translation>
+    </message>
+    <message>
+        <source>голубой</source>
+        <translation>sky blue</translation>
+    </message>
+    <message>
+        <source>оливковый</source>
+        <translation>olive</translation>
     </message>
 </context>
 <context>

@@ -429,8 +429,8 @@ constexpr std::array<JobLook, 8> kJobLooks = {{
     {Job::Fold, "fold", 1, 0xff0000, QT_TRANSLATE_NOOP("CutTemplate", "красный")},
     {Job::Reference, "reference", 5, 0x0000ff, QT_TRANSLATE_NOOP("CutTemplate", "синий")},
     {Job::Centres, "centres", 212, 0xa500a5, QT_TRANSLATE_NOOP("CutTemplate", "фиолетовый")},
-    {Job::Waste, "waste", 9, 0xc0c0c0, QT_TRANSLATE_NOOP("CutTemplate", "светло-серый")},
-    {Job::Calibration, "calibration", 30, 0xff7f00, QT_TRANSLATE_NOOP("CutTemplate", "оранжевый")},
+    {Job::Waste, "waste", 140, 0x00bfff, QT_TRANSLATE_NOOP("CutTemplate", "голубой")},
+    {Job::Calibration, "calibration", 52, 0xa5a500, QT_TRANSLATE_NOOP("CutTemplate", "оливковый")},
     {Job::Labels, "labels", 8, 0x808080, QT_TRANSLATE_NOOP("CutTemplate", "серый")},
 }};
 

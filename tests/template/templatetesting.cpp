@@ -105,8 +105,9 @@ QRectF inkBox(const QImage& image, const QRectF& regionMm, double pixelsPerMm, I
         for (int x = region.left(); x <= region.right(); ++x) {
             const QRgb p = image.pixel(x, y);
             const bool dark = qRed(p) < 160 && qBlue(p) < 160;
-            const bool orange = qRed(p) > 200 && qGreen(p) < 230 && qBlue(p) < 180 && qRed(p) - qBlue(p) > 70;
-            if (ink == Ink::Dark ? dark : orange) {
+            const bool olive = qRed(p) > 120 && qBlue(p) < 150 && qRed(p) - qBlue(p) > 60
+                               && std::abs(qRed(p) - qGreen(p)) < 40;
+            if (ink == Ink::Dark ? dark : olive) {
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);

@@ -30,8 +30,8 @@ ToolRun runTool(const QString& program, const QStringList& arguments);
 
 // The bounding box, in millimetres at `pixelsPerMm`, of the dark pixels
 // (black or dark grey, neither red nor blue) inside `regionMm`, or of the
-// orange ones (the ruler).
-enum class Ink { Dark, Orange };
+// the calibration's olive ones (the ruler).
+enum class Ink { Dark, Calibration };
 QRectF inkBox(const QImage& image, const QRectF& regionMm, double pixelsPerMm, Ink ink = Ink::Dark);
 
 }  // namespace vintorp::cut::testing

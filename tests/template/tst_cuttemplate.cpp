@@ -466,9 +466,9 @@ void TestCutTemplate::pdfPartsMeasured()
         QVERIFY2(qAbs(ink.left() + 0.05 - piece.origin.x()) <= kInkTolerance, qPrintable(where));
         QVERIFY2(qAbs(ink.top() + 0.05 - piece.origin.y()) <= kInkTolerance, qPrintable(where));
     }
-    // The ruler, in the calibration's orange: 100 mm between its end ticks.
+    // The ruler, in the calibration's olive: 100 mm between its end ticks.
     const QRectF ruler
-        = inkBox(page, QRectF(kFileMargin - 1, 297 - kFileMargin - 5.5, 102, 1), kPixelsPerMm, Ink::Orange);
+        = inkBox(page, QRectF(kFileMargin - 1, 297 - kFileMargin - 5.5, 102, 1), kPixelsPerMm, Ink::Calibration);
     QVERIFY(qAbs(ruler.width() - 0.1 - 100) <= kInkTolerance);
 }
 
