@@ -206,11 +206,11 @@ void WindingsWindow::buildControls()
     left->addWidget(btModel, 0, Qt::AlignLeft);
     left->addWidget(lbModel);
     left->addStretch();
+    // Across the window's foot, where they take no width from the section.
     auto* files = new QHBoxLayout;
     for (QPushButton* button : {btOpenDesign, btSaveDesign, btSaveDesignAs, btPrintWindings})
         files->addWidget(button);
     files->addStretch();
-    left->addLayout(files);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(left, 2);
     bottom->addWidget(wsSection, 3);
@@ -219,11 +219,13 @@ void WindingsWindow::buildControls()
     layout->addWidget(lbSpace);
     layout->addLayout(tableRow, 1);
     layout->addLayout(bottom, 1);
+    layout->addLayout(files);
 
-    // Tab goes from the table to its buttons, «Из напряжений…», the factors and the print.
+    // Tab goes from the table to its buttons, «Из напряжений…», the factors, the
+    // verdict and the print.
     QWidget* order[] = {twWindings,     btAddWinding, btRemoveWinding, btWindingUp,    btWindingDown,
-                        btFromVoltages, seBulge,      seMargin,        seTemperature,  btModel,
-                        btOpenDesign,   btSaveDesign, btSaveDesignAs,  btPrintWindings};
+                        btFromVoltages, seBulge,      seMargin,        seTemperature,  lbVerdict,
+                        btModel,        btOpenDesign, btSaveDesign,    btSaveDesignAs, btPrintWindings};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     wsSection->setFocusPolicy(Qt::NoFocus);

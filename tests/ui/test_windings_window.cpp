@@ -11,12 +11,15 @@
 #include <QAbstractButton>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -205,6 +208,37 @@ private slots:
         // A second press brings the same window back.
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(drawing_->findChildren<WindingsWindow*>().size(), 1);
+    }
+
+    // On any screen, scale and font: the window within the screen, every
+    // column as wide as its header, and the table scrolling sideways only
+    // where the screen leaves the window no room; opened on an empty table,
+    // the focus on «Добавить», drawn as after Tab.
+    void opensWithinTheScreenWithTheFocusShown()
+    {
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        const QRect screen = w->screen()->availableGeometry();
+        QVERIFY2(screen.contains(w->frameGeometry()),
+                 qPrintable(QStringLiteral("%1 × %2 on %3 × %4, at least %5 × %6")
+                                .arg(w->width())
+                                .arg(w->height())
+                                .arg(screen.width())
+                                .arg(screen.height())
+                                .arg(w->minimumSizeHint().width())
+                                .arg(w->minimumSizeHint().height())));
+        for (const QPushButton* button : w->findChildren<QPushButton*>())
+            QVERIFY(!button->isVisible()
+                    || w->rect().contains(QRect(button->mapTo(w, QPoint()), button->size())));
+        QTableView* t = table(w);
+        for (int c = 0; c < t->model()->columnCount(); ++c)
+            QVERIFY2(t->columnWidth(c) >= t->horizontalHeader()->sectionSizeHint(c),
+                     qPrintable(QString::number(c)));
+        const int hidden = t->horizontalScrollBar()->maximum();
+        QVERIFY2(hidden == 0 || w->frameGeometry().width() + hidden > screen.width(),
+                 qPrintable(QStringLiteral("%1 px scroll off").arg(hidden)));
+        QCOMPARE(QApplication::focusWidget(), w->findChild<QPushButton*>(QStringLiteral("btAddWinding")));
+        QVERIFY(w->testAttribute(Qt::WA_KeyboardFocusChange));
     }
 
     // The worked example with one winding typed by keys, the results worked
