@@ -109,6 +109,10 @@ void WindingsWindow::buildControls()
     }
 
     lbVerdict = makeLabel("lbVerdict", this);
+    // Read-only text in the Tab chain, so that the keyboard reaches it and a
+    // screen reader reads it there.
+    lbVerdict->setFocusPolicy(Qt::StrongFocus);
+    lbVerdict->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     lbVerdict->setAutoFillBackground(true);
     lbVerdict->setMargin(6);
     QFont bold = lbVerdict->font();

@@ -11,6 +11,7 @@
 #include "windingstext.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -175,7 +176,12 @@ void WindingsWindow::showResult()
     lbCopper->setText(copperText());
     lbCopper->setVisible(!lbCopper->text().isEmpty());
     const Verdict v = verdict();
-    lbVerdict->setText(v.text);
+    if (v.text != lbVerdict->text()) {
+        lbVerdict->setText(v.text);
+        // Said by a screen reader wherever the focus is.
+        QAccessibleEvent said(lbVerdict, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&said);
+    }
     QPalette colours = lbVerdict->palette();
     colours.setColor(QPalette::Window, v.good ? kFitsBackground : faultBackground());
     colours.setColor(QPalette::WindowText, Qt::black);  // on its light colour whatever the palette

@@ -22,7 +22,8 @@ BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 INNER = "VINTORP_ATSPI_INNER"
 
 
-def outer(program):
+def outer(program, script=__file__):
+    """Runs script with PROGRAM again under Xvfb, a session bus and the registry."""
     missing = [tool for tool in ("xvfb-run", "dbus-run-session", "dbus-send") if not shutil.which(tool)]
     if not os.path.exists(BUS_LAUNCHER):
         missing.append(BUS_LAUNCHER)
@@ -33,7 +34,7 @@ def outer(program):
         return SKIP
     env = dict(os.environ, **{INNER: "1"})
     command = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24", "dbus-run-session", "--",
-               sys.executable, os.path.abspath(__file__), program]
+               sys.executable, os.path.abspath(script), program]
     return subprocess.run(command, env=env, timeout=170).returncode
 
 

@@ -296,6 +296,7 @@ private slots:
         goToColumn(t, ColTurns);
         QLineEdit* editor = typeIntoCell(t, QStringLiteral("2000"));
         QVERIFY(editor);
+        QCOMPARE(editor->accessibleName(), QStringLiteral("Витков, Mains"));  // its column and winding
         QCOMPARE(results(t, 0)[1], QStringLiteral("45"));  // the typing counts at once
         QTest::keyClick(editor, Qt::Key_Escape);
         QVERIFY(QTest::qWaitFor([t] { return !openEditor(t); }));
