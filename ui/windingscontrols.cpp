@@ -51,8 +51,10 @@ void WindingsWindow::buildControls()
     // Tab leaves the table for the next control; the arrows move in it.
     twWindings->setTabKeyNavigation(false);
     twWindings->setWordWrap(false);
+    // Every column as wide as its texts, names too, whatever the font; the
+    // last takes what room is left.
     twWindings->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    twWindings->horizontalHeader()->setSectionResizeMode(ColName, QHeaderView::Stretch);
+    twWindings->horizontalHeader()->setStretchLastSection(true);
     twWindings->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     twWindings->installEventFilter(this);
     twWindings->setToolTip(tr("Ввод или F2 — изменить, Insert — добавить обмотку, Delete — удалить, "
