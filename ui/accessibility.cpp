@@ -33,11 +33,12 @@ struct PresentedClass {
     QAccessible::Role role;
 };
 
-constexpr std::array<PresentedClass, 4> kPresentedClasses = {{
+constexpr std::array<PresentedClass, 5> kPresentedClasses = {{
     {QLatin1StringView("vintorp::ui::TForm1"), QAccessible::Window},
     {QLatin1StringView("vintorp::ui::TForm4"), QAccessible::Window},
     {QLatin1StringView("vintorp::ui::WindingsWindow"), QAccessible::Window},
     {QLatin1StringView("vintorp::ui::VectorPicture"), QAccessible::Graphic},
+    {QLatin1StringView("vintorp::ui::WindingSection"), QAccessible::Graphic},
 }};
 
 QAccessibleInterface* presentedInterface(const QString& className, QObject* object)

@@ -201,6 +201,11 @@ void TForm4::buildLabels()
         label->move(place.position);
         label->adjustSize();
     }
+    // The note names X and Z, which only the drawing shows: said in words.
+    const QString marks = tr("X на чертеже — полоса щеки между её окном и верхним краем, глубина места "
+                             "для обмоток; Z — полоса щеки сбоку от окна до её края.");
+    for (const char* note : {"Label4", "Label5"})
+        findChild<QLabel*>(QString::fromLatin1(note))->setAccessibleDescription(marks);
     // The first note follows the title "Notes" as closely as in Russian when
     // a translation makes the title shorter.
     constexpr int kNoteAfterTitle = 10;

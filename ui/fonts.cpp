@@ -66,7 +66,19 @@ void installFonts(QApplication& app)
 {
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), kSubstitutes);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), kSubstitutes);
+    // The windings window, which has no fixed layout to keep, follows the
+    // desktop's font.
+    const QFont desktop = QApplication::font();
     app.setFont(windowFont());
+    QApplication::setFont(desktop, "vintorp::ui::WindingsWindow");
+}
+
+QFont desktopFont(const QWidget* window)
+{
+    QFont font = QApplication::font(window);
+    // Set as a whole, so that the window's controls inherit all of it.
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
 }
 
 }  // namespace vintorp::ui

@@ -8,6 +8,7 @@
 #include <QFont>
 
 class QApplication;
+class QWidget;
 
 namespace vintorp::ui {
 
@@ -17,7 +18,13 @@ QFont windowFont();
 // MS Sans Serif, 11 pixels: the labels of the drawing window.
 QFont labelFont(bool bold = false);
 
-// Registers the substitutes and sets the application font.
+// Registers the substitutes and sets the application font; the windings
+// window keeps the desktop's (desktopFont()).
 void installFonts(QApplication& app);
+
+// The desktop's font as it was before installFonts(), for `window` to set as
+// its own (its controls take it from it); the application font where
+// installFonts() was not called.
+QFont desktopFont(const QWidget* window);
 
 }  // namespace vintorp::ui

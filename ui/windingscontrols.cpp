@@ -51,8 +51,10 @@ void WindingsWindow::buildControls()
     // Tab leaves the table for the next control; the arrows move in it.
     twWindings->setTabKeyNavigation(false);
     twWindings->setWordWrap(false);
+    // Every column as wide as its texts, names too, whatever the font; the
+    // last takes what room is left.
     twWindings->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    twWindings->horizontalHeader()->setSectionResizeMode(ColName, QHeaderView::Stretch);
+    twWindings->horizontalHeader()->setStretchLastSection(true);
     twWindings->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     twWindings->installEventFilter(this);
     twWindings->setToolTip(tr("Ввод или F2 — изменить, Insert — добавить обмотку, Delete — удалить, "
@@ -109,6 +111,10 @@ void WindingsWindow::buildControls()
     }
 
     lbVerdict = makeLabel("lbVerdict", this);
+    // Read-only text in the Tab chain, so that the keyboard reaches it and a
+    // screen reader reads it there.
+    lbVerdict->setFocusPolicy(Qt::StrongFocus);
+    lbVerdict->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     lbVerdict->setAutoFillBackground(true);
     lbVerdict->setMargin(6);
     QFont bold = lbVerdict->font();
@@ -206,11 +212,11 @@ void WindingsWindow::buildControls()
     left->addWidget(btModel, 0, Qt::AlignLeft);
     left->addWidget(lbModel);
     left->addStretch();
+    // Across the window's foot, where they take no width from the section.
     auto* files = new QHBoxLayout;
     for (QPushButton* button : {btOpenDesign, btSaveDesign, btSaveDesignAs, btPrintWindings})
         files->addWidget(button);
     files->addStretch();
-    left->addLayout(files);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(left, 2);
     bottom->addWidget(wsSection, 3);
@@ -219,11 +225,13 @@ void WindingsWindow::buildControls()
     layout->addWidget(lbSpace);
     layout->addLayout(tableRow, 1);
     layout->addLayout(bottom, 1);
+    layout->addLayout(files);
 
-    // Tab goes from the table to its buttons, «Из напряжений…», the factors and the print.
+    // Tab goes from the table to its buttons, «Из напряжений…», the factors, the
+    // verdict and the print.
     QWidget* order[] = {twWindings,     btAddWinding, btRemoveWinding, btWindingUp,    btWindingDown,
-                        btFromVoltages, seBulge,      seMargin,        seTemperature,  btModel,
-                        btOpenDesign,   btSaveDesign, btSaveDesignAs,  btPrintWindings};
+                        btFromVoltages, seBulge,      seMargin,        seTemperature,  lbVerdict,
+                        btModel,        btOpenDesign, btSaveDesign,    btSaveDesignAs, btPrintWindings};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     wsSection->setFocusPolicy(Qt::NoFocus);

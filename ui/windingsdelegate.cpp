@@ -20,6 +20,12 @@ QWidget* WindingsDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         line->setObjectName(QStringLiteral("cellEditor"));
+        // Read as its column and its winding.
+        QString winding = index.siblingAtColumn(ColName).data().toString();
+        if (winding.isEmpty())
+            winding = tr("обмотка %1").arg(index.row() + 1);
+        line->setAccessibleName(
+            tr("%1, %2").arg(index.model()->headerData(index.column(), Qt::Horizontal).toString(), winding));
         // A design keeps a name of up to so many characters.
         if (index.column() == ColName)
             line->setMaxLength(int(windings::kMaxName));

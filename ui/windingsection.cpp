@@ -49,7 +49,51 @@ private:
     double face_ = 0;
 };
 
+// The coil as drawn: the builds of the windings that have no problem,
+// before and after the bulge, and whether it passes the cheeks' edge (as
+// the verdict decides).
+struct Coil {
+    double below = 0;
+    double coil = 0;
+    bool overflows = false;
+};
+
+Coil coilOf(const SectionContent& content)
+{
+    const windings::BuildUp& r = content.result;
+    Coil c;
+    for (const windings::WindingBuild& b : r.windings)
+        if (!b.problem)
+            c.below += b.build;
+    c.coil = (r.factorProblem ? 1.0 : content.factors.bulge) * c.below;
+    c.overflows = content.space && !windings::atMost(c.coil, content.space->depth);
+    return c;
+}
+
 }  // namespace
+
+QString sectionDescription(const SectionContent& content)
+{
+    if (!content.space)
+        return QCoreApplication::translate("Windings", "Нет размеров каркаса");
+    if (content.result.noRoom)
+        return QCoreApplication::translate("Windings", "Нет места для обмоток");
+    const QString& sep = content.separator;
+    const windings::Space& s = *content.space;
+    const Coil c = coilOf(content);
+    QString text = QCoreApplication::translate("Windings", "Глубина окна D %1 мм, длина намотки L %2 мм")
+                       .arg(fixedText(s.depth, 2, sep), fixedText(s.length, 2, sep));
+    if (c.overflows)
+        return text
+               + QCoreApplication::translate("Windings",
+                                             "; катушка Δ %1 мм выходит за край на %2 мм (красным)")
+                     .arg(fixedText(c.coil, 2, sep), fixedText(c.coil - s.depth, 2, sep));
+    if (c.below > 0)
+        return text
+               + QCoreApplication::translate("Windings", "; катушка Δ %1 мм помещается")
+                     .arg(fixedText(c.coil, 2, sep));
+    return text + QCoreApplication::translate("Windings", "; обмоток на сечении нет");
+}
 
 QColor wallColour()
 {
@@ -96,12 +140,7 @@ void paintSection(QPainter& painter, const QRectF& area, const SectionContent& c
     const windings::Space& s = *content.space;
     const windings::BuildUp& r = content.result;
     const double bulge = r.factorProblem ? 1.0 : content.factors.bulge;
-    double below = 0;  // the builds drawn so far, before the bulge
-    for (const windings::WindingBuild& b : r.windings)
-        if (!b.problem)
-            below += b.build;
-    const double coil = bulge * below;
-    const bool overflows = !windings::atMost(coil, s.depth);  // as the verdict decides
+    const auto [below, coil, overflows] = coilOf(content);
     const Mapping m(area, s, std::max(s.depth, coil));
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
@@ -189,6 +228,7 @@ WindingSection::WindingSection(QWidget* parent) : QWidget(parent)
 void WindingSection::setContent(SectionContent content)
 {
     content_ = std::move(content);
+    setAccessibleDescription(sectionDescription(content_));
     update();
 }
 

@@ -35,6 +35,9 @@ QColor overflowColour();
 QColor windingColour(int winding, int layer = 0);
 
 void paintSection(QPainter& painter, const QRectF& area, const SectionContent& content);
+// What the section shows, in words, for a screen reader: D, L, the coil Δ
+// and by how much it does not fit.
+QString sectionDescription(const SectionContent& content);
 
 class WindingSection final : public QWidget {
     Q_OBJECT

@@ -98,6 +98,7 @@ QVariant WindingsModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole: return rows_[std::size_t(row)].texts[std::size_t(column)];
     case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
     case Qt::BackgroundRole:
     case Qt::ForegroundRole: {
         QString why = reason(row, column);
@@ -105,6 +106,8 @@ QVariant WindingsModel::data(const QModelIndex& index, int role) const
             return {};
         if (role == Qt::ToolTipRole)
             return why;
+        if (role == Qt::AccessibleDescriptionRole)
+            return tr("Ошибка: %1").arg(why);
         // Black on the light mark whatever the palette.
         return role == Qt::BackgroundRole ? QBrush(faultBackground()) : QBrush(Qt::black);
     }
@@ -113,6 +116,11 @@ QVariant WindingsModel::data(const QModelIndex& index, int role) const
     case Qt::DecorationRole:
         // The winding's colour in the section, beside its name.
         return column == ColName ? QVariant(windingColour(row)) : QVariant();
+    case Qt::AccessibleTextRole: {
+        // An empty cell is read as what it shows greyed.
+        QString text = rows_[std::size_t(row)].texts[std::size_t(column)];
+        return text.isEmpty() ? data(index, kShownWhenEmptyRole) : QVariant(text);
+    }
     case kShownWhenEmptyRole: {
         const windings::Winding& w = windings_[std::size_t(row)];
         switch (column) {
@@ -155,6 +163,8 @@ QVariant WindingsModel::resultData(int row, int column, int role) const
         case ColOhmsWarm: return b->ohmsWarm ? resultText(*b->ohmsWarm, separator_) : QStringLiteral("—");
         default: return b->copperGrams ? resultText(*b->copperGrams, separator_) : QStringLiteral("—");
         }
+    case Qt::AccessibleDescriptionRole:
+        return problem ? tr("Ошибка: %1").arg(problemFault(*b->problem, separator_).reason) : QVariant();
     case Qt::ToolTipRole:
         if (problem)
             return problemFault(*b->problem, separator_).reason;

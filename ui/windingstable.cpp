@@ -3,6 +3,8 @@
 #include "windingsrows.h"
 
 #include <QEvent>
+#include <QHeaderView>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -91,6 +93,24 @@ int WindingsTable::sizeHintForColumn(int column) const
         hint = std::max(hint, cell.runsAcross ? cell.width - others : cell.width);
     }
     return showGrid() ? hint + 1 : hint;
+}
+
+QSize WindingsTable::sizeHint() const
+{
+    constexpr int kRowsShown = 8;
+    constexpr int kNameCharacters = 20;
+    const QHeaderView* header = horizontalHeader();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    int width = 2 * frameWidth() + verticalHeader()->sizeHint().width() + scrollBar;
+    for (int c = 0; c < header->count(); ++c) {
+        int column = std::max(sizeHintForColumn(c), header->sectionSizeHint(c));
+        if (c == ColName)
+            column = std::max(column, fontMetrics().averageCharWidth() * kNameCharacters);
+        width += column;
+    }
+    const int height = 2 * frameWidth() + header->sizeHint().height()
+                       + kRowsShown * verticalHeader()->defaultSectionSize() + scrollBar;
+    return {width, height};
 }
 
 void WindingsTable::changeEvent(QEvent* event)

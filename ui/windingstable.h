@@ -24,6 +24,9 @@ public:
     // As QTableView's (the delegate's widest cell, a span's first cell less
     // its other columns, plus the grid line), over every row.
     int sizeHintForColumn(int column) const override;
+    // Every column as wide as its contents and header (the name's for a name
+    // of a few words), and a few rows: in the table's font.
+    QSize sizeHint() const override;
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -3,6 +3,7 @@
 #include "decimalseparator.h"
 #include "errorreport.h"
 #include "focusreturn.h"
+#include "fonts.h"
 #include "separatorspinbox.h"
 #include "transformerdialog.h"
 #include "windingspage.h"
@@ -10,11 +11,14 @@
 #include "windingstext.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTableView>
 
 #include <algorithm>
@@ -39,6 +43,7 @@ WindingsWindow::WindingsWindow(print::SharedPrinter& printer, QWidget* parent,
       transformerInputs_(defaultTransformerInputs())
 {
     setObjectName(QStringLiteral("WindingsWindow"));
+    setFont(desktopFont(this));
     buildControls();
     connect(model_, &WindingsModel::recalculated, this, &WindingsWindow::showResult);
     connect(model_, &WindingsModel::dataChanged, this,
@@ -56,7 +61,6 @@ WindingsWindow::WindingsWindow(print::SharedPrinter& printer, QWidget* parent,
         spanAll();
     });
     setDesignName({});
-    resize(860, 600);
     showResult();
 }
 
@@ -172,7 +176,12 @@ void WindingsWindow::showResult()
     lbCopper->setText(copperText());
     lbCopper->setVisible(!lbCopper->text().isEmpty());
     const Verdict v = verdict();
-    lbVerdict->setText(v.text);
+    if (v.text != lbVerdict->text()) {
+        lbVerdict->setText(v.text);
+        // Said by a screen reader wherever the focus is.
+        QAccessibleEvent said(lbVerdict, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&said);
+    }
     QPalette colours = lbVerdict->palette();
     colours.setColor(QPalette::Window, v.good ? kFitsBackground : faultBackground());
     colours.setColor(QPalette::WindowText, Qt::black);  // on its light colour whatever the palette
@@ -303,6 +312,32 @@ void WindingsWindow::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
     if (event->isAccepted() && parentWidget())
         FocusReturn::returnFocus(parentWidget()->window());
+}
+
+void WindingsWindow::showEvent(QShowEvent* event)
+{
+    if (!sized_) {
+        sized_ = true;
+        QSize size = sizeHint();
+        if (const QScreen* on = screen()) {
+            // Room for the window manager's title bar and borders.
+            const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) + 4;
+            const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+            size = size.boundedTo(on->availableGeometry().size() - QSize(2 * border, title + 2 * border));
+        }
+        resize(size.expandedTo(minimumSizeHint()));
+    }
+    placement_.placeOnShow(*this);
+    QWidget::showEvent(event);
+    // The styles draw the focus as after Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    if (model_->rowCount() == 0) {
+        btAddWinding->setFocus(Qt::TabFocusReason);
+    } else if (!focusWidget() || focusWidget() == btAddWinding) {
+        if (!twWindings->currentIndex().isValid())
+            selectCell(0, ColName);
+        twWindings->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void WindingsWindow::keyPressEvent(QKeyEvent* event)

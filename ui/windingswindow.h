@@ -21,6 +21,7 @@
 #include "windings/transformer.h"
 #include "windingsmodel.h"
 #include "windingsprinter.h"
+#include "windowplacement.h"
 
 #include <QWidget>
 
@@ -97,6 +98,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // The window it was opened from gets the focus back.
     void closeEvent(QCloseEvent* event) override;
+    // The first time: sized to its font and contents within the screen, and
+    // centred. Every time: the focus, shown, on the table, or on «Добавить»
+    // while the table is empty.
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Verdict {
@@ -139,6 +144,8 @@ private:
     // nothing: it did not, or the windings were set since.
     std::optional<std::vector<windings::Winding>> filled_;
     TransformerDialog* transformerDialog_ = nullptr;  // a child, made on first use
+    FirstShowCentring placement_;
+    bool sized_ = false;
 
     QLabel* lbSpace = nullptr;
     QTableView* twWindings = nullptr;

@@ -1182,6 +1182,22 @@ in the folder %2</translation>
         <source>Масса меди обмотки, г, без выводов</source>
         <translation>The winding&apos;s copper mass, g, leads not included</translation>
     </message>
+    <message>
+        <source>Глубина окна D %1 мм, длина намотки L %2 мм</source>
+        <translation>Window depth D %1 mm, winding length L %2 mm</translation>
+    </message>
+    <message>
+        <source>; катушка Δ %1 мм выходит за край на %2 мм (красным)</source>
+        <translation>; the coil Δ %1 mm passes the edge by %2 mm (in red)</translation>
+    </message>
+    <message>
+        <source>; катушка Δ %1 мм помещается</source>
+        <translation>; the coil Δ %1 mm fits</translation>
+    </message>
+    <message>
+        <source>; обмоток на сечении нет</source>
+        <translation>; no windings drawn</translation>
+    </message>
 </context>
 <context>
     <name>WindingsPrinter</name>
@@ -1397,6 +1413,10 @@ glue it onto the sheet and cut along the solid lines.</translation>
     <message>
         <source>почему?</source>
         <translation>why?</translation>
+    </message>
+    <message>
+        <source>X на чертеже — полоса щеки между её окном и верхним краем, глубина места для обмоток; Z — полоса щеки сбоку от окна до её края.</source>
+        <translation>X on the drawing is the band of the flange between its window and its top edge, the depth of the room for the windings; Z is the band of the flange beside the window, out to its edge.</translation>
     </message>
 </context>
 <context>
@@ -1927,6 +1947,17 @@ voltage, V</translation>
     </message>
 </context>
 <context>
+    <name>vintorp::ui::WindingsDelegate</name>
+    <message>
+        <source>обмотка %1</source>
+        <translation>winding %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>vintorp::ui::WindingsModel</name>
     <message>
         <source>%1 (авто)</source>
@@ -1951,6 +1982,10 @@ voltage, V</translation>
     <message>
         <source>Сопротивление и масса меди — когда задан диаметр меди</source>
         <translation>Resistance and copper mass are shown when the copper diameter is given</translation>
+    </message>
+    <message>
+        <source>Ошибка: %1</source>
+        <translation>Error: %1</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@ usage: atspi_read.py PROGRAM
 Exits 77 (skipped) where Xvfb, the session bus, the registry or pyatspi
 are missing.
 """
+import contextlib
 import importlib.util
 import os
 import re
@@ -22,7 +23,8 @@ BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 INNER = "VINTORP_ATSPI_INNER"
 
 
-def outer(program):
+def outer(program, script=__file__):
+    """Runs script with PROGRAM again under Xvfb, a session bus and the registry."""
     missing = [tool for tool in ("xvfb-run", "dbus-run-session", "dbus-send") if not shutil.which(tool)]
     if not os.path.exists(BUS_LAUNCHER):
         missing.append(BUS_LAUNCHER)
@@ -33,7 +35,7 @@ def outer(program):
         return SKIP
     env = dict(os.environ, **{INNER: "1"})
     command = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24", "dbus-run-session", "--",
-               sys.executable, os.path.abspath(__file__), program]
+               sys.executable, os.path.abspath(script), program]
     return subprocess.run(command, env=env, timeout=170).returncode
 
 
@@ -63,7 +65,11 @@ def tree(node, depth=0):
     return rows
 
 
-def inner(program):
+@contextlib.contextmanager
+def session(program):
+    """The program started on the accessibility bus: yields its node in the
+    registry and named(role, pattern, under=its node), the first node of
+    that role whose name matches; the program is ended on leaving."""
     launcher = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"])
     runtime = tempfile.mkdtemp()  # owner-only
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
@@ -85,15 +91,35 @@ def inner(program):
 
         root = wait_for("program in the registry", program_node)
 
-        def named(role, pattern):
-            rows = [r for r in tree(root) if r[0] == role and re.fullmatch(pattern, r[1])]
+        def named(role, pattern, under=root):
+            rows = [r for r in tree(under) if r[0] == role and re.fullmatch(pattern, r[1])]
             return rows[0][2] if rows else None
 
+        yield root, named
+    finally:
+        if app is not None:
+            app.terminate()
+            try:
+                app.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                app.kill()
+        launcher.terminate()
+        launcher.wait(timeout=10)
+        shutil.rmtree(runtime, ignore_errors=True)
+
+
+def calculate(named):
+    """Fills the input window with the worked example and presses Calculate."""
+    for letter, value in zip("ABCH", ("20", "25", "10", "30")):
+        field = wait_for(f"field {letter}", lambda: named("text", letter + r", .+"))
+        field.queryEditableText().setTextContents(value)
+    wait_for("Calculate", lambda: named("push button", "Calculate")).queryAction().doAction(0)
+
+
+def inner(program):
+    with session(program) as (root, named):
         failures = []
-        for letter, value in zip("ABCH", ("20", "25", "10", "30")):
-            field = wait_for(f"field {letter}", lambda: named("text", letter + r", .+"))
-            field.queryEditableText().setTextContents(value)
-        wait_for("Calculate", lambda: named("push button", "Calculate")).queryAction().doAction(0)
+        calculate(named)
         wait_for("drawing", lambda: named("text", r"overall width of the flange: 39\.5 mm"))
 
         rows = tree(root)
@@ -122,16 +148,6 @@ def inner(program):
         for failure in failures:
             print("FAIL:", failure)
         return 1 if failures else 0
-    finally:
-        if app is not None:
-            app.terminate()
-            try:
-                app.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                app.kill()
-        launcher.terminate()
-        launcher.wait(timeout=10)
-        shutil.rmtree(runtime, ignore_errors=True)
 
 
 if __name__ == "__main__":

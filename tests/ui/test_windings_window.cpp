@@ -11,12 +11,14 @@
 #include <QAbstractButton>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -207,6 +209,42 @@ private slots:
         QCOMPARE(drawing_->findChildren<WindingsWindow*>().size(), 1);
     }
 
+    // On any screen, scale and font: the window within the screen, every
+    // column as wide as its header, and the table scrolling sideways only
+    // where the screen leaves the window no room; opened on an empty table,
+    // the focus on «Добавить», drawn as after Tab.
+    void opensWithinTheScreenWithTheFocusShown()
+    {
+        WindingsWindow* w = openWindings();
+        QVERIFY(w);
+        const QRect screen = w->screen()->availableGeometry();
+        QVERIFY2(screen.contains(w->frameGeometry()),
+                 qPrintable(QStringLiteral("%1 × %2 on %3 × %4, at least %5 × %6")
+                                .arg(w->width())
+                                .arg(w->height())
+                                .arg(screen.width())
+                                .arg(screen.height())
+                                .arg(w->minimumSizeHint().width())
+                                .arg(w->minimumSizeHint().height())));
+        for (const QPushButton* button : w->findChildren<QPushButton*>())
+            QVERIFY(!button->isVisible()
+                    || w->rect().contains(QRect(button->mapTo(w, QPoint()), button->size())));
+        QTableView* t = table(w);
+        for (int c = 0; c < t->model()->columnCount(); ++c)
+            QVERIFY2(t->columnWidth(c) >= t->horizontalHeader()->sectionSizeHint(c),
+                     qPrintable(QString::number(c)));
+        const int hidden = t->horizontalHeader()->length() - t->viewport()->width();
+        QVERIFY2(hidden <= 0 || w->frameGeometry().width() + hidden > screen.width(),
+                 qPrintable(QStringLiteral("%1 px scroll off").arg(hidden)));
+        QCOMPARE(QApplication::focusWidget(), w->findChild<QPushButton*>(QStringLiteral("btAddWinding")));
+        QVERIFY(w->testAttribute(Qt::WA_KeyboardFocusChange));
+        // A winding's name is not cut short.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(t->model()->rowCount(), 1);
+        QVERIFY(t->columnWidth(ColName) > t->fontMetrics().horizontalAdvance(cellText(t, 0, ColName))
+                                              + t->style()->pixelMetric(QStyle::PM_SmallIconSize));
+    }
+
     // The worked example with one winding typed by keys, the results worked
     // by hand: k = 1.2 for a 0.5 mm wire; n = ⌊27.5 / 0.6⌋ = 45; m = ⌈N / 45⌉;
     // δ = m·0.6 + (m − 1)·0.05 + 0.1; Δ = 1.1·δ against D 8.5; the mean turn
@@ -262,6 +300,7 @@ private slots:
         goToColumn(t, ColTurns);
         QLineEdit* editor = typeIntoCell(t, QStringLiteral("2000"));
         QVERIFY(editor);
+        QCOMPARE(editor->accessibleName(), QStringLiteral("Витков, Mains"));  // its column and winding
         QCOMPARE(results(t, 0)[1], QStringLiteral("45"));  // the typing counts at once
         QTest::keyClick(editor, Qt::Key_Escape);
         QVERIFY(QTest::qWaitFor([t] { return !openEditor(t); }));
