@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>толщина стяжки сердечника ПЛ</source>
-        <translation>thickness of the U-core&apos;s clamping band</translation>
+        <translation>thickness of the C-core&apos;s clamping band</translation>
     </message>
     <message>
         <source>Сердечник ШЛ с размерами A, B, C и H</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Сердечник ПЛ с размерами A, B, C и H</source>
-        <translation>U-core with its dimensions A, B, C and H</translation>
+        <translation>C-core (ПЛ, П) with its dimensions A, B, C and H</translation>
     </message>
     <message>
         <source>в миллиметрах</source>
@@ -297,8 +297,8 @@
         <translation>Template…</translation>
     </message>
     <message>
-        <source>Детали в натуральную величину: печать, PDF или SVG</source>
-        <translation>Full-size (1:1) parts: print, PDF or SVG</translation>
+        <source>Детали в натуральную величину: печать, PDF, SVG или DXF</source>
+        <translation>Full-size (1:1) parts: print, PDF, SVG or DXF</translation>
     </message>
     <message>
         <source>10 × 10 мм</source>
@@ -526,7 +526,7 @@
     </message>
     <message>
         <source>окно шире на %1 мм с каждой стороны</source>
-        <translation>window %1 mm larger on every side</translation>
+        <translation>window %1 mm larger on each side</translation>
     </message>
     <message>
         <source>Ширина реза: 0 мм, контуры по размерам чертежа. 1 единица = 1 мм.</source>
@@ -693,11 +693,11 @@ in the folder %2</translation>
     </message>
     <message>
         <source>Открыть проект</source>
-        <translation>Open Design</translation>
+        <translation>Open design</translation>
     </message>
     <message>
         <source>Сохранить проект</source>
-        <translation>Save Design</translation>
+        <translation>Save design</translation>
     </message>
     <message>
         <source>Проект «%1» изменён. Сохранить изменения?</source>
@@ -752,7 +752,7 @@ in the folder %2</translation>
     </message>
     <message>
         <source>Не удалось открыть проект %1: %2</source>
-        <translation>Cannot open the design %1: %2</translation>
+        <translation>Could not open the design %1: %2</translation>
     </message>
     <message>
         <source>это не обычный файл</source>
@@ -1104,7 +1104,7 @@ in the folder %2</translation>
     </message>
     <message>
         <source>Коэффициент укладки слоя, %1; пусто — по диаметру провода</source>
-        <translation>How loosely a layer lies, %1; empty: from the wire diameter</translation>
+        <translation>Layer factor, %1: the turn pitch over the wire diameter, that is how closely the turns lie in a layer (1: touching); empty: from the wire diameter</translation>
     </message>
     <message>
         <source>неверный класс изоляции</source>
@@ -1214,7 +1214,7 @@ in the folder %2</translation>
     <message>
         <source>Детали каркаса в масштабе 1:1: распечатайте шаблон,
 наклейте на материал и вырежьте по сплошным линиям.</source>
-        <translation>The bobbin parts at 1:1: print the template,
+        <translation>The bobbin parts at full size (1:1). Print the template,
 glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
@@ -1223,7 +1223,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Для П и ПЛ нужны два каркаса.</source>
-        <translation>A U-core needs two bobbins.</translation>
+        <translation>A C-core (ПЛ, П) needs two bobbins.</translation>
     </message>
     <message>
         <source>Печать…</source>
@@ -1321,7 +1321,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>ПЛ, П</source>
-        <translation>U-core</translation>
+        <translation>C-core (ПЛ, П)</translation>
     </message>
     <message>
         <source>Толщина (мм)</source>
@@ -1333,7 +1333,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Стяжка (ПЛ) =&gt;</source>
-        <translation>Clamp (U) =&gt;</translation>
+        <translation>Clamp (C) =&gt;</translation>
     </message>
     <message>
         <source>Размеры сердечника (мм)</source>
@@ -1376,7 +1376,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>2. Для П и ПЛ необходимо изготовить два таких каркаса.</source>
-        <translation>2. A U-core needs two such bobbins.</translation>
+        <translation>2. A C-core (ПЛ, П) needs two such bobbins.</translation>
     </message>
     <message>
         <source>Чертёж катушки</source>
@@ -1427,7 +1427,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Сердечник ПЛ (П): две катушки, на каждой половина витков каждой обмотки; в таблицу окна идёт N/2.</source>
-        <translation>U-core: two coils, each carrying half the turns of every winding; the table gets N/2.</translation>
+        <translation>C-core (ПЛ, П): two coils, each carrying half the turns of every winding; the table gets N/2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -1759,7 +1759,7 @@ N</translation>
     </message>
     <message>
         <source>N₁ = ⌊w·(U₁ − I₁·R₁) + 0,5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; на сердечнике ПЛ (П) — до чётного</source>
-        <translation>N₁ = ⌊w·(U₁ − I₁·R₁) + 0.5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; on a U-core, up to an even number</translation>
+        <translation>N₁ = ⌊w·(U₁ − I₁·R₁) + 0.5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; on a C-core, up to an even number</translation>
     </message>
     <message>
         <source>На
@@ -1769,7 +1769,7 @@ coil</translation>
     </message>
     <message>
         <source>На сердечнике ПЛ (П) две катушки, на каждой N/2 витков: это число идёт в таблицу</source>
-        <translation>A U-core has two coils of N/2 turns each: this number goes into the table</translation>
+        <translation>A C-core has two coils of N/2 turns each: this number goes into the table</translation>
     </message>
     <message>
         <source>Медь,
@@ -2049,7 +2049,7 @@ voltage, V</translation>
     </message>
     <message>
         <source>Исправьте отмеченные ячейки (обмоток с ошибкой: %1).</source>
-        <translation>Correct the marked cells (windings with a problem: %1).</translation>
+        <translation>Correct the marked cells; windings to fix: %1.</translation>
     </message>
     <message>
         <source>Помещается: катушка %1 мм из %2 мм (%3 %), остаётся %4 мм.</source>
@@ -2175,13 +2175,13 @@ core section S = A·B·kₛ;
 turns per volt w = 10⁶ / (4.44·f·B·S);
 ρθ = (1/58)·(1 + 0.00393·(θ − 20)) Ω·mm²/m;
 load power P₂ = Σ Uᵢ·Iᵢ; to start, R = 0 and I₁ = P₂ / U₁;
-N₁ = ⌊w·(U₁ − I₁·R₁) + 0.5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; on a U-core every N up to an even number, N/2 on each of the two coils;
+N₁ = ⌊w·(U₁ − I₁·R₁) + 0.5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; on a C-core every N up to an even number, N/2 on each of the two coils;
 copper d: the smallest standard diameter with π·d²/4 ≥ I / j; the wire: its maximum overall diameter for the insulation grade;
 mean turn l from the build-up of one coil (the primary first), R = ρθ·N·l / 1000 / (π·d²/4);
 I₁ = Σ Iᵢ·Nᵢ / N₁; all of it again until the turns and the wire stop changing (at most 50 rounds);
 no-load voltage Uᵢ₀ = U₁·Nᵢ / N₁, regulation (Uᵢ₀ − Uᵢ) / Uᵢ;
 copper loss I₁²·R₁ + Σ Iᵢ²·Rᵢ (at θ);
-core volume, E-core B·((2A + 2C)·(H + A) − 2·C·H), U-core B·((2A + C)·(H + 2A) − C·H) mm³;
+core volume, E-core B·((2A + 2C)·(H + A) − 2·C·H), C-core B·((2A + C)·(H + 2A) − C·H) mm³;
 core mass m = 7.65·10⁻⁶ · volume · kₛ kg, core loss p·m;
 efficiency η = P₂ / (P₂ + copper loss + core loss).</translation>
     </message>
