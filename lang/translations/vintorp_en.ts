@@ -924,7 +924,7 @@ in the folder %2</translation>
         <translation>The bobbin has no winding room.</translation>
     </message>
     <message>
-        <source>Зазор у щёчки, коэффициент вспучивания или температура в окне обмоток не позволяют намотать обмотки: см. вывод окна.</source>
+        <source>Зазор у щеки, коэффициент вспучивания или температура в окне обмоток не позволяют намотать обмотки: см. вывод окна.</source>
         <translation>The margin, the bulge factor or the temperature in the windings window leave no way to wind the windings: see the window&apos;s verdict.</translation>
     </message>
     <message>
@@ -1937,8 +1937,8 @@ voltage, V</translation>
         <translation>auto</translation>
     </message>
     <message>
-        <source>Длина провода — когда исправлены обмотки под этой</source>
-        <translation>The wire length is shown once the windings below this one are corrected</translation>
+        <source>Длину провода можно будет посчитать, когда будут исправлены обмотки, намотанные под этой</source>
+        <translation>The wire length can be worked out once the windings wound under this one are corrected</translation>
     </message>
     <message>
         <source>обмотка %1: %2</source>
@@ -2000,7 +2000,7 @@ voltage, V</translation>
         <translation> mm</translation>
     </message>
     <message>
-        <source>Место, оставленное свободным у каждой щёчки</source>
+        <source>Место, оставленное свободным у каждой щеки</source>
         <translation>Room left free at each flange</translation>
     </message>
     <message>
@@ -2028,7 +2028,7 @@ voltage, V</translation>
         <translation>&amp;Bulge factor:</translation>
     </message>
     <message>
-        <source>&amp;Зазор у щёчки:</source>
+        <source>&amp;Зазор у щеки:</source>
         <translation>&amp;Margin at each flange:</translation>
     </message>
     <message>
@@ -2036,7 +2036,7 @@ voltage, V</translation>
         <translation>No drawing: enter the sizes and press “Calculate” in the main window.</translation>
     </message>
     <message>
-        <source>Окно каркаса: длина намотки L %1 мм, глубина D %2 мм (от трубки до края щёчки), трубка %3 × %4 мм.</source>
+        <source>Окно каркаса: длина намотки L %1 мм, глубина D %2 мм (от трубки до края щеки), трубка %3 × %4 мм.</source>
         <translation>Winding window: winding length L %1 mm, depth D %2 mm (from the tube to the flange&apos;s edge), tube %3 × %4 mm.</translation>
     </message>
     <message>
@@ -2096,7 +2096,7 @@ voltage, V</translation>
         <translation>The bobbin has no winding room: winding length L %1 mm, depth D %2 mm.</translation>
     </message>
     <message>
-        <source>Зазор у щёчки %1 мм — не меньше половины длины намотки L %2 мм: виткам не остаётся места.</source>
+        <source>Зазор у щеки %1 мм — не меньше половины длины намотки L %2 мм: виткам не остаётся места.</source>
         <translation>The margin of %1 mm at each flange is half the winding length L %2 mm or more: no room is left for a turn.</translation>
     </message>
     <message>
@@ -2108,7 +2108,7 @@ voltage, V</translation>
         <translation>Bulge factor: %1.</translation>
     </message>
     <message>
-        <source>Зазор у щёчки: %1.</source>
+        <source>Зазор у щеки: %1.</source>
         <translation>Margin at each flange: %1.</translation>
     </message>
     <message>
@@ -2124,7 +2124,7 @@ voltage, V</translation>
         <translation>The windings&apos; temperature in use, for their resistance when warm, %1</translation>
     </message>
     <message>
-        <source>Витков в слое n = ⌊(L − 2e) / (k·d)⌋, слоёв m = ⌈N / n⌉, толщина обмотки δ = m·k·d + (m − 1)·t + u. Здесь L — длина намотки между щёчками, e — зазор у каждой щёчки, N — число витков, d — диаметр провода с изоляцией, k — коэффициент укладки (пусто — по диаметру провода), t — изоляция между слоями, u — изоляция поверх обмотки. Катушка вспучивается: Δ = k_в·Σδ; она помещается, если Δ ≤ D (глубина окна от трубки до края щёчки), заполнение Δ / D. Средний виток l = 2(a + b) + 2π·x, где a × b — трубка снаружи, x = k_в·(толщина обмоток под ней + δ/2); длина провода N·l, без выводов.
+        <source>Витков в слое n = ⌊(L − 2e) / (k·d)⌋, слоёв m = ⌈N / n⌉, толщина обмотки δ = m·k·d + (m − 1)·t + u. Здесь L — длина намотки между щеками, e — зазор у каждой щеки, N — число витков, d — диаметр провода с изоляцией, k — коэффициент укладки (пусто — по диаметру провода), t — изоляция между слоями, u — изоляция поверх обмотки. Катушка вспучивается: Δ = k_в·Σδ; она помещается, если Δ ≤ D (глубина окна от трубки до края щеки), заполнение Δ / D. Средний виток l = 2(a + b) + 2π·x, где a × b — трубка снаружи, x = k_в·(толщина обмоток под ней + δ/2); длина провода N·l, без выводов.
 Провод, заданный диаметром меди d₀ и классом изоляции, имеет d по таблице IEC 60317-0-1 (наибольший наружный диаметр; между размерами таблицы прибавка изоляции к меди берётся линейно); диаметр с изоляцией, введённый поверх, считается как введён. Сопротивление R = ρ₂₀·(1 + 0,00393·(θ − 20))·длина / (π·d₀²/4), ρ₂₀ = 1/58 Ом·мм²/м, θ — рабочая температура (при 20 °C множитель равен 1); масса меди = 8,89 г/см³ · π·d₀²/4 · длина.
 Коэффициент укладки по умолчанию — по таблице из учебников (1,3 тоньше 0,15 мм, 1,25 тоньше 0,35, 1,2 тоньше 0,51, 1,1 до 1,0, 1,05 толще), но шаг витка k·d у более толстого провода никогда не меньше, чем у более тонкого: за ступенью таблицы шаг остаётся шагом её тонкой стороны, пока табличный не догонит его (0,51 мм — 1,2, пока 1,1·d не дойдёт до 0,612 мм при 0,5564 мм). Введённый коэффициент берётся как введён.</source>
         <translation>Turns per layer n = ⌊(L − 2e) / (k·d)⌋, layers m = ⌈N / n⌉, build of a winding δ = m·k·d + (m − 1)·t + u. Here L is the winding length between the flanges, e the margin at each flange, N the turns, d the wire diameter over its insulation, k the layer factor (empty: from the wire diameter), t the insulation between layers, u the insulation over the winding. The coil bulges: Δ = k_b·Σδ; it fits when Δ ≤ D (the depth from the tube to the flange&apos;s edge), its fill is Δ / D. A mean turn l = 2(a + b) + 2π·x, where a × b is the tube&apos;s outside and x = k_b·(the builds below the winding + δ/2); the wire is N·l long, leads not included.
@@ -2140,7 +2140,7 @@ The default layer factor follows the textbook table (1.3 below 0.15 mm, 1.25 bel
         <translation>Copper of the windings with a copper diameter: %1 g.</translation>
     </message>
     <message>
-        <source>Коэффициент вспучивания %1, зазор у щёчки %2 мм, рабочая температура %3 °C. %4</source>
+        <source>Коэффициент вспучивания %1, зазор у щеки %2 мм, рабочая температура %3 °C. %4</source>
         <translation>Bulge factor %1, margin at each flange %2 mm, working temperature %3 °C. %4</translation>
     </message>
     <message>
