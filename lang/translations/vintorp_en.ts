@@ -1317,7 +1317,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>ШЛ, Ш</source>
-        <translation>E-core</translation>
+        <translation>E-core (ШЛ, Ш)</translation>
     </message>
     <message>
         <source>ПЛ, П</source>
