@@ -2081,7 +2081,7 @@ voltage, V</translation>
     </message>
     <message>
         <source>Сохранить как…</source>
-        <translation>Save As…</translation>
+        <translation>Save as…</translation>
     </message>
     <message>
         <source>Сохранить проект в другой файл (Ctrl+Shift+S)</source>
