@@ -165,8 +165,10 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("read") << "0.5" << "0,5";
-        QTest::newRow("not read") << "0.5.1" << "0.5.1";
+        QTest::newRow("read") << "0.5"
+                              << "0,5";
+        QTest::newRow("not read") << "0.5.1"
+                                  << "0.5.1";
     }
 
     void typedPointShowsAsTheSeparator()
