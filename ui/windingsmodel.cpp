@@ -167,7 +167,8 @@ QVariant WindingsModel::resultData(int row, int column, int role) const
         if (problem)
             return problemFault(*b->problem, separator_).reason;
         if (b && !b->wireMetres)
-            return tr("Длину провода можно будет посчитать, когда будут исправлены обмотки, намотанные под этой");
+            return tr(
+                "Длину провода можно будет посчитать, когда будут исправлены обмотки, намотанные под этой");
         if (b && column > ColWireLength && !b->copperGrams)
             return tr("Сопротивление и масса меди — когда задан диаметр меди");
         return {};
