@@ -6,7 +6,8 @@
 #   test      the tests and benchmarks (./build.sh test); python3-ezdxf reads
 #             the DXF back, run by /usr/bin/python3; Xvfb, a session bus, the
 #             AT-SPI registry and python3-pyatspi read the windows as a screen
-#             reader does (the program on Qt's X11 platform plugin)
+#             reader does (the program on Qt's X11 platform plugin);
+#             adwaita-qt6 is a style, light and dark, the windows are tried under
 #   deb       make the Debian package (the dependency scan)
 #   checks    check the Debian package (.ci/check-package)
 #   fuzz      the libFuzzer targets (clang and its run-time libraries)
@@ -20,7 +21,7 @@ packages_of() {
             build) echo cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n \
                         qt6-tools-dev qt6-l10n-tools fonts-liberation2 fonts-dejavu-core nlohmann-json3-dev ;;
             test) echo libgtest-dev libbenchmark-dev poppler-utils librsvg2-bin python3-ezdxf \
-                       xvfb xauth dbus at-spi2-core python3-pyatspi qt6-qpa-plugins ;;
+                       xvfb xauth dbus at-spi2-core python3-pyatspi qt6-qpa-plugins adwaita-qt6 ;;
             deb) echo dpkg-dev ;;
             checks) echo desktop-file-utils appstream lintian file shared-mime-info libglib2.0-bin ;;
             fuzz) echo clang libclang-rt-14-dev ;;

@@ -13,17 +13,19 @@ namespace {
 // Qt's print dialog, mended where it falls short for a one-page printout:
 // - the page range group ("print all", "pages from ... to ...") is hidden;
 //   the printout is always its one page;
-// - the job goes out on the paper the dialog shows: the page setup shows a
-//   paper of the chosen printer (for a printer of the printing system, its
-//   default paper) and writes it on confirmation. A custom size, though, is
-//   in no printer's list: the page setup falls back to a size of the list
-//   and would write that back on every confirmation. So Properties is set
-//   to the custom size when it opens, and a custom paper alone is put back
-//   after a confirmation in which Properties was not confirmed.
+// - the paper chosen for one printout stays for the next: Qt's page setup
+//   starts from the default paper of a printer of the printing system (and
+//   for a custom size, which is in no printer's list, from a size of the
+//   list) and writes it on every confirmation. So Properties is set to the
+//   paper the printer had when it opens, and that paper is put back after a
+//   confirmation in which Properties was not confirmed, unless another
+//   printer was chosen (its own paper then goes, as the dialog shows it);
+//   a custom paper is put back on any printer.
 class PrintDialog1 final : public QPrintDialog {
 public:
     PrintDialog1(QPrinter* printer, QWidget* parent)
-        : QPrintDialog(printer, parent), layout_(printer->pageLayout())
+        : QPrintDialog(printer, parent), layout_(printer->pageLayout()), format_(printer->outputFormat()),
+          printerName_(printer->printerName())
     {
         setObjectName(QStringLiteral("PrintDialog1"));
         setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
@@ -43,7 +45,7 @@ public:
     void accept() override
     {
         QPrintDialog::accept();
-        if (!paperSetUp_ && layout_.pageSize().id() == QPageSize::Custom
+        if (!paperSetUp_ && (layout_.pageSize().id() == QPageSize::Custom || samePrinter())
             && !(printer()->pageLayout().pageSize() == layout_.pageSize()))
             printer()->setPageSize(layout_.pageSize());
     }
@@ -58,16 +60,25 @@ protected:
         auto* properties = qobject_cast<QDialog*>(event->child());
         if (!properties || !properties->findChild<QComboBox*>(QStringLiteral("pageSizeCombo")))
             return;
-        showCustomPaper(*properties);
+        showPaper(*properties);
         connect(properties, &QDialog::accepted, this, [this] { paperSetUp_ = true; });
     }
 
 private:
-    void showCustomPaper(QDialog& properties) const
+    bool samePrinter() const
     {
-        if (layout_.pageSize().id() != QPageSize::Custom)
-            return;
+        return printer()->outputFormat() == format_ && printer()->printerName() == printerName_;
+    }
+
+    void showPaper(QDialog& properties) const
+    {
         auto* sizes = properties.findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+        if (layout_.pageSize().id() != QPageSize::Custom) {
+            if (const int listed = sizes ? sizes->findData(QVariant::fromValue(layout_.pageSize())) : -1;
+                listed >= 0 && samePrinter())
+                sizes->setCurrentIndex(listed);
+            return;
+        }
         auto* units = properties.findChild<QComboBox*>(QStringLiteral("unitCombo"));
         auto* width = properties.findChild<QDoubleSpinBox*>(QStringLiteral("pageWidth"));
         auto* height = properties.findChild<QDoubleSpinBox*>(QStringLiteral("pageHeight"));
@@ -85,6 +96,8 @@ private:
     }
 
     QPageLayout layout_;
+    QPrinter::OutputFormat format_;
+    QString printerName_;
     bool paperSetUp_ = false;
 };
 

@@ -130,7 +130,7 @@ void TForm4::buildControls()
     btTemplate->setObjectName(QStringLiteral("btTemplate"));
     btTemplate->setGeometry(380, 412, 70, 20);
     btTemplate->setToolTip(
-        QCoreApplication::translate("CutTemplate", "Детали в натуральную величину: печать, PDF или SVG"));
+        QCoreApplication::translate("CutTemplate", "Детали в натуральную величину: печать, PDF, SVG или DXF"));
     connect(btTemplate, &QPushButton::clicked, this, &TForm4::btTemplateClick);
 
     btWindings = new QPushButton(tr("Обмотки…"), this);
@@ -286,7 +286,7 @@ void TForm4::updateTemplateButton()
     }
     btTemplate->setEnabled(filled && problem.isEmpty());
     btTemplate->setToolTip(problem.isEmpty() ? QCoreApplication::translate(
-                                                   "CutTemplate", "Детали в натуральную величину: печать, PDF или SVG")
+                                                   "CutTemplate", "Детали в натуральную величину: печать, PDF, SVG или DXF")
                                              : problem);
     lbTemplateNote->setVisible(!problem.isEmpty());
     const QString note = QStringLiteral("3. ") + problem;

@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -36,6 +37,17 @@ void FitLineEdit::nameForScreenReaders()
 {
     if (!meaning_.isEmpty())
         setAccessibleName(spokenDrawingField(meaning_, text()));
+}
+
+bool FitLineEdit::event(QEvent* event)
+{
+    const bool handled = QLineEdit::event(event);
+    // The style has polished the field (once, and again for a new style).
+    if (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange) {
+        setTextMargins({});
+        fitText();
+    }
+    return handled;
 }
 
 void FitLineEdit::resizeEvent(QResizeEvent* event)

@@ -4,7 +4,9 @@
 // shows from its start. Texts that fit keep the field's own font. A shrunk
 // or clipped text is whole in the tooltip (and copies whole). Given what it
 // measures, the tooltip says that, and the field reads to a screen reader as
-// that and its value.
+// that and its value. Its room for the text is the same under every style:
+// a style that polishes line edits with text margins of its own (Adwaita's
+// 8 px on each side) has them taken off again.
 #pragma once
 
 #include <QFont>
@@ -22,6 +24,7 @@ public:
     void setMeaning(const QString& meaning);
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -81,7 +81,7 @@ QString transformerFailureText(const windings::TransformerFailure& failure,
         if (build.factorProblem)
             return QCoreApplication::translate(
                 "Transformer",
-                "Зазор у щёчки, коэффициент вспучивания или температура в окне обмоток не позволяют "
+                "Зазор у щеки, коэффициент вспучивания или температура в окне обмоток не позволяют "
                 "намотать обмотки: см. вывод окна.");
         if (failure.winding < build.windings.size() && build.windings[failure.winding].problem)
             return QCoreApplication::translate("Transformer", "Обмотку не намотать — у %1: %2.")

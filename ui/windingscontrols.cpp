@@ -93,7 +93,7 @@ void WindingsWindow::buildControls()
     seMargin->setSingleStep(0.5);
     seMargin->setSuffix(tr(" мм"));
     seMargin->setValue(windings::Factors{}.margin);
-    seMargin->setToolTip(tr("Место, оставленное свободным у каждой щёчки"));
+    seMargin->setToolTip(tr("Место, оставленное свободным у каждой щеки"));
     seTemperature = new SeparatorSpinBox(this);
     seTemperature->setObjectName(QStringLiteral("seTemperature"));
     seTemperature->setRange(windings::kMinTemperature, windings::kMaxTemperature);
@@ -134,12 +134,12 @@ void WindingsWindow::buildControls()
     lbModel->setTextFormat(Qt::PlainText);
     lbModel->setText(tr(
         "Витков в слое n = ⌊(L − 2e) / (k·d)⌋, слоёв m = ⌈N / n⌉, толщина обмотки δ = m·k·d + (m − 1)·t + u. "
-        "Здесь L — длина намотки между щёчками, e — зазор у каждой щёчки, N — число витков, d — диаметр "
+        "Здесь L — длина намотки между щеками, e — зазор у каждой щеки, N — число витков, d — диаметр "
         "провода "
         "с изоляцией, k — коэффициент укладки (пусто — по диаметру провода), t — изоляция между слоями, "
         "u — изоляция поверх обмотки. Катушка вспучивается: Δ = k_в·Σδ; она помещается, если Δ ≤ D (глубина "
         "окна "
-        "от трубки до края щёчки), заполнение Δ / D. Средний виток l = 2(a + b) + 2π·x, где a × b — трубка "
+        "от трубки до края щеки), заполнение Δ / D. Средний виток l = 2(a + b) + 2π·x, где a × b — трубка "
         "снаружи, "
         "x = k_в·(толщина обмоток под ней + δ/2); длина провода N·l, без выводов.\n"
         "Провод, заданный диаметром меди d₀ и классом изоляции, имеет d по таблице IEC 60317-0-1 "
@@ -201,7 +201,7 @@ void WindingsWindow::buildControls()
 
     auto* factors = new QFormLayout;
     factors->addRow(tr("Коэффициент &вспучивания:"), seBulge);
-    factors->addRow(tr("&Зазор у щёчки:"), seMargin);
+    factors->addRow(tr("&Зазор у щеки:"), seMargin);
     factors->addRow(tr("Рабочая &температура:"), seTemperature);
     auto* left = new QVBoxLayout;
     left->addLayout(factors);

@@ -1,5 +1,6 @@
 #include "windingsdelegate.h"
 
+#include "contrast.h"
 #include "windings/buildup.h"
 #include "windingsrows.h"
 
@@ -63,11 +64,14 @@ bool WindingsDelegate::eventFilter(QObject* object, QEvent* event)
 void WindingsDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
-    if (option->text.isEmpty()) {
+    const bool hint = option->text.isEmpty();
+    if (hint) {
         option->text = index.data(kShownWhenEmptyRole).toString();
         option->font.setItalic(true);
-        option->palette.setColor(QPalette::Text, option->palette.color(QPalette::PlaceholderText));
     }
+    // A marked cell has its own colours.
+    if (!index.data(Qt::ForegroundRole).isValid())
+        makeCellTextReadable(option->palette, hint);
 }
 
 }  // namespace vintorp::ui

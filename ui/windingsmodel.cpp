@@ -95,7 +95,15 @@ QVariant WindingsModel::data(const QModelIndex& index, int role) const
     if (column >= kInputColumns)
         return resultData(row, column, role);
     switch (role) {
-    case Qt::DisplayRole:
+    case Qt::DisplayRole: {
+        // A number typed with a point shows with the program's separator, as
+        // the results do; the typed text itself stays as it is.
+        const Row& r = rows_[std::size_t(row)];
+        const QString& text = r.texts[std::size_t(column)];
+        if (column == ColName || !r.unread[std::size_t(column)].isEmpty())
+            return text;
+        return QString(text).replace(QLatin1Char('.'), separator_);
+    }
     case Qt::EditRole: return rows_[std::size_t(row)].texts[std::size_t(column)];
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
@@ -169,7 +177,8 @@ QVariant WindingsModel::resultData(int row, int column, int role) const
         if (problem)
             return problemFault(*b->problem, separator_).reason;
         if (b && !b->wireMetres)
-            return tr("Длина провода — когда исправлены обмотки под этой");
+            return tr(
+                "Длину провода можно будет посчитать, когда будут исправлены обмотки, намотанные под этой");
         if (b && column > ColWireLength && !b->copperGrams)
             return tr("Сопротивление и масса меди — когда задан диаметр меди");
         return {};

@@ -211,7 +211,7 @@ QString WindingsWindow::spaceText() const
     const std::optional<windings::Space>& space = model_->space();
     if (!space)
         return tr("Чертёж не рассчитан: введите размеры и нажмите «Рассчитать» в главном окне.");
-    return tr("Окно каркаса: длина намотки L %1 мм, глубина D %2 мм (от трубки до края щёчки), "
+    return tr("Окно каркаса: длина намотки L %1 мм, глубина D %2 мм (от трубки до края щеки), "
               "трубка %3 × %4 мм.")
         .arg(fixedText(space->length, 2, sep), fixedText(space->depth, 2, sep),
              fixedText(space->tubeWidth, 2, sep), fixedText(space->tubeHeight, 2, sep));
@@ -237,9 +237,9 @@ WindingsWindow::Verdict WindingsWindow::verdict() const
                 tr("Рабочая температура: %1.")
                     .arg(rangeText(windings::kMinTemperature, windings::kMaxTemperature, tr(" °C"), sep))};
         case windings::FactorProblem::Margin:
-            return {tr("Зазор у щёчки: %1.").arg(rangeText(0, windings::kMaxMargin, tr(" мм"), sep))};
+            return {tr("Зазор у щеки: %1.").arg(rangeText(0, windings::kMaxMargin, tr(" мм"), sep))};
         case windings::FactorProblem::MarginTakesLength:
-            return {tr("Зазор у щёчки %1 мм — не меньше половины длины намотки L %2 мм: виткам не остаётся "
+            return {tr("Зазор у щеки %1 мм — не меньше половины длины намотки L %2 мм: виткам не остаётся "
                        "места.")
                         .arg(fixedText(model_->factors().margin, 2, sep), fixedText(space->length, 2, sep))};
         }
@@ -419,7 +419,7 @@ WindingsPage WindingsWindow::page() const
         p.colours << windingColour(r);
     }
     p.factors
-        = tr("Коэффициент вспучивания %1, зазор у щёчки %2 мм, рабочая температура %3 °C. %4")
+        = tr("Коэффициент вспучивания %1, зазор у щеки %2 мм, рабочая температура %3 °C. %4")
               .arg(fixedText(model_->factors().bulge, 2, sep), fixedText(model_->factors().margin, 2, sep),
                    fixedText(model_->factors().temperature, 0, sep), wireNote());
     p.verdict = verdict().text;

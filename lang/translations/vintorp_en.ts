@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>толщина стяжки сердечника ПЛ</source>
-        <translation>thickness of the U-core&apos;s clamping band</translation>
+        <translation>thickness of the C-core&apos;s clamping band</translation>
     </message>
     <message>
         <source>Сердечник ШЛ с размерами A, B, C и H</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Сердечник ПЛ с размерами A, B, C и H</source>
-        <translation>U-core with its dimensions A, B, C and H</translation>
+        <translation>C-core (ПЛ, П) with its dimensions A, B, C and H</translation>
     </message>
     <message>
         <source>в миллиметрах</source>
@@ -297,8 +297,8 @@
         <translation>Template…</translation>
     </message>
     <message>
-        <source>Детали в натуральную величину: печать, PDF или SVG</source>
-        <translation>Full-size (1:1) parts: print, PDF or SVG</translation>
+        <source>Детали в натуральную величину: печать, PDF, SVG или DXF</source>
+        <translation>Full-size (1:1) parts: print, PDF, SVG or DXF</translation>
     </message>
     <message>
         <source>10 × 10 мм</source>
@@ -526,7 +526,7 @@
     </message>
     <message>
         <source>окно шире на %1 мм с каждой стороны</source>
-        <translation>window %1 mm larger on every side</translation>
+        <translation>window %1 mm larger on each side</translation>
     </message>
     <message>
         <source>Ширина реза: 0 мм, контуры по размерам чертежа. 1 единица = 1 мм.</source>
@@ -693,11 +693,11 @@ in the folder %2</translation>
     </message>
     <message>
         <source>Открыть проект</source>
-        <translation>Open Design</translation>
+        <translation>Open design</translation>
     </message>
     <message>
         <source>Сохранить проект</source>
-        <translation>Save Design</translation>
+        <translation>Save design</translation>
     </message>
     <message>
         <source>Проект «%1» изменён. Сохранить изменения?</source>
@@ -752,7 +752,7 @@ in the folder %2</translation>
     </message>
     <message>
         <source>Не удалось открыть проект %1: %2</source>
-        <translation>Cannot open the design %1: %2</translation>
+        <translation>Could not open the design %1: %2</translation>
     </message>
     <message>
         <source>это не обычный файл</source>
@@ -924,7 +924,7 @@ in the folder %2</translation>
         <translation>The bobbin has no winding room.</translation>
     </message>
     <message>
-        <source>Зазор у щёчки, коэффициент вспучивания или температура в окне обмоток не позволяют намотать обмотки: см. вывод окна.</source>
+        <source>Зазор у щеки, коэффициент вспучивания или температура в окне обмоток не позволяют намотать обмотки: см. вывод окна.</source>
         <translation>The margin, the bulge factor or the temperature in the windings window leave no way to wind the windings: see the window&apos;s verdict.</translation>
     </message>
     <message>
@@ -1104,7 +1104,7 @@ in the folder %2</translation>
     </message>
     <message>
         <source>Коэффициент укладки слоя, %1; пусто — по диаметру провода</source>
-        <translation>How loosely a layer lies, %1; empty: from the wire diameter</translation>
+        <translation>Layer factor, %1: the turn pitch over the wire diameter, that is how closely the turns lie in a layer (1: touching); empty: from the wire diameter</translation>
     </message>
     <message>
         <source>неверный класс изоляции</source>
@@ -1230,7 +1230,7 @@ in the folder %2</translation>
     <message>
         <source>Детали каркаса в масштабе 1:1: распечатайте шаблон,
 наклейте на материал и вырежьте по сплошным линиям.</source>
-        <translation>The bobbin parts at 1:1: print the template,
+        <translation>The bobbin parts at full size (1:1). Print the template,
 glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
@@ -1239,7 +1239,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Для П и ПЛ нужны два каркаса.</source>
-        <translation>A U-core needs two bobbins.</translation>
+        <translation>A C-core (ПЛ, П) needs two bobbins.</translation>
     </message>
     <message>
         <source>Печать…</source>
@@ -1333,11 +1333,11 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>ШЛ, Ш</source>
-        <translation>E-core</translation>
+        <translation>E-core (ШЛ, Ш)</translation>
     </message>
     <message>
         <source>ПЛ, П</source>
-        <translation>U-core</translation>
+        <translation>C-core (ПЛ, П)</translation>
     </message>
     <message>
         <source>Толщина (мм)</source>
@@ -1349,7 +1349,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Стяжка (ПЛ) =&gt;</source>
-        <translation>Clamp (U) =&gt;</translation>
+        <translation>Clamp (C) =&gt;</translation>
     </message>
     <message>
         <source>Размеры сердечника (мм)</source>
@@ -1392,7 +1392,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>2. Для П и ПЛ необходимо изготовить два таких каркаса.</source>
-        <translation>2. A U-core needs two such bobbins.</translation>
+        <translation>2. A C-core (ПЛ, П) needs two such bobbins.</translation>
     </message>
     <message>
         <source>Чертёж катушки</source>
@@ -1447,7 +1447,7 @@ glue it onto the sheet and cut along the solid lines.</translation>
     </message>
     <message>
         <source>Сердечник ПЛ (П): две катушки, на каждой половина витков каждой обмотки; в таблицу окна идёт N/2.</source>
-        <translation>U-core: two coils, each carrying half the turns of every winding; the table gets N/2.</translation>
+        <translation>C-core (ПЛ, П): two coils, each carrying half the turns of every winding; the table gets N/2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -1779,7 +1779,7 @@ N</translation>
     </message>
     <message>
         <source>N₁ = ⌊w·(U₁ − I₁·R₁) + 0,5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; на сердечнике ПЛ (П) — до чётного</source>
-        <translation>N₁ = ⌊w·(U₁ − I₁·R₁) + 0.5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; on a U-core, up to an even number</translation>
+        <translation>N₁ = ⌊w·(U₁ − I₁·R₁) + 0.5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; on a C-core, up to an even number</translation>
     </message>
     <message>
         <source>На
@@ -1789,7 +1789,7 @@ coil</translation>
     </message>
     <message>
         <source>На сердечнике ПЛ (П) две катушки, на каждой N/2 витков: это число идёт в таблицу</source>
-        <translation>A U-core has two coils of N/2 turns each: this number goes into the table</translation>
+        <translation>A C-core has two coils of N/2 turns each: this number goes into the table</translation>
     </message>
     <message>
         <source>Медь,
@@ -1968,8 +1968,8 @@ voltage, V</translation>
         <translation>auto</translation>
     </message>
     <message>
-        <source>Длина провода — когда исправлены обмотки под этой</source>
-        <translation>The wire length is shown once the windings below this one are corrected</translation>
+        <source>Длину провода можно будет посчитать, когда будут исправлены обмотки, намотанные под этой</source>
+        <translation>The wire length can be worked out once the windings wound under this one are corrected</translation>
     </message>
     <message>
         <source>обмотка %1: %2</source>
@@ -2035,7 +2035,7 @@ voltage, V</translation>
         <translation> mm</translation>
     </message>
     <message>
-        <source>Место, оставленное свободным у каждой щёчки</source>
+        <source>Место, оставленное свободным у каждой щеки</source>
         <translation>Room left free at each flange</translation>
     </message>
     <message>
@@ -2063,7 +2063,7 @@ voltage, V</translation>
         <translation>&amp;Bulge factor:</translation>
     </message>
     <message>
-        <source>&amp;Зазор у щёчки:</source>
+        <source>&amp;Зазор у щеки:</source>
         <translation>&amp;Margin at each flange:</translation>
     </message>
     <message>
@@ -2071,7 +2071,7 @@ voltage, V</translation>
         <translation>No drawing: enter the sizes and press “Calculate” in the main window.</translation>
     </message>
     <message>
-        <source>Окно каркаса: длина намотки L %1 мм, глубина D %2 мм (от трубки до края щёчки), трубка %3 × %4 мм.</source>
+        <source>Окно каркаса: длина намотки L %1 мм, глубина D %2 мм (от трубки до края щеки), трубка %3 × %4 мм.</source>
         <translation>Winding window: winding length L %1 mm, depth D %2 mm (from the tube to the flange&apos;s edge), tube %3 × %4 mm.</translation>
     </message>
     <message>
@@ -2084,7 +2084,7 @@ voltage, V</translation>
     </message>
     <message>
         <source>Исправьте отмеченные ячейки (обмоток с ошибкой: %1).</source>
-        <translation>Correct the marked cells (windings with a problem: %1).</translation>
+        <translation>Correct the marked cells; windings to fix: %1.</translation>
     </message>
     <message>
         <source>Помещается: катушка %1 мм из %2 мм (%3 %), остаётся %4 мм.</source>
@@ -2116,7 +2116,7 @@ voltage, V</translation>
     </message>
     <message>
         <source>Сохранить как…</source>
-        <translation>Save As…</translation>
+        <translation>Save as…</translation>
     </message>
     <message>
         <source>Сохранить проект в другой файл (Ctrl+Shift+S)</source>
@@ -2131,7 +2131,7 @@ voltage, V</translation>
         <translation>The bobbin has no winding room: winding length L %1 mm, depth D %2 mm.</translation>
     </message>
     <message>
-        <source>Зазор у щёчки %1 мм — не меньше половины длины намотки L %2 мм: виткам не остаётся места.</source>
+        <source>Зазор у щеки %1 мм — не меньше половины длины намотки L %2 мм: виткам не остаётся места.</source>
         <translation>The margin of %1 mm at each flange is half the winding length L %2 mm or more: no room is left for a turn.</translation>
     </message>
     <message>
@@ -2143,7 +2143,7 @@ voltage, V</translation>
         <translation>Bulge factor: %1.</translation>
     </message>
     <message>
-        <source>Зазор у щёчки: %1.</source>
+        <source>Зазор у щеки: %1.</source>
         <translation>Margin at each flange: %1.</translation>
     </message>
     <message>
@@ -2159,7 +2159,7 @@ voltage, V</translation>
         <translation>The windings&apos; temperature in use, for their resistance when warm, %1</translation>
     </message>
     <message>
-        <source>Витков в слое n = ⌊(L − 2e) / (k·d)⌋, слоёв m = ⌈N / n⌉, толщина обмотки δ = m·k·d + (m − 1)·t + u. Здесь L — длина намотки между щёчками, e — зазор у каждой щёчки, N — число витков, d — диаметр провода с изоляцией, k — коэффициент укладки (пусто — по диаметру провода), t — изоляция между слоями, u — изоляция поверх обмотки. Катушка вспучивается: Δ = k_в·Σδ; она помещается, если Δ ≤ D (глубина окна от трубки до края щёчки), заполнение Δ / D. Средний виток l = 2(a + b) + 2π·x, где a × b — трубка снаружи, x = k_в·(толщина обмоток под ней + δ/2); длина провода N·l, без выводов.
+        <source>Витков в слое n = ⌊(L − 2e) / (k·d)⌋, слоёв m = ⌈N / n⌉, толщина обмотки δ = m·k·d + (m − 1)·t + u. Здесь L — длина намотки между щеками, e — зазор у каждой щеки, N — число витков, d — диаметр провода с изоляцией, k — коэффициент укладки (пусто — по диаметру провода), t — изоляция между слоями, u — изоляция поверх обмотки. Катушка вспучивается: Δ = k_в·Σδ; она помещается, если Δ ≤ D (глубина окна от трубки до края щеки), заполнение Δ / D. Средний виток l = 2(a + b) + 2π·x, где a × b — трубка снаружи, x = k_в·(толщина обмоток под ней + δ/2); длина провода N·l, без выводов.
 Провод, заданный диаметром меди d₀ и классом изоляции, имеет d по таблице IEC 60317-0-1 (наибольший наружный диаметр; между размерами таблицы прибавка изоляции к меди берётся линейно); диаметр с изоляцией, введённый поверх, считается как введён. Сопротивление R = ρ₂₀·(1 + 0,00393·(θ − 20))·длина / (π·d₀²/4), ρ₂₀ = 1/58 Ом·мм²/м, θ — рабочая температура (при 20 °C множитель равен 1); масса меди = 8,89 г/см³ · π·d₀²/4 · длина.
 Коэффициент укладки по умолчанию — по таблице из учебников (1,3 тоньше 0,15 мм, 1,25 тоньше 0,35, 1,2 тоньше 0,51, 1,1 до 1,0, 1,05 толще), но шаг витка k·d у более толстого провода никогда не меньше, чем у более тонкого: за ступенью таблицы шаг остаётся шагом её тонкой стороны, пока табличный не догонит его (0,51 мм — 1,2, пока 1,1·d не дойдёт до 0,612 мм при 0,5564 мм). Введённый коэффициент берётся как введён.</source>
         <translation>Turns per layer n = ⌊(L − 2e) / (k·d)⌋, layers m = ⌈N / n⌉, build of a winding δ = m·k·d + (m − 1)·t + u. Here L is the winding length between the flanges, e the margin at each flange, N the turns, d the wire diameter over its insulation, k the layer factor (empty: from the wire diameter), t the insulation between layers, u the insulation over the winding. The coil bulges: Δ = k_b·Σδ; it fits when Δ ≤ D (the depth from the tube to the flange&apos;s edge), its fill is Δ / D. A mean turn l = 2(a + b) + 2π·x, where a × b is the tube&apos;s outside and x = k_b·(the builds below the winding + δ/2); the wire is N·l long, leads not included.
@@ -2175,7 +2175,7 @@ The default layer factor follows the textbook table (1.3 below 0.15 mm, 1.25 bel
         <translation>Copper of the windings with a copper diameter: %1 g.</translation>
     </message>
     <message>
-        <source>Коэффициент вспучивания %1, зазор у щёчки %2 мм, рабочая температура %3 °C. %4</source>
+        <source>Коэффициент вспучивания %1, зазор у щеки %2 мм, рабочая температура %3 °C. %4</source>
         <translation>Bulge factor %1, margin at each flange %2 mm, working temperature %3 °C. %4</translation>
     </message>
     <message>
@@ -2210,13 +2210,13 @@ core section S = A·B·kₛ;
 turns per volt w = 10⁶ / (4.44·f·B·S);
 ρθ = (1/58)·(1 + 0.00393·(θ − 20)) Ω·mm²/m;
 load power P₂ = Σ Uᵢ·Iᵢ; to start, R = 0 and I₁ = P₂ / U₁;
-N₁ = ⌊w·(U₁ − I₁·R₁) + 0.5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; on a U-core every N up to an even number, N/2 on each of the two coils;
+N₁ = ⌊w·(U₁ − I₁·R₁) + 0.5⌋, Nᵢ = ⌈w·(Uᵢ + Iᵢ·Rᵢ)⌉; on a C-core every N up to an even number, N/2 on each of the two coils;
 copper d: the smallest standard diameter with π·d²/4 ≥ I / j; the wire: its maximum overall diameter for the insulation grade;
 mean turn l from the build-up of one coil (the primary first), R = ρθ·N·l / 1000 / (π·d²/4);
 I₁ = Σ Iᵢ·Nᵢ / N₁; all of it again until the turns and the wire stop changing (at most 50 rounds);
 no-load voltage Uᵢ₀ = U₁·Nᵢ / N₁, regulation (Uᵢ₀ − Uᵢ) / Uᵢ;
 copper loss I₁²·R₁ + Σ Iᵢ²·Rᵢ (at θ);
-core volume, E-core B·((2A + 2C)·(H + A) − 2·C·H), U-core B·((2A + C)·(H + 2A) − C·H) mm³;
+core volume, E-core B·((2A + 2C)·(H + A) − 2·C·H), C-core B·((2A + C)·(H + 2A) − C·H) mm³;
 core mass m = 7.65·10⁻⁶ · volume · kₛ kg, core loss p·m;
 efficiency η = P₂ / (P₂ + copper loss + core loss).</translation>
     </message>

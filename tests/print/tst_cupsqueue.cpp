@@ -1,7 +1,8 @@
 // Both print commands on one printer against a real CUPS queue (a private
 // scheduler, see privatecups.h), with Qt's own print dialog choosing the
 // queue as the user would: the job goes out on the paper the dialog shows
-// (the queue's default), after a job on another queue with other paper; the
+// (the queue's default), after a job on another queue with other paper; a
+// paper chosen in Properties stays for the next job on the queue; the
 // template's job, and it alone, asks CUPS not to scale its pages. What CUPS
 // received is read back from the job's attributes.
 #include "print/drawingprinter.h"
@@ -17,6 +18,7 @@
 #include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -36,10 +38,12 @@ constexpr const char* kA4Queue = "vintorp-test-a4";
 // The job options Qt's CUPS engine sends besides its own.
 constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
-// Qt's print dialog, in which the user picks `queue` and confirms.
+// Qt's print dialog, in which the user picks `queue`, if `paper` is set
+// chooses it in Properties, and confirms.
 class QueuePicker final : public print::PrinterChooser {
 public:
     QString queue;
+    QString paper;
     bool picked = false;
 
     bool choose(QPrinter& printer, QWidget* parent) override
@@ -57,6 +61,8 @@ public:
                 if (index >= 0) {
                     printers->setCurrentIndex(index);
                     picked = true;
+                    if (!paper.isEmpty())
+                        choosePaper(*dialog);
                     dialog->accept();
                 } else {
                     dialog->reject();
@@ -73,6 +79,22 @@ public:
         });
         guard.start(20000);
         return print::DialogPrinterChooser().choose(printer, parent);
+    }
+
+private:
+    // Properties opens modal; the paper is chosen in it once it shows.
+    void choosePaper(QDialog& dialog) const
+    {
+        QTimer::singleShot(0, &dialog, [this] {
+            auto* properties = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            auto* sizes
+                = properties ? properties->findChild<QComboBox*>(QStringLiteral("pageSizeCombo")) : nullptr;
+            if (sizes)
+                sizes->setCurrentIndex(sizes->findText(paper));
+            if (properties)
+                properties->accept();
+        });
+        dialog.findChild<QPushButton*>(QStringLiteral("properties"))->click();
     }
 };
 
@@ -137,13 +159,16 @@ private slots:
             const char* queue;
             const char* media;  // as CUPS holds it for the job
             const char* scaling;  // empty: the job does not ask
+            const char* chosenPaper;  // in Properties; empty: none chosen
         };
         const Step steps[] = {
-            {"template on the A4 queue", Command::Template, kA4Queue, "A4", "none"},
-            {"drawing on the Letter queue", Command::Drawing, kLetterQueue, "Letter", ""},
-            {"template on the Letter queue", Command::Template, kLetterQueue, "Letter", "none"},
-            {"drawing on the same queue", Command::Drawing, kLetterQueue, "Letter", ""},
-            {"drawing on the A4 queue", Command::Drawing, kA4Queue, "A4", ""},
+            {"template on the A4 queue", Command::Template, kA4Queue, "A4", "none", ""},
+            {"drawing on the Letter queue", Command::Drawing, kLetterQueue, "Letter", "", ""},
+            {"template on the Letter queue", Command::Template, kLetterQueue, "Letter", "none", ""},
+            {"drawing on the same queue", Command::Drawing, kLetterQueue, "Letter", "", ""},
+            {"drawing on the A4 queue", Command::Drawing, kA4Queue, "A4", "", ""},
+            {"drawing on A5 chosen in Properties", Command::Drawing, kA4Queue, "A5", "", "A5"},
+            {"drawing on the same queue again", Command::Drawing, kA4Queue, "A5", "", ""},
         };
 
         print::SharedPrinter shared;
@@ -155,6 +180,7 @@ private slots:
             const QString queue = QString::fromLatin1(step.queue);
             const int before = cups_.lastJob(queue);
             picker.queue = queue;
+            picker.paper = QString::fromLatin1(step.chosenPaper);
             try {
                 if (step.command == Command::Template)
                     templateCommand.run(&window, calc::readDrawingNumbers(cut::testing::workedETexts(), ","),

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QtTest>
 
 #include <memory>
@@ -249,6 +251,34 @@ private slots:
         QVERIFY(!f->hasFrame());
         QCOMPARE(bool(f->alignment() & Qt::AlignHCenter), centred);
         QCOMPARE(f->font().pixelSize(), 11);
+    }
+
+    // A style that polishes line edits with text margins of its own
+    // (Adwaita's) leaves the fields their room: the values keep their size.
+    void fieldsKeepTheirRoomUnderAnotherStyle()
+    {
+        const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Adwaita-Dark")));
+        if (!style)
+            QSKIP("the Adwaita-Dark style (adwaita-qt6) is not installed");
+        const QList<FitLineEdit*> fields = drawing_->findChildren<FitLineEdit*>();
+        const auto sizes = [this, &fields](const QString& a) {
+            // Calculated from other values first, so that every field is written.
+            for (const QString& value : {QStringLiteral("21"), a}) {
+                enter(value, "25", "10", "30", "2", "1", 0);
+                calculate();
+            }
+            QList<int> pixels;
+            for (const FitLineEdit* f : fields)
+                pixels << f->font().pixelSize();
+            return pixels;
+        };
+        const QList<int> plain = sizes(QStringLiteral("20"));
+        for (FitLineEdit* f : fields)
+            f->setStyle(style.get());
+        const QList<int> styled = sizes(QStringLiteral("20"));
+        for (FitLineEdit* f : fields)
+            f->setStyle(nullptr);
+        QCOMPARE(styled, plain);
     }
 
     void labels_data()

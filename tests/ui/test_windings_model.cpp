@@ -157,6 +157,31 @@ private slots:
                  fixedText(*model.result().copperGrams, 2, QStringLiteral(",")));
         QCOMPARE(model.headerData(ColOhmsWarm, Qt::Horizontal).toString(), QStringLiteral("R при 75 °C, Ом"));
     }
+
+    // A number typed with a point shows with the program's comma, as the
+    // results do, while the cell keeps what was typed; a text that cannot be
+    // read shows as typed.
+    void typedPointShowsAsTheSeparator_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("read") << "0.5"
+                              << "0,5";
+        QTest::newRow("not read") << "0.5.1"
+                                  << "0.5.1";
+    }
+
+    void typedPointShowsAsTheSeparator()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        WindingsModel model;
+        model.setWindings({{"Primary", 300, 0.5, 0.05, 0.1, {}, {}, windings::kDefaultGrade}}, {});
+        const QModelIndex cell = model.index(0, ColCopper);
+        QVERIFY(model.setData(cell, typed));
+        QCOMPARE(cell.data().toString(), shown);
+        QCOMPARE(cell.data(Qt::EditRole).toString(), typed);
+    }
 };
 
 QTEST_MAIN(TestWindingsModel)

@@ -149,6 +149,8 @@ private slots:
     {
         QFETCH_GLOBAL(Language, language);
         static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+        // The cores' Russian type names stand in English too, after the English name.
+        static const QRegularExpression coreTypes(QStringLiteral("\\((ШЛ, Ш|ПЛ, П)\\)"));
         int russian = 0;
         int texts = 0;
         for (QWidget* window : {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(drawing_.get())}) {
@@ -157,7 +159,7 @@ private slots:
                 if (text.isEmpty())
                     continue;
                 ++texts;
-                if (text.contains(cyrillic)) {
+                if (QString(text).remove(coreTypes).contains(cyrillic)) {
                     ++russian;
                     if (language == Language::English)
                         qWarning("still Russian: %s", qPrintable(where(widget)));
