@@ -114,6 +114,9 @@ QVariant WindingsModel::data(const QModelIndex& index, int role) const
             return {};
         if (role == Qt::ToolTipRole)
             return why;
+        // A reader speaks the description with the cell. Qt 6.4 has no
+        // invalid-entry state to give it (QAccessible::State's bit is left
+        // out, and its AT-SPI bridge maps none), so the word says it.
         if (role == Qt::AccessibleDescriptionRole)
             return tr("Ошибка: %1").arg(why);
         // Black on the light mark whatever the palette.
