@@ -204,6 +204,15 @@ QWidget* TransformerDialog::buildInputs()
     wireForm->addRow(tr("Рабочая &температура θ:"), seWindingTemperature);
     wireForm->addRow(tr("Изоляция между &слоями t:"), seBetween);
     wireForm->addRow(tr("Изоляция п&оверх обмотки u:"), seOver);
+    // One column of fields down both groups: each group's labels as wide as
+    // the widest of either.
+    int labelWidth = 0;
+    for (const QFormLayout* form : {mainsForm, wireForm})
+        for (int row = 0; row < form->rowCount(); ++row)
+            labelWidth = std::max(labelWidth, form->itemAt(row, QFormLayout::LabelRole)->sizeHint().width());
+    for (const QFormLayout* form : {mainsForm, wireForm})
+        for (int row = 0; row < form->rowCount(); ++row)
+            form->itemAt(row, QFormLayout::LabelRole)->widget()->setMinimumWidth(labelWidth);
 
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins({});

@@ -765,6 +765,9 @@ private slots:
             QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(field, text);
         };
+        // The two groups' fields in one column.
+        QCOMPARE(dialog->findChild<QWidget*>(QStringLiteral("seDensity"))->mapTo(dialog, QPoint()).x(),
+                 dialog->findChild<QWidget*>(QStringLiteral("seMains"))->mapTo(dialog, QPoint()).x());
         type("seSecondaryVolts1", QStringLiteral("12"));
         type("seSecondaryAmps1", QStringLiteral("1"));
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btAddSecondary")), Qt::LeftButton);
