@@ -4,10 +4,12 @@
 #include "windings/tolerance.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace vintorp::ui {
 namespace {
@@ -16,7 +18,10 @@ namespace {
 constexpr double kSideRoom = 8;
 constexpr double kTopRoom = 18;
 constexpr double kBottomRoom = 18;
+// Right of the section: at least this much, more where its figures need it.
 constexpr double kRightRoom = 64;
+// Between the right cheek and the depth's and the coil's figures.
+constexpr double kRightGap = 4;
 // Below this height a winding's layers are drawn as one band.
 constexpr double kMinLayerPixels = 3;
 
@@ -24,11 +29,12 @@ constexpr double kMinLayerPixels = 3;
 // the left cheek's inner face, y outward from the tube's outer face.
 class Mapping {
 public:
-    Mapping(const QRectF& area, const windings::Space& space, double top)
+    // rightRoom: what the figures right of the section take.
+    Mapping(const QRectF& area, const windings::Space& space, double top, double rightRoom)
     {
         const double wide = space.length + 2 * space.thickness;
         const double high = space.thickness + top;
-        const double w = std::max(1.0, area.width() - 2 * kSideRoom - kRightRoom);
+        const double w = std::max(1.0, area.width() - 2 * kSideRoom - rightRoom);
         const double h = std::max(1.0, area.height() - kTopRoom - kBottomRoom);
         scale_ = std::min(w / wide, h / high);
         left_ = area.left() + kSideRoom + (w - wide * scale_) / 2 + space.thickness * scale_;
@@ -141,7 +147,22 @@ void paintSection(QPainter& painter, const QRectF& area, const SectionContent& c
     const windings::BuildUp& r = content.result;
     const double bulge = r.factorProblem ? 1.0 : content.factors.bulge;
     const auto [below, coil, overflows] = coilOf(content);
-    const Mapping m(area, s, std::max(s.depth, coil));
+    // The figures right of the section: the depth, and what the coil takes
+    // or how far it passes the cheeks' edge; the section leaves them the
+    // room they take ("D 11.00 mm" in English takes more than the least).
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    const QString& sep = content.separator;
+    const QString depthText
+        = QCoreApplication::translate("Windings", "D %1 мм").arg(fixedText(s.depth, 2, sep));
+    const QString coilText = overflows   ? QStringLiteral("+%1").arg(fixedText(coil - s.depth, 2, sep))
+                             : below > 0 ? QStringLiteral("Δ %1").arg(fixedText(coil, 2, sep))
+                                         : QString();
+    const QFontMetricsF metrics(font, painter.device());
+    const double figures
+        = std::max(metrics.horizontalAdvance(depthText), metrics.horizontalAdvance(coilText));
+    const double rightRoom = std::max(kRightRoom, kRightGap + std::ceil(figures) + 1);
+    const Mapping m(area, s, std::max(s.depth, coil), rightRoom);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
 
@@ -195,25 +216,19 @@ void paintSection(QPainter& painter, const QRectF& area, const SectionContent& c
     // Dimensions, outside the coil.
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    QFont font = painter.font();
-    font.setPixelSize(11);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const QString& sep = content.separator;
-    const double right = m.x(s.length + t) + 4;
-    painter.drawText(QRectF(right, m.y(s.depth) - 7, kRightRoom, 14), Qt::AlignLeft | Qt::AlignVCenter,
-                     QCoreApplication::translate("Windings", "D %1 мм").arg(fixedText(s.depth, 2, sep)));
+    const double right = m.x(s.length + t) + kRightGap;
+    const double textRoom = rightRoom - kRightGap;
+    painter.drawText(QRectF(right, m.y(s.depth) - 7, textRoom, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                     depthText);
     painter.drawText(QRectF(m.x(0), m.y(-t) + 2, m.x(s.length) - m.x(0), kBottomRoom - 2),
                      Qt::AlignHCenter | Qt::AlignTop,
                      QCoreApplication::translate("Windings", "L %1 мм").arg(fixedText(s.length, 2, sep)));
-    if (overflows) {
-        painter.setPen(overflowColour());
-        painter.drawText(QRectF(right, m.y(coil) - 7, kRightRoom, 14), Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("+%1").arg(fixedText(coil - s.depth, 2, sep)));
-    } else if (below > 0) {
-        painter.setPen(Qt::darkGreen);
-        painter.drawText(QRectF(right, m.y(coil) - 7, kRightRoom, 14), Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("Δ %1").arg(fixedText(coil, 2, sep)));
+    if (!coilText.isEmpty()) {
+        painter.setPen(overflows ? overflowColour() : QColor(Qt::darkGreen));
+        painter.drawText(QRectF(right, m.y(coil) - 7, textRoom, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                         coilText);
     }
     painter.restore();
 }

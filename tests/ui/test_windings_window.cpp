@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -680,6 +681,35 @@ private slots:
         QVERIFY(std::abs((face - red->first) / depthPixels - *w->result().build / depth) <= tolerance);
     }
 
+    // The depth's figure right of the section is drawn whole, however long
+    // it is ("D 11.00 mm" in English was cut to "D 11.00 mn").
+    void sectionFigureDrawnWhole()
+    {
+        SectionContent content;
+        content.space = vintorp::windings::Space{50, 1500, 1110, 22, 42};
+        QImage image(400, 240, QImage::Format_RGB32);
+        QPainter painter(&image);
+        paintSection(painter, QRectF(image.rect()), content);
+        QFont font = painter.font();
+        font.setPixelSize(11);
+        const double width = QFontMetricsF(font, &image).horizontalAdvance(QStringLiteral("D 1110,00 мм"));
+        painter.end();
+        int wallRight = -1, textRight = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb rgb = image.pixel(x, y);
+                if (rgb == wallColour().rgb())
+                    wallRight = std::max(wallRight, x);
+                else if (qGray(rgb) < 128)
+                    textRight = std::max(textRight, x);
+            }
+        QVERIFY(wallRight > 0);
+        // The text starts 5 px right of the wall; its last letter's ink ends
+        // within a pixel or two of its advance.
+        QVERIFY2(textRight - wallRight >= width + 2,
+                 qPrintable(QStringLiteral("%1 px of a %2 px text").arg(textRight - wallRight).arg(width)));
+    }
+
     // «Печать…» prints the table and the section on one page of the shared
     // printer: a PDF file chosen in the dialog is written whole.
     void printsOnOnePage()
@@ -715,12 +745,14 @@ private slots:
         reader.start(pdftotext, {QStringLiteral("-raw"), file, QStringLiteral("-")});
         QVERIFY(reader.waitForFinished());
         const QString text = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
-        for (const QString& expected : {QStringLiteral("Mains 300 2 0,5 0,05 0,1 1,20 (авто) 45 7 4,60 34,8 — — —"),
-                                        this->verdict(w), QStringLiteral("глубина D 8,50 мм")})
+        for (const QString& expected :
+             {QStringLiteral("Mains 300 2 0,5 0,05 0,1 1,20 (авто) 45 7 4,60 34,8 — — —"), this->verdict(w),
+              QStringLiteral("глубина D 8,50 мм")})
             QVERIFY2(text.contains(expected), qPrintable(expected + " not in: " + text));
         // Every header is there in full, wrapped or set smaller but never cut short.
         QVERIFY2(!text.contains(QChar(u'…')), qPrintable(text));
-        for (const QString& header : {QStringLiteral("Медь, г"), QStringLiteral("°C, Ом"), QStringLiteral("Изоляция")})
+        for (const QString& header :
+             {QStringLiteral("Медь, г"), QStringLiteral("°C, Ом"), QStringLiteral("Изоляция")})
             QVERIFY2(text.contains(header), qPrintable(header + " not in: " + text));
     }
 
