@@ -471,9 +471,8 @@ void TransformerDialog::recalculate()
         clearResult(tr("Чертёж не рассчитан: введите размеры и нажмите «Рассчитать» в главном окне."));
         return;
     }
-    windings::Factors factors = factors_;
-    factors.temperature = resultInputs_.temperature;
-    result_ = windings::designTransformer(resultInputs_, core_, *space_, factors);
+    // The model builds at the inputs' own working temperature.
+    result_ = windings::designTransformer(resultInputs_, core_, *space_, factors_);
     showResult();
 }
 

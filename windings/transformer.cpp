@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace vintorp::windings {
 namespace {
@@ -67,7 +66,8 @@ double coreVolume(const Core& k)
     return k.b * ((2 * k.a + 2 * k.c) * (k.h + k.a) - 2 * k.c * k.h);
 }
 
-// ρ at θ, Ω·mm²/m.
+// ρ at θ, Ω·mm²/m (copperResistance's, kept apart so that R takes the
+// turns and the mean turn in the order the model writes them).
 double resistivity(double celsius)
 {
     return kCopperResistivity * (1 + kCopperTemperatureCoefficient * (celsius - kCopperReferenceTemperature));
@@ -164,7 +164,7 @@ Transformer designTransformer(const TransformerInputs& inputs, const Core& core,
         double load = 0;  // Σ Iᵢ·Nᵢ
         for (std::size_t x = 0; x < count; ++x) {
             ohms[x] = rhoHot * double(now.turns[x]) * *t.build.windings[x].meanTurn / 1000
-                      / (std::numbers::pi * now.copper[x] * now.copper[x] / 4);
+                      / copperSection(now.copper[x]);
             if (x > 0)
                 load += amps[x] * double(now.turns[x]);
         }
@@ -192,8 +192,7 @@ Transformer designTransformer(const TransformerInputs& inputs, const Core& core,
         out.meanTurn = *t.build.windings[x].meanTurn;
         out.wireMetres = double(out.turns) * out.meanTurn / 1000;
         out.ohmsWarm = ohms[x];
-        out.ohmsCold = rhoCold * double(out.turns) * out.meanTurn / 1000
-                       / (std::numbers::pi * out.copper * out.copper / 4);
+        out.ohmsCold = rhoCold * double(out.turns) * out.meanTurn / 1000 / copperSection(out.copper);
         out.copperGrams = copperMass(out.copper, out.wireMetres);
         if (x > 0) {
             out.voltsNoLoad = inputs.mains * double(out.turns) / double(now.turns[0]);

@@ -123,6 +123,8 @@ struct Transformer {
     BuildUp build;  // of one bobbin, with the settled windings (its build, fill and fits)
 };
 
+// factors: the bobbin's margin and bulge; the working temperature is the
+// inputs' own.
 Transformer designTransformer(const TransformerInputs& inputs, const Core& core, const Space& space,
                               const Factors& factors);
 
